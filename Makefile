@@ -1,0 +1,29 @@
+# The user's entry. `make test` bootstraps, builds both targets and runs every
+# test; `make run` starts the program.
+BUILD   := build
+JOBS    ?= 2
+TARGETS := x86_64 i686
+
+.PHONY: all bootstrap build test clean $(addprefix build-,$(TARGETS))
+
+all: build
+
+bootstrap:
+	@tools/bootstrap.sh
+
+# Configure once per target, then build incrementally.
+define target_rules
+build-$(1): bootstrap
+	@test -f $(BUILD)/$(1)/CMakeCache.txt || \
+	  cmake -S . -B $(BUILD)/$(1) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(1).cmake >/dev/null
+	@cmake --build $(BUILD)/$(1) -j$(JOBS)
+endef
+$(foreach t,$(TARGETS),$(eval $(call target_rules,$(t))))
+
+build: $(addprefix build-,$(TARGETS))
+
+test: build
+	@tools/run-tests.sh $(BUILD)/x86_64
+
+clean:
+	rm -rf $(addprefix $(BUILD)/,$(TARGETS))
