@@ -111,7 +111,10 @@ bool TOpenDialog::Execute(void* ownerWindow)
 
     AcceptNames(buffer.data());
     filterIndex_ = int(ofn.nFilterIndex);
-    options_ = ofn.Flags & OFN_READONLY ? options_.Include(ofReadOnly) : options_.Exclude(ofReadOnly);
+    if (ofn.Flags & OFN_READONLY)
+        options_.Include(ofReadOnly);
+    else
+        options_.Exclude(ofReadOnly);
 
     const std::wstring folder = FolderOf(fileNameWide_);
     if (options_.Contains(ofNoChangeDir) || folder.empty())
