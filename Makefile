@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test clean $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test clean logo $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -24,6 +24,10 @@ build: $(addprefix build-,$(TARGETS))
 
 test: build
 	@tools/run-tests.sh $(BUILD)/x86_64
+
+# Redraws the logo picture from its generator.
+logo: build-x86_64
+	tools/wine-run $(BUILD)/x86_64/tools/logogen.exe resources/logo.jpg
 
 clean:
 	rm -rf $(addprefix $(BUILD)/,$(TARGETS))
