@@ -34,6 +34,10 @@ public:
     // nullptr, hands the current one back with its original objects selected.
     void SetHandle(HDC dc);
     bool HandleAllocated() const { return dc_ != nullptr; }
+    // Puts the context's own objects back while keeping it; for code about
+    // to draw on the context directly. The tools are selected again when next
+    // needed.
+    void Refresh() { DeselectHandles(); }
 
     // Serialises drawing from several threads; reentrant.
     void Lock();
@@ -102,7 +106,9 @@ public:
 
 protected:
     // Called when a handle is needed and none is set; a subclass obtains
-    // its context here and passes it to SetHandle.
+    // its context here and passes it to SetHandle. Such a subclass calls
+    // SetHandle(nullptr) before it releases the context (in its destructor
+    // too: the base destructor cannot reach the subclass any more).
     virtual void CreateHandle() {}
     // Makes sure the context exists and the wanted tools are selected.
     void RequiredState(TCanvasState required);

@@ -288,6 +288,34 @@ TEST_F(CanvasOnDib, ChangingAToolWhileSelectedTakesEffectAtTheNextCall)
     EXPECT_EQ(dib.At(5, 1), Blue);
 }
 
+TEST_F(CanvasOnDib, AssigningAnEqualFontKeepsTheSelectedOne)
+{
+    TFont paintFont;
+    paintFont.SetHeight(-13);
+    canvas.SetFont(&paintFont);
+    canvas.TextOut(0, 0, "a");
+    const HGDIOBJ selected = GetCurrentObject(dib.DC(), OBJ_FONT);
+    int changes = 0;
+    canvas.Font()->OnChange = [&](TObject*) { ++changes; };
+    canvas.SetFont(&paintFont);  // what a control does before every paint
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_FONT), selected);
+}
+
+TEST_F(CanvasOnDib, RefreshPutsTheContextsObjectsBackUntilTheNextCall)
+{
+    const HGDIOBJ pen = GetCurrentObject(dib.DC(), OBJ_PEN);
+    canvas.Pen()->SetColor(clRed);
+    canvas.LineTo(5, 0);
+    EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_PEN), canvas.Pen()->Handle());
+    canvas.Refresh();
+    EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_PEN), pen);
+    EXPECT_TRUE(canvas.HandleAllocated());
+    canvas.MoveTo(0, 1);
+    canvas.LineTo(5, 1);
+    EXPECT_EQ(dib.At(2, 1), Red);
+}
+
 TEST(Canvas, HandingTheContextBackRestoresItsOwnObjectsAndModes)
 {
     DibSection dib(20, 20);
