@@ -55,7 +55,7 @@ public:
     void SetWidth(int width) override { SetSize(width, height_); }
     void SetHeight(int height) override { SetSize(width_, height); }
     // Keeps the picture's top-left part; new pixels are white. A size with
-    // a zero side empties the bitmap.
+    // a zero or negative side empties the bitmap.
     void SetSize(int width, int height);
 
     // The DIB section; the bitmap keeps owning it.
@@ -104,9 +104,8 @@ public:
 private:
     friend class TBitmapCanvas;
 
-    // Replaces the image with a new DIB section of the given format and
-    // size, copying the old pixels over it. Returns the old section's
-    // handle freed.
+    // Replaces the image with a new top-down DIB section of the given
+    // format and size, white, with the old pixels copied over it.
     void Rebuild(int width, int height, TPixelFormat format);
     void FreeImage();
     void ReleaseCanvasHandle();
