@@ -52,6 +52,21 @@ TEST(Bitmap, IsAThirtyTwoBitSectionOfTheSizeSet)
     EXPECT_EQ(changes, 2);
 }
 
+TEST(Bitmap, AnImpossibleSizeRaisesAndKeepsThePicture)
+{
+    TBitmap bitmap(3, 2);
+    bitmap.Canvas()->SetPixels(1, 1, clRed);
+    try {
+        bitmap.SetSize(1 << 20, 1 << 20);  // four terabytes
+        FAIL() << "no exception";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_STREQ(e.what(), "Cannot create a bitmap of 1048576 x 1048576 pixels");
+    }
+    EXPECT_EQ(bitmap.Width(), 3);
+    EXPECT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(1, 1), clRed);
+}
+
 TEST(Bitmap, ResizingKeepsThePictureAndPaintsNewPixelsWhite)
 {
     TBitmap bitmap(4, 4);
