@@ -28,10 +28,12 @@ struct SharedHandles {
     std::map<std::string, SharedHandle> byKey;
 };
 
+// Never destroyed: fonts held by process-wide objects are let go after
+// static destruction has begun. The system frees what is left at exit.
 SharedHandles& Shared()
 {
-    static SharedHandles shared;
-    return shared;
+    static SharedHandles* shared = new SharedHandles;
+    return *shared;
 }
 
 // Plain bytes of a value, for keys.

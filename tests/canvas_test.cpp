@@ -372,6 +372,30 @@ TEST(Canvas, SwitchingContextsLeavesNothingInThePreviousOne)
     canvas.SetHandle(nullptr);
 }
 
+TEST(Canvas, DrawsOnAWindowsContextToo)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 30, 20, nullptr,
+                                  nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    HDC dc = GetDC(window);
+    {
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        canvas.Brush()->SetColor(clRed);
+        canvas.FillRect(Rect(0, 0, 30, 20));
+        canvas.Pen()->SetColor(clBlue);
+        canvas.MoveTo(0, 10);
+        canvas.LineTo(30, 10);
+        canvas.SetHandle(nullptr);
+    }
+    DibSection copy(30, 20);
+    BitBlt(copy.DC(), 0, 0, 30, 20, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    DestroyWindow(window);
+    EXPECT_EQ(copy.At(5, 5), Red);
+    EXPECT_EQ(copy.At(5, 10), Blue);
+}
+
 TEST(Canvas, WithoutAContextDrawingRaises)
 {
     TCanvas canvas;
