@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class TStream;
+
 class TGraphic : public TPersistent {
     FW_DECLARE_CLASS(TGraphic)
 public:
@@ -90,6 +92,12 @@ public:
     // RT_BITMAP resources; a missing resource raises EResNotFound.
     void LoadFromResourceName(HINSTANCE instance, const std::string& name);
     void LoadFromResourceID(HINSTANCE instance, int id);
+
+    // Writes a Windows bitmap file (bottom-up rows, as the format stores
+    // them) in the bitmap's pixel format; an empty bitmap writes nothing.
+    void SaveToStream(TStream& stream);
+    // Creates or replaces the file; failures raise EFCreateError.
+    void SaveToFile(const std::string& fileName);
 
     // The key colour when Transparent is set: with tmAuto the colour of the
     // bottom-left pixel, with tmFixed the one set.

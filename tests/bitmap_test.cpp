@@ -3,10 +3,12 @@
 #include "framework/bitmap.h"
 #include "framework/icon.h"
 #include "tests/support/dibsection.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -231,6 +233,49 @@ TEST(Bitmap, HandleCanBeHandedInAndOut)
     EXPECT_EQ(GetObjectType(released), 0u);
     EXPECT_EQ(bitmap.Width(), 3);
     EXPECT_EQ(bitmap.PixelFormat(), pf32bit);
+}
+
+TEST(Bitmap, SavesAFileTheSystemLoadsBack)
+{
+    TempFolder folder;
+    TBitmap bitmap(5, 3);
+    bitmap.Canvas()->Brush()->SetColor(clRed);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 5, 1));
+    bitmap.Canvas()->SetPixels(4, 2, clBlue);
+    const std::string path = folder.PathOf("saved.bmp");
+    bitmap.SaveToFile(path);
+
+    const std::string bytes = ReadFileBytes(path);
+    ASSERT_EQ(bytes.size(), 14u + 40u + 5u * 4u * 3u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    uint32_t size = 0;
+    std::memcpy(&size, bytes.data() + 2, 4);
+    EXPECT_EQ(size, bytes.size());
+    // The file's last row is the picture's top one.
+    EXPECT_EQ(static_cast<uint8_t>(bytes[14 + 40 + 2 * 20 + 2]), 255);  // red of (0, 0)
+
+    HANDLE loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    ASSERT_NE(loaded, nullptr);
+    TBitmap back;
+    back.SetHandle(static_cast<HBITMAP>(loaded));
+    EXPECT_EQ(back.Width(), 5);
+    EXPECT_EQ(back.Canvas()->Pixels(2, 0), clRed);
+    EXPECT_EQ(back.Canvas()->Pixels(4, 2), clBlue);
+    EXPECT_EQ(back.Canvas()->Pixels(0, 2), clWhite);
+
+    // Paletted pictures carry their colour table.
+    bitmap.SetPixelFormat(pf8bit);
+    bitmap.SaveToFile(path);
+    loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    ASSERT_NE(loaded, nullptr);
+    back.SetHandle(static_cast<HBITMAP>(loaded));
+    EXPECT_EQ(back.PixelFormat(), pf8bit);
+    EXPECT_EQ(back.Canvas()->Pixels(1, 0), clRed);
+    EXPECT_EQ(back.Canvas()->Pixels(4, 2), clBlue);
+
+    TBitmap empty;
+    empty.SaveToFile(path);
+    EXPECT_EQ(ReadFileBytes(path).size(), 0u);
 }
 
 class DrawingOnDib : public ::testing::Test {
