@@ -45,6 +45,8 @@ public:
     bool TryLock();
     int LockCount() const { return lockCount_; }
 
+    // The canvas's own tools. Their OnChange belongs to the canvas (it
+    // reselects them); assign from another object rather than sharing one.
     TFont* Font() const { return font_.get(); }
     void SetFont(const TFont* font) { font_->Assign(font); }
     TPen* Pen() const { return pen_.get(); }

@@ -296,7 +296,11 @@ TEST_F(CanvasOnDib, AssigningAnEqualFontKeepsTheSelectedOne)
     canvas.TextOut(0, 0, "a");
     const HGDIOBJ selected = GetCurrentObject(dib.DC(), OBJ_FONT);
     int changes = 0;
-    canvas.Font()->OnChange = [&](TObject*) { ++changes; };
+    const TNotifyEvent canvasHook = canvas.Font()->OnChange;
+    canvas.Font()->OnChange = [&](TObject* sender) {
+        ++changes;
+        canvasHook(sender);
+    };
     canvas.SetFont(&paintFont);  // what a control does before every paint
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_FONT), selected);
