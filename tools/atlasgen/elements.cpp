@@ -16,8 +16,8 @@ enum TState { stNormal, stHot, stPressed, stDisabled, stFocused };
 
 std::vector<TStop> CaptionStops(const TCaptionColors& c, double height)
 {
-    return {{0, c.highlight}, {2.5 / height, c.top}, {0.45, c.middle},
-            {0.8, Mix(c.middle, c.bottom, 0.5)}, {1, c.bottom}};
+    return {{0, c.highlight}, {1.5 / height, Mix(c.highlight, c.top, 0.5)}, {4 / height, c.top},
+            {0.35, c.middle}, {0.85, Mix(c.middle, c.bottom, 0.6)}, {1, c.bottom}};
 }
 
 // The caption gradient as it shows at caption row `row` of a caption `height`
@@ -58,6 +58,9 @@ void DrawStandardFrame(TAtlasCanvas& canvas, const TCaptionColors& c, TRgb windo
                                RoundBox({box.left + 3, box.top + caption, box.right - 3, box.bottom - 3}, 0));
     Shade(canvas, cell, inner, Darken(c.border, 0.15));
     const TShape ring = Minus(outer, RoundBox(Inset(box, 1), radius - 1, radius - 1, 0, 0));
+    const TShape sheen = Minus(RoundBox(Inset(box, 1), radius - 1, radius - 1, 0, 0),
+                               RoundBox({box.left + 2, box.top + 2, box.right - 2, box.bottom}, radius - 2, radius - 2, 0, 0));
+    Shade(canvas, cell, Intersect(sheen, [=](double, double y) { return y < box.top + caption; }), c.highlight, 0.35);
     Shade(canvas, cell, ring, c.outline);
     canvas.Flatten(cell, c.outline, false);
     for (int y = 0; y < 5; ++y)
@@ -91,6 +94,27 @@ void DrawToolFrame(TAtlasCanvas& canvas, const TCaptionColors& c, TRgb window)
 
 // ---- caption buttons -----------------------------------------------------
 
+double Luma(TRgb c)
+{
+    return 0.3 * c.r + 0.59 * c.g + 0.11 * c.b;
+}
+
+// White glyphs on the saturated faces; on pale faces they would vanish, so
+// those get a dark glyph of their own hue.
+TRgb GlyphOn(TRgb face, TRgb glyph)
+{
+    return Luma(glyph) - Luma(face) < 50 ? Darken(face, 0.6) : glyph;
+}
+
+void DrawGlyph(TAtlasCanvas& canvas, TPixelRect cell, TCaptionGlyph glyph, TBox box, double stroke, TRgb face,
+               TRgb ink)
+{
+    const TRgb c = GlyphOn(face, ink);
+    const TBox shadow = {box.left + 0.8, box.top + 0.8, box.right + 0.8, box.bottom + 0.8};
+    Shade(canvas, cell, CaptionGlyph(glyph, shadow, stroke), Darken(face, 0.45), 0.45);
+    Shade(canvas, cell, CaptionGlyph(glyph, box, stroke), c);
+}
+
 TRgb StateFace(TRgb face, TRgb hot, int state)
 {
     if (state == stHot)
@@ -121,17 +145,16 @@ void DrawCaptionButtons(TAtlasCanvas& canvas, const TCaptionColors& c)
             canvas.Fill(cell, RoundBox(ToBox(cell), 0), CaptionPaint(c, caption, cell.top, 4));
             const TRgb face = row == cgClose ? StateFace(c.close, c.closeHot, state) : StateFace(c.button, c.buttonHot, state);
             DrawCaptionFace(canvas, cell, c, face, state, 3);
-            const TBox glyph = {cell.left + 5.5, cell.top + 5.5, cell.right - 5.5, cell.bottom - 5.5};
-            Shade(canvas, cell, CaptionGlyph(TCaptionGlyph(row), glyph, 2.0), c.glyph);
+            DrawGlyph(canvas, cell, TCaptionGlyph(row), Inset(ToBox(cell), 5.5), 2.0, face, c.glyph);
             canvas.Flatten(cell, c.middle, false);
         }
     for (int state = 0; state < 3; ++state) {
         const TPixelRect cell = Cell(ciSmallClose, 0, state);
         // Tool windows put their close button at caption rows 3..16.
         canvas.Fill(cell, RoundBox(ToBox(cell), 0), CaptionPaint(c, tool, cell.top, 3));
-        DrawCaptionFace(canvas, cell, c, StateFace(c.close, c.closeHot, state), state, 2.5);
-        const TBox glyph = Inset(ToBox(cell), 4);
-        Shade(canvas, cell, CaptionGlyph(cgClose, glyph, 1.5), c.glyph);
+        const TRgb face = StateFace(c.close, c.closeHot, state);
+        DrawCaptionFace(canvas, cell, c, face, state, 2.5);
+        DrawGlyph(canvas, cell, cgClose, Inset(ToBox(cell), 4), 1.5, face, c.glyph);
         canvas.Flatten(cell, c.middle, false);
     }
 }

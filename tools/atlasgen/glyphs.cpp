@@ -75,7 +75,7 @@ TShape CaptionGlyph(TCaptionGlyph glyph, TBox b, double stroke)
     case cgMaximize:
         return WindowShape(b, stroke);
     case cgMinimize:
-        return RoundBox(Part(b, 0.05, 0.78, 0.6, 1.0), 0);
+        return RoundBox(Part(b, 0.0, 0.72, 0.62, 1.0), 0);
     case cgRestore: {
         const TBox back = Part(b, 0.3, 0.0, 1.0, 0.66);
         const TBox front = Part(b, 0.0, 0.34, 0.7, 1.0);
