@@ -559,8 +559,10 @@ void DrawTab(TAtlasCanvas& canvas, const TAtlasLook& l, TPixelRect cell, TTabSid
         if (side == tsLeft) open.right = b.right;
         if (side == tsRight) open.left = b.left;
     }
+    Shade(canvas, cell, Minus(shape, RoundBox(open, tl ? r - 1 : 0, tr ? r - 1 : 0, br ? r - 1 : 0, bl ? r - 1 : 0)),
+          l.tabOutline);
     if (kind != 0) {
-        const double width = selected ? 3 : 2.5;
+        const double width = 3;
         const TShape band = [=](double x, double y) {
             switch (side) {
             case tsTop: return y < b.top + width;
@@ -569,10 +571,8 @@ void DrawTab(TAtlasCanvas& canvas, const TAtlasLook& l, TPixelRect cell, TTabSid
             default: return x >= b.right - width;
             }
         };
-        canvas.Fill(cell, Intersect(shape, band), AlongTab(b, side, {{0, Darken(l.hot, 0.1)}, {0.15, l.hotLight}}));
+        canvas.Fill(cell, Intersect(shape, band), AlongTab(b, side, {{0, Darken(l.hot, 0.05)}, {0.05, l.hot}, {0.15, l.hotLight}}));
     }
-    Shade(canvas, cell, Minus(shape, RoundBox(open, tl ? r - 1 : 0, tr ? r - 1 : 0, br ? r - 1 : 0, bl ? r - 1 : 0)),
-          l.tabOutline);
     canvas.Flatten(cell, l.window, true);
 }
 
