@@ -349,12 +349,12 @@ void DrawHeaderPanelButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
         for (int state = 0; state < 3; ++state) {
             const TPixelRect cell = Cell(ciHeaderPanelButton, glyph, state);
             const TBox b = Inset(ToBox(cell), 1);
-            const TRgb face = state == stHot ? White : (state == stPressed ? Mix(panel, White, 0.35) : Mix(panel, White, 0.75));
+            const TRgb face = state == stHot ? White : (state == stPressed ? Darken(l.panel, 0.1) : Mix(panel, White, 0.75));
             const TRgb ring = state == stHot ? l.hot : (state == stPressed ? Darken(l.panel, 0.35) : Lighten(l.panel, 0.35));
             const TRgb ink = state == stPressed ? White : Darken(l.panel, 0.35);
             canvas.Fill(cell, Ellipse(b), VerticalGradient(b.top, b.bottom, {{0, Lighten(face, 0.5)}, {1, face}}));
             Shade(canvas, cell, Minus(Ellipse(b), Ellipse(Inset(b, 1.1))), ring);
-            const TBox g = Inset(b, 4.2);
+            const TBox g = Inset(b, 3.8);
             const TShape shape = glyph == 2 ? CaptionGlyph(cgClose, Inset(g, 0.6), 1.4)
                                             : DoubleChevron(g, glyph == 0 ? -1 : 1, 1.5);
             Shade(canvas, cell, shape, ink);

@@ -14,10 +14,12 @@ TBox Part(TBox b, double u0, double v0, double u1, double v1)
     return {a.x, a.y, c.x, c.y};
 }
 
-// A window outline with a thick title bar.
+// A window outline with a thick title bar and thin sides, so that the small
+// sizes still show a hole.
 TShape WindowShape(TBox w, double stroke)
 {
-    const TBox inner = {w.left + stroke, w.top + stroke * 2, w.right - stroke, w.bottom - stroke};
+    const double side = stroke * 0.6;
+    const TBox inner = {w.left + side, w.top + stroke * 1.4, w.right - side, w.bottom - side};
     return Minus(RoundBox(w, 0), RoundBox(inner, 0));
 }
 
