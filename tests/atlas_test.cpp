@@ -78,6 +78,8 @@ bool Decode(const std::vector<uint8_t>& file, TPcx& pcx)
         uint8_t b = file[at++];
         int count = 1;
         if (b >= 0xC0) {
+            if (at == paletteMark)
+                return false;
             count = b & 0x3F;
             b = file[at++];
         }
@@ -299,6 +301,7 @@ TEST_F(AtlasTest, TransparentCellsHoldAPictureInsideMagenta)
 TEST_F(AtlasTest, CheckAndRadioPicturesAreThirteenPixelsSquare)
 {
     for (bool metal : {false, true}) {
+        ASSERT_TRUE(decoded_[metal ? 2 : 0]);
         const TPcx& pcx = Main(metal);
         std::vector<TRect> cells;
         for (int k = 0; k < 12; ++k)
@@ -378,6 +381,8 @@ TEST_F(AtlasTest, EveryStateOfAControlLooksDifferent)
 
 TEST_F(AtlasTest, MetalLunaHasTheSameLayoutInGreyViolet)
 {
+    for (bool ok : decoded_)
+        ASSERT_TRUE(ok);
     for (bool main : {true, false}) {
         const TPcx& luna = main ? Main(false) : Second(false);
         const TPcx& metal = main ? Main(true) : Second(true);
