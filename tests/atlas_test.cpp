@@ -282,6 +282,23 @@ TEST_F(AtlasTest, OpaqueCellsHaveNoTransparentPixel)
     }
 }
 
+// The window region of a standard frame cuts 5, 3, 2, 1, 1 pixels off the
+// first rows at each top corner: exactly those template pixels are magenta.
+TEST_F(AtlasTest, StandardFrameCornersFollowTheWindowRegion)
+{
+    const int cut[] = {5, 3, 2, 1, 1};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(Atlases[i].name);
+        ASSERT_TRUE(decoded_[i]);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 6; ++x) {
+                const bool outside = y < 5 && x < cut[y];
+                EXPECT_EQ(IsMagenta(pcx_[i].At(x, y)), outside) << x << "," << y;
+                EXPECT_EQ(IsMagenta(pcx_[i].At(65 - x, y)), outside) << 65 - x << "," << y;
+            }
+    }
+}
+
 TEST_F(AtlasTest, TransparentCellsHoldAPictureInsideMagenta)
 {
     for (int i = 0; i < 4; ++i) {
