@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test clean logo $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test clean logo atlases $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -28,6 +28,13 @@ test: build
 # Redraws the logo picture from its generator.
 logo: build-x86_64
 	tools/wine-run $(BUILD)/x86_64/tools/logogen.exe resources/logo.jpg
+
+# Redraws the four theme atlases with the generator built for this machine.
+HOST_CXX ?= g++
+atlases:
+	@mkdir -p $(BUILD)/host
+	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/atlasgen tools/atlasgen/*.cpp
+	$(BUILD)/host/atlasgen resources
 
 clean:
 	rm -rf $(addprefix $(BUILD)/,$(TARGETS))
