@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test clean $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test clean fuzz-pcx $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -24,6 +24,11 @@ build: $(addprefix build-,$(TARGETS))
 
 test: build
 	@tools/run-tests.sh $(BUILD)/x86_64
+
+# Fuzzes the PCX decoder natively under the sanitizers for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 300
+fuzz-pcx:
+	@tools/fuzz-pcx.sh $(BUILD)/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(addprefix $(BUILD)/,$(TARGETS))

@@ -1,5 +1,7 @@
 #include "styling/core/sksystem.h"
 
+#include "styling/core/skbitmap.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,6 +21,8 @@ TEST(SkControlsUnit, InitialisationFindsTheOptionalFunctionsAndFinalisationDrops
         SIZE buffer = SharedBufferSize();
         EXPECT_EQ(buffer.cx, GetSystemMetrics(SM_CXSCREEN) + 500);
         EXPECT_EQ(buffer.cy, GetSystemMetrics(SM_CYSCREEN) + 500);
+        ASSERT_NE(SharedBuffer(), nullptr);
+        EXPECT_TRUE(SharedBuffer()->IsEmpty());
         {
             TSkControlsUnit nested;  // a second start-up only counts
         }
@@ -26,6 +30,7 @@ TEST(SkControlsUnit, InitialisationFindsTheOptionalFunctionsAndFinalisationDrops
     }
     EXPECT_EQ(SkTransparentBlt(), nullptr);
     EXPECT_FALSE(IsWinNT());
+    EXPECT_EQ(SharedBuffer(), nullptr);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "styling/core/sksystem.h"
 
+#include "styling/core/skbitmap.h"
 #include "styling/core/skhandles.h"
 
 #include <cmath>
@@ -28,6 +29,7 @@ struct TSkControlsState {
     TOwnedModule msimg32;
     TTransparentBltProc transparentBlt = nullptr;
     SIZE sharedBufferSize{0, 0};
+    std::unique_ptr<TSkBitmap> sharedBuffer;
     bool isWinNT = false;
     bool isWin98 = false;
     TOwnedModule user32;
@@ -70,9 +72,10 @@ void FindTransparentBlt(TSkControlsState& s, const OSVERSIONINFOA& version)
     s.transparentBlt = Lookup<TTransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
 }
 
-void SetSharedBufferLimits(TSkControlsState& s)
+void MakeSharedBuffer(TSkControlsState& s)
 {
     s.sharedBufferSize = SIZE{GetSystemMetrics(SM_CXSCREEN) + 500, GetSystemMetrics(SM_CYSCREEN) + 500};
+    s.sharedBuffer = std::make_unique<TSkBitmap>();
 }
 
 void ReadPlatformFlags(TSkControlsState& s, const OSVERSIONINFOA& version)
@@ -120,7 +123,7 @@ void InitializeSkControls()
     OSVERSIONINFOA version = PlatformVersion();
     MakeSystemColors(*state);
     FindTransparentBlt(*state, version);
-    SetSharedBufferLimits(*state);
+    MakeSharedBuffer(*state);
     ReadPlatformFlags(*state, version);
     FindUser32Functions(*state);
     State = std::move(state);
@@ -143,6 +146,7 @@ bool IsWin98() { return State && State->isWin98; }
 TTransparentBltProc SkTransparentBlt() { return State ? State->transparentBlt : nullptr; }
 TGetScrollBarInfoProc SkGetScrollBarInfo() { return State ? State->getScrollBarInfo : nullptr; }
 
+TSkBitmap* SharedBuffer() { return State ? State->sharedBuffer.get() : nullptr; }
 SIZE SharedBufferSize() { return State ? State->sharedBufferSize : SIZE{0, 0}; }
 
 void BeginSkCapture(HWND window)

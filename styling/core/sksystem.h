@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+class TSkBitmap;
+
 void InitializeSkControls();
 void FinalizeSkControls();
 
@@ -35,8 +37,11 @@ using TGetScrollBarInfoProc = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
 TTransparentBltProc SkTransparentBlt();
 TGetScrollBarInfoProc SkGetScrollBarInfo();
 
-// The size the shared paint buffer takes on first use: the primary screen
-// plus 500 pixels each way.
+// The one paint buffer that every shared-buffer control and form draws into:
+// created empty at start-up, sized to SharedBufferSize on first use, kept to
+// the end. Null outside initialisation.
+TSkBitmap* SharedBuffer();
+// The primary screen plus 500 pixels each way.
 SIZE SharedBufferSize();
 
 // Nested mouse capture: the first begin captures, the last end releases.
