@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test clean fuzz-pcx $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test clean fuzz-pcx bench $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -24,6 +24,10 @@ build: $(addprefix build-,$(TARGETS))
 
 test: build
 	@tools/run-tests.sh $(BUILD)/x86_64
+
+# Times the bitmap's hot paths under Wine against a BitBlt of the same run.
+bench: build-x86_64
+	@tools/wine-run $(BUILD)/x86_64/bench/skbitmap_bench.exe
 
 # Fuzzes the PCX decoder natively under the sanitizers for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 300

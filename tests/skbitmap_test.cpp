@@ -140,6 +140,18 @@ TEST(SkBitmapPixels, ColourShiftsLeaveTransparentPixels)
     EXPECT_EQ(b.GetPixel(2, 0), 0x00FF0000u);
     EXPECT_EQ(b.GetPixel(3, 0), Green);  // made opaque
 
+    // Many colours, repeated and not: each pixel as if shifted on its own.
+    Filled many(64, 64, 0);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            *many.PixelPtr(x, y) = SkRGBA(uint8_t(x * 4), uint8_t(y * 4), uint8_t((x * y) & 0xC0), 255);
+    Filled before(64, 64, 0);
+    before.Assign(&many);
+    many.ShiftHue(33);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            ASSERT_EQ(many.GetPixel(x, y), ChangeHue(before.GetPixel(x, y), 33)) << x << "," << y;
+
     b.ShiftBrightness(-0x80);
     EXPECT_EQ(b.GetPixel(0, 0), 0xFF007F00u);
     EXPECT_EQ(b.GetPixel(1, 0), SkTransparentColor);
@@ -188,6 +200,18 @@ TEST(SkBitmapDrawTo, TheKeyIsNeverWrittenWhateverItsAlpha)
     Filled dst(6, 1, White);
     src.DrawTo(dst.DC(), {0, 0, 6, 1}, {0, 0, 3, 1}, true);
     EXPECT_EQ(RowColors(dst, 0), std::vector<TSkColor>(6, 0xFFFFFF));
+
+    // Long rows are copied several pixels at a time: keys anywhere in them.
+    Filled row(11, 1, 0);
+    Filled under(11, 1, White);
+    std::vector<TSkColor> expected;
+    for (int x = 0; x < 11; ++x) {
+        bool key = x % 3 == 1;
+        *row.PixelPtr(x, 0) = key ? (0x007F007F | (TSkColor(x) << 26)) : 0xFF000000 | x;
+        expected.push_back(key ? 0xFFFFFF : TSkColor(x));
+    }
+    row.Draw(under.DC(), 0, 0, true);
+    EXPECT_EQ(RowColors(under, 0), expected);
 
     Strip strip;
     strip.Draw(dst.DC(), 1, 0, true);

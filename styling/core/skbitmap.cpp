@@ -11,6 +11,11 @@
 #include <cstring>
 #include <string>
 #include <unordered_set>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 FW_IMPLEMENT_CLASS(TSkBitmap, TPersistent)
 
@@ -72,6 +77,28 @@ inline void PutPixel(TSkColor& d, TSkColor s)
     }
 }
 
+// One unscaled row of a keyed copy, four pixels at a time where the target
+// has SSE2 (every x86_64): the per-pixel test otherwise costs several times
+// a plain blit.
+void CopyKeyedRow(TSkColor* to, const TSkColor* from, int64_t count)
+{
+    int64_t i = 0;
+#if defined(__SSE2__)
+    const __m128i mask = _mm_set1_epi32(int(SkColorMask));
+    const __m128i key = _mm_set1_epi32(int(SkTransparentColor));
+    for (; i + 4 <= count; i += 4) {
+        __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+        __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + i));
+        __m128i isKey = _mm_cmpeq_epi32(_mm_and_si128(s, mask), key);
+        __m128i r = _mm_or_si128(_mm_and_si128(isKey, d), _mm_andnot_si128(isKey, s));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), r);
+    }
+#endif
+    for (; i < count; ++i)
+        if ((from[i] & SkColorMask) != SkTransparentColor)
+            to[i] = from[i];
+}
+
 // Maps the whole of dst onto s by nearest neighbour (16.16 fixed point) and
 // writes the part of dst inside visible.
 template <TCopyMode Mode>
@@ -88,6 +115,8 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
             const TSkColor* from = srow + s.left + (visible.left - dst.left);
             if constexpr (Mode == TCopyMode::Opaque) {
                 std::memmove(drow + visible.left, from, size_t(visible.Width()) * 4);
+            } else if constexpr (Mode == TCopyMode::Keyed) {
+                CopyKeyedRow(drow + visible.left, from, visible.Width());
             } else {
                 for (int64_t x = visible.left; x < visible.right; ++x)
                     PutPixel<Mode>(drow[x], *from++);
@@ -100,23 +129,25 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
     }
 }
 
-// Replaces every pixel that is not fully transparent; runs of one colour,
-// common in atlases, are worked out once.
+// Replaces every pixel that is not fully transparent. Atlases come from
+// 256-colour pictures, so colours repeat: results are remembered in a small
+// table indexed by a hash of the colour.
 template <class TShift>
 void ShiftPixels(TSkColor* p, size_t count, TShift shift)
 {
-    bool cached = false;
-    TSkColor in = 0, out = 0;
+    constexpr unsigned SlotBits = 12;
+    constexpr TSkColor NoColor = 0xFFFFFFFF;  // never an alpha-free colour
+    std::vector<TSkColor> keys(size_t(1) << SlotBits, NoColor), values(size_t(1) << SlotBits);
     for (size_t i = 0; i < count; ++i) {
         if (SkAlpha(p[i]) == 0)
             continue;
         TSkColor rgb = p[i] & SkColorMask;
-        if (!cached || rgb != in) {
-            in = rgb;
-            out = shift(p[i]);
-            cached = true;
+        size_t slot = (rgb * 2654435761u) >> (32 - SlotBits);
+        if (keys[slot] != rgb) {
+            keys[slot] = rgb;
+            values[slot] = shift(p[i]);
         }
-        p[i] = out;
+        p[i] = values[slot];
     }
 }
 
