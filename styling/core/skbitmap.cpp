@@ -1,5 +1,6 @@
 #include "styling/core/skbitmap.h"
 
+#include "framework/bitmap.h"
 #include "framework/streams.h"
 #include "styling/core/pcxdecoder.h"
 #include "styling/core/skrects.h"
@@ -57,14 +58,14 @@ struct TPixelRows {
     TSkColor* Row(int64_t y) const { return reinterpret_cast<TSkColor*>(bits + y * stride); }
 };
 
-enum class TCopyMode { Opaque, Keyed, Alpha };
+enum class TPixelRule { Opaque, Keyed, Alpha };
 
-template <TCopyMode Mode>
+template <TPixelRule Mode>
 inline void PutPixel(TSkColor& d, TSkColor s)
 {
-    if constexpr (Mode == TCopyMode::Opaque) {
+    if constexpr (Mode == TPixelRule::Opaque) {
         d = s;
-    } else if constexpr (Mode == TCopyMode::Keyed) {
+    } else if constexpr (Mode == TPixelRule::Keyed) {
         // The key is a colour: its alpha byte does not take part.
         if ((s & SkColorMask) != SkTransparentColor)
             d = s;
@@ -101,7 +102,7 @@ void CopyKeyedRow(TSkColor* to, const TSkColor* from, int64_t count)
 
 // Maps the whole of dst onto s by nearest neighbour (16.16 fixed point) and
 // writes the part of dst inside visible.
-template <TCopyMode Mode>
+template <TPixelRule Mode>
 void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, const TBox& dst,
                 const TBox& visible, const TPixelRows& target)
 {
@@ -113,9 +114,9 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
         TSkColor* drow = target.Row(y);
         if (sw == dw) {
             const TSkColor* from = srow + s.left + (visible.left - dst.left);
-            if constexpr (Mode == TCopyMode::Opaque) {
+            if constexpr (Mode == TPixelRule::Opaque) {
                 std::memmove(drow + visible.left, from, size_t(visible.Width()) * 4);
-            } else if constexpr (Mode == TCopyMode::Keyed) {
+            } else if constexpr (Mode == TPixelRule::Keyed) {
                 CopyKeyedRow(drow + visible.left, from, visible.Width());
             } else {
                 for (int64_t x = visible.left; x < visible.right; ++x)
@@ -170,7 +171,7 @@ constexpr int64_t MaxPcxStreamBytes = int64_t(1) << 28;
 
 } // namespace
 
-TSkBitmap::TSkBitmap() = default;
+TSkBitmap::TSkBitmap() : font_(std::make_unique<TFont>()) {}
 
 TSkBitmap::~TSkBitmap()
 {
@@ -351,9 +352,9 @@ bool TSkBitmap::DrawToDib(HDC dc, const RECT& dst, const RECT& src, bool transpa
     Sync();
     TPixelRows rows{static_cast<uint8_t*>(ds.dsBm.bmBits), ds.dsBm.bmWidthBytes};
     if (transparent)
-        CopyPixels<TCopyMode::Keyed>(pixels_, width_, s, d, visible, rows);
+        CopyPixels<TPixelRule::Keyed>(pixels_, width_, s, d, visible, rows);
     else
-        CopyPixels<TCopyMode::Opaque>(pixels_, width_, s, d, visible, rows);
+        CopyPixels<TPixelRule::Opaque>(pixels_, width_, s, d, visible, rows);
     return true;
 }
 
@@ -463,6 +464,32 @@ void TSkBitmap::DrawNine(HDC dc, const RECT& dst, bool transparent, bool stretch
          {s.right - right, s.bottom - bottom, s.right, s.bottom});
 }
 
+void TSkBitmap::Draw(TCanvas* canvas, int x, int y, bool transparent) const
+{
+    Draw(canvas->Handle(), x, y, transparent);
+}
+
+void TSkBitmap::Draw(TCanvas* canvas, int x, int y, bool transparent, const RECT& src) const
+{
+    Draw(canvas->Handle(), x, y, transparent, src);
+}
+
+void TSkBitmap::StretchDraw(TCanvas* canvas, const RECT& dst, bool transparent, const RECT& src) const
+{
+    StretchDraw(canvas->Handle(), dst, transparent, src);
+}
+
+void TSkBitmap::TileDraw(TCanvas* canvas, const RECT& dst, bool transparent, const RECT& src) const
+{
+    TileDraw(canvas->Handle(), dst, transparent, src);
+}
+
+void TSkBitmap::DrawNine(TCanvas* canvas, const RECT& dst, bool transparent, bool stretch,
+                         int left, int top, int right, int bottom, const RECT& src) const
+{
+    DrawNine(canvas->Handle(), dst, transparent, stretch, left, top, right, bottom, src);
+}
+
 void TSkBitmap::DrawToBitmap(TSkBitmap& dst, const RECT& dstRect, const RECT& srcRect) const
 {
     if (IsEmpty() || dst.IsEmpty())
@@ -482,7 +509,7 @@ void TSkBitmap::DrawToBitmap(TSkBitmap& dst, const RECT& dstRect, const RECT& sr
         return;
     Sync();
     TPixelRows rows{reinterpret_cast<uint8_t*>(dst.pixels_), int64_t(dst.width_) * 4};
-    CopyPixels<TCopyMode::Alpha>(pixels_, width_, s, d, d, rows);
+    CopyPixels<TPixelRule::Alpha>(pixels_, width_, s, d, d, rows);
 }
 
 void TSkBitmap::DrawUnder(const TSkBitmap& src, int x, const RECT& srcRect, int y)
@@ -533,7 +560,41 @@ void TSkBitmap::Assign(const TPersistent* source)
         std::memcpy(pixels_, other->pixels_, size_t(width_) * height_ * 4);
         return;
     }
+    if (source && source->InheritsFrom(TBitmap::StaticClass())) {
+        // The framework's bitmap hands out its canvas only to a non-const caller.
+        TBitmap* bitmap = const_cast<TBitmap*>(static_cast<const TBitmap*>(source));
+        SetSize(bitmap->Width(), bitmap->Height());
+        if (bitmap->Empty() || IsEmpty())
+            return;
+        BitBlt(DC(), 0, 0, width_, height_, bitmap->Canvas()->Handle(), 0, 0, SRCCOPY);
+        SetAlpha(255);
+        return;
+    }
+    if (source && source->InheritsFrom(TGraphic::StaticClass())) {
+        TGraphic* graphic = const_cast<TGraphic*>(static_cast<const TGraphic*>(source));
+        SetSize(graphic->Width(), graphic->Height());
+        if (graphic->Empty() || IsEmpty())
+            return;
+        TCanvas canvas;
+        canvas.SetHandle(DC());
+        graphic->Draw(&canvas, TRect{0, 0, width_, height_});
+        canvas.SetHandle(nullptr);
+        SetAlpha(255);
+        return;
+    }
     TPersistent::Assign(source);
+}
+
+void TSkBitmap::AssignTo(TPersistent* dest) const
+{
+    if (dest->InheritsFrom(TBitmap::StaticClass())) {
+        TBitmap* bitmap = static_cast<TBitmap*>(dest);
+        bitmap->SetSize(width_, height_);
+        if (!IsEmpty())
+            Draw(bitmap->Canvas()->Handle(), 0, 0, false);
+        return;
+    }
+    TPersistent::AssignTo(dest);
 }
 
 void TSkBitmap::LoadFromStream(TStream& stream)

@@ -13,7 +13,10 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <memory>
 
+class TCanvas;
+class TFont;
 class TStream;
 
 class ESkBitmapError : public Exception {
@@ -40,6 +43,8 @@ public:
     TNotifyEvent OnChange;    // after every SetSize, also a failed one
     TNotifyEvent OnChanging;  // before the storage goes: SetSize, destruction
     bool AlphaMode = false;   // fills and bitmap copies honour per-pixel alpha
+    // For text drawn onto the bitmap; owned.
+    TFont* Font() const { return font_.get(); }
 
     // Pixels.
     void Fill(TSkColor value);
@@ -63,11 +68,20 @@ public:
     // tiled.
     void DrawNine(HDC dc, const RECT& dst, bool transparent, bool stretch, int left, int top,
                   int right, int bottom, const RECT& src) const;
+    // The same onto a canvas's device context.
+    void Draw(TCanvas* canvas, int x, int y, bool transparent) const;
+    void Draw(TCanvas* canvas, int x, int y, bool transparent, const RECT& src) const;
+    void StretchDraw(TCanvas* canvas, const RECT& dst, bool transparent, const RECT& src) const;
+    void TileDraw(TCanvas* canvas, const RECT& dst, bool transparent, const RECT& src) const;
+    void DrawNine(TCanvas* canvas, const RECT& dst, bool transparent, bool stretch, int left,
+                  int top, int right, int bottom, const RECT& src) const;
 
     // Copies between bitmaps.
     void DrawToBitmap(TSkBitmap& dst, const RECT& dstRect, const RECT& srcRect) const;
     void DrawUnder(const TSkBitmap& src, int x, const RECT& srcRect, int y);
 
+    // From another TSkBitmap, a framework bitmap (its pixels, made opaque) or
+    // any framework graphic (drawn, made opaque).
     void Assign(const TPersistent* source) override;
 
     // PCX pictures. Data that is not a PCX picture changes nothing; a damaged
@@ -75,6 +89,10 @@ public:
     void LoadFromStream(TStream& stream);
     void LoadFromMemory(const void* data, size_t size);
     void LoadFromResource(HINSTANCE instance, const char* name);  // RT_RCDATA
+
+protected:
+    // Into a framework bitmap: its size and an opaque copy of the pixels.
+    void AssignTo(TPersistent* dest) const override;
 
 private:
     void ReleaseStorage();
@@ -84,6 +102,7 @@ private:
     void DrawKeyed(HDC dc, const RECT& dst, const RECT& src) const;
     RECT Bounds() const { return RECT{0, 0, width_, height_}; }
 
+    std::unique_ptr<TFont> font_;
     BITMAPINFO info_{};
     TOwnedGdiObject dib_;  // declared before dc_: the DC goes first
     TOwnedDC dc_;

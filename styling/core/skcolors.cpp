@@ -55,6 +55,11 @@ uint8_t UnitToByte(double value) { return ClampByte(RoundEven(value * 255)); }
 
 } // namespace
 
+int SkRound(double value)
+{
+    return RoundEven(value);
+}
+
 TSkColor ColorToSkColor(TColor color, uint8_t)
 {
     uint32_t rgb = ColorToRGB(color);

@@ -28,6 +28,9 @@ constexpr TSkColor SkRGBA(uint8_t r, uint8_t g, uint8_t b, uint8_t a)
     return (TSkColor(a) << 24) | (TSkColor(r) << 16) | (TSkColor(g) << 8) | b;
 }
 
+// Rounds to the nearest integer, halves to even.
+int SkRound(double value);
+
 // System colours resolved; the result is always opaque (the alpha argument is
 // kept for callers that pass one, and ignored).
 TSkColor ColorToSkColor(TColor color, uint8_t alpha = 255);
