@@ -5,6 +5,7 @@
 #include "styling/core/skrects.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/sktext.h"
+#include "tests/support/dibsection.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,39 @@ TEST_F(CanvasTest, BevelLinesMoveTheDrawnSidesInward)
     EXPECT_TRUE(RectsEqual(r, TRect{0, 0, 4, 4}));
     EXPECT_EQ(Row(0), "....b.");
     EXPECT_EQ(Row(4), "bbbbb.");
+}
+
+TEST_F(CanvasTest, PolygonsRoundRectanglesLinesAndFocus)
+{
+    const std::vector<TPoint> square{{1, 1}, {4, 1}, {4, 4}, {1, 4}};
+    PolygonColor(&canvas, square, A);
+    EXPECT_EQ(Row(2), ".aaaa.");
+    Make(6, 6);
+    FramePolygonColor(&canvas, square, B);
+    EXPECT_EQ(Row(1), ".bbbb.");
+    EXPECT_EQ(Row(2), ".b..b.");
+    Make(6, 6);
+    DitherFillPolygon(&canvas, {{0, 0}, {6, 0}, {6, 6}, {0, 6}}, A, B);
+    EXPECT_EQ(Row(2), "bababa");
+
+    Make(10, 10);
+    FillRoundRectColor(&canvas, TRect{0, 0, 10, 10}, 6, A);
+    EXPECT_EQ(At(0, 0), clWhite);  // the corner is rounded off
+    EXPECT_EQ(At(5, 0), A);
+    EXPECT_EQ(At(5, 5), A);
+    Make(10, 10);
+    FrameRoundRectColor(&canvas, TRect{0, 0, 10, 10}, 6, B);
+    EXPECT_EQ(At(5, 0), B);
+    EXPECT_EQ(At(5, 5), clWhite);
+
+    Make(6, 6);
+    MoveTo(&canvas, 0, 3);
+    LineToColor(&canvas, 5, 3, B);
+    EXPECT_EQ(Row(3), "bbbbb.");
+    Make(6, 6);
+    DrawFocusRectColor(&canvas, TRect{0, 0, 6, 6}, A);
+    EXPECT_NE(Row(0), "......");  // dotted, drawn by XOR
+    EXPECT_EQ(Row(3).substr(1, 4), "....");
 }
 
 TEST_F(CanvasTest, GradientBandsRoundHalvesToEvenAndStopShortOfTheEnd)
@@ -213,4 +247,51 @@ TEST(SkBitmapFramework, AssignsWithFrameworkBitmapsBothWays)
     b.Draw(&canvas, 1, 1, false);
     canvas.SetHandle(nullptr);
     EXPECT_EQ(target.GetPixel(1, 1), 0xFFABCDEFu);
+}
+
+namespace {
+
+void DrawEverything(int rounds)
+{
+    TSkControlsUnit unit;
+    TSkBitmap target;
+    target.SetSize(300, 300);
+    TCanvas canvas;
+    canvas.SetHandle(target.DC());
+    HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
+    for (const TRect& r : {TRect{5, 5, 5, 5}, TRect{5, 5, 6, 6}, TRect{-50, -20, 400, 350},
+                           TRect{20, 20, 10, 10}}) {
+        const std::vector<TPoint> points{{r.left, r.top}, {r.right, r.top}, {r.left, r.bottom}};
+        for (int i = 0; i < rounds; ++i) {
+            FillRectColor(&canvas, r, A);
+            FrameRectColor(&canvas, r, B);
+            DrawFrame3D(&canvas, r, A, B);
+            TRect bevel = r;
+            DrawBevelLines(&canvas, bevel, TSkBevelSides{kbvLeft, kbvTop, kbvRight, kbvBottom}, 3,
+                           A, B);
+            FillRoundRectColor(&canvas, r, 4, A);
+            FrameRoundRectColor(&canvas, r, 4, B);
+            PolygonColor(&canvas, points, A);
+            FramePolygonColor(&canvas, points, B);
+            DrawFocusRectColor(&canvas, r, A);
+            GradientFillRect(&canvas, r, A, B, i % 2 == 0);
+            DitherFillRect(&canvas, r, A, B);
+            DitherFillPolygon(&canvas, points, A, B);
+            DrawFrameGlyph(&canvas, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE);
+            DrawIconCentered(&canvas, r, icon);
+            TRect text = r;
+            DrawTextWide(&canvas, L"Sheet Mill", text, DT_SINGLELINE);
+        }
+    }
+    canvas.SetHandle(nullptr);
+}
+
+} // namespace
+
+TEST(SkDrawSmoke, EveryRoutineAtEverySizeLeavesNoObjectBehind)
+{
+    DrawEverything(1);  // the system's own caches (fonts, icons) fill on first use
+    const DWORD before = GdiObjectCount();
+    DrawEverything(20);
+    EXPECT_EQ(GdiObjectCount(), before);
 }
