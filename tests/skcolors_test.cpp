@@ -81,6 +81,16 @@ TEST(SkColorHue, ShiftMovesRoundA255StepCircle)
         EXPECT_EQ(ChangeHue(SkRGBA(90, 90, 90, 10), amount), 0xFF5A5A5Au) << amount;
 }
 
+TEST(SkColorHue, ThemeColoursShiftHueThenBrightness)
+{
+    EXPECT_EQ(ShiftThemeColor(clRed, 85, 0), clLime);
+    EXPECT_EQ(ShiftThemeColor(clRed, 0, -55), 0x0000C8);
+    EXPECT_EQ(ShiftThemeColor(clRed, 170, 300), clWhite);
+    // A system colour comes out as a plain one.
+    EXPECT_GE(ShiftThemeColor(clBtnFace, 0, 0), 0);
+    EXPECT_LE(ShiftThemeColor(clBtnFace, 0, 0), 0xFFFFFF);
+}
+
 TEST(SkColorBlend, SourceAlphaWeighsEveryChannelAlphaIncluded)
 {
     EXPECT_EQ(BlendSkColor(0x80FFFFFFu, 0xFF000000u) >> 24, 191u);

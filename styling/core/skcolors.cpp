@@ -146,6 +146,12 @@ TSkColor ChangeHue(TSkColor color, int amount)
     return HSLToSkColor(l, s, step / 255.0);
 }
 
+TColor ShiftThemeColor(TColor color, int deltaHue, int deltaBrightness)
+{
+    TColor hued = SkColorToColor(ChangeHue(ColorToSkColor(color), deltaHue));
+    return SkColorToColor(ChangeBrightness(ColorToSkColor(hued), deltaBrightness));
+}
+
 TSkColor BlendSkColor(TSkColor src, TSkColor dst)
 {
     uint32_t a = SkAlpha(src);

@@ -48,6 +48,10 @@ TSkColor ChangeBrightness(TSkColor color, int amount);
 // Hue moved round a circle of 255 steps; the result is opaque.
 TSkColor ChangeHue(TSkColor color, int amount);
 
+// A theme colour moved by the global hue and brightness shift: hue first,
+// then brightness, each through a plain colour. System colours are resolved.
+TColor ShiftThemeColor(TColor color, int deltaHue, int deltaBrightness);
+
 // Hue, saturation and lightness, each 0..1.
 void RGBToHSL(TSkColor color, double& hue, double& saturation, double& lightness);
 TSkColor HSLToSkColor(double lightness, double saturation, double hue);
