@@ -1,5 +1,7 @@
 #include "framework/bitmap.h"
 
+#include "framework/streams.h"
+
 #include <cstring>
 
 FW_IMPLEMENT_CLASS(TGraphic, TPersistent)
@@ -368,6 +370,46 @@ void TBitmap::LoadFromResourceID(HINSTANCE instance, int id)
     if (!image)
         throw EResNotFound("Resource " + std::to_string(id) + " not found");
     SetHandle(static_cast<HBITMAP>(image));
+}
+
+void TBitmap::SaveToStream(TStream& stream)
+{
+    if (Empty())
+        return;
+    const int bitCount = BitCount(pixelFormat_);
+    std::vector<RGBQUAD> table = ColorTable();
+    const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
+    const DWORD extra = pixelFormat_ == pf16bit ? sizeof masks : DWORD(table.size() * sizeof(RGBQUAD));
+    const DWORD imageSize = DWORD(ScanLineSize()) * DWORD(height_);
+
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER) + extra;
+    file.bfSize = file.bfOffBits + imageSize;
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width_;
+    info.biHeight = height_;  // bottom-up
+    info.biPlanes = 1;
+    info.biBitCount = static_cast<WORD>(bitCount);
+    info.biCompression = pixelFormat_ == pf16bit ? BI_BITFIELDS : BI_RGB;
+    info.biSizeImage = imageSize;
+    info.biClrUsed = static_cast<DWORD>(table.size());
+
+    stream.WriteBuffer(&file, sizeof file);
+    stream.WriteBuffer(&info, sizeof info);
+    if (pixelFormat_ == pf16bit)
+        stream.WriteBuffer(masks, sizeof masks);
+    else if (!table.empty())
+        stream.WriteBuffer(table.data(), table.size() * sizeof(RGBQUAD));
+    for (int row = height_ - 1; row >= 0; --row)
+        stream.WriteBuffer(ScanLine(row), ScanLineSize());
+}
+
+void TBitmap::SaveToFile(const std::string& fileName)
+{
+    TFileStream file(fileName, fmCreate);
+    SaveToStream(file);
 }
 
 TColor TBitmap::TransparentColor()

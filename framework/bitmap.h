@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class TStream;
+
 class TGraphic : public TPersistent {
     FW_DECLARE_CLASS(TGraphic)
 public:
@@ -55,7 +57,7 @@ public:
     void SetWidth(int width) override { SetSize(width, height_); }
     void SetHeight(int height) override { SetSize(width_, height); }
     // Keeps the picture's top-left part; new pixels are white. A size with
-    // a zero side empties the bitmap.
+    // a zero or negative side empties the bitmap.
     void SetSize(int width, int height);
 
     // The DIB section; the bitmap keeps owning it.
@@ -91,6 +93,12 @@ public:
     void LoadFromResourceName(HINSTANCE instance, const std::string& name);
     void LoadFromResourceID(HINSTANCE instance, int id);
 
+    // Writes a Windows bitmap file (bottom-up rows, as the format stores
+    // them) in the bitmap's pixel format; an empty bitmap writes nothing.
+    void SaveToStream(TStream& stream);
+    // Creates or replaces the file; failures raise EFCreateError.
+    void SaveToFile(const std::string& fileName);
+
     // The key colour when Transparent is set: with tmAuto the colour of the
     // bottom-left pixel, with tmFixed the one set.
     TColor TransparentColor();
@@ -104,9 +112,8 @@ public:
 private:
     friend class TBitmapCanvas;
 
-    // Replaces the image with a new DIB section of the given format and
-    // size, copying the old pixels over it. Returns the old section's
-    // handle freed.
+    // Replaces the image with a new top-down DIB section of the given
+    // format and size, white, with the old pixels copied over it.
     void Rebuild(int width, int height, TPixelFormat format);
     void FreeImage();
     void ReleaseCanvasHandle();

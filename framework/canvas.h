@@ -34,6 +34,10 @@ public:
     // nullptr, hands the current one back with its original objects selected.
     void SetHandle(HDC dc);
     bool HandleAllocated() const { return dc_ != nullptr; }
+    // Puts the context's own objects back while keeping it; for code about
+    // to draw on the context directly. The tools are selected again when next
+    // needed.
+    void Refresh() { DeselectHandles(); }
 
     // Serialises drawing from several threads; reentrant.
     void Lock();
@@ -41,6 +45,8 @@ public:
     bool TryLock();
     int LockCount() const { return lockCount_; }
 
+    // The canvas's own tools. Their OnChange belongs to the canvas (it
+    // reselects them); assign from another object rather than sharing one.
     TFont* Font() const { return font_.get(); }
     void SetFont(const TFont* font) { font_->Assign(font); }
     TPen* Pen() const { return pen_.get(); }
@@ -102,7 +108,9 @@ public:
 
 protected:
     // Called when a handle is needed and none is set; a subclass obtains
-    // its context here and passes it to SetHandle.
+    // its context here and passes it to SetHandle. Such a subclass calls
+    // SetHandle(nullptr) before it releases the context (in its destructor
+    // too: the base destructor cannot reach the subclass any more).
     virtual void CreateHandle() {}
     // Makes sure the context exists and the wanted tools are selected.
     void RequiredState(TCanvasState required);

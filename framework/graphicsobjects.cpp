@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <mutex>
 
 FW_IMPLEMENT_CLASS(TGraphicsObject, TPersistent)
 FW_IMPLEMENT_CLASS(TFont, TGraphicsObject)
@@ -12,37 +14,109 @@ FW_IMPLEMENT_CLASS(TBrush, TGraphicsObject)
 
 // ---- TGraphicsObject ----
 
+namespace {
+
+struct SharedHandle {
+    HGDIOBJ handle;
+    int users;
+};
+
+// Shared GDI objects by key. Guarded: canvases may be drawn from several
+// threads under their locks.
+struct SharedHandles {
+    std::mutex lock;
+    std::map<std::string, SharedHandle> byKey;
+};
+
+// Never destroyed: fonts held by process-wide objects are let go after
+// static destruction has begun. The system frees what is left at exit.
+SharedHandles& Shared()
+{
+    static SharedHandles* shared = new SharedHandles;
+    return *shared;
+}
+
+// Plain bytes of a value, for keys.
+template <typename T>
+std::string Bytes(char kind, const T& value)
+{
+    std::string key(1, kind);
+    key.append(reinterpret_cast<const char*>(&value), sizeof value);
+    return key;
+}
+
+}  // namespace
+
 TGraphicsObject::~TGraphicsObject()
 {
     ReleaseCachedHandle();
 }
 
+int TGraphicsObject::SharedHandleCount()
+{
+    std::lock_guard<std::mutex> guard(Shared().lock);
+    return static_cast<int>(Shared().byKey.size());
+}
+
 HGDIOBJ TGraphicsObject::CachedHandle()
 {
-    if (!handle_)
+    if (handle_)
+        return handle_;
+    std::string key = ShareKey();
+    if (key.empty()) {
         handle_ = CreateHandleObject();
+        return handle_;
+    }
+    SharedHandles& shared = Shared();
+    std::lock_guard<std::mutex> guard(shared.lock);
+    auto found = shared.byKey.find(key);
+    if (found != shared.byKey.end()) {
+        ++found->second.users;
+    } else {
+        found = shared.byKey.emplace(key, SharedHandle{CreateHandleObject(), 1}).first;
+    }
+    handle_ = found->second.handle;
+    key_ = std::move(key);
     return handle_;
+}
+
+void TGraphicsObject::ReleaseHandle(HGDIOBJ handle, const std::string& key)
+{
+    if (key.empty()) {
+        DeleteObject(handle);
+        return;
+    }
+    SharedHandles& shared = Shared();
+    std::lock_guard<std::mutex> guard(shared.lock);
+    auto found = shared.byKey.find(key);
+    if (found != shared.byKey.end() && --found->second.users == 0) {
+        DeleteObject(found->second.handle);
+        shared.byKey.erase(found);
+    }
 }
 
 void TGraphicsObject::ReleaseCachedHandle()
 {
     if (handle_) {
-        DeleteObject(handle_);
+        ReleaseHandle(handle_, key_);
         handle_ = nullptr;
+        key_.clear();
     }
 }
 
 void TGraphicsObject::Changed()
 {
-    // The old object is deleted only after the listeners ran: a canvas that
+    // The old object is let go only after the listeners ran: a canvas that
     // has it selected puts its context's own object back first (a selected
     // object cannot be deleted).
     HGDIOBJ old = handle_;
+    std::string oldKey = std::move(key_);
     handle_ = nullptr;
+    key_.clear();
     if (OnChange)
         OnChange(this);
     if (old)
-        DeleteObject(old);
+        ReleaseHandle(old, oldKey);
 }
 
 // ---- TFont ----
@@ -167,7 +241,7 @@ void TFont::Assign(const TPersistent* source)
     Changed();
 }
 
-HGDIOBJ TFont::CreateHandleObject()
+LOGFONTA TFont::LogFont() const
 {
     LOGFONTA lf = {};
     lf.lfHeight = height_;
@@ -181,6 +255,17 @@ HGDIOBJ TFont::CreateHandleObject()
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = pitch_ == fpFixed ? FIXED_PITCH : pitch_ == fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
     strncpy(lf.lfFaceName, name_.c_str(), LF_FACESIZE - 1);
+    return lf;
+}
+
+std::string TFont::ShareKey() const
+{
+    return Bytes('F', LogFont());
+}
+
+HGDIOBJ TFont::CreateHandleObject()
+{
+    const LOGFONTA lf = LogFont();
     HFONT font = CreateFontIndirectA(&lf);
     if (!font)
         throw EInvalidGraphic("Cannot create font \"" + name_ + "\"");
@@ -254,6 +339,16 @@ void TPen::Assign(const TPersistent* source)
     Changed();
 }
 
+std::string TPen::ShareKey() const
+{
+    const struct {
+        uint32_t color;
+        int width;
+        int style;
+    } key{ColorToRGB(color_), width_, style_};
+    return Bytes('P', key);
+}
+
 HGDIOBJ TPen::CreateHandleObject()
 {
     static const int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
@@ -323,6 +418,17 @@ void TBrush::Assign(const TPersistent* source)
         bitmap_.reset();
     }
     Changed();
+}
+
+std::string TBrush::ShareKey() const
+{
+    if (bitmap_)
+        return std::string();  // patterns are not compared
+    const struct {
+        uint32_t color;
+        int style;
+    } key{style_ == bsClear ? 0 : ColorToRGB(color_), style_};
+    return Bytes('B', key);
 }
 
 HGDIOBJ TBrush::CreateHandleObject()

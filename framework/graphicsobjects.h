@@ -62,6 +62,8 @@ public:
 };
 
 // The common base: change notification and the cached handle's lifetime.
+// Objects with equal attributes share one GDI object (counted), so a
+// thousand controls with the same font hold one font handle.
 class TGraphicsObject : public TPersistent {
     FW_DECLARE_CLASS(TGraphicsObject)
 public:
@@ -73,19 +75,28 @@ public:
 
     bool HandleAllocated() const { return handle_ != nullptr; }
 
+    // How many GDI objects the shared table holds now (for leak checks).
+    static int SharedHandleCount();
+
 protected:
     TGraphicsObject() = default;
 
     // The GDI object, created on first use through CreateHandleObject.
     HGDIOBJ CachedHandle();
     virtual HGDIOBJ CreateHandleObject() = 0;
+    // The attributes that make the GDI object, as bytes; objects with equal
+    // keys share it. Empty for one that cannot be shared.
+    virtual std::string ShareKey() const { return std::string(); }
     // Drops the cached object (it is rebuilt on the next request) and fires
-    // OnChange; the old object is deleted after the listeners ran.
+    // OnChange; the old object is let go after the listeners ran.
     virtual void Changed();
     void ReleaseCachedHandle();
 
 private:
+    static void ReleaseHandle(HGDIOBJ handle, const std::string& key);
+
     HGDIOBJ handle_ = nullptr;
+    std::string key_;
 };
 
 class TFont : public TGraphicsObject {
@@ -126,8 +137,11 @@ public:
 
 protected:
     HGDIOBJ CreateHandleObject() override;
+    std::string ShareKey() const override;
 
 private:
+    LOGFONTA LogFont() const;
+
     std::string name_ = DefaultName;
     int height_ = DefaultHeight;
     TFontStyles style_;
@@ -159,6 +173,7 @@ public:
 
 protected:
     HGDIOBJ CreateHandleObject() override;
+    std::string ShareKey() const override;
 
 private:
     TColor color_ = clBlack;
@@ -188,6 +203,7 @@ public:
 
 protected:
     HGDIOBJ CreateHandleObject() override;
+    std::string ShareKey() const override;
 
 private:
     TColor color_ = clWhite;

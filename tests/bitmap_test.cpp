@@ -3,10 +3,12 @@
 #include "framework/bitmap.h"
 #include "framework/icon.h"
 #include "tests/support/dibsection.h"
+#include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -50,6 +52,21 @@ TEST(Bitmap, IsAThirtyTwoBitSectionOfTheSizeSet)
     EXPECT_TRUE(bitmap.Empty());
     EXPECT_EQ(bitmap.Width(), 0);
     EXPECT_EQ(changes, 2);
+}
+
+TEST(Bitmap, AnImpossibleSizeRaisesAndKeepsThePicture)
+{
+    TBitmap bitmap(3, 2);
+    bitmap.Canvas()->SetPixels(1, 1, clRed);
+    try {
+        bitmap.SetSize(1 << 20, 1 << 20);  // four terabytes
+        FAIL() << "no exception";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_STREQ(e.what(), "Cannot create a bitmap of 1048576 x 1048576 pixels");
+    }
+    EXPECT_EQ(bitmap.Width(), 3);
+    EXPECT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(1, 1), clRed);
 }
 
 TEST(Bitmap, ResizingKeepsThePictureAndPaintsNewPixelsWhite)
@@ -216,6 +233,49 @@ TEST(Bitmap, HandleCanBeHandedInAndOut)
     EXPECT_EQ(GetObjectType(released), 0u);
     EXPECT_EQ(bitmap.Width(), 3);
     EXPECT_EQ(bitmap.PixelFormat(), pf32bit);
+}
+
+TEST(Bitmap, SavesAFileTheSystemLoadsBack)
+{
+    TempFolder folder;
+    TBitmap bitmap(5, 3);
+    bitmap.Canvas()->Brush()->SetColor(clRed);
+    bitmap.Canvas()->FillRect(Rect(0, 0, 5, 1));
+    bitmap.Canvas()->SetPixels(4, 2, clBlue);
+    const std::string path = folder.PathOf("saved.bmp");
+    bitmap.SaveToFile(path);
+
+    const std::string bytes = ReadFileBytes(path);
+    ASSERT_EQ(bytes.size(), 14u + 40u + 5u * 4u * 3u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    uint32_t size = 0;
+    std::memcpy(&size, bytes.data() + 2, 4);
+    EXPECT_EQ(size, bytes.size());
+    // The file's last row is the picture's top one.
+    EXPECT_EQ(static_cast<uint8_t>(bytes[14 + 40 + 2 * 20 + 2]), 255);  // red of (0, 0)
+
+    HANDLE loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    ASSERT_NE(loaded, nullptr);
+    TBitmap back;
+    back.SetHandle(static_cast<HBITMAP>(loaded));
+    EXPECT_EQ(back.Width(), 5);
+    EXPECT_EQ(back.Canvas()->Pixels(2, 0), clRed);
+    EXPECT_EQ(back.Canvas()->Pixels(4, 2), clBlue);
+    EXPECT_EQ(back.Canvas()->Pixels(0, 2), clWhite);
+
+    // Paletted pictures carry their colour table.
+    bitmap.SetPixelFormat(pf8bit);
+    bitmap.SaveToFile(path);
+    loaded = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    ASSERT_NE(loaded, nullptr);
+    back.SetHandle(static_cast<HBITMAP>(loaded));
+    EXPECT_EQ(back.PixelFormat(), pf8bit);
+    EXPECT_EQ(back.Canvas()->Pixels(1, 0), clRed);
+    EXPECT_EQ(back.Canvas()->Pixels(4, 2), clBlue);
+
+    TBitmap empty;
+    empty.SaveToFile(path);
+    EXPECT_EQ(ReadFileBytes(path).size(), 0u);
 }
 
 class DrawingOnDib : public ::testing::Test {

@@ -288,6 +288,38 @@ TEST_F(CanvasOnDib, ChangingAToolWhileSelectedTakesEffectAtTheNextCall)
     EXPECT_EQ(dib.At(5, 1), Blue);
 }
 
+TEST_F(CanvasOnDib, AssigningAnEqualFontKeepsTheSelectedOne)
+{
+    TFont paintFont;
+    paintFont.SetHeight(-13);
+    canvas.SetFont(&paintFont);
+    canvas.TextOut(0, 0, "a");
+    const HGDIOBJ selected = GetCurrentObject(dib.DC(), OBJ_FONT);
+    int changes = 0;
+    const TNotifyEvent canvasHook = canvas.Font()->OnChange;
+    canvas.Font()->OnChange = [&](TObject* sender) {
+        ++changes;
+        canvasHook(sender);
+    };
+    canvas.SetFont(&paintFont);  // what a control does before every paint
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_FONT), selected);
+}
+
+TEST_F(CanvasOnDib, RefreshPutsTheContextsObjectsBackUntilTheNextCall)
+{
+    const HGDIOBJ pen = GetCurrentObject(dib.DC(), OBJ_PEN);
+    canvas.Pen()->SetColor(clRed);
+    canvas.LineTo(5, 0);
+    EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_PEN), canvas.Pen()->Handle());
+    canvas.Refresh();
+    EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_PEN), pen);
+    EXPECT_TRUE(canvas.HandleAllocated());
+    canvas.MoveTo(0, 1);
+    canvas.LineTo(5, 1);
+    EXPECT_EQ(dib.At(2, 1), Red);
+}
+
 TEST(Canvas, HandingTheContextBackRestoresItsOwnObjectsAndModes)
 {
     DibSection dib(20, 20);
@@ -342,6 +374,30 @@ TEST(Canvas, SwitchingContextsLeavesNothingInThePreviousOne)
     canvas.Rectangle(0, 0, 4, 4);
     EXPECT_EQ(GetCurrentObject(second.DC(), OBJ_PEN), canvas.Pen()->Handle());
     canvas.SetHandle(nullptr);
+}
+
+TEST(Canvas, DrawsOnAWindowsContextToo)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 30, 20, nullptr,
+                                  nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    HDC dc = GetDC(window);
+    {
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        canvas.Brush()->SetColor(clRed);
+        canvas.FillRect(Rect(0, 0, 30, 20));
+        canvas.Pen()->SetColor(clBlue);
+        canvas.MoveTo(0, 10);
+        canvas.LineTo(30, 10);
+        canvas.SetHandle(nullptr);
+    }
+    DibSection copy(30, 20);
+    BitBlt(copy.DC(), 0, 0, 30, 20, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    DestroyWindow(window);
+    EXPECT_EQ(copy.At(5, 5), Red);
+    EXPECT_EQ(copy.At(5, 10), Blue);
 }
 
 TEST(Canvas, WithoutAContextDrawingRaises)

@@ -77,6 +77,7 @@ TEST(Font, OnChangeFiresOnlyForRealChanges)
 TEST(Font, HandleIsCachedUntilAnAttributeOfTheGdiFontChanges)
 {
     TFont font;
+    font.SetHeight(-37);  // a font no other test holds
     EXPECT_FALSE(font.HandleAllocated());
     const HFONT first = font.Handle();
     ASSERT_NE(first, nullptr);
@@ -91,8 +92,44 @@ TEST(Font, HandleIsCachedUntilAnAttributeOfTheGdiFontChanges)
     EXPECT_EQ(lf.lfWeight, FW_BOLD);
     EXPECT_TRUE(lf.lfUnderline);
     EXPECT_FALSE(lf.lfItalic);
-    EXPECT_EQ(lf.lfHeight, -11);
+    EXPECT_EQ(lf.lfHeight, -37);
     EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+}
+
+TEST(GraphicsObject, EqualToolsShareOneGdiObjectUntilTheLastLetsGo)
+{
+    const int before = TGraphicsObject::SharedHandleCount();
+    auto a = std::make_unique<TFont>();
+    auto b = std::make_unique<TFont>();
+    a->SetName("Arial");
+    b->SetName("Arial");
+    a->SetHeight(-29);
+    b->SetHeight(-29);
+    const HFONT shared = a->Handle();
+    EXPECT_EQ(b->Handle(), shared);
+    EXPECT_EQ(TGraphicsObject::SharedHandleCount(), before + 1);
+
+    b->SetStyle(TFontStyles{fsItalic});
+    EXPECT_NE(b->Handle(), shared);
+    EXPECT_NE(GetObjectType(shared), 0u);  // a still uses it
+    EXPECT_EQ(TGraphicsObject::SharedHandleCount(), before + 2);
+
+    a.reset();
+    EXPECT_EQ(GetObjectType(shared), 0u);
+    b.reset();
+    EXPECT_EQ(TGraphicsObject::SharedHandleCount(), before);
+
+    TPen red1, red2, blue;
+    red1.SetColor(clRed);
+    red2.SetColor(clRed);
+    blue.SetColor(clBlue);
+    EXPECT_EQ(red1.Handle(), red2.Handle());
+    EXPECT_NE(red1.Handle(), blue.Handle());
+    TBrush clear1, clear2;
+    clear1.SetStyle(bsClear);
+    clear2.SetColor(clRed);
+    clear2.SetStyle(bsClear);  // the colour of a clear brush does not matter
+    EXPECT_EQ(clear1.Handle(), clear2.Handle());
 }
 
 TEST(Font, TakesItsAttributesFromAForeignHandle)

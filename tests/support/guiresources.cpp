@@ -6,8 +6,8 @@
 
 namespace {
 
-// One entry of the process's GDI handle table; the layout is the same on
-// Windows and Wine for 64-bit processes.
+// One entry of the process's GDI handle table as Wine lays it out (the
+// same size in 32 and 64-bit processes; only consulted under Wine).
 struct GdiHandleEntry {
     uint64_t object;
     uint16_t processId;
@@ -21,16 +21,16 @@ const int GdiHandleTableSize = 0x10000;
 
 DWORD CountGdiHandleTable()
 {
-#ifdef _WIN64
     using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
     auto query = reinterpret_cast<QueryProcess>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION info = {};
     if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0)
         return 0;
+    // Where the process block keeps the table's address.
+    const size_t tableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
     auto* peb = reinterpret_cast<BYTE*>(info.PebBaseAddress);
-    // The table's address is kept at this offset of the 64-bit process block.
-    auto* table = *reinterpret_cast<GdiHandleEntry**>(peb + 0xF8);
+    auto* table = *reinterpret_cast<GdiHandleEntry**>(peb + tableOffset);
     if (!table)
         return 0;
     DWORD count = 0;
@@ -38,9 +38,6 @@ DWORD CountGdiHandleTable()
         if (table[i].type != 0)
             ++count;
     return count;
-#else
-    return 0;  // the 32-bit build is not run here
-#endif
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM param)
