@@ -305,6 +305,16 @@ TEST(SkBitmapPieces, TilesRepeatFromTheTopLeftAndAreClipped)
     EXPECT_EQ(RowColors(dst, 1), (std::vector<TSkColor>{0x0000FF, 0, 0x0000FF, 0, 0x0000FF}));
     EXPECT_EQ(RowColors(dst, 2), RowColors(dst, 0));
     src.TileDraw(dst.DC(), {0, 0, 5, 3}, false, {1, 1, 1, 1});  // an empty tile: nothing
+
+    // Tiles keep their grid from the rectangle's corner however far off it is,
+    // and only the visible ones are drawn (this would not end otherwise).
+    Filled one(1, 1, Green);
+    one.TileDraw(dst.DC(), {-1000000000, -1000000000, 1000000000, 1000000000}, false, {0, 0, 1, 1});
+    EXPECT_EQ(RowColors(dst, 2), std::vector<TSkColor>(5, 0x00FF00));
+    src.TileDraw(dst.DC(), {-1001, -1001, 5, 3}, false, {0, 0, 2, 2});  // odd offsets
+    EXPECT_EQ(RowColors(dst, 0), (std::vector<TSkColor>{0, 0x0000FF, 0, 0x0000FF, 0}));
+    EXPECT_EQ(RowColors(dst, 1), (std::vector<TSkColor>{0x00FF00, 0xFF0000, 0x00FF00, 0xFF0000,
+                                                         0x00FF00}));
 }
 
 TEST(SkBitmapPieces, NinePiecesKeepCornersAndSpreadEdges)
@@ -436,5 +446,40 @@ TEST(SkBitmapHandles, NothingIsLeftBehind)
     for (HGDIOBJ h : handles)
         EXPECT_EQ(GetObjectType(h), 0u);
     EXPECT_GT(before, 0u);
+    EXPECT_EQ(GdiObjectCount(), before);
+}
+
+TEST(SkBitmapSmoke, ExtremeAndInvertedRectanglesAreSafeAndLeaveNothingBehind)
+{
+    Strip src;
+    Filled target(50, 50, White);
+    Filled tiny(1, 1, White);
+    TScreenDC screen;
+    TOwnedGdiObject ddb(CreateCompatibleBitmap(screen.Get(), 20, 20));
+    TOwnedDC ddbDC(CreateCompatibleDC(screen.Get()));
+    TSelectGuard select(ddbDC.Get(), ddb.Get());
+    const RECT rects[] = {{0, 0, 0, 0},       {3, 3, 1, 1},         {-5, -5, 2, 2},
+                          {0, 0, 1, 1},       {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                          {-1000000000, -1000000000, 1000000000, 1000000000},
+                          {INT_MAX - 2, 0, INT_MAX, 5}, {0, INT_MIN, 5, INT_MIN + 3}};
+    const DWORD before = GdiObjectCount();
+    for (HDC dc : {target.DC(), tiny.DC(), ddbDC.Get()})
+        for (const RECT& d : rects)
+            for (const RECT& s : rects) {
+                for (bool keyed : {false, true}) {
+                    src.DrawTo(dc, d, s, keyed);
+                    src.TileDraw(dc, d, keyed, s);
+                    src.DrawNine(dc, d, keyed, keyed, 1, 2, 3, 4, s);
+                    src.DrawNine(dc, d, keyed, !keyed, 100, -5, 0, 7, s);
+                }
+                src.DrawToBitmap(target, d, s);
+                target.FillRect(d, Red);
+                target.SetAlphaRect(7, d);
+                target.DrawUnder(src, d.left, s, d.top);
+            }
+    src.AlphaMode = true;
+    for (const RECT& d : rects)
+        for (const RECT& s : rects)
+            src.DrawToBitmap(target, d, s);
     EXPECT_EQ(GdiObjectCount(), before);
 }

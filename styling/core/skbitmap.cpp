@@ -383,19 +383,24 @@ void TSkBitmap::DrawKeyed(HDC dc, const RECT& dst, const RECT& src) const
 
 void TSkBitmap::DrawTo(HDC dc, const RECT& dst, const RECT& src, bool transparent) const
 {
-    if (IsEmpty() || !dc || Box(dst).Empty() || Box(src).Empty())
+    // Only the part of the source inside this bitmap is drawn, scaled to the
+    // whole destination, whichever way the copy goes.
+    const TBox s = Intersect(Box(src), Box(Bounds()));
+    const TBox d = Box(dst);
+    if (IsEmpty() || !dc || d.Empty() || s.Empty())
         return;
-    if (Box(dst).Width() > INT_MAX || Box(dst).Height() > INT_MAX)
+    if (d.Width() > INT_MAX || d.Height() > INT_MAX)
         return;  // no device is that large
-    if (DrawToDib(dc, dst, src, transparent))
+    const RECT from = ToRect(s);
+    if (DrawToDib(dc, dst, from, transparent))
         return;
     if (transparent) {
-        DrawKeyed(dc, dst, src);
+        DrawKeyed(dc, dst, from);
         return;
     }
     TStretchModeGuard mode(dc, COLORONCOLOR);
-    StretchBlt(dc, dst.left, dst.top, RectWidth(dst), RectHeight(dst), DC(), src.left, src.top,
-               RectWidth(src), RectHeight(src), SRCCOPY);
+    StretchBlt(dc, dst.left, dst.top, RectWidth(dst), RectHeight(dst), DC(), from.left, from.top,
+               RectWidth(from), RectHeight(from), SRCCOPY);
 }
 
 void TSkBitmap::Draw(HDC dc, int x, int y, bool transparent) const
@@ -419,8 +424,18 @@ void TSkBitmap::TileDraw(HDC dc, const RECT& dst, bool transparent, const RECT& 
     const TBox s = Box(src), d = Box(dst);
     if (s.Empty() || d.Empty())
         return;
-    for (int64_t y = d.top; y < d.bottom; y += s.Height())
-        for (int64_t x = d.left; x < d.right; x += s.Width()) {
+    // Only the tiles that can show: a small tile over a huge rectangle would
+    // otherwise mean billions of calls.
+    TBox visible = d;
+    RECT clip;
+    if (GetClipBox(dc, &clip) != ERROR)
+        visible = Intersect(visible, Box(clip));
+    if (visible.Empty())
+        return;
+    const int64_t firstX = d.left + (visible.left - d.left) / s.Width() * s.Width();
+    const int64_t firstY = d.top + (visible.top - d.top) / s.Height() * s.Height();
+    for (int64_t y = firstY; y < visible.bottom; y += s.Height())
+        for (int64_t x = firstX; x < visible.right; x += s.Width()) {
             TBox piece = Intersect(TBox{x, y, x + s.Width(), y + s.Height()}, d);
             TBox part{s.left, s.top, s.left + piece.Width(), s.top + piece.Height()};
             DrawTo(dc, ToRect(piece), ToRect(part), transparent);
@@ -434,34 +449,37 @@ void TSkBitmap::DrawNine(HDC dc, const RECT& dst, bool transparent, bool stretch
         StretchDraw(dc, dst, transparent, src);
         return;
     }
-    const RECT& s = src;
-    const RECT& d = dst;
-    auto fill = [&](const RECT& to, const RECT& from) {
-        if (IsRectEmptyEx(to) || IsRectEmptyEx(from))
+    // In 64 bits: margins added to extreme rectangles must not overflow.
+    const TBox s = Box(src), d = Box(dst);
+    const int64_t l = left, t = top, r = right, b = bottom;
+    auto piece = [&](const TBox& to, const TBox& from, bool scaled) {
+        if (to.Empty() || from.Empty())
             return;
-        if (stretch)
-            StretchDraw(dc, to, transparent, from);
+        if (!scaled)
+            DrawTo(dc, ToRect(to), ToRect(from), transparent);
+        else if (stretch)
+            StretchDraw(dc, ToRect(to), transparent, ToRect(from));
         else
-            TileDraw(dc, to, transparent, from);
+            TileDraw(dc, ToRect(to), transparent, ToRect(from));
     };
     // Centre, then the four edges along their long side.
-    fill({d.left + left, d.top + top, d.right - right, d.bottom - bottom},
-         {s.left + left, s.top + top, s.right - right, s.bottom - bottom});
-    fill({d.left + left, d.top, d.right - right, d.top + top},
-         {s.left + left, s.top, s.right - right, s.top + top});
-    fill({d.left + left, d.bottom - bottom, d.right - right, d.bottom},
-         {s.left + left, s.bottom - bottom, s.right - right, s.bottom});
-    fill({d.left, d.top + top, d.left + left, d.bottom - bottom},
-         {s.left, s.top + top, s.left + left, s.bottom - bottom});
-    fill({d.right - right, d.top + top, d.right, d.bottom - bottom},
-         {s.right - right, s.top + top, s.right, s.bottom - bottom});
+    piece({d.left + l, d.top + t, d.right - r, d.bottom - b},
+          {s.left + l, s.top + t, s.right - r, s.bottom - b}, true);
+    piece({d.left + l, d.top, d.right - r, d.top + t}, {s.left + l, s.top, s.right - r, s.top + t},
+          true);
+    piece({d.left + l, d.bottom - b, d.right - r, d.bottom},
+          {s.left + l, s.bottom - b, s.right - r, s.bottom}, true);
+    piece({d.left, d.top + t, d.left + l, d.bottom - b}, {s.left, s.top + t, s.left + l, s.bottom - b},
+          true);
+    piece({d.right - r, d.top + t, d.right, d.bottom - b},
+          {s.right - r, s.top + t, s.right, s.bottom - b}, true);
     // Corners, unscaled.
-    Draw(dc, d.left, d.top, transparent, {s.left, s.top, s.left + left, s.top + top});
-    Draw(dc, d.right - right, d.top, transparent, {s.right - right, s.top, s.right, s.top + top});
-    Draw(dc, d.left, d.bottom - bottom, transparent,
-         {s.left, s.bottom - bottom, s.left + left, s.bottom});
-    Draw(dc, d.right - right, d.bottom - bottom, transparent,
-         {s.right - right, s.bottom - bottom, s.right, s.bottom});
+    piece({d.left, d.top, d.left + l, d.top + t}, {s.left, s.top, s.left + l, s.top + t}, false);
+    piece({d.right - r, d.top, d.right, d.top + t}, {s.right - r, s.top, s.right, s.top + t}, false);
+    piece({d.left, d.bottom - b, d.left + l, d.bottom}, {s.left, s.bottom - b, s.left + l, s.bottom},
+          false);
+    piece({d.right - r, d.bottom - b, d.right, d.bottom},
+          {s.right - r, s.bottom - b, s.right, s.bottom}, false);
 }
 
 void TSkBitmap::Draw(TCanvas* canvas, int x, int y, bool transparent) const

@@ -1,8 +1,14 @@
 #include "styling/core/skrects.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
+
+int Saturate(int64_t v)
+{
+    return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
 
 RECT Offset(const RECT& r, int dx, int dy)
 {
@@ -10,6 +16,9 @@ RECT Offset(const RECT& r, int dx, int dy)
 }
 
 } // namespace
+
+int RectWidth(const RECT& r) { return Saturate(int64_t(r.right) - r.left); }
+int RectHeight(const RECT& r) { return Saturate(int64_t(r.bottom) - r.top); }
 
 RECT CenterRect(const RECT& rect, const RECT& bounds)
 {

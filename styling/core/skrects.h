@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
-inline int RectWidth(const RECT& r) { return r.right - r.left; }
-inline int RectHeight(const RECT& r) { return r.bottom - r.top; }
+// Saturated at the int range: the extent of an extreme rectangle does not
+// fit otherwise.
+int RectWidth(const RECT& r);
+int RectHeight(const RECT& r);
 
 // rect moved so that it is centred in bounds; odd offsets are halved
 // towards zero.
