@@ -93,6 +93,9 @@ TEST(SkBitmapStorage, ASizeThatCannotBeMadeLeavesItEmptyAndStillReports)
     EXPECT_TRUE(b.IsEmpty());
     EXPECT_EQ(b.Width(), 0);
     EXPECT_EQ(changes, 1);
+    EXPECT_THROW(b.SetSize(30000, 30000), ESkBitmapError);  // 3.6 GB
+    EXPECT_TRUE(b.IsEmpty());
+    EXPECT_EQ(changes, 2);
 }
 
 TEST(SkBitmapPixels, FillsAlphaAndClippedRectangles)

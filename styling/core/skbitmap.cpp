@@ -225,7 +225,9 @@ void TSkBitmap::SetSize(int width, int height)
     Fire(OnChanging, this);
     ReleaseStorage();
     try {
-        if (w > INT_MAX || h > INT_MAX)
+        // Past 2 GB the image size no longer fits the header's 32-bit
+        // field, and a system that wraps it would hand back a short buffer.
+        if (w > INT_MAX / 4 / h)
             throw ESkBitmapError("Can't allocate the DIB handle");
         Allocate(int(w), int(h));
     } catch (...) {
