@@ -193,6 +193,20 @@ TEST(SkBitmapDrawTo, StraightIntoA32BitDibTarget)
     SelectClipRgn(dst.DC(), nullptr);
     EXPECT_EQ(RowColors(dst, 0), (std::vector<TSkColor>{0xFFFFFF, 0xFFFFFF, 0x0000FF, 0x7F007F,
                                                          0xFFFFFF, 0xFFFFFF}));
+
+    // A region of two parts is honoured too, with and without the key.
+    for (bool keyed : {false, true}) {
+        dst.Fill(White);
+        HRGN left = CreateRectRgn(0, 0, 1, 1), right = CreateRectRgn(2, 0, 3, 1);
+        CombineRgn(left, left, right, RGN_OR);
+        SelectClipRgn(dst.DC(), left);
+        DeleteObject(left);
+        DeleteObject(right);
+        src.DrawTo(dst.DC(), {0, 0, 4, 1}, {0, 0, 4, 1}, keyed);
+        SelectClipRgn(dst.DC(), nullptr);
+        EXPECT_EQ(RowColors(dst, 0), (std::vector<TSkColor>{0xFF0000, 0xFFFFFF, 0x0000FF,
+                                                             0xFFFFFF, 0xFFFFFF, 0xFFFFFF}));
+    }
 }
 
 TEST(SkBitmapDrawTo, TheKeyIsNeverWrittenWhateverItsAlpha)
