@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test clean logo atlases $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test clean logo atlases fuzz-pcx bench $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -35,6 +35,15 @@ atlases:
 	@mkdir -p $(BUILD)/host
 	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/atlasgen tools/atlasgen/*.cpp
 	$(BUILD)/host/atlasgen resources
+
+# Times the bitmap's hot paths under Wine against a BitBlt of the same run.
+bench: build-x86_64
+	@tools/wine-run $(BUILD)/x86_64/bench/skbitmap_bench.exe
+
+# Fuzzes the PCX decoder natively under the sanitizers for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 300
+fuzz-pcx:
+	@tools/fuzz-pcx.sh $(BUILD)/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(addprefix $(BUILD)/,$(TARGETS))

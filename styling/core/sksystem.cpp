@@ -1,0 +1,220 @@
+#include "styling/core/sksystem.h"
+
+#include "styling/core/skbitmap.h"
+#include "styling/core/skhandles.h"
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+template <class TProc>
+TProc Lookup(HMODULE module, const char* name)
+{
+    if (!module)
+        return nullptr;
+    // Through void*: the address is only callable once cast to its real type.
+    return reinterpret_cast<TProc>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+using TMonitorFromRectProc = HMONITOR(WINAPI*)(LPCRECT, DWORD);
+using TMonitorFromPointProc = HMONITOR(WINAPI*)(POINT, DWORD);
+using TMonitorFromWindowProc = HMONITOR(WINAPI*)(HWND, DWORD);
+using TGetMonitorInfoProc = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
+
+struct TSkControlsState {
+    TSkColor windowColor = 0;
+    TSkColor btnFaceColor = 0;
+    TSkColor btnHighlightColor = 0;
+    TOwnedModule msimg32;
+    TTransparentBltProc transparentBlt = nullptr;
+    SIZE sharedBufferSize{0, 0};
+    std::unique_ptr<TSkBitmap> sharedBuffer;
+    bool isWinNT = false;
+    bool isWin98 = false;
+    TOwnedModule user32;
+    TGetScrollBarInfoProc getScrollBarInfo = nullptr;
+    TMonitorFromRectProc monitorFromRect = nullptr;
+    TMonitorFromPointProc monitorFromPoint = nullptr;
+    TMonitorFromWindowProc monitorFromWindow = nullptr;
+    TGetMonitorInfoProc getMonitorInfo = nullptr;
+};
+
+std::unique_ptr<TSkControlsState> State;
+int InitCount = 0;
+
+struct TCaptureState {
+    HWND window = nullptr;
+    int count = 0;
+} Capture;
+
+OSVERSIONINFOA PlatformVersion()
+{
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    if (!GetVersionExA(&version))
+        version = OSVERSIONINFOA{};
+    return version;
+}
+
+void MakeSystemColors(TSkControlsState& s)
+{
+    s.windowColor = ColorToSkColor(clWindow, 255);
+    s.btnFaceColor = ColorToSkColor(clBtnFace, 255);
+    s.btnHighlightColor = ColorToSkColor(clBtnHighlight, 255);
+}
+
+void FindTransparentBlt(TSkControlsState& s, const OSVERSIONINFOA& version)
+{
+    if (version.dwPlatformId != VER_PLATFORM_WIN32_NT || version.dwMajorVersion < 5)
+        return;
+    s.msimg32.Reset(LoadLibraryA("msimg32.dll"));
+    s.transparentBlt = Lookup<TTransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
+}
+
+void MakeSharedBuffer(TSkControlsState& s)
+{
+    s.sharedBufferSize = SIZE{GetSystemMetrics(SM_CXSCREEN) + 500, GetSystemMetrics(SM_CYSCREEN) + 500};
+    s.sharedBuffer = std::make_unique<TSkBitmap>();
+}
+
+void ReadPlatformFlags(TSkControlsState& s, const OSVERSIONINFOA& version)
+{
+    s.isWinNT = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    s.isWin98 = version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && version.dwMinorVersion > 0;
+}
+
+void FindUser32Functions(TSkControlsState& s)
+{
+    s.user32.Reset(LoadLibraryA("user32.dll"));
+    HMODULE user32 = s.user32.Get();
+    s.getScrollBarInfo = Lookup<TGetScrollBarInfoProc>(user32, "GetScrollBarInfo");
+    s.monitorFromRect = Lookup<TMonitorFromRectProc>(user32, "MonitorFromRect");
+    s.monitorFromPoint = Lookup<TMonitorFromPointProc>(user32, "MonitorFromPoint");
+    s.monitorFromWindow = Lookup<TMonitorFromWindowProc>(user32, "MonitorFromWindow");
+    s.getMonitorInfo = Lookup<TGetMonitorInfoProc>(user32, "GetMonitorInfoA");
+}
+
+bool HasMonitorFunctions()
+{
+    return State && State->monitorFromRect && State->monitorFromPoint &&
+           State->monitorFromWindow && State->getMonitorInfo;
+}
+
+RECT PrimaryScreen() { return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+bool MonitorArea(HMONITOR monitor, bool workArea, RECT& area)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!monitor || !State->getMonitorInfo(monitor, &info))
+        return false;
+    area = workArea ? info.rcWork : info.rcMonitor;
+    return true;
+}
+
+} // namespace
+
+void InitializeSkControls()
+{
+    if (InitCount++ > 0)
+        return;
+    auto state = std::make_unique<TSkControlsState>();
+    OSVERSIONINFOA version = PlatformVersion();
+    MakeSystemColors(*state);
+    FindTransparentBlt(*state, version);
+    MakeSharedBuffer(*state);
+    ReadPlatformFlags(*state, version);
+    FindUser32Functions(*state);
+    State = std::move(state);
+}
+
+void FinalizeSkControls()
+{
+    if (InitCount == 0 || --InitCount > 0)
+        return;
+    State.reset();
+}
+
+TSkColor SkWindowColor() { return State ? State->windowColor : 0; }
+TSkColor SkBtnFaceColor() { return State ? State->btnFaceColor : 0; }
+TSkColor SkBtnHighlightColor() { return State ? State->btnHighlightColor : 0; }
+
+bool IsWinNT() { return State && State->isWinNT; }
+bool IsWin98() { return State && State->isWin98; }
+
+TTransparentBltProc SkTransparentBlt() { return State ? State->transparentBlt : nullptr; }
+TGetScrollBarInfoProc SkGetScrollBarInfo() { return State ? State->getScrollBarInfo : nullptr; }
+
+TSkBitmap* SharedBuffer() { return State ? State->sharedBuffer.get() : nullptr; }
+SIZE SharedBufferSize() { return State ? State->sharedBufferSize : SIZE{0, 0}; }
+
+void BeginSkCapture(HWND window)
+{
+    if (Capture.count++ == 0) {
+        Capture.window = window;
+        SetCapture(window);
+    }
+}
+
+void EndSkCapture()
+{
+    if (Capture.count == 0)
+        return;  // unbalanced end: nothing of ours to release
+    if (--Capture.count > 0)
+        return;
+    if (GetCapture() == Capture.window)
+        ReleaseCapture();
+    Capture.window = nullptr;
+}
+
+int KeyRepeatDelay()
+{
+    int setting = 0;
+    SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &setting, 0);
+    return (setting + 1) * 200;
+}
+
+int KeyRepeatInterval()
+{
+    DWORD setting = 0;
+    SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &setting, 0);
+    return static_cast<int>(std::nearbyint(1000 / ((setting + 1) * 2.3)));
+}
+
+bool IsMultiMonitor() { return HasMonitorFunctions() && GetSystemMetrics(SM_CMONITORS) > 1; }
+
+RECT GetWorkArea()
+{
+    RECT area{};
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        return area;
+    return PrimaryScreen();
+}
+
+RECT GetWorkAreaOfPoint(POINT point)
+{
+    RECT area;
+    if (IsMultiMonitor() &&
+        MonitorArea(State->monitorFromPoint(point, MONITOR_DEFAULTTONEAREST), true, area))
+        return area;
+    return GetWorkArea();
+}
+
+RECT GetWorkAreaOfRect(const RECT& rect)
+{
+    RECT area;
+    if (IsMultiMonitor() &&
+        MonitorArea(State->monitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), true, area))
+        return area;
+    return GetWorkArea();
+}
+
+RECT GetMonitorAreaOfWindow(HWND window, bool workArea)
+{
+    RECT area;
+    if (HasMonitorFunctions() &&
+        MonitorArea(State->monitorFromWindow(window, MONITOR_DEFAULTTONEAREST), workArea, area))
+        return area;
+    return workArea ? GetWorkArea() : PrimaryScreen();
+}
