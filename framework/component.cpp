@@ -1,5 +1,8 @@
 #include "framework/component.h"
 
+#include "framework/properties.h"
+#include "framework/roots.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -46,6 +49,8 @@ void TComponent::BeforeDestruction()
         return;
     tornDown_ = true;
     Destroying();
+    UnregisterRoot(this);
+    RemoveGlobalFixups(this);
     // Tell everyone who asked, last first; each drops its link to us.
     while (!freeNotifies_.empty()) {
         TComponent* other = freeNotifies_.back();
@@ -227,11 +232,25 @@ void TComponent::Loaded()
 
 void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    if (operation == opRemove && component)
+    if (operation == opRemove && component) {
         RemoveFreeNotification(component);
+        if (component != this)
+            ClearPublishedReferences(this, component);
+    }
     // Copy: a handler may free or move components while we walk.
     const std::vector<TComponent*> owned = components_;
     for (TComponent* c : owned)
         if (std::find(components_.begin(), components_.end(), c) != components_.end())
             c->Notification(component, operation);
+}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const
+{
+    if (!root)
+        return;
+    for (TComponent* c : root->components_) {
+        TComponent* parent = c->GetParentComponent();
+        if (parent == this || (!parent && root == this))
+            proc(c);
+    }
 }

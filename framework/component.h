@@ -4,6 +4,7 @@
 #include "framework/persistent.h"
 #include "framework/sets.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,15 @@ public:
     void SetReading(bool reading);
 
     static bool IsValidIdent(const std::string& name);
+
+    // The component a description nests this one in (a control's parent);
+    // null for components that sit directly in their root.
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
+    // The components a description nests in this one, in stored order. The
+    // default: the root's components whose parent component is this one
+    // (for the root itself: also those with none).
+    virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const;
 
 protected:
     // A component was inserted into or is being removed from the owner tree,
