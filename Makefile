@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test clean $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test fuzz clean $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -24,6 +24,11 @@ build: $(addprefix build-,$(TARGETS))
 
 test: build
 	@tools/run-tests.sh $(BUILD)/x86_64
+
+# The description parser under libFuzzer and AddressSanitizer, natively.
+FUZZ_SECONDS ?= 120
+fuzz: bootstrap
+	@tools/fuzz-descriptions.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(addprefix $(BUILD)/,$(TARGETS))

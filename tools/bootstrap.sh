@@ -12,7 +12,8 @@ wine64=/usr/lib/wine/wine64
 
 packages=(cmake make
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine64 wine xvfb xauth imagemagick googletest)
+          wine64 wine xvfb xauth imagemagick googletest
+          clang-14 libclang-rt-14-dev)
 
 fail() { echo "bootstrap: $*" >&2; exit 1; }
 say()  { echo "bootstrap: $*"; }
