@@ -15,6 +15,8 @@ using TSides = TSet<TSide>;
 
 int gLoadedCount = 0;
 std::vector<std::string> gLoadOrder;
+int gLiveGadgets = 0;
+bool gSetterSawLoading = false;
 
 // A nested option object, owned by its component.
 class TOptions : public TPersistent {
@@ -43,10 +45,15 @@ FW_PUBLISH(TOptions)
 class TGadget : public TComponent {
     FW_DECLARE_CLASS(TGadget)
 public:
-    explicit TGadget(TComponent* owner) : TComponent(owner), options_(this) {}
+    explicit TGadget(TComponent* owner) : TComponent(owner), options_(this) { ++gLiveGadgets; }
+    ~TGadget() override { --gLiveGadgets; }
 
     int Left() const { return left_; }
-    void SetLeft(int v) { left_ = v; }
+    void SetLeft(int v)
+    {
+        left_ = v;
+        gSetterSawLoading = ComponentState().Contains(csLoading) && ComponentState().Contains(csReading);
+    }
     short Small() const { return small_; }
     void SetSmall(short v) { small_ = v; }
     int Cursor() const { return cursor_; }
@@ -185,7 +192,9 @@ protected:
     {
         gLoadedCount = 0;
         gLoadOrder.clear();
+        gLiveGadgets = 0;
     }
+    void TearDown() override { EXPECT_EQ(gLiveGadgets, 0) << "a component leaked"; }
 };
 
 std::string Form(const std::string& body, const std::string& name = "Form1")
@@ -297,6 +306,7 @@ TEST_F(PropertiesTest, ChildrenNestAndLoadedRunsOnceForEachAfterAllIsRead)
     EXPECT_EQ(inner->Owner(), form);
     EXPECT_EQ(inner->GetParentComponent(), outer);
     EXPECT_EQ(gLoadedCount, 3);
+    EXPECT_TRUE(gSetterSawLoading);  // setters can tell a read from a user's change
     EXPECT_EQ(gLoadOrder, (std::vector<std::string>{"Outer", "Inner", "Later"}));
     EXPECT_TRUE(outer->LoadedSawBuddy());  // references are set before Loaded
     for (int i = 0; i < form->ComponentCount(); ++i) {
@@ -411,6 +421,10 @@ TEST_F(PropertiesTest, BadDescriptionsNameLineAndPropertyAndLeaveNothing)
          "unknown property"},
         {"  object First: TGadget\r\n    Left = 1\r\n", 5, "ends"},
         {"  object First: TGadget\r\n    Blob = {ABC}\r\n  end\r\n", 3, "odd number"},
+        {"  object Second: TSmallGadget\r\n  end\r\n  object First: TOptions\r\n  end\r\n", 4,
+         "cannot be created"},
+        {"  object A: TGadget\r\n  end\r\n  object First: TTestForm\r\n  end\r\n", 4,
+         "field First of TTestForm holds a TGadget, not a TTestForm"},
     };
     for (const TBadCase& c : cases) {
         TTestForm form(nullptr);
@@ -423,6 +437,8 @@ TEST_F(PropertiesTest, BadDescriptionsNameLineAndPropertyAndLeaveNothing)
         }
         // Nothing half-built is left behind.
         EXPECT_EQ(form.ComponentCount(), 0) << c.body;
+        EXPECT_EQ(gLiveGadgets, 0) << c.body;
+        EXPECT_EQ(form.Second, nullptr) << c.body;
         EXPECT_EQ(form.First, nullptr) << c.body;
         EXPECT_FALSE(form.ComponentState().Contains(csLoading));
     }
