@@ -29,6 +29,13 @@
 // and Color name their identifiers. Without .Default, ordinal values are
 // always written; strings, lists, references and events when not empty.
 //
+// When a component goes, every published reference and field pointing at it
+// is set to null through its setter. A reference set by the reader is
+// watched across forms by FreeNotification; a setter called from code
+// should ask target->FreeNotification(this) itself. A nested object's
+// GetOwner returns its component. Overloaded getters or setters need a
+// static_cast to pick one.
+//
 // A form class also publishes its handlers and component fields by name;
 // the reader binds events to the handlers and fills the fields:
 //
@@ -38,7 +45,10 @@
 //       p.Field("doc", &T::doc);
 //   }
 //
-// Binary data (a theme name, a picture) goes through DefineProperties.
+// Binary data (a theme name, a picture) goes through DefineProperties and
+// TFiler (framework/filer.h). framework/reader.h reads descriptions,
+// framework/writer.h writes them, framework/resources.h loads a form's own
+// from the program, and framework/roots.h names forms for cross-form links.
 #pragma once
 
 #include "framework/colors.h"

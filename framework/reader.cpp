@@ -164,7 +164,7 @@ private:
         case TPropertyKind::Boolean:
             return property->SetOrdinal(target, BooleanValue(v, where));
         case TPropertyKind::Set:
-            return property->SetOrdinal(target, SetValue(property, v, where));
+            return property->SetOrdinal(target, SetBits(property, v, where));
         case TPropertyKind::Color:
             return property->SetOrdinal(target, ColorValue(v, where));
         case TPropertyKind::String:
@@ -218,7 +218,7 @@ private:
         Fail(v.Line, where, "True or False expected, not " + ident);
     }
 
-    static int64_t SetValue(const TPropertyInfo* property, const TDescValue& v, const std::string& where)
+    static int64_t SetBits(const TPropertyInfo* property, const TDescValue& v, const std::string& where)
     {
         uint64_t bits = 0;
         for (const std::string& item : Expect(v, TDescValueKind::Set, where).Items) {

@@ -17,5 +17,7 @@ public:
 std::string LoadRcDataResource(const std::string& name);
 
 // Reads the description stored under resourceName (by default the root's
-// class name) into root; see ReadComponentInto.
+// class name) into root; see ReadComponentInto. A form calls it from its
+// own, most derived constructor: in a base class's constructor ClassName()
+// still names the base.
 void ReadComponentResource(TComponent* root, const char* resourceName = nullptr);
