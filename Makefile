@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test fuzz clean $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test fuzz clean logo $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -29,6 +29,10 @@ test: build
 FUZZ_SECONDS ?= 120
 fuzz: bootstrap
 	@tools/fuzz-descriptions.sh $(FUZZ_SECONDS)
+
+# Redraws the logo picture from its generator.
+logo: build-x86_64
+	tools/wine-run $(BUILD)/x86_64/tools/logogen.exe resources/logo.jpg
 
 clean:
 	rm -rf $(addprefix $(BUILD)/,$(TARGETS))

@@ -22,7 +22,7 @@
 //
 // Getters are `R Name() const`, setters `void SetName(R)` (or const R&). The
 // kind follows R: bool, any integer, std::string (ANSI), std::wstring,
-// std::vector<std::string> (a string list), a pointer to a TComponent class
+// std::vector<std::string> or a TStrings* (a string list), a pointer to a TComponent class
 // (a reference, cleared when its target goes), a pointer to another
 // TPersistent class (a nested object, read and written through its own
 // properties), a std::function of framework/events.h (an event). Enum, Set
@@ -55,6 +55,7 @@
 #include "framework/component.h"
 #include "framework/filer.h"
 #include "framework/sets.h"
+#include "framework/strings.h"
 
 #include <any>
 #include <cstdint>
@@ -363,6 +364,18 @@ private:
                     const V& f = (static_cast<const T*>(o)->*get)();
                     const auto* named = f.template target<TNamedHandler<V>>();
                     return named ? named->Name : std::string();
+                };
+            } else if constexpr (std::is_pointer_v<V> &&
+                                 std::is_base_of_v<TStrings, std::remove_pointer_t<V>>) {
+                // An owned line list: read and written in place.
+                info.Kind = TPropertyKind::Strings;
+                info.GetStrings = [get](const TPersistent* o) {
+                    const TStrings* lines = (static_cast<const T*>(o)->*get)();
+                    return lines ? lines->ToVector() : std::vector<std::string>();
+                };
+                info.SetStrings = [get](TPersistent* o, const std::vector<std::string>& v) {
+                    if (TStrings* lines = (static_cast<const T*>(o)->*get)())
+                        lines->SetFromVector(v);
                 };
             } else if constexpr (std::is_pointer_v<V> &&
                                  std::is_base_of_v<TComponent, std::remove_pointer_t<V>>) {

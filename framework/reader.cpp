@@ -1,6 +1,6 @@
 #include "framework/reader.h"
 
-#include "framework/ansitext.h"
+#include "framework/ansi.h"
 #include "framework/filer.h"
 #include "framework/properties.h"
 #include "framework/roots.h"
@@ -8,6 +8,9 @@
 #include <cctype>
 
 namespace {
+
+// wchar_t is 16 bits on Windows: UTF-16 both.
+std::wstring Utf16ToWide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
 
 bool SameText(const std::string& a, const std::string& b)
 {
@@ -247,8 +250,9 @@ private:
 
     static std::string AnsiValue(const std::u16string& text, const TDescValue& v, const std::string& where)
     {
-        std::string ansi;
-        if (!Utf16ToAnsi(text, ansi))
+        bool usedDefault = false;
+        std::string ansi = WideToAnsi(Utf16ToWide(text), &usedDefault);
+        if (usedDefault)
             Fail(v.Line, where, "the text holds characters the ANSI code page cannot show");
         return ansi;
     }

@@ -1,10 +1,14 @@
 #include "framework/writer.h"
 
-#include "framework/ansitext.h"
+#include "framework/ansi.h"
 #include "framework/filer.h"
 #include "framework/properties.h"
 
 namespace {
+
+// wchar_t is 16 bits on Windows: UTF-16 both.
+std::u16string WideToUtf16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
+std::u16string AnsiToUtf16(const std::string& s) { return WideToUtf16(AnsiToWide(s)); }
 
 // Nested objects rarely go deeper than two; the bound stops reference cycles.
 constexpr int kMaxNesting = 8;

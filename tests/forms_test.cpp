@@ -284,14 +284,16 @@ class TMemo : public TStandInControl {
     FW_DECLARE_CLASS(TMemo)
 public:
     using TStandInControl::TStandInControl;
-    STAND_IN_VALUE(std::vector<std::string>, Lines, {})
+    TStrings* Lines() const { return &lines_; }
+private:
+    mutable TStringList lines_;
     STAND_IN_VALUE(bool, WantReturns, true)
     STAND_IN_VALUE(bool, WordWrap, true)
 };
 FW_IMPLEMENT_CLASS(TMemo, TStandInControl)
 FW_PUBLISH(TMemo)
 {
-    p.Property("Lines", &T::Lines, &T::SetLines);
+    p.Property("Lines", &T::Lines);
     p.Property("WantReturns", &T::WantReturns, &T::SetWantReturns).Default(true);
     p.Property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(true);
 }
@@ -563,7 +565,7 @@ TEST(StoredForms, MainWindowReadsFromItsResourceAndWritesBackIdentically)
     EXPECT_EQ(form->doc->Cursor(), -4);
     EXPECT_EQ(form->doc->BevelSides(), (TSet<TSkBevelEdge>{kbsLeft, kbsTop, kbsRight, kbsBottom}));
     EXPECT_EQ(form->acd->Caption(), L"R\u0119cznie");
-    EXPECT_EQ(form->cue->Lines(), std::vector<std::string>{"cue"});
+    EXPECT_EQ(form->cue->Lines()->Text(), "cue\r\n");
     EXPECT_FALSE(form->SkThemeForm1->Dragging()->Sizeable());
     EXPECT_EQ(form->SkThemeForm1->BorderIcons(), TSet<TSkBorderIcon>{kbiClose});
     EXPECT_EQ(form->Font()->Height(), -11);
