@@ -1,6 +1,8 @@
 // The two windows' stored descriptions, with stand-ins for the classes that
-// live in the styling library and the application: embedded as resources,
+// live in the styling library and the application (the dialogs are the
+// framework's own): embedded as resources,
 // read by the forms' constructors, linked across forms, written back.
+#include "framework/dialogs.h"
 #include "framework/events.h"
 #include "framework/properties.h"
 #include "framework/resources.h"
@@ -350,27 +352,6 @@ FW_PUBLISH(TSkThemeForm)
            {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"});
 }
 
-class TOpenDialog : public TComponent {
-    FW_DECLARE_CLASS(TOpenDialog)
-public:
-    using TComponent::TComponent;
-    STAND_IN_VALUE(std::string, DefaultExt, "")
-    STAND_IN_VALUE(std::string, Filter, "")
-};
-FW_IMPLEMENT_CLASS(TOpenDialog, TComponent)
-FW_PUBLISH(TOpenDialog)
-{
-    p.Property("DefaultExt", &T::DefaultExt, &T::SetDefaultExt);
-    p.Property("Filter", &T::Filter, &T::SetFilter);
-}
-
-class TSaveDialog : public TOpenDialog {
-    FW_DECLARE_CLASS(TSaveDialog)
-public:
-    using TOpenDialog::TOpenDialog;
-};
-FW_IMPLEMENT_CLASS(TSaveDialog, TOpenDialog)
-
 // The stylist keeps its theme by name in a binary record: a 4-byte
 // little-endian length and the name's characters.
 class TStandInTheme : public TPersistent {
@@ -571,6 +552,7 @@ TEST(StoredForms, MainWindowReadsFromItsResourceAndWritesBackIdentically)
     EXPECT_EQ(form->Font()->Height(), -11);
     EXPECT_EQ(form->Color(), clSilver);
     EXPECT_EQ(form->obrazy->Filter(), "Obrazy CD|*.bin;*.iso;*.nrg;*.bwt;*.cdi;*.pdi;*.img");
+    EXPECT_EQ(form->obrazy->Options(), (TOpenOptions{ofHideReadOnly, ofEnableSizing}));
     EXPECT_EQ(form->Image1->Picture()->Data.size(), 19u);
     form->SkThemeButton1->Click();
     EXPECT_EQ(gHandled, std::vector<std::string>{"Form1.SkThemeButton1Click"});
