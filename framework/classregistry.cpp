@@ -2,7 +2,8 @@
 // initialisation, so it lives in a function-local static.
 #include "framework/persistent.h"
 
-#include <cctype>
+#include "framework/identifiers.h"
+
 #include <vector>
 
 namespace {
@@ -13,13 +14,6 @@ std::vector<const TClassInfo*>& Classes()
     return classes;
 }
 
-bool SameName(const char* a, const char* b)
-{
-    for (; *a && *b; ++a, ++b)
-        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
-            return false;
-    return *a == *b;
-}
 
 } // namespace
 
@@ -35,7 +29,7 @@ bool RegisterClassInfo(const TClassInfo* info)
 const TClassInfo* FindClassInfo(const char* name)
 {
     for (const TClassInfo* c : Classes())
-        if (SameName(c->Name, name))
+        if (SameIdentifier(c->Name, name))
             return c;
     return nullptr;
 }

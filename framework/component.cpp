@@ -1,23 +1,14 @@
 #include "framework/component.h"
 
+#include "framework/identifiers.h"
 #include "framework/properties.h"
 #include "framework/roots.h"
 
 #include <algorithm>
-#include <cctype>
 
 FW_IMPLEMENT_CLASS(TComponent, TPersistent)
 
 namespace {
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool IsIdentStart(char c)
 {
@@ -88,7 +79,7 @@ void TComponent::SetName(const std::string& name)
 void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
                                 const std::string& newName)
 {
-    if (component && !SameText(currentName, newName) && !newName.empty()) {
+    if (component && !SameIdentifier(currentName, newName) && !newName.empty()) {
         TComponent* existing = FindComponent(newName);
         if (existing && existing != component)
             throw EComponentError("A component named " + newName + " already exists");
@@ -112,7 +103,7 @@ TComponent* TComponent::FindComponent(const std::string& name) const
     if (name.empty())
         return nullptr;
     for (TComponent* c : components_)
-        if (SameText(c->name_, name))
+        if (SameIdentifier(c->name_, name))
             return c;
     return nullptr;
 }

@@ -1,19 +1,10 @@
 #include "framework/properties.h"
 
-#include <cctype>
+#include "framework/identifiers.h"
+
 #include <map>
 
 namespace {
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 using TPublishers = std::map<const TClassInfo*, std::vector<void (*)(TPropertyTable&)>>;
 
@@ -46,7 +37,7 @@ TClassTables& TablesOf(const TClassInfo* cls)
     for (const TPropertyInfo& info : entry.Own.Properties) {
         bool replaced = false;
         for (const TPropertyInfo*& inherited : entry.All)
-            if (SameText(inherited->Name, info.Name)) {
+            if (SameIdentifier(inherited->Name, info.Name)) {
                 inherited = &info;
                 replaced = true;
             }
@@ -62,7 +53,7 @@ const TItem* FindInChain(const TClassInfo* cls, const std::string& name,
 {
     for (const TClassInfo* c = cls; c; c = c->Parent)
         for (const TItem& item : TablesOf(c).Own.*list)
-            if (SameText(item.Name, name))
+            if (SameIdentifier(item.Name, name))
                 return &item;
     return nullptr;
 }
@@ -97,7 +88,7 @@ const std::vector<const TPropertyInfo*>& PublishedProperties(const TClassInfo* c
 const TPropertyInfo* FindPublishedProperty(const TClassInfo* cls, const std::string& name)
 {
     for (const TPropertyInfo* p : PublishedProperties(cls))
-        if (SameText(p->Name, name))
+        if (SameIdentifier(p->Name, name))
             return p;
     return nullptr;
 }
@@ -141,7 +132,7 @@ std::string TPropertyInfo::IdentOf(int64_t value) const
 std::optional<int64_t> TPropertyInfo::ValueOf(const std::string& ident) const
 {
     for (const auto& entry : Idents)
-        if (SameText(entry.first, ident))
+        if (SameIdentifier(entry.first, ident))
             return entry.second;
     return std::nullopt;
 }

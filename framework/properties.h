@@ -251,7 +251,7 @@ public:
         for (const char* ident : idents)
             info.Idents.emplace_back(ident, bit++);
         info.GetOrdinal = [get](const TPersistent* o) {
-            return static_cast<int64_t>((static_cast<const T*>(o)->*get)().Bits());
+            return static_cast<int64_t>(Get(o, get).Bits());
         };
         info.SetOrdinal = [set](TPersistent* o, int64_t v) {
             (static_cast<T*>(o)->*set)(TSetType::FromBits(static_cast<uint64_t>(v)));
@@ -311,6 +311,12 @@ public:
     }
 
 private:
+    template <typename G>
+    static auto Get(const TPersistent* o, G get)
+    {
+        return (static_cast<const T*>(o)->*get)();
+    }
+
     TPropertyOptions<T> Add(TPropertyInfo info)
     {
         table_.Properties.push_back(std::move(info));
@@ -332,7 +338,7 @@ private:
                 info.Max = INT64_MAX;
         }
         info.GetOrdinal = [get](const TPersistent* o) {
-            return static_cast<int64_t>((static_cast<const T*>(o)->*get)());
+            return static_cast<int64_t>(Get(o, get));
         };
         return info;
     }
@@ -350,18 +356,18 @@ private:
             info.Name = name;
             if constexpr (std::is_same_v<V, std::string>) {
                 info.Kind = TPropertyKind::String;
-                info.GetString = [get](const TPersistent* o) { return std::string((static_cast<const T*>(o)->*get)()); };
+                info.GetString = [get](const TPersistent* o) { return std::string(Get(o, get)); };
             } else if constexpr (std::is_same_v<V, std::wstring>) {
                 info.Kind = TPropertyKind::WideString;
-                info.GetWide = [get](const TPersistent* o) { return std::wstring((static_cast<const T*>(o)->*get)()); };
+                info.GetWide = [get](const TPersistent* o) { return std::wstring(Get(o, get)); };
             } else if constexpr (fw_detail::IsVector<V>::value) {
                 info.Kind = TPropertyKind::Strings;
-                info.GetStrings = [get](const TPersistent* o) { return V((static_cast<const T*>(o)->*get)()); };
+                info.GetStrings = [get](const TPersistent* o) { return V(Get(o, get)); };
             } else if constexpr (fw_detail::IsFunction<V>::value) {
                 info.Kind = TPropertyKind::Event;
                 info.EventType = typeid(V);
                 info.GetHandlerName = [get](const TPersistent* o) {
-                    const V& f = (static_cast<const T*>(o)->*get)();
+                    const V f = Get(o, get);
                     const auto* named = f.template target<TNamedHandler<V>>();
                     return named ? named->Name : std::string();
                 };
@@ -370,11 +376,11 @@ private:
                 // An owned line list: read and written in place.
                 info.Kind = TPropertyKind::Strings;
                 info.GetStrings = [get](const TPersistent* o) {
-                    const TStrings* lines = (static_cast<const T*>(o)->*get)();
+                    const TStrings* lines = Get(o, get);
                     return lines ? lines->ToVector() : std::vector<std::string>();
                 };
                 info.SetStrings = [get](TPersistent* o, const std::vector<std::string>& v) {
-                    if (TStrings* lines = (static_cast<const T*>(o)->*get)())
+                    if (TStrings* lines = Get(o, get))
                         lines->SetFromVector(v);
                 };
             } else if constexpr (std::is_pointer_v<V> &&
@@ -382,13 +388,13 @@ private:
                 info.Kind = TPropertyKind::Component;
                 info.ReferenceClass = std::remove_pointer_t<V>::StaticClass();
                 info.GetComponent = [get](const TPersistent* o) -> TComponent* {
-                    return (static_cast<const T*>(o)->*get)();
+                    return Get(o, get);
                 };
             } else if constexpr (std::is_pointer_v<V> &&
                                  std::is_base_of_v<TPersistent, std::remove_pointer_t<V>>) {
                 info.Kind = TPropertyKind::Object;
                 info.GetObject = [get](const TPersistent* o) -> TPersistent* {
-                    return (static_cast<const T*>(o)->*get)();
+                    return Get(o, get);
                 };
             } else {
                 static_assert(sizeof(V) == 0, "no published property kind for this type");
@@ -401,7 +407,9 @@ private:
     static void Bind(TPropertyInfo& info, void (C2::*set)(A))
     {
         if constexpr (std::is_integral_v<V>) {
-            info.SetOrdinal = [set](TPersistent* o, int64_t v) { (static_cast<T*>(o)->*set)(static_cast<V>(v)); };
+            info.SetOrdinal = [set](TPersistent* o, int64_t v) {
+                (static_cast<T*>(o)->*set)(static_cast<V>(v));
+            };
         } else if constexpr (std::is_same_v<V, std::string>) {
             info.SetString = [set](TPersistent* o, const std::string& v) { (static_cast<T*>(o)->*set)(v); };
         } else if constexpr (std::is_same_v<V, std::wstring>) {

@@ -2,25 +2,14 @@
 
 #include "framework/ansi.h"
 #include "framework/filer.h"
+#include "framework/identifiers.h"
 #include "framework/properties.h"
 #include "framework/roots.h"
-
-#include <cctype>
 
 namespace {
 
 // wchar_t is 16 bits on Windows: UTF-16 both.
 std::wstring Utf16ToWide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 std::vector<std::string> SplitPath(const std::string& path)
 {
@@ -38,7 +27,7 @@ public:
 
     void Read(const TDescObject& description)
     {
-        if (!SameText(description.ClassName, root_->ClassName()))
+        if (!SameIdentifier(description.ClassName, root_->ClassName()))
             throw EDescriptionError(description.Line, "the description is of class " +
                                                           description.ClassName + ", not " +
                                                           root_->ClassName());
@@ -138,7 +127,8 @@ private:
         for (size_t i = 0; i + 1 < path.size(); ++i) {
             const TPropertyInfo* nested = FindPublishedProperty(target->ClassInfo(), path[i]);
             if (!nested || nested->Kind != TPropertyKind::Object)
-                Fail(p.Line, where, std::string("unknown property ") + path[i] + " of " + target->ClassName());
+                Fail(p.Line, where,
+                     std::string("unknown property ") + path[i] + " of " + target->ClassName());
             target = nested->GetObject(target);
             if (!target)
                 Fail(p.Line, where, path[i] + " is not set");
@@ -171,7 +161,8 @@ private:
         case TPropertyKind::Color:
             return property->SetOrdinal(target, ColorValue(v, where));
         case TPropertyKind::String:
-            return property->SetString(target, AnsiValue(Expect(v, TDescValueKind::String, where).String, v, where));
+            Expect(v, TDescValueKind::String, where);
+            return property->SetString(target, AnsiValue(v.String, v, where));
         case TPropertyKind::WideString:
             return property->SetWide(target, Utf16ToWide(Expect(v, TDescValueKind::String, where).String));
         case TPropertyKind::Strings: {
@@ -214,9 +205,9 @@ private:
     static int64_t BooleanValue(const TDescValue& v, const std::string& where)
     {
         const std::string& ident = Expect(v, TDescValueKind::Ident, where).Ident;
-        if (SameText(ident, "True"))
+        if (SameIdentifier(ident, "True"))
             return 1;
-        if (SameText(ident, "False"))
+        if (SameIdentifier(ident, "False"))
             return 0;
         Fail(v.Line, where, "True or False expected, not " + ident);
     }
@@ -261,7 +252,7 @@ private:
                       const TDescValue& v, const std::string& where)
     {
         const size_t dot = v.Ident.find('.');
-        const bool local = dot == std::string::npos || SameText(v.Ident.substr(0, dot), root_->Name());
+        const bool local = dot == std::string::npos || SameIdentifier(v.Ident.substr(0, dot), root_->Name());
         if (local) {
             const std::string name = dot == std::string::npos ? v.Ident : v.Ident.substr(dot + 1);
             fixups_.push_back({holder, target, property, name, v.Line, where});
@@ -285,7 +276,7 @@ private:
     void ResolveLocalFixups()
     {
         for (const TLocalFixup& f : fixups_) {
-            TComponent* found = SameText(f.Name, root_->Name()) ? root_ : root_->FindComponent(f.Name);
+            TComponent* found = SameIdentifier(f.Name, root_->Name()) ? root_ : root_->FindComponent(f.Name);
             if (!found)
                 Fail(f.Line, f.Where, "unknown component " + f.Name);
             Guard(f.Line, f.Where, [&] { Link(f.Holder, f.Instance, f.Property, found, f.Line, f.Where); });
@@ -319,7 +310,7 @@ private:
 
     void DefineBinaryProperty(const std::string& name, TBinaryReader read, TBinaryWriter, bool) override
     {
-        if (wanted_ && !found_ && SameText(name, *wanted_))
+        if (wanted_ && !found_ && SameIdentifier(name, *wanted_))
             found_ = std::move(read);
     }
 
@@ -371,7 +362,8 @@ TComponent* ReadComponentText(const std::string& text, TComponent* owner)
     if (!cls)
         throw EDescriptionError(description.Line, "unknown class " + description.ClassName);
     if (!cls->Create || !cls->InheritsFrom(TComponent::StaticClass()))
-        throw EDescriptionError(description.Line, "class " + description.ClassName + " cannot be created here");
+        throw EDescriptionError(description.Line,
+                                "class " + description.ClassName + " cannot be created here");
     auto* root = static_cast<TComponent*>(cls->Create(owner));
     try {
         ReadComponentInto(root, description);

@@ -1,9 +1,9 @@
 #include "framework/roots.h"
 
+#include "framework/identifiers.h"
 #include "framework/properties.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 namespace {
@@ -27,13 +27,6 @@ std::vector<TGlobalFixup>& Fixups()
     return fixups;
 }
 
-bool SameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
 
 void RegisterRoot(TComponent* root)
@@ -51,7 +44,7 @@ void UnregisterRoot(TComponent* root)
 TComponent* FindRoot(const std::string& name)
 {
     for (TComponent* root : Roots())
-        if (!name.empty() && SameText(root->Name(), name))
+        if (!name.empty() && SameIdentifier(root->Name(), name))
             return root;
     return nullptr;
 }

@@ -82,6 +82,9 @@ public:
     std::string Version() const { return "3.3.0"; }
     void SetVersion(const std::string&) {}
     int Handle() const { return 42; }
+    int Tag() const { return tag_; }
+    void SetTag(int v) { tag_ = v; }
+    bool TagStored() const { return tag_ != 7; }
     const std::vector<uint8_t>& Blob() const { return blob_; }
     void SetBlob(std::vector<uint8_t> v) { blob_ = std::move(v); }
 
@@ -107,6 +110,7 @@ public:
 
 private:
     int left_ = 0;
+    int tag_ = 0;
     short small_ = 0;
     int cursor_ = 0;
     bool checked_ = false;
@@ -144,6 +148,7 @@ FW_PUBLISH(TGadget)
     p.Property("OnKeyPress", &T::OnKeyPress, &T::SetOnKeyPress);
     p.Property("Version", &T::Version, &T::SetVersion).Stored(false);
     p.Property("Handle", &T::Handle);
+    p.Property("Tag", &T::Tag, &T::SetTag).Default(0).Stored(&T::TagStored);
 }
 
 // A descendant re-publishing Left with a default: it keeps its place.
@@ -272,6 +277,14 @@ TEST_F(PropertiesTest, DefaultsVersionAndReadOnlyAreNotWritten)
     // Left has no declared default: it is written even at 0. Empty strings,
     // lists, references and events are not; Version and Handle never are.
     EXPECT_EQ(WriteComponentText(&form), Form("  object G: TGadget\r\n    Left = 0\r\n  end\r\n", "Form9"));
+    // A handler set from code has no name to store; a stored-when test decides.
+    g->SetOnClick([](TObject*) {});
+    g->SetTag(7);
+    EXPECT_EQ(WriteComponentText(&form), Form("  object G: TGadget\r\n    Left = 0\r\n  end\r\n", "Form9"));
+    g->SetTag(8);
+    EXPECT_EQ(WriteComponentText(&form),
+              Form("  object G: TGadget\r\n    Left = 0\r\n    Tag = 8\r\n  end\r\n", "Form9"));
+    g->SetTag(0);
     auto* s = new TSmallGadget(&form);
     s->SetName("S");
     s->SetExtra(3);
