@@ -91,8 +91,10 @@ public:
 
 protected:
     // A component was inserted into or is being removed from the owner tree,
-    // or a component this one asked about is going. Overrides clear their
-    // references to it and call the inherited version.
+    // or a component this one asked about is going. The base clears every
+    // published reference and field pointing at a removed component (see
+    // framework/properties.h); overrides clear their other references to it
+    // and call the inherited version.
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void ValidateRename(TComponent* component, const std::string& currentName,
                                 const std::string& newName);
