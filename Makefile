@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test fuzz clean logo $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test fuzz sanitize clean logo $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -29,6 +29,11 @@ test: build
 FUZZ_SECONDS ?= 120
 fuzz: bootstrap
 	@tools/fuzz-descriptions.sh $(FUZZ_SECONDS)
+
+# The component core's tests, natively under the address, leak and
+# undefined-behaviour sanitizers.
+sanitize: bootstrap
+	@tools/sanitize-components.sh
 
 # Redraws the logo picture from its generator.
 logo: build-x86_64
