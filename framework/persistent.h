@@ -4,7 +4,6 @@
 #include "framework/exceptions.h"
 
 #include <string>
-
 #include <type_traits>
 
 class TPersistent;
