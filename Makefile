@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test clean logo atlases fuzz-pcx bench $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test fuzz fuzz-pcx sanitize bench clean logo atlases $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -24,6 +24,16 @@ build: $(addprefix build-,$(TARGETS))
 
 test: build
 	@tools/run-tests.sh $(BUILD)/x86_64
+
+# The description parser under libFuzzer and AddressSanitizer, natively.
+FUZZ_SECONDS ?= 120
+fuzz: bootstrap
+	@tools/fuzz-descriptions.sh $(FUZZ_SECONDS)
+
+# The component core's tests, natively under the address, leak and
+# undefined-behaviour sanitizers.
+sanitize: bootstrap
+	@tools/sanitize-components.sh
 
 # Redraws the logo picture from its generator.
 logo: build-x86_64

@@ -1,20 +1,14 @@
 #include "framework/component.h"
 
+#include "framework/identifiers.h"
+#include "framework/properties.h"
+#include "framework/roots.h"
+
 #include <algorithm>
-#include <cctype>
 
 FW_IMPLEMENT_CLASS(TComponent, TPersistent)
 
 namespace {
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool IsIdentStart(char c)
 {
@@ -46,6 +40,8 @@ void TComponent::BeforeDestruction()
         return;
     tornDown_ = true;
     Destroying();
+    UnregisterRoot(this);
+    RemoveGlobalFixups(this);
     // Tell everyone who asked, last first; each drops its link to us.
     while (!freeNotifies_.empty()) {
         TComponent* other = freeNotifies_.back();
@@ -83,7 +79,7 @@ void TComponent::SetName(const std::string& name)
 void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
                                 const std::string& newName)
 {
-    if (component && !SameText(currentName, newName) && !newName.empty()) {
+    if (component && !SameIdentifier(currentName, newName) && !newName.empty()) {
         TComponent* existing = FindComponent(newName);
         if (existing && existing != component)
             throw EComponentError("A component named " + newName + " already exists");
@@ -107,7 +103,7 @@ TComponent* TComponent::FindComponent(const std::string& name) const
     if (name.empty())
         return nullptr;
     for (TComponent* c : components_)
-        if (SameText(c->name_, name))
+        if (SameIdentifier(c->name_, name))
             return c;
     return nullptr;
 }
@@ -227,11 +223,25 @@ void TComponent::Loaded()
 
 void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    if (operation == opRemove && component)
+    if (operation == opRemove && component) {
         RemoveFreeNotification(component);
+        if (component != this)
+            ClearPublishedReferences(this, component);
+    }
     // Copy: a handler may free or move components while we walk.
     const std::vector<TComponent*> owned = components_;
     for (TComponent* c : owned)
         if (std::find(components_.begin(), components_.end(), c) != components_.end())
             c->Notification(component, operation);
+}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const
+{
+    if (!root)
+        return;
+    for (TComponent* c : root->components_) {
+        TComponent* parent = c->GetParentComponent();
+        if (parent == this || (!parent && root == this))
+            proc(c);
+    }
 }

@@ -4,6 +4,7 @@
 #include "framework/persistent.h"
 #include "framework/sets.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,10 +80,21 @@ public:
 
     static bool IsValidIdent(const std::string& name);
 
+    // The component a description nests this one in (a control's parent);
+    // null for components that sit directly in their root.
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
+    // The components a description nests in this one, in stored order. The
+    // default: the root's components whose parent component is this one
+    // (for the root itself: also those with none).
+    virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const;
+
 protected:
     // A component was inserted into or is being removed from the owner tree,
-    // or a component this one asked about is going. Overrides clear their
-    // references to it and call the inherited version.
+    // or a component this one asked about is going. The base clears every
+    // published reference and field pointing at a removed component (see
+    // framework/properties.h); overrides clear their other references to it
+    // and call the inherited version.
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void ValidateRename(TComponent* component, const std::string& currentName,
                                 const std::string& newName);

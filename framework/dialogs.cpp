@@ -1,6 +1,7 @@
 #include "framework/dialogs.h"
 
 #include "framework/ansi.h"
+#include "framework/properties.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -9,6 +10,23 @@
 
 FW_IMPLEMENT_CLASS(TOpenDialog, TComponent)
 FW_IMPLEMENT_CLASS(TSaveDialog, TOpenDialog)
+
+FW_PUBLISH(TOpenDialog)
+{
+    p.Property("DefaultExt", &T::DefaultExt, &T::SetDefaultExt);
+    p.Property("FileName", &T::FileName, &T::SetFileName);
+    p.Property("Filter", &T::Filter, &T::SetFilter);
+    p.Property("FilterIndex", &T::FilterIndex, &T::SetFilterIndex).Default(1);
+    p.Property("InitialDir", &T::InitialDir, &T::SetInitialDir);
+    p.Set("Options", &T::Options, &T::SetOptions,
+          {"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir", "ofShowHelp",
+           "ofNoValidate", "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist",
+           "ofFileMustExist", "ofCreatePrompt", "ofShareAware", "ofNoReadOnlyReturn",
+           "ofNoTestFileCreate", "ofNoNetworkButton", "ofNoLongNames", "ofOldStyleDialog",
+           "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing"})
+        .Default(TOpenOptions{ofHideReadOnly, ofEnableSizing});
+    p.Property("Title", &T::Title, &T::SetTitle);
+}
 
 namespace {
 

@@ -4,17 +4,36 @@
 #include "framework/exceptions.h"
 
 #include <string>
+#include <type_traits>
 
 class TPersistent;
+class TComponent;
 class TFiler;
 
-// What a class knows about itself at run time: its name and its parent.
+// What a class knows about itself at run time: its name, its parent and,
+// for components, how to make one (what the description reader needs).
 struct TClassInfo {
     const char* Name;
     const TClassInfo* Parent;
+    TPersistent* (*Create)(TComponent* owner) = nullptr;
 
     bool InheritsFrom(const TClassInfo* other) const;
 };
+
+// The class registry: every class implemented with FW_IMPLEMENT_CLASS is
+// entered when its object file is linked in. Names compare ignoring case.
+bool RegisterClassInfo(const TClassInfo* info);
+const TClassInfo* FindClassInfo(const char* name);
+
+// A factory for classes constructed from their owner; none for the rest.
+template <typename TClass>
+constexpr TPersistent* (*ClassFactory())(TComponent*)
+{
+    if constexpr (!std::is_abstract_v<TClass> && std::is_constructible_v<TClass, TComponent*>)
+        return [](TComponent* owner) -> TPersistent* { return new TClass(owner); };
+    else
+        return nullptr;
+}
 
 // In a class body: declares the class's identity.
 #define FW_DECLARE_CLASS(TClass)                                                \
@@ -26,9 +45,12 @@ public:                                                                         
 #define FW_IMPLEMENT_CLASS(TClass, TParent)                                     \
     const TClassInfo* TClass::StaticClass()                                     \
     {                                                                           \
-        static const TClassInfo info{#TClass, TParent::StaticClass()};          \
+        static const TClassInfo info{#TClass, TParent::StaticClass(),           \
+                                     ClassFactory<TClass>()};                   \
         return &info;                                                           \
-    }
+    }                                                                           \
+    [[maybe_unused]] static const bool fwRegistered_##TClass =                  \
+        RegisterClassInfo(TClass::StaticClass());
 
 class EConvertError : public Exception {
 public:

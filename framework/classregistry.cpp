@@ -1,0 +1,35 @@
+// The class registry behind FindClassInfo: filled during static
+// initialisation, so it lives in a function-local static.
+#include "framework/persistent.h"
+
+#include "framework/identifiers.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<const TClassInfo*>& Classes()
+{
+    static std::vector<const TClassInfo*> classes;
+    return classes;
+}
+
+
+} // namespace
+
+bool RegisterClassInfo(const TClassInfo* info)
+{
+    for (const TClassInfo* c : Classes())
+        if (c == info)
+            return true;
+    Classes().push_back(info);
+    return true;
+}
+
+const TClassInfo* FindClassInfo(const char* name)
+{
+    for (const TClassInfo* c : Classes())
+        if (SameIdentifier(c->Name, name))
+            return c;
+    return nullptr;
+}
