@@ -158,8 +158,6 @@ void TCustomForm::CreateParams(TCreateParams& params)
     }
     if (formStyle_ == fsStayOnTop)
         params.ExStyle |= WS_EX_TOPMOST;
-    if (formStyle_ == fsMDIChild)
-        params.ExStyle |= WS_EX_MDICHILD;
 }
 
 void TCustomForm::CreateWnd()
@@ -187,12 +185,15 @@ void TCustomForm::SetBorderIcons(TBorderIcons value)
     RecreateWnd();
 }
 
+// MDI frames and children are only recorded: their windows stay plain.
 void TCustomForm::SetFormStyle(TFormStyle value)
 {
     if (value == formStyle_)
         return;
+    bool topmostChanged = (value == fsStayOnTop) != (formStyle_ == fsStayOnTop);
     formStyle_ = value;
-    RecreateWnd();
+    if (topmostChanged)
+        RecreateWnd();
 }
 
 void TCustomForm::SetIcon(HICON icon)
