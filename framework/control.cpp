@@ -1,6 +1,7 @@
 #include "framework/control.h"
 
 #include "framework/form.h"
+#include "framework/graphicsobjects.h"
 #include "framework/wincontrol.h"
 
 #include <windowsx.h>
@@ -79,9 +80,10 @@ void SetMouseControl(TControl* control)
         control->Perform(CM_MOUSEENTER);
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner)
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(new TFont)
 {
     WindowProc = [this](TMessage& m) { WndProc(m); };
+    font_->OnChange = [this](TObject*) { OwnFontChanged(); };
     controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
 }
 
@@ -467,10 +469,28 @@ void TControl::FontChanged()
     Perform(CM_FONTCHANGED);
 }
 
+void TControl::SetFont(const TFont* value)
+{
+    font_->Assign(value);
+}
+
+void TControl::OwnFontChanged()
+{
+    if (!inheritingFont_)
+        parentFont_ = false;
+    Perform(CM_FONTCHANGED);
+}
+
 void TControl::CMParentFontChanged(TMessage&)
 {
-    if (parentFont_)
-        Perform(CM_FONTCHANGED);
+    if (!parentFont_ || !parent_)
+        return;
+    inheritingFont_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{inheritingFont_};
+    font_->Assign(parent_->Font());  // announces CM_FONTCHANGED when it differs
 }
 
 std::string TControl::Text() const

@@ -9,8 +9,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
+class TFont;
 class TWinControl;
 class TCustomForm;
 
@@ -144,10 +146,14 @@ public:
     void SetColor(TColor value);
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value);
+    // The control's own font; a change to it clears ParentFont and is
+    // announced as CM_FONTCHANGED.
+    TFont* Font() const { return font_.get(); }
+    void SetFont(const TFont* value);
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool value);
-    // Tells the control (CM_FONTCHANGED) and children that follow it that
-    // the font changed.
+    // Announces a font change (CM_FONTCHANGED) to the control and to the
+    // children that follow it.
     void FontChanged();
 
     std::string Text() const;
@@ -226,7 +232,11 @@ private:
     void CMParentColorChanged(TMessage& message);
     void CMParentFontChanged(TMessage& message);
 
+    void OwnFontChanged();
+
     TWinControl* parent_ = nullptr;
+    std::unique_ptr<TFont> font_;
+    bool inheritingFont_ = false;
     TColor color_ = clWindow;
     bool parentColor_ = true;
     bool parentFont_ = true;

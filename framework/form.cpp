@@ -1,6 +1,7 @@
 #include "framework/form.h"
 
 #include "framework/application.h"
+#include "framework/graphiccontrol.h"
 #include "framework/screen.h"
 
 #include <vector>
@@ -8,7 +9,7 @@
 FW_IMPLEMENT_CLASS(TCustomForm, TWinControl)
 FW_IMPLEMENT_CLASS(TForm, TCustomForm)
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), canvas_(new TCanvas)
 {
     controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
                      csDoubleClicks};
@@ -106,6 +107,7 @@ void TCustomForm::PaintWindow(HDC dc)
         HDC value;
         ~Restore() { slot = value; }
     } restore{paintDC_, previous};
+    TCanvasPaintScope scope(canvas_.get(), dc, this);
     Paint();
 }
 

@@ -1,7 +1,10 @@
 // TCustomForm and TForm: top-level windows with focus, modal loop and close.
 #pragma once
 
+#include "framework/canvas.h"
 #include "framework/wincontrol.h"
+
+#include <memory>
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
@@ -90,6 +93,9 @@ public:
     // Frees the form once the messages already queued have run.
     void Release();
 
+    // The client area's surface while Paint (OnPaint) runs.
+    TCanvas* Canvas() const { return canvas_.get(); }
+
     void SetVisible(bool value) override;
     void SetFocus() override;
     bool CanFocus() const override;
@@ -141,6 +147,7 @@ private:
     TFormState formState_;
     HICON icon_ = nullptr;
     TModalResult modalResult_ = mrNone;
+    std::unique_ptr<TCanvas> canvas_;
     HDC paintDC_ = nullptr;
     bool active_ = false;
     bool formTornDown_ = false;

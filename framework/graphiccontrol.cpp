@@ -20,7 +20,20 @@ private:
 
 } // namespace
 
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner)
+TCanvasPaintScope::TCanvasPaintScope(TCanvas* canvas, HDC dc, const TControl* control)
+    : canvas_(canvas)
+{
+    canvas_->SetHandle(dc);
+    canvas_->SetFont(control->Font());
+    canvas_->Brush()->SetColor(control->Color());
+}
+
+TCanvasPaintScope::~TCanvasPaintScope()
+{
+    canvas_->SetHandle(nullptr);
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(new TCanvas)
 {
 }
 
@@ -31,6 +44,7 @@ void TGraphicControl::Dispatch(TMessage& message)
         HDC dc = reinterpret_cast<HDC>(message.WParam);
         if (dc) {
             TPaintTarget target(paintDC_, dc);
+            TCanvasPaintScope scope(canvas_.get(), dc, this);
             Paint();
         }
         return;
@@ -38,7 +52,7 @@ void TGraphicControl::Dispatch(TMessage& message)
     TControl::Dispatch(message);
 }
 
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner)
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(new TCanvas)
 {
     IncludeControlState(csCustomPaint);
 }
@@ -46,5 +60,6 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner)
 void TCustomControl::PaintWindow(HDC dc)
 {
     TPaintTarget target(paintDC_, dc);
+    TCanvasPaintScope scope(canvas_.get(), dc, this);
     Paint();
 }

@@ -2,6 +2,7 @@
 
 #include "framework/application.h"
 #include "framework/form.h"
+#include "framework/graphicsobjects.h"
 #include "framework/screen.h"
 
 #include <windowsx.h>
@@ -178,6 +179,7 @@ void TWinControl::CreateWnd()
     CreateWindowHandle(params);
     if (!handle_)
         throw EInvalidOperation("Error creating window for " + std::string(ClassName()));
+    Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params)
@@ -403,6 +405,8 @@ void TWinControl::Dispatch(TMessage& message)
         CMColorChanged(message);
         return;
     case CM_FONTCHANGED:
+        if (handle_)
+            Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
         Invalidate();
         for (TControl* child : std::vector<TControl*>(controls_))
             child->Perform(CM_PARENTFONTCHANGED);
@@ -595,7 +599,7 @@ void TWinControl::ReflectToChild(TMessage& message)
 void TWinControl::CNCtlColor(TMessage& message)
 {
     HDC dc = reinterpret_cast<HDC>(message.WParam);
-    SetTextColor(dc, ColorToRGB(clWindowText));
+    SetTextColor(dc, ColorToRGB(Font()->Color()));
     SetBkColor(dc, ColorToRGB(Color()));
     message.Result = reinterpret_cast<LRESULT>(BrushHandle());
 }

@@ -2,6 +2,7 @@
 // mouse routing to windowless controls, and native window classes.
 #include "framework/application.h"
 #include "framework/graphiccontrol.h"
+#include "framework/graphicsobjects.h"
 #include "framework/screen.h"
 #include "tests/support/windowtest.h"
 
@@ -44,7 +45,10 @@ private:
 // A windowless control that fills itself and records what reaches it.
 class TSolidGraphic : public TGraphicControl {
 public:
-    TSolidGraphic(TComponent* owner, COLORREF color) : TGraphicControl(owner), color_(color) {}
+    TSolidGraphic(TComponent* owner, COLORREF color) : TGraphicControl(owner)
+    {
+        SetColor(static_cast<TColor>(color));
+    }
     std::vector<UINT> messages;
 
     void Dispatch(TMessage& message) override
@@ -55,10 +59,8 @@ public:
     }
 
 protected:
-    void Paint() override { FillWith(PaintDC(), Width(), Height(), color_); }
-
-private:
-    COLORREF color_;
+    // Through the canvas: its brush starts as the control's colour.
+    void Paint() override { Canvas()->FillRect(TRect{0, 0, Width(), Height()}); }
 };
 
 // A form freed at the end of each test.
@@ -253,21 +255,28 @@ TEST(ControlMessages, PropertyChangesAreAnnounced)
     g->SetText("Hello");  // unchanged: no message
     g->SetEnabled(false);
     g->SetVisible(false);
-    g->FontChanged();
+    g->Font()->SetColor(clRed);
     EXPECT_EQ(g->Text(), "Hello");
     EXPECT_EQ(Count(g->messages, CM_TEXTCHANGED), 1u);
     EXPECT_EQ(Count(g->messages, CM_ENABLEDCHANGED), 1u);
     EXPECT_EQ(Count(g->messages, CM_VISIBLECHANGED), 1u);
     EXPECT_EQ(Count(g->messages, CM_FONTCHANGED), 1u);
 
-    // Children that follow the parent's font hear of its change.
+    EXPECT_FALSE(g->ParentFont());
+
+    // Children that follow the parent's font take it over.
+    g->SetParentFont(true);
+    EXPECT_EQ(g->Font()->Color(), form->Font()->Color());
     g->messages.clear();
-    form->FontChanged();
+    form->Font()->SetHeight(-20);
     EXPECT_EQ(Count(g->messages, CM_FONTCHANGED), 1u);
+    EXPECT_EQ(g->Font()->Height(), -20);
+    EXPECT_TRUE(g->ParentFont());
     g->SetParentFont(false);
     g->messages.clear();
-    form->FontChanged();
+    form->Font()->SetHeight(-30);
     EXPECT_EQ(Count(g->messages, CM_FONTCHANGED), 0u);
+    EXPECT_EQ(g->Font()->Height(), -20);
 }
 
 TEST(ControlMessages, WindowStateFollowsTheProperties)
@@ -301,6 +310,7 @@ TEST(ControlMessages, ChildrenFollowTheParentColourUntilTheyHaveTheirOwn)
 {
     FormPtr form = NewForm();
     auto* child = new TSolidGraphic(form.get(), Red);
+    child->SetParentColor(true);
     child->SetParent(form.get());
     EXPECT_EQ(child->Color(), clBtnFace);
     form->SetColor(clYellow);
@@ -416,6 +426,13 @@ TEST(NativeControls, SystemClassesWorkThroughTheFramework)
     EXPECT_EQ(GetBkColor(dc), ColorToRGB(clYellow));
     EXPECT_EQ(GetTextColor(dc), Red);
     ReleaseDC(edit->Handle(), dc);
+
+    // The window uses the control's font, also after it changes.
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(edit->Handle(), WM_GETFONT, 0, 0)),
+              edit->Font()->Handle());
+    edit->Font()->SetHeight(-19);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(edit->Handle(), WM_GETFONT, 0, 0)),
+              edit->Font()->Handle());
 }
 
 TEST(Painting, PaintToRendersTheControlWithItsChildren)

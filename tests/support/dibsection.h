@@ -1,0 +1,69 @@
+// A top-down 32-bit DIB section selected into a memory DC, for drawing tests
+// that read the pixels back directly.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+class DibSection {
+public:
+    DibSection(int width, int height) : width_(width), height_(height)
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* pixels = nullptr;
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+        bits_ = static_cast<uint32_t*>(pixels);
+        dc_ = CreateCompatibleDC(nullptr);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~DibSection()
+    {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+        DeleteObject(bitmap_);
+    }
+    DibSection(const DibSection&) = delete;
+    DibSection& operator=(const DibSection&) = delete;
+
+    HDC DC() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // The pixel as a COLORREF ($00BBGGRR), after pending drawing is done.
+    COLORREF At(int x, int y) const
+    {
+        GdiFlush();
+        const uint32_t p = bits_[y * width_ + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    void Fill(COLORREF color)
+    {
+        GdiFlush();
+        const uint32_t p = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+        for (int i = 0; i < width_ * height_; ++i)
+            bits_[i] = p;
+    }
+
+private:
+    int width_, height_;
+    HBITMAP bitmap_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    uint32_t* bits_ = nullptr;
+};
+
+// GDI objects the process holds now. Known difference: Wine answers 0 from
+// GetGuiResources, so there the live entries of the process's GDI handle
+// table (the one the process block points to) are counted instead.
+DWORD GdiObjectCount();
+
+// USER objects the process holds now. Under Wine (no GetGuiResources) only
+// the process's windows are counted, message-only windows included.
+DWORD UserObjectCount();
