@@ -67,6 +67,7 @@ TCustomForm* GetParentForm(const TControl* control)
 
 TControl* GetCaptureControl() { return captureControl; }
 TControl* GetMouseControl() { return mouseControl; }
+void ForgetCaptureControl() { captureControl = nullptr; }
 
 void SetMouseControl(TControl* control)
 {

@@ -253,6 +253,9 @@ TCustomForm* GetParentForm(const TControl* control);
 
 // The control that holds the mouse capture, if any.
 TControl* GetCaptureControl();
+// Forgets the capture control without releasing the system's capture (it
+// has already moved elsewhere).
+void ForgetCaptureControl();
 // The control the mouse is over (windowless ones included).
 TControl* GetMouseControl();
 // Moves the mouse to control: CM_MOUSELEAVE to the old one, CM_MOUSEENTER

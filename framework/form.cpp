@@ -9,8 +9,10 @@
 FW_IMPLEMENT_CLASS(TCustomForm, TWinControl)
 FW_IMPLEMENT_CLASS(TForm, TCustomForm)
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), canvas_(new TCanvas)
+TCustomForm::TCustomForm(TComponent* owner)
+    : TWinControl(owner), icon_(new TIcon), canvas_(new TCanvas)
 {
+    icon_->OnChange = [this](TObject*) { IconChanged(); };
     controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
                      csDoubleClicks};
     IncludeControlState(csCustomPaint);
@@ -165,8 +167,7 @@ void TCustomForm::CreateParams(TCreateParams& params)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
-    if (icon_)
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    IconChanged();
     if (visible_)  // a re-created window shows again
         ShowWindow(Handle(), SW_SHOWNORMAL);
 }
@@ -198,11 +199,10 @@ void TCustomForm::SetFormStyle(TFormStyle value)
         RecreateWnd();
 }
 
-void TCustomForm::SetIcon(HICON icon)
+void TCustomForm::IconChanged()
 {
-    icon_ = icon;
     if (HandleAllocated())
-        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
 }
 
 TWindowState TCustomForm::WindowState() const

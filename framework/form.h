@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/canvas.h"
+#include "framework/icon.h"
 #include "framework/wincontrol.h"
 
 #include <memory>
@@ -79,9 +80,9 @@ public:
     TWindowState WindowState() const;
     void SetWindowState(TWindowState value);
     TFormState FormState() const { return formState_; }
-    // Not owned: the caller keeps the icon alive while the form shows it.
-    HICON Icon() const { return icon_; }
-    void SetIcon(HICON icon);
+    // The form's own icon (a copy of what is assigned), shown by its window.
+    TIcon* Icon() const { return icon_.get(); }
+    void SetIcon(const TIcon* icon) { icon_->Assign(icon); }
 
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult value) { modalResult_ = value; }
@@ -145,7 +146,9 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
     TFormState formState_;
-    HICON icon_ = nullptr;
+    void IconChanged();
+
+    std::unique_ptr<TIcon> icon_;
     TModalResult modalResult_ = mrNone;
     std::unique_ptr<TCanvas> canvas_;
     HDC paintDC_ = nullptr;

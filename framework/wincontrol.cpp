@@ -311,6 +311,17 @@ void TWinControl::WMMouseLeave(TMessage& message)
     DefaultHandler(message);
 }
 
+// Another window took the capture: this window's control (or windowless
+// child) no longer holds it.
+void TWinControl::WMCaptureChanged(TMessage& message)
+{
+    TControl* capture = GetCaptureControl();
+    if (capture && reinterpret_cast<HWND>(message.LParam) != handle_ &&
+        (capture == this || (capture->Parent() == this && !IsWindowed(capture))))
+        ForgetCaptureControl();
+    DefaultHandler(message);
+}
+
 void TWinControl::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
@@ -346,6 +357,9 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case WM_MOUSELEAVE:
         WMMouseLeave(message);
+        return;
+    case WM_CAPTURECHANGED:
+        WMCaptureChanged(message);
         return;
     case WM_NCDESTROY:
         WMNCDestroy(message);

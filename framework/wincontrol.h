@@ -117,6 +117,7 @@ protected:
     void WMWindowPosChanged(TMessage& message);
     void WMSetCursor(TMessage& message);
     void WMMouseLeave(TMessage& message);
+    void WMCaptureChanged(TMessage& message);
     void WMNCDestroy(TMessage& message);
     void ReflectToChild(TMessage& message);
     void CNKeyDown(TMessage& message);

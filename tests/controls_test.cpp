@@ -465,6 +465,16 @@ TEST(Painting, PaintToRendersTheControlWithItsChildren)
     EXPECT_NE(dib.Pixel(60, 87), Rgb(RGB(1, 2, 3)));         // the native button drew
     EXPECT_EQ(panel->paints, 1);
 
+    // Invalidate and Update repaint at once; PaintTo does not count as one.
+    form->Show();
+    UpdateWindow(form->Handle());
+    int before = panel->paints;
+    panel->Invalidate();
+    panel->Update();
+    EXPECT_EQ(panel->paints, before + 1);
+    panel->Repaint();
+    EXPECT_EQ(panel->paints, before + 2);
+
     // The graphic control alone, at the origin.
     TestDib small(20, 20);
     graphic->PaintTo(small.DC(), 0, 0);
@@ -547,12 +557,20 @@ TEST(Mouse, WindowlessControlsGetMouseInputThroughTheirParent)
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(55, 65));
     EXPECT_EQ(doubles, 1);
 
+    // Another window taking the capture ends this one's.
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 65));
+    EXPECT_EQ(GetCaptureControl(), g);
+    SetCapture(Application->Handle());
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    ReleaseCapture();
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(55, 65));
+
     // A press beside it belongs to the form.
     int formDowns = 0;
     form->OnMouseDown = [&](TObject*, TMouseButton, unsigned, int, int) { ++formDowns; };
     SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
     EXPECT_EQ(formDowns, 1);
-    EXPECT_EQ(downs.size(), 3u);
+    EXPECT_EQ(downs.size(), 4u);
 }
 
 namespace {

@@ -302,6 +302,47 @@ TEST(DialogKeys, AcceleratorsFocusAndClick)
     EXPECT_TRUE(IsAccel('c', "Fish && &Chips"));
 }
 
+namespace {
+
+class TEditBox : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TWinControl::CreateParams(params);
+        CreateSubClass(params, "EDIT");
+    }
+};
+
+} // namespace
+
+TEST(KeyEvents, KeyHandlersSeeAndCanSwallowKeys)
+{
+    DialogForm d;
+    auto* edit = new TEditBox(d.form.get());
+    edit->SetParent(d.form.get());
+    edit->SetBounds(150, 10, 100, 22);
+    std::string typed;
+    std::vector<unsigned short> ups;
+    edit->OnKeyPress = [&](TObject*, char& key) {
+        typed += key;
+        if (key == 'b')
+            key = 0;  // swallowed: the edit never sees it
+    };
+    edit->OnKeyUp = [&](TObject*, unsigned short& key, unsigned) { ups.push_back(key); };
+    d.ShowAndWait();
+    edit->SetFocus();
+    PumpFor(20);
+    PressKey('A');
+    PressKey('B');
+    PressKey('C');
+    EXPECT_EQ(typed, "abc");
+    EXPECT_EQ(edit->Text(), "ac");
+    EXPECT_EQ(ups, (std::vector<unsigned short>{'A', 'B', 'C'}));
+}
+
 TEST(DialogKeys, ShortcutHandlersCanBeChained)
 {
     DialogForm d;
@@ -478,9 +519,18 @@ TEST(FormLifecycle, PositionBorderAndIconsShapeTheWindow)
     EXPECT_EQ(GetParent(form->Handle()), nullptr);
     EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), Application->Handle());
 
+    TIcon icon;
+    icon.SetHandle(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
+    form->SetIcon(&icon);
+    ASSERT_NE(form->Icon()->Handle(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0)),
+              form->Icon()->Handle());
+
     auto* child = new TFocusBox(form.get(), nullptr);
     child->SetParent(form.get());
     form->SetBorderStyle(bsDialog);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0)),
+              form->Icon()->Handle());
     style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_TRUE(GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
