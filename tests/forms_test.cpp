@@ -478,6 +478,7 @@ protected:
     void ReadDescription() override
     {
         log.push_back("read");
+        OnCreate = [this](TObject*) { log.push_back(box ? "create with box" : "create"); };
         box = new TFocusBox(this, &log);
         box->SetName("Box");
         box->SetParent(this);
@@ -494,7 +495,7 @@ TEST(FormLifecycle, DescriptionIsReadBeforeOnCreateAndFormsAreListedInOrder)
     ASSERT_EQ(Screen->FormCount(), before + 2);
     EXPECT_EQ(Screen->Forms(before), plain.get());
     EXPECT_EQ(Screen->Forms(before + 1), described.get());
-    EXPECT_EQ(described->log, (std::vector<std::string>{"read"}));
+    EXPECT_EQ(described->log, (std::vector<std::string>{"read", "create with box"}));
     EXPECT_EQ(described->FindComponent("Box"), described->box);
     plain.reset();
     EXPECT_EQ(Screen->FormCount(), before + 1);
@@ -513,6 +514,17 @@ TEST(FormLifecycle, PositionBorderAndIconsShapeTheWindow)
     RECT r;
     GetWindowRect(form->Handle(), &r);
     EXPECT_EQ(r.left, form->Left());
+    form->SetCaption("Sheet Mill");
+    char caption[32] = {};
+    GetWindowTextA(form->Handle(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Sheet Mill");
+
+    form->Hide();
+    form->SetBounds(0, 0, 300, 50);
+    form->SetPosition(poDesktopCenter);
+    form->Show();
+    EXPECT_EQ(form->Left(), Screen->DesktopLeft() + (Screen->DesktopWidth() - 300) / 2);
+    EXPECT_EQ(form->Top(), Screen->DesktopTop() + (Screen->DesktopHeight() - 50) / 2);
     LONG_PTR style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_THICKFRAME);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
