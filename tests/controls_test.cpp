@@ -306,6 +306,25 @@ TEST(ControlMessages, WindowStateFollowsTheProperties)
     EXPECT_FALSE(IsWindowEnabled(c->Handle()));
 }
 
+TEST(ControlMessages, ACaptionShowingTheNameFollowsIt)
+{
+    FormPtr form = NewForm();
+    auto* c = new TSolidControl(form.get(), Red);
+    c->SetParent(form.get());
+    c->SetName("Button1");
+    EXPECT_EQ(c->Caption(), "Button1");
+    c->SetName("Button2");
+    EXPECT_EQ(c->Caption(), "Button2");
+    c->SetCaption("OK");
+    c->SetName("Button3");
+    EXPECT_EQ(c->Caption(), "OK");
+
+    auto* plain = new TSolidGraphic(form.get(), Red);
+    plain->SetControlStyle(plain->ControlStyle() - TControlStyle{csSetCaption});
+    plain->SetName("Label1");
+    EXPECT_EQ(plain->Caption(), "");
+}
+
 TEST(ControlMessages, ChildrenFollowTheParentColourUntilTheyHaveTheirOwn)
 {
     FormPtr form = NewForm();
