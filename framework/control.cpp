@@ -415,6 +415,8 @@ void TControl::SetVisible(bool value)
         return;
     VisibleChanging();
     visible_ = value;
+    if (!value && mouseControl == this)
+        SetMouseControl(nullptr);  // the mouse is no longer over something hidden
     InvalidateOnParent(BoundsRect(), true);
     Perform(CM_VISIBLECHANGED, value);
     RequestAlign();

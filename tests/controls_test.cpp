@@ -642,9 +642,15 @@ TEST(Mouse, EnterAndLeaveAreTrackedAcrossWindowedAndWindowlessControls)
     EXPECT_EQ(Count(g->messages, CM_MOUSEENTER), 1u);
     MoveMouseTo(form->ClientToScreen(POINT{35, 32}));  // moving inside: nothing new
     EXPECT_EQ(Count(g->messages, CM_MOUSEENTER), 1u);
+    g->SetVisible(false);  // hidden under the mouse: it is left
+    EXPECT_EQ(Count(g->messages, CM_MOUSELEAVE), 1u);
+    EXPECT_EQ(GetMouseControl(), nullptr);
+    g->SetVisible(true);
+    MoveMouseTo(form->ClientToScreen(POINT{30, 30}));
+    EXPECT_EQ(Count(g->messages, CM_MOUSEENTER), 2u);
 
     MoveMouseTo(form->ClientToScreen(POINT{120, 30}));
-    EXPECT_EQ(Count(g->messages, CM_MOUSELEAVE), 1u);
+    EXPECT_EQ(Count(g->messages, CM_MOUSELEAVE), 2u);
     EXPECT_EQ(GetMouseControl(), w);
     ASSERT_EQ(windowedLog.size(), 1u);
     EXPECT_EQ(windowedLog[0], CM_MOUSEENTER);
