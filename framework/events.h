@@ -18,3 +18,13 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* sender, unsigned shift, int x, int y)>;
 using TKeyEvent = std::function<void(TObject* sender, unsigned short& key, unsigned shift)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+
+// What a form does when it is closed.
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+struct TMessage;
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+// A key message offered to a form before the focused control sees it.
+using TShortCutEvent = std::function<void(TMessage& message, bool& handled)>;

@@ -1,600 +1,650 @@
-// The two windows' stored descriptions, with stand-ins for the classes that
-// live in the styling library and the application (the dialogs are the
-// framework's own): embedded as resources,
-// read by the forms' constructors, linked across forms, written back.
-#include "framework/dialogs.h"
-#include "framework/events.h"
-#include "framework/properties.h"
-#include "framework/resources.h"
-#include "framework/roots.h"
-#include "framework/writer.h"
+// Forms with real windows and real keyboard input: focus and tab cycling,
+// dialog keys and accelerators, the modal loop, closing, and handle leaks.
+#include "framework/application.h"
+#include "framework/graphiccontrol.h"
+#include "framework/screen.h"
+#include "tests/support/dibsection.h"
+#include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
 
-// A stored value with its getter and setter, as the stand-ins need many.
-#define STAND_IN_VALUE(Type, Name, Initial)                                     \
-public:                                                                         \
-    Type Name() const { return Name##_; }                                       \
-    void Set##Name(Type value) { Name##_ = value; }                             \
-                                                                                \
-private:                                                                        \
-    Type Name##_ = Initial;
-
-enum TCharset { ANSI_CHARSET, DEFAULT_CHARSET };
-enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-enum TSkPerformance { kspNoBuffer, kspSharedBuffer, kspPersistentBuffer, kspDoubleBuffer };
-enum TSkFormPerformance { ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer, ksfpDoubleBuffer };
-enum TSkBevelCut { kbvNone, kbvLowered, kbvRaised, kbvSpace };
-enum TSkBevelKind { kbkNone, kbkSingle, kbkSoft, kbkFlat };
-enum TSkBevelEdge { kbsLeft, kbsTop, kbsRight, kbsBottom };
-enum TSkPasswordKind { pkNone, pkChar, pkRect, pkRoundRect, pkCircle, pkTriangle };
-enum TSkButtonState { kbsNormal, kbsDown };
-enum TSkAlignment { ktaLeftJustify, ktaRightJustify, ktaCenter };
-enum TSkOrientation { kboHorizontal, kboVertical };
-enum TSkBorderIcon { kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiHelp, kbiRollup, kbiTray };
-enum TSkBorderStyle { kbsNone, kbsStandard, kbsToolWindow };
-enum TSkWindowState { kwsNormal, kwsMaximized, kwsMinimized, kwsRollup, kwsTray };
-enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
-                 poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
-
-class TStandInFont : public TPersistent {
-    FW_DECLARE_CLASS(TStandInFont)
-    STAND_IN_VALUE(TCharset, Charset, DEFAULT_CHARSET)
-    STAND_IN_VALUE(TColor, Color, clWindowText)
-    STAND_IN_VALUE(int, Height, -11)
-    STAND_IN_VALUE(std::string, Name, "MS Sans Serif")
-    STAND_IN_VALUE(TSet<TFontStyle>, Style, {})
+struct FormDeleter {
+    void operator()(TCustomForm* form) const { form->Free(); }
 };
-FW_IMPLEMENT_CLASS(TStandInFont, TPersistent)
-FW_PUBLISH(TStandInFont)
+template <class T>
+using Owned = std::unique_ptr<T, FormDeleter>;
+
+void PressKey(WORD key, bool shift = false, bool alt = false)
 {
-    p.Enum("Charset", &T::Charset, &T::SetCharset, {"ANSI_CHARSET", "DEFAULT_CHARSET"});
-    p.Color("Color", &T::Color, &T::SetColor);
-    p.Property("Height", &T::Height, &T::SetHeight);
-    p.Property("Name", &T::Name, &T::SetName);
-    p.Set("Style", &T::Style, &T::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(in);
+    };
+    if (shift)
+        add(VK_SHIFT, false);
+    if (alt)
+        add(VK_MENU, false);
+    add(key, false);
+    add(key, true);
+    if (alt)
+        add(VK_MENU, true);
+    if (shift)
+        add(VK_SHIFT, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpFor(40);
 }
 
-class TStandInFlag : public TPersistent {
-    FW_DECLARE_CLASS(TStandInFlag)
-    STAND_IN_VALUE(bool, Enabled, false)
-    STAND_IN_VALUE(bool, Sizeable, true)
-    STAND_IN_VALUE(int, Value, 255)
-};
-FW_IMPLEMENT_CLASS(TStandInFlag, TPersistent)
-FW_PUBLISH(TStandInFlag)
-{
-    p.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(false);
-    p.Property("Sizeable", &T::Sizeable, &T::SetSizeable).Default(true);
-    p.Property("Value", &T::Value, &T::SetValue).Default(255);
-}
-
-// Picture data: the graphic's class name and its bytes, kept as stored.
-class TStandInPicture : public TPersistent {
-    FW_DECLARE_CLASS(TStandInPicture)
+// A focusable control that logs its entries, exits and focus news.
+class TFocusBox : public TCustomControl {
 public:
-    std::vector<uint8_t> Data;
-    void DefineProperties(TFiler* filer) override
+    TFocusBox(TComponent* owner, std::vector<std::string>* log) : TCustomControl(owner), log_(log)
     {
-        filer->DefineBinaryProperty(
-            "Data", [this](const std::vector<uint8_t>& d) { Data = d; }, [this] { return Data; },
-            !Data.empty());
+        SetTabStop(true);
     }
-};
-FW_IMPLEMENT_CLASS(TStandInPicture, TPersistent)
+    TWinControl* lastFocusChanged = nullptr;
+    bool wantsAllKeys = false;
 
-class TSkStylist;
-
-class TStandInControl : public TComponent {
-    FW_DECLARE_CLASS(TStandInControl)
-public:
-    using TComponent::TComponent;
-    STAND_IN_VALUE(int, Left, 0)
-    STAND_IN_VALUE(int, Top, 0)
-    STAND_IN_VALUE(int, Width, 0)
-    STAND_IN_VALUE(int, Height, 0)
-    STAND_IN_VALUE(int, Cursor, 0)
-    STAND_IN_VALUE(TColor, Color, clWindow)
-    STAND_IN_VALUE(bool, Visible, true)
-    STAND_IN_VALUE(int, TabOrder, -1)
-};
-FW_IMPLEMENT_CLASS(TStandInControl, TComponent)
-FW_PUBLISH(TStandInControl)
-{
-    p.Property("Left", &T::Left, &T::SetLeft);
-    p.Property("Top", &T::Top, &T::SetTop);
-    p.Property("Width", &T::Width, &T::SetWidth);
-    p.Property("Height", &T::Height, &T::SetHeight);
-    p.Property("Cursor", &T::Cursor, &T::SetCursor).Default(0).Idents({{"crDefault", 0}, {"crIBeam", -4}});
-    p.Color("Color", &T::Color, &T::SetColor).Default(clWindow);
-    p.Property("Visible", &T::Visible, &T::SetVisible).Default(true);
-    p.Property("TabOrder", &T::TabOrder, &T::SetTabOrder).Default(-1);
-}
-
-class TStandInThemed : public TStandInControl {
-    FW_DECLARE_CLASS(TStandInThemed)
-public:
-    using TStandInControl::TStandInControl;
-    TStandInFlag* Blending() const { return &blending_; }
-    TSkStylist* Stylist() const { return stylist_; }
-    void SetStylist(TSkStylist* value) { stylist_ = value; }  // asks for no notice, on purpose
-    std::string Version() const { return "3.3.0"; }
-    void SetVersion(const std::string&) {}
-    STAND_IN_VALUE(TSkPerformance, Performance, kspDoubleBuffer)
-    STAND_IN_VALUE(bool, Transparent, false)
-private:
-    mutable TStandInFlag blending_;
-    TSkStylist* stylist_ = nullptr;
-};
-FW_IMPLEMENT_CLASS(TStandInThemed, TStandInControl)
-FW_PUBLISH(TStandInThemed)
-{
-    p.Property("Blending", &T::Blending);
-    p.Enum("Performance", &T::Performance, &T::SetPerformance,
-           {"kspNoBuffer", "kspSharedBuffer", "kspPersistentBuffer", "kspDoubleBuffer"});
-    p.Property("Transparent", &T::Transparent, &T::SetTransparent);
-    p.Property("Stylist", &T::Stylist, &T::SetStylist);
-    p.Property("Version", &T::Version, &T::SetVersion).Stored(false);
-}
-
-class TSkThemeLabel : public TStandInThemed {
-    FW_DECLARE_CLASS(TSkThemeLabel)
-public:
-    explicit TSkThemeLabel(TComponent* owner) : TStandInThemed(owner) { SetColor(clBtnFace); }
-    STAND_IN_VALUE(std::wstring, Caption, L"")
-    STAND_IN_VALUE(bool, ParentColor, true)
-};
-FW_IMPLEMENT_CLASS(TSkThemeLabel, TStandInThemed)
-FW_PUBLISH(TSkThemeLabel)
-{
-    p.Property("Caption", &T::Caption, &T::SetCaption);
-    p.Property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(true);
-}
-
-class TImage : public TStandInControl {
-    FW_DECLARE_CLASS(TImage)
-public:
-    using TStandInControl::TStandInControl;
-    TStandInPicture* Picture() const { return &picture_; }
-    STAND_IN_VALUE(bool, Center, false)
-    STAND_IN_VALUE(bool, Stretch, false)
-    STAND_IN_VALUE(bool, Transparent, false)
-private:
-    mutable TStandInPicture picture_;
-};
-FW_IMPLEMENT_CLASS(TImage, TStandInControl)
-FW_PUBLISH(TImage)
-{
-    p.Property("Center", &T::Center, &T::SetCenter).Default(false);
-    p.Property("Picture", &T::Picture);
-    p.Property("Stretch", &T::Stretch, &T::SetStretch).Default(false);
-    p.Property("Transparent", &T::Transparent, &T::SetTransparent).Default(false);
-}
-
-class TSkThemeEdit : public TStandInThemed {
-    FW_DECLARE_CLASS(TSkThemeEdit)
-public:
-    using TStandInThemed::TStandInThemed;
-    STAND_IN_VALUE(bool, AutoSize, false)
-    STAND_IN_VALUE(TSkBevelCut, BevelInner, kbvNone)
-    STAND_IN_VALUE(TSkBevelKind, BevelKind, kbkNone)
-    STAND_IN_VALUE(TSkBevelCut, BevelOuter, kbvNone)
-    STAND_IN_VALUE(TSet<TSkBevelEdge>, BevelSides, {})
-    STAND_IN_VALUE(int, BevelWidth, 1)
-    STAND_IN_VALUE(int, BorderWidth, 0)
-    STAND_IN_VALUE(TSkPasswordKind, PasswordKind, pkNone)
-    STAND_IN_VALUE(bool, ReadOnly, false)
-};
-FW_IMPLEMENT_CLASS(TSkThemeEdit, TStandInThemed)
-FW_PUBLISH(TSkThemeEdit)
-{
-    const std::initializer_list<const char*> cuts = {"kbvNone", "kbvLowered", "kbvRaised", "kbvSpace"};
-    p.Property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(false);
-    p.Enum("BevelInner", &T::BevelInner, &T::SetBevelInner, cuts);
-    p.Enum("BevelKind", &T::BevelKind, &T::SetBevelKind, {"kbkNone", "kbkSingle", "kbkSoft", "kbkFlat"});
-    p.Enum("BevelOuter", &T::BevelOuter, &T::SetBevelOuter, cuts);
-    p.Set("BevelSides", &T::BevelSides, &T::SetBevelSides, {"kbsLeft", "kbsTop", "kbsRight", "kbsBottom"});
-    p.Property("BevelWidth", &T::BevelWidth, &T::SetBevelWidth);
-    p.Property("BorderWidth", &T::BorderWidth, &T::SetBorderWidth);
-    p.Enum("PasswordKind", &T::PasswordKind, &T::SetPasswordKind,
-           {"pkNone", "pkChar", "pkRect", "pkRoundRect", "pkCircle", "pkTriangle"});
-    p.Property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
-}
-
-class TSkThemeButton : public TStandInThemed {
-    FW_DECLARE_CLASS(TSkThemeButton)
-public:
-    using TStandInThemed::TStandInThemed;
-    const TNotifyEvent& OnClick() const { return onClick_; }
-    void SetOnClick(const TNotifyEvent& value) { onClick_ = value; }
-    void Click() { if (onClick_) onClick_(this); }
-    STAND_IN_VALUE(bool, BlackAndWhiteGlyph, false)
-    STAND_IN_VALUE(std::wstring, Caption, L"")
-    STAND_IN_VALUE(TSkButtonState, State, kbsNormal)
-    STAND_IN_VALUE(bool, WordWrap, false)
-private:
-    TNotifyEvent onClick_;
-};
-FW_IMPLEMENT_CLASS(TSkThemeButton, TStandInThemed)
-FW_PUBLISH(TSkThemeButton)
-{
-    p.Property("BlackAndWhiteGlyph", &T::BlackAndWhiteGlyph, &T::SetBlackAndWhiteGlyph);
-    p.Property("Caption", &T::Caption, &T::SetCaption);
-    p.Enum("State", &T::State, &T::SetState, {"kbsNormal", "kbsDown"});
-    p.Property("WordWrap", &T::WordWrap, &T::SetWordWrap);
-    p.Property("OnClick", &T::OnClick, &T::SetOnClick);
-}
-
-class TSkThemeRadioButton : public TStandInThemed {
-    FW_DECLARE_CLASS(TSkThemeRadioButton)
-public:
-    using TStandInThemed::TStandInThemed;
-    const TNotifyEvent& OnClick() const { return onClick_; }
-    void SetOnClick(const TNotifyEvent& value) { onClick_ = value; }
-    STAND_IN_VALUE(TSkAlignment, Alignment, ktaLeftJustify)
-    STAND_IN_VALUE(std::wstring, Caption, L"")
-    STAND_IN_VALUE(bool, Checked, false)
-    STAND_IN_VALUE(int, GroupIndex, 0)
-    STAND_IN_VALUE(int, Spacing, 5)
-    STAND_IN_VALUE(bool, TabStop, false)
-    STAND_IN_VALUE(bool, WordWrap, false)
-private:
-    TNotifyEvent onClick_;
-};
-FW_IMPLEMENT_CLASS(TSkThemeRadioButton, TStandInThemed)
-FW_PUBLISH(TSkThemeRadioButton)
-{
-    p.Enum("Alignment", &T::Alignment, &T::SetAlignment, {"ktaLeftJustify", "ktaRightJustify", "ktaCenter"});
-    p.Property("Caption", &T::Caption, &T::SetCaption);
-    p.Property("Checked", &T::Checked, &T::SetChecked);
-    p.Property("GroupIndex", &T::GroupIndex, &T::SetGroupIndex);
-    p.Property("Spacing", &T::Spacing, &T::SetSpacing);
-    p.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(false);
-    p.Property("WordWrap", &T::WordWrap, &T::SetWordWrap);
-    p.Property("OnClick", &T::OnClick, &T::SetOnClick);
-}
-
-class TSkThemeProgressBar : public TStandInThemed {
-    FW_DECLARE_CLASS(TSkThemeProgressBar)
-public:
-    using TStandInThemed::TStandInThemed;
-    STAND_IN_VALUE(int, BorderWidth, 0)
-    STAND_IN_VALUE(int, Max, 100)
-    STAND_IN_VALUE(int, Min, 0)
-    STAND_IN_VALUE(TSkOrientation, Orientation, kboHorizontal)
-    STAND_IN_VALUE(int, Position, 0)
-    STAND_IN_VALUE(bool, ShowBorder, true)
-    STAND_IN_VALUE(bool, Smooth, false)
-};
-FW_IMPLEMENT_CLASS(TSkThemeProgressBar, TStandInThemed)
-FW_PUBLISH(TSkThemeProgressBar)
-{
-    p.Property("BorderWidth", &T::BorderWidth, &T::SetBorderWidth);
-    p.Property("Max", &T::Max, &T::SetMax).Default(100);
-    p.Property("Min", &T::Min, &T::SetMin).Default(0);
-    p.Enum("Orientation", &T::Orientation, &T::SetOrientation, {"kboHorizontal", "kboVertical"});
-    p.Property("Position", &T::Position, &T::SetPosition);
-    p.Property("ShowBorder", &T::ShowBorder, &T::SetShowBorder);
-    p.Property("Smooth", &T::Smooth, &T::SetSmooth);
-}
-
-class TMemo : public TStandInControl {
-    FW_DECLARE_CLASS(TMemo)
-public:
-    using TStandInControl::TStandInControl;
-    TStrings* Lines() const { return &lines_; }
-private:
-    mutable TStringList lines_;
-    STAND_IN_VALUE(bool, WantReturns, true)
-    STAND_IN_VALUE(bool, WordWrap, true)
-};
-FW_IMPLEMENT_CLASS(TMemo, TStandInControl)
-FW_PUBLISH(TMemo)
-{
-    p.Property("Lines", &T::Lines);
-    p.Property("WantReturns", &T::WantReturns, &T::SetWantReturns).Default(true);
-    p.Property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(true);
-}
-
-class TSkThemeMemo : public TMemo {
-    FW_DECLARE_CLASS(TSkThemeMemo)
-public:
-    using TMemo::TMemo;
-    TSkStylist* Stylist() const { return stylist_; }
-    void SetStylist(TSkStylist* value) { stylist_ = value; }
-private:
-    TSkStylist* stylist_ = nullptr;
-};
-FW_IMPLEMENT_CLASS(TSkThemeMemo, TMemo)
-FW_PUBLISH(TSkThemeMemo)
-{
-    p.Property("Stylist", &T::Stylist, &T::SetStylist);
-}
-
-class TSkThemeForm : public TComponent {
-    FW_DECLARE_CLASS(TSkThemeForm)
-public:
-    using TComponent::TComponent;
-    TStandInFlag* Animation() const { return &animation_; }
-    TStandInFlag* Dragging() const { return &dragging_; }
-    TSkStylist* Stylist() const { return stylist_; }
-    void SetStylist(TSkStylist* value) { stylist_ = value; }
-    STAND_IN_VALUE(TSet<TSkBorderIcon>, BorderIcons, {})
-    STAND_IN_VALUE(TSkBorderStyle, BorderStyle, kbsStandard)
-    STAND_IN_VALUE(std::wstring, Caption, L"")
-    STAND_IN_VALUE(TSkFormPerformance, Performance, ksfpNoBuffer)
-    STAND_IN_VALUE(bool, StayOnTop, false)
-    STAND_IN_VALUE(bool, StretchBackground, false)
-    STAND_IN_VALUE(TSkWindowState, WindowState, kwsNormal)
-private:
-    mutable TStandInFlag animation_, dragging_;
-    TSkStylist* stylist_ = nullptr;
-};
-FW_IMPLEMENT_CLASS(TSkThemeForm, TComponent)
-FW_PUBLISH(TSkThemeForm)
-{
-    p.Property("Animation", &T::Animation);
-    p.Set("BorderIcons", &T::BorderIcons, &T::SetBorderIcons,
-          {"kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp", "kbiRollup", "kbiTray"});
-    p.Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle, {"kbsNone", "kbsStandard", "kbsToolWindow"});
-    p.Property("Caption", &T::Caption, &T::SetCaption);
-    p.Property("Dragging", &T::Dragging);
-    p.Enum("Performance", &T::Performance, &T::SetPerformance,
-           {"ksfpNoBuffer", "ksfpSharedBuffer", "ksfpPersistentBuffer", "ksfpDoubleBuffer"});
-    p.Property("StayOnTop", &T::StayOnTop, &T::SetStayOnTop);
-    p.Property("StretchBackground", &T::StretchBackground, &T::SetStretchBackground);
-    p.Property("Stylist", &T::Stylist, &T::SetStylist);
-    p.Enum("WindowState", &T::WindowState, &T::SetWindowState,
-           {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"});
-}
-
-// The stylist keeps its theme by name in a binary record: a 4-byte
-// little-endian length and the name's characters.
-class TStandInTheme : public TPersistent {
-    FW_DECLARE_CLASS(TStandInTheme)
-public:
-    std::string Name = "No Theme";
-};
-FW_IMPLEMENT_CLASS(TStandInTheme, TPersistent)
-
-class TSkStylist : public TComponent {
-    FW_DECLARE_CLASS(TSkStylist)
-public:
-    using TComponent::TComponent;
-    TStandInTheme* Theme() const { return &theme_; }
-    std::string Version() const { return "3.3.0"; }
-    void SetVersion(const std::string&) {}
-    STAND_IN_VALUE(bool, ColorAutoChanging, true)
-    STAND_IN_VALUE(int, DeltaBrightness, 0)
-    STAND_IN_VALUE(int, DeltaHue, 0)
-public:
-    void DefineProperties(TFiler* filer) override
+    void Dispatch(TMessage& m) override
     {
-        TComponent::DefineProperties(filer);
-        filer->DefineBinaryProperty(
-            "ThemeClass", [this](const std::vector<uint8_t>& d) { ReadThemeClass(d); },
-            [this] { return WriteThemeClass(); }, true);
-    }
-
-private:
-    void ReadThemeClass(const std::vector<uint8_t>& d)
-    {
-        if (d.size() < 4)
+        switch (m.Msg) {
+        case CM_FOCUSCHANGED:
+            lastFocusChanged = reinterpret_cast<TWinControl*>(m.LParam);
+            break;
+        case WM_GETDLGCODE:
+            m.Result = wantsAllKeys ? DLGC_WANTALLKEYS : 0;
             return;
-        const size_t n = d[0] | d[1] << 8 | d[2] << 16 | size_t(d[3]) << 24;
-        if (n <= d.size() - 4)
-            theme_.Name.assign(d.begin() + 4, d.begin() + 4 + static_cast<std::ptrdiff_t>(n));
-    }
-    std::vector<uint8_t> WriteThemeClass() const
-    {
-        const size_t n = theme_.Name.size();
-        std::vector<uint8_t> d(4 + n);
-        for (int i = 0; i < 4; ++i)
-            d[i] = static_cast<uint8_t>(n >> (8 * i));
-        std::copy(theme_.Name.begin(), theme_.Name.end(), d.begin() + 4);
-        return d;
-    }
-    mutable TStandInTheme theme_;
-};
-FW_IMPLEMENT_CLASS(TSkStylist, TComponent)
-FW_PUBLISH(TSkStylist)
-{
-    p.Property("ColorAutoChanging", &T::ColorAutoChanging, &T::SetColorAutoChanging);
-    p.Property("DeltaBrightness", &T::DeltaBrightness, &T::SetDeltaBrightness);
-    p.Property("DeltaHue", &T::DeltaHue, &T::SetDeltaHue);
-    p.Property("Theme", &T::Theme);
-    p.Property("Version", &T::Version, &T::SetVersion).Stored(false);
-}
-
-// A form: known by name while it lives.
-class TStandInForm : public TComponent {
-    FW_DECLARE_CLASS(TStandInForm)
-public:
-    explicit TStandInForm(TComponent* owner) : TComponent(owner) { RegisterRoot(this); }
-    TStandInFont* Font() const { return &font_; }
-    STAND_IN_VALUE(int, Left, 0)
-    STAND_IN_VALUE(int, Top, 0)
-    STAND_IN_VALUE(bool, AutoScroll, true)
-    STAND_IN_VALUE(TSet<TBorderIcon>, BorderIcons, (TSet<TBorderIcon>{biSystemMenu, biMinimize, biMaximize}))
-    STAND_IN_VALUE(TFormBorderStyle, BorderStyle, bsSizeable)
-    STAND_IN_VALUE(std::string, Caption, "")
-    STAND_IN_VALUE(int, ClientHeight, 0)
-    STAND_IN_VALUE(int, ClientWidth, 0)
-    STAND_IN_VALUE(TColor, Color, clBtnFace)
-    STAND_IN_VALUE(TPosition, Position, poDesigned)
-    STAND_IN_VALUE(int, PixelsPerInch, 96)
-    STAND_IN_VALUE(int, TextHeight, 13)
-private:
-    mutable TStandInFont font_;
-};
-FW_IMPLEMENT_CLASS(TStandInForm, TComponent)
-FW_PUBLISH(TStandInForm)
-{
-    p.Property("Left", &T::Left, &T::SetLeft);
-    p.Property("Top", &T::Top, &T::SetTop);
-    p.Property("AutoScroll", &T::AutoScroll, &T::SetAutoScroll).Default(true);
-    p.Set("BorderIcons", &T::BorderIcons, &T::SetBorderIcons,
-          {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})
-        .Default(TSet<TBorderIcon>{biSystemMenu, biMinimize, biMaximize});
-    p.Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle,
-           {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})
-        .Default(bsSizeable);
-    p.Property("Caption", &T::Caption, &T::SetCaption);
-    p.Property("ClientHeight", &T::ClientHeight, &T::SetClientHeight);
-    p.Property("ClientWidth", &T::ClientWidth, &T::SetClientWidth);
-    p.Color("Color", &T::Color, &T::SetColor);
-    p.Property("Font", &T::Font);
-    p.Enum("Position", &T::Position, &T::SetPosition,
-           {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
-            "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"})
-        .Default(poDesigned);
-    p.Property("PixelsPerInch", &T::PixelsPerInch, &T::SetPixelsPerInch);
-    p.Property("TextHeight", &T::TextHeight, &T::SetTextHeight);
-}
-
-std::vector<std::string> gHandled;
-
-class TForm1 : public TStandInForm {
-    FW_DECLARE_CLASS(TForm1)
-public:
-    explicit TForm1(TComponent* owner) : TStandInForm(owner) { ReadComponentResource(this); }
-    TSkThemeForm* SkThemeForm1 = nullptr;
-    TSkThemeEdit* doc = nullptr;
-    TSkThemeButton* SkThemeButton1 = nullptr;
-    TSkThemeLabel* SkThemeLabel1 = nullptr;
-    TSkThemeRadioButton* dcd = nullptr;
-    TSkThemeRadioButton* acd = nullptr;
-    TOpenDialog* obrazy = nullptr;
-    TSkThemeProgressBar* progre = nullptr;
-    TMemo* cue = nullptr;
-    TImage* Image1 = nullptr;
-    TSkStylist* SkStylist1 = nullptr;
-    void SkThemeButton1Click(TObject*) { gHandled.push_back("Form1.SkThemeButton1Click"); }
-    void acdClick(TObject*) { gHandled.push_back("Form1.acdClick"); }
-};
-FW_IMPLEMENT_CLASS(TForm1, TStandInForm)
-FW_PUBLISH(TForm1)
-{
-    p.Field("SkThemeForm1", &T::SkThemeForm1);
-    p.Field("doc", &T::doc);
-    p.Field("SkThemeButton1", &T::SkThemeButton1);
-    p.Field("SkThemeLabel1", &T::SkThemeLabel1);
-    p.Field("dcd", &T::dcd);
-    p.Field("acd", &T::acd);
-    p.Field("obrazy", &T::obrazy);
-    p.Field("progre", &T::progre);
-    p.Field("cue", &T::cue);
-    p.Field("Image1", &T::Image1);
-    p.Field("SkStylist1", &T::SkStylist1);
-    p.Handler("SkThemeButton1Click", &T::SkThemeButton1Click);
-    p.Handler("acdClick", &T::acdClick);
-}
-
-class TForm2 : public TStandInForm {
-    FW_DECLARE_CLASS(TForm2)
-public:
-    explicit TForm2(TComponent* owner) : TStandInForm(owner) { ReadComponentResource(this); }
-    TSkThemeForm* SkThemeForm1 = nullptr;
-    TSkThemeMemo* editer = nullptr;
-    TSkThemeButton* SkThemeButton1 = nullptr;
-    TSkThemeButton* SkThemeButton2 = nullptr;
-    TSkThemeButton* SkThemeButton3 = nullptr;
-    TOpenDialog* op = nullptr;
-    TSaveDialog* sv = nullptr;
-    void SkThemeButton1Click(TObject*) { gHandled.push_back("Form2.SkThemeButton1Click"); }
-    void SkThemeButton2Click(TObject*) { gHandled.push_back("Form2.SkThemeButton2Click"); }
-    void SkThemeButton3Click(TObject*) { gHandled.push_back("Form2.SkThemeButton3Click"); }
-};
-FW_IMPLEMENT_CLASS(TForm2, TStandInForm)
-FW_PUBLISH(TForm2)
-{
-    p.Field("SkThemeForm1", &T::SkThemeForm1);
-    p.Field("editer", &T::editer);
-    p.Field("SkThemeButton1", &T::SkThemeButton1);
-    p.Field("SkThemeButton2", &T::SkThemeButton2);
-    p.Field("SkThemeButton3", &T::SkThemeButton3);
-    p.Field("op", &T::op);
-    p.Field("sv", &T::sv);
-    p.Handler("SkThemeButton1Click", &T::SkThemeButton1Click);
-    p.Handler("SkThemeButton2Click", &T::SkThemeButton2Click);
-    p.Handler("SkThemeButton3Click", &T::SkThemeButton3Click);
-}
-
-// Every stylist link of the editor window, so none is missed.
-std::vector<TSkStylist*> EditorStylists(const TForm2* form)
-{
-    return {form->editer->Stylist(), form->SkThemeButton1->Stylist(), form->SkThemeButton2->Stylist(),
-            form->SkThemeButton3->Stylist(), form->SkThemeForm1->Stylist()};
-}
-
-TEST(StoredForms, MainWindowReadsFromItsResourceAndWritesBackIdentically)
-{
-    gHandled.clear();
-    auto* form = new TForm1(nullptr);
-    EXPECT_EQ(form->Name(), "Form1");
-    EXPECT_EQ(form->ComponentCount(), 11);
-    ASSERT_NE(form->SkStylist1, nullptr);
-    EXPECT_EQ(form->SkStylist1->Theme()->Name, "Luna");
-    EXPECT_EQ(form->doc->Stylist(), form->SkStylist1);
-    EXPECT_EQ(form->SkThemeForm1->Stylist(), form->SkStylist1);
-    EXPECT_TRUE(form->doc->ReadOnly());
-    EXPECT_TRUE(form->doc->Blending()->Enabled());
-    EXPECT_EQ(form->doc->Cursor(), -4);
-    EXPECT_EQ(form->doc->BevelSides(), (TSet<TSkBevelEdge>{kbsLeft, kbsTop, kbsRight, kbsBottom}));
-    EXPECT_EQ(form->acd->Caption(), L"R\u0119cznie");
-    EXPECT_EQ(form->cue->Lines()->Text(), "cue\r\n");
-    EXPECT_FALSE(form->SkThemeForm1->Dragging()->Sizeable());
-    EXPECT_EQ(form->SkThemeForm1->BorderIcons(), TSet<TSkBorderIcon>{kbiClose});
-    EXPECT_EQ(form->Font()->Height(), -11);
-    EXPECT_EQ(form->Color(), clSilver);
-    EXPECT_EQ(form->obrazy->Filter(), "Obrazy CD|*.bin;*.iso;*.nrg;*.bwt;*.cdi;*.pdi;*.img");
-    EXPECT_EQ(form->obrazy->Options(), (TOpenOptions{ofHideReadOnly, ofEnableSizing}));
-    EXPECT_EQ(form->Image1->Picture()->Data.size(), 19u);
-    form->SkThemeButton1->Click();
-    EXPECT_EQ(gHandled, std::vector<std::string>{"Form1.SkThemeButton1Click"});
-
-    EXPECT_EQ(WriteComponentText(form), LoadRcDataResource("TFORM1"));
-    form->Free();
-}
-
-TEST(StoredForms, EditorReferencesTheMainWindowsStylistInEitherCreationOrder)
-{
-    for (bool mainFirst : {true, false}) {
-        TForm1* main = mainFirst ? new TForm1(nullptr) : nullptr;
-        auto* editor = new TForm2(nullptr);
-        if (!main) {
-            for (TSkStylist* s : EditorStylists(editor))
-                EXPECT_EQ(s, nullptr);  // paints without a theme until then
-            main = new TForm1(nullptr);
+        case WM_LBUTTONDOWN:
+            SetFocus();
+            break;
+        default:
+            break;
         }
-        for (TSkStylist* s : EditorStylists(editor))
-            EXPECT_EQ(s, main->SkStylist1);
-        EXPECT_EQ(WriteComponentText(editor), LoadRcDataResource("TFORM2"));
-        gHandled.clear();
-        editor->SkThemeButton3->Click();
-        EXPECT_EQ(gHandled, std::vector<std::string>{"Form2.SkThemeButton3Click"});
-
-        // The stylist's setters ask for no notice; the framework clears the links anyway.
-        main->Free();
-        for (TSkStylist* s : EditorStylists(editor))
-            EXPECT_EQ(s, nullptr);
-        editor->Free();
+        TCustomControl::Dispatch(m);
     }
-}
 
-TEST(StoredForms, AMissingResourceIsAClearError)
-{
-    TStandInForm form(nullptr);
-    try {
-        ReadComponentResource(&form);
-        FAIL() << "no error";
-    } catch (const EResNotFound& e) {
-        EXPECT_STREQ(e.what(), "Resource TStandInForm not found");
+protected:
+    void DoEnter() override
+    {
+        log_->push_back("enter " + Name());
+        TCustomControl::DoEnter();
     }
-}
+    void DoExit() override
+    {
+        log_->push_back("exit " + Name());
+        TCustomControl::DoExit();
+    }
+
+private:
+    std::vector<std::string>* log_;
+};
+
+// A push button of the framework's kind: Return when default, Escape when
+// cancel, and its accelerator click it.
+class TTestButton : public TFocusBox {
+public:
+    using TFocusBox::TFocusBox;
+    bool isDefault = false;
+    bool isCancel = false;
+    TModalResult modalResult = mrNone;
+
+    void Click() override
+    {
+        if (TCustomForm* form = GetParentForm(this))
+            form->SetModalResult(modalResult);
+        TFocusBox::Click();
+    }
+
+    void Dispatch(TMessage& m) override
+    {
+        // Shown as default unless another button has the focus.
+        if (m.Msg == CM_FOCUSCHANGED)
+            focusOnButton_ = dynamic_cast<TTestButton*>(reinterpret_cast<TWinControl*>(m.LParam));
+        if (m.Msg == CM_DIALOGKEY &&
+            ((m.WParam == VK_RETURN && ((isDefault && !focusOnButton_) || Focused())) ||
+             (m.WParam == VK_ESCAPE && isCancel))) {
+            Click();
+            m.Result = 1;
+            return;
+        }
+        if (m.Msg == CM_DIALOGCHAR && IsAccel(static_cast<unsigned>(m.WParam), Caption()) &&
+            CanFocus()) {
+            SetFocus();
+            Click();
+            m.Result = 1;
+            return;
+        }
+        TFocusBox::Dispatch(m);
+    }
+
+private:
+    bool focusOnButton_ = false;
+};
+
+struct DialogForm {
+    std::vector<std::string> log;
+    Owned<TForm> form{TCustomForm::Create<TForm>(nullptr)};
+    TFocusBox* first;
+    TFocusBox* second;
+    TFocusBox* skipped;  // TabStop off
+    TFocusBox* disabled;
+    TTestButton* ok;
+    TTestButton* cancel;
+
+    DialogForm()
+    {
+        form->SetBounds(50, 50, 320, 200);
+        first = Add<TFocusBox>("First", 10);
+        skipped = Add<TFocusBox>("Skipped", 40);
+        skipped->SetTabStop(false);
+        second = Add<TFocusBox>("Second", 70);
+        disabled = Add<TFocusBox>("Disabled", 100);
+        disabled->SetEnabled(false);
+        ok = Add<TTestButton>("Ok", 130);
+        ok->SetCaption("&Save");
+        ok->isDefault = true;
+        ok->modalResult = mrOk;
+        cancel = Add<TTestButton>("Cancel", 160);
+        cancel->isCancel = true;
+        cancel->modalResult = mrCancel;
+    }
+
+    template <class T>
+    T* Add(const char* name, int top)
+    {
+        auto* c = new T(form.get(), &log);
+        c->SetName(name);
+        c->SetParent(form.get());
+        c->SetBounds(10, top, 100, 25);
+        return c;
+    }
+
+    void ShowAndWait()
+    {
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        PumpUntil([&] { return GetActiveWindow() == form->Handle(); });
+    }
+};
 
 } // namespace
+
+TEST(Focus, TabAndShiftTabCycleThroughTheTabOrder)
+{
+    DialogForm d;
+    d.ShowAndWait();
+    // Showing focuses the first control in tab order.
+    EXPECT_EQ(GetFocus(), d.first->Handle());
+    EXPECT_EQ(d.form->ActiveControl(), d.first);
+    EXPECT_EQ(Screen->ActiveForm(), d.form.get());
+    d.log.clear();
+
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), d.second->Handle());
+    EXPECT_EQ(d.form->ActiveControl(), d.second);
+    ASSERT_EQ(d.log.size(), 2u);
+    EXPECT_EQ(d.log[0], "exit First");
+    EXPECT_EQ(d.log[1], "enter Second");
+    EXPECT_EQ(d.ok->lastFocusChanged, d.second);  // every control hears of it
+
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), d.ok->Handle());  // the disabled one is skipped
+    PressKey(VK_TAB);
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), d.first->Handle());  // wrapped around
+    PressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), d.cancel->Handle());
+    PressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), d.ok->Handle());
+
+    // Reordering changes the cycle.
+    d.cancel->SetTabOrder(0);
+    d.first->SetFocus();
+    PumpFor(20);
+    PressKey(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), d.cancel->Handle());
+}
+
+TEST(Focus, ContainersHearEnterAndExitOnlyWhenFocusCrossesThem)
+{
+    std::vector<std::string> log;
+    Owned<TForm> form(TCustomForm::Create<TForm>(nullptr));
+    form->SetBounds(50, 50, 300, 200);
+    auto* panel = new TFocusBox(form.get(), &log);
+    panel->SetName("Panel");
+    panel->SetTabStop(false);
+    panel->SetParent(form.get());
+    panel->SetBounds(0, 0, 200, 150);
+    auto* a = new TFocusBox(form.get(), &log);
+    a->SetName("A");
+    a->SetParent(panel);
+    a->SetBounds(5, 5, 50, 20);
+    auto* b = new TFocusBox(form.get(), &log);
+    b->SetName("B");
+    b->SetParent(panel);
+    b->SetBounds(5, 35, 50, 20);
+    auto* outside = new TFocusBox(form.get(), &log);
+    outside->SetName("Outside");
+    outside->SetParent(form.get());
+    outside->SetBounds(210, 5, 50, 20);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    PumpFor(30);
+    a->SetFocus();
+    log.clear();
+    b->SetFocus();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit A", "enter B"}));
+    log.clear();
+    outside->SetFocus();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit B", "exit Panel", "enter Outside"}));
+    log.clear();
+    a->SetFocus();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit Outside", "enter Panel", "enter A"}));
+
+    // Freeing the focused control leaves no dangling active control.
+    a->Free();
+    EXPECT_NE(form->ActiveControl(), static_cast<TWinControl*>(a));
+    EXPECT_TRUE(form->ActiveControl() == nullptr || form->ActiveControl() == panel);
+    PumpFor(20);
+}
+
+TEST(DialogKeys, ReturnAndEscapeReachTheDefaultAndCancelButtons)
+{
+    DialogForm d;
+    int okClicks = 0, cancelClicks = 0;
+    d.ok->OnClick = [&](TObject*) { ++okClicks; };
+    d.cancel->OnClick = [&](TObject*) { ++cancelClicks; };
+    d.ShowAndWait();
+    PressKey(VK_RETURN);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(GetFocus(), d.first->Handle());
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(cancelClicks, 1);
+
+    // A control that wants Return keeps it.
+    d.first->wantsAllKeys = true;
+    PressKey(VK_RETURN);
+    EXPECT_EQ(okClicks, 1);
+    d.first->wantsAllKeys = false;
+
+    // With focus on another button, Return clicks that one.
+    d.cancel->SetFocus();
+    PumpFor(20);
+    PressKey(VK_RETURN);
+    EXPECT_EQ(cancelClicks, 2);
+    EXPECT_EQ(okClicks, 1);
+}
+
+TEST(DialogKeys, AcceleratorsFocusAndClick)
+{
+    DialogForm d;
+    int okClicks = 0;
+    d.ok->OnClick = [&](TObject*) { ++okClicks; };
+    d.ShowAndWait();
+    PressKey('S', false, true);  // Alt+S
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(GetFocus(), d.ok->Handle());
+    PressKey('Q', false, true);
+    EXPECT_EQ(okClicks, 1);
+
+    EXPECT_TRUE(IsAccel('s', "&Save"));
+    EXPECT_FALSE(IsAccel('s', "Save"));
+    EXPECT_FALSE(IsAccel('a', "Fish && &Chips"));
+    EXPECT_TRUE(IsAccel('c', "Fish && &Chips"));
+}
+
+namespace {
+
+class TEditBox : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TWinControl::CreateParams(params);
+        CreateSubClass(params, "EDIT");
+    }
+};
+
+} // namespace
+
+TEST(KeyEvents, KeyHandlersSeeAndCanSwallowKeys)
+{
+    DialogForm d;
+    auto* edit = new TEditBox(d.form.get());
+    edit->SetParent(d.form.get());
+    edit->SetBounds(150, 10, 100, 22);
+    std::string typed;
+    std::vector<unsigned short> ups;
+    edit->OnKeyPress = [&](TObject*, char& key) {
+        typed += key;
+        if (key == 'b')
+            key = 0;  // swallowed: the edit never sees it
+    };
+    edit->OnKeyUp = [&](TObject*, unsigned short& key, unsigned) { ups.push_back(key); };
+    d.ShowAndWait();
+    edit->SetFocus();
+    PumpFor(20);
+    PressKey('A');
+    PressKey('B');
+    PressKey('C');
+    EXPECT_EQ(typed, "abc");
+    EXPECT_EQ(edit->Text(), "ac");
+    EXPECT_EQ(ups, (std::vector<unsigned short>{'A', 'B', 'C'}));
+}
+
+TEST(DialogKeys, ShortcutHandlersCanBeChained)
+{
+    DialogForm d;
+    std::vector<std::string> seen;
+    d.form->OnShortCut = [&](TMessage& m, bool& handled) {
+        if (m.WParam == VK_F2) {
+            seen.push_back("form F2");
+            handled = true;
+        }
+    };
+    // What a component on the form does: take over, and pass on the rest.
+    TShortCutEvent saved = d.form->OnShortCut;
+    d.form->OnShortCut = [&, saved](TMessage& m, bool& handled) {
+        if (m.WParam == VK_F3) {
+            seen.push_back("component F3");
+            handled = true;
+            return;
+        }
+        if (saved)
+            saved(m, handled);
+    };
+    unsigned short lastKey = 0;
+    d.first->OnKeyDown = [&](TObject*, unsigned short& key, unsigned) { lastKey = key; };
+    d.ShowAndWait();
+    PressKey(VK_F3);
+    PressKey(VK_F2);
+    PressKey(VK_F4);
+    EXPECT_EQ(seen, (std::vector<std::string>{"component F3", "form F2"}));
+    EXPECT_EQ(lastKey, VK_F4);  // not a shortcut: the control gets it
+}
+
+TEST(Modal, TheLoopRunsUntilAResultIsSetAndDisablesTheOtherWindows)
+{
+    DialogForm owner;
+    owner.ShowAndWait();
+    DialogForm dialog;
+    bool ownerDisabledDuringLoop = false;
+    int shows = 0;
+    dialog.form->OnShow = [&](TObject*) {
+        ++shows;
+        PostMessageA(dialog.ok->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageA(dialog.ok->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    };
+    dialog.ok->OnClick = [&](TObject*) { ownerDisabledDuringLoop = !IsWindowEnabled(owner.form->Handle()); };
+    EXPECT_EQ(dialog.form->ShowModal(), mrOk);
+    EXPECT_EQ(shows, 1);
+    EXPECT_TRUE(ownerDisabledDuringLoop);
+    EXPECT_TRUE(IsWindowEnabled(owner.form->Handle()));
+    EXPECT_FALSE(dialog.form->Visible());
+    EXPECT_FALSE(IsWindowVisible(dialog.form->Handle()));
+
+    // Closing the window ends the loop with a cancel.
+    dialog.form->OnShow = [&](TObject*) { PostMessageA(dialog.form->Handle(), WM_CLOSE, 0, 0); };
+    EXPECT_EQ(dialog.form->ShowModal(), mrCancel);
+
+    // A close query that refuses keeps the loop going.
+    int queries = 0;
+    dialog.form->OnCloseQuery = [&](TObject*, bool& canClose) {
+        canClose = ++queries > 1;
+        if (!canClose)
+            PostMessageA(dialog.form->Handle(), WM_CLOSE, 0, 0);
+    };
+    EXPECT_EQ(dialog.form->ShowModal(), mrCancel);
+    EXPECT_EQ(queries, 2);
+
+    dialog.form->Show();
+    EXPECT_THROW(dialog.form->ShowModal(), EInvalidOperation);
+    dialog.form->Hide();
+}
+
+namespace {
+
+class TCountedForm : public TForm {
+public:
+    TCountedForm(TComponent* owner) : TForm(owner) {}
+    ~TCountedForm() override { ++destroyed; }
+    static int destroyed;
+};
+int TCountedForm::destroyed = 0;
+
+} // namespace
+
+TEST(Close, CloseActionsHideFreeMinimizeOrKeepTheForm)
+{
+    TCountedForm::destroyed = 0;
+    TCountedForm* form = TCustomForm::Create<TCountedForm>(nullptr);
+    form->SetBounds(60, 60, 200, 120);
+    TCloseAction next = caHide;
+    bool allow = true;
+    form->OnClose = [&](TObject*, TCloseAction& action) {
+        EXPECT_EQ(action, caHide);  // the default offered
+        action = next;
+    };
+    form->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
+
+    form->Show();
+    allow = false;
+    form->Close();
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    allow = true;
+
+    next = caNone;
+    form->Close();
+    EXPECT_TRUE(form->Visible());
+
+    next = caMinimize;
+    form->Close();
+    EXPECT_TRUE(IsIconic(form->Handle()));
+    form->SetWindowState(wsNormal);
+
+    next = caHide;
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_EQ(TCountedForm::destroyed, 0);
+
+    form->Show();
+    next = caFree;
+    form->Close();
+    EXPECT_EQ(TCountedForm::destroyed, 0);  // freed once queued messages ran
+    EXPECT_TRUE(PumpUntil([] { return TCountedForm::destroyed == 1; }));
+}
+
+namespace {
+
+class TDescribedForm : public TForm {
+public:
+    using TForm::TForm;
+    TFocusBox* box = nullptr;
+    std::vector<std::string> log;
+
+protected:
+    void ReadDescription() override
+    {
+        log.push_back("read");
+        OnCreate = [this](TObject*) { log.push_back(box ? "create with box" : "create"); };
+        box = new TFocusBox(this, &log);
+        box->SetName("Box");
+        box->SetParent(this);
+    }
+};
+
+} // namespace
+
+TEST(FormLifecycle, DescriptionIsReadBeforeOnCreateAndFormsAreListedInOrder)
+{
+    int before = Screen->FormCount();
+    Owned<TForm> plain(TCustomForm::Create<TForm>(nullptr));
+    Owned<TDescribedForm> described(TCustomForm::Create<TDescribedForm>(nullptr));
+    ASSERT_EQ(Screen->FormCount(), before + 2);
+    EXPECT_EQ(Screen->Forms(before), plain.get());
+    EXPECT_EQ(Screen->Forms(before + 1), described.get());
+    EXPECT_EQ(described->log, (std::vector<std::string>{"read", "create with box"}));
+    EXPECT_EQ(described->FindComponent("Box"), described->box);
+    plain.reset();
+    EXPECT_EQ(Screen->FormCount(), before + 1);
+    EXPECT_EQ(Screen->Forms(before), described.get());
+    EXPECT_EQ(Screen->Width(), GetSystemMetrics(SM_CXSCREEN));
+}
+
+TEST(FormLifecycle, PositionBorderAndIconsShapeTheWindow)
+{
+    Owned<TForm> form(TCustomForm::Create<TForm>(nullptr));
+    form->SetBounds(0, 0, 200, 100);
+    form->SetPosition(poScreenCenter);
+    form->Show();
+    EXPECT_EQ(form->Left(), (Screen->Width() - 200) / 2);
+    EXPECT_EQ(form->Top(), (Screen->Height() - 100) / 2);
+    RECT r;
+    GetWindowRect(form->Handle(), &r);
+    EXPECT_EQ(r.left, form->Left());
+    form->SetCaption("Sheet Mill");
+    char caption[32] = {};
+    GetWindowTextA(form->Handle(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "Sheet Mill");
+
+    form->Hide();
+    form->SetBounds(0, 0, 300, 50);
+    form->SetPosition(poDesktopCenter);
+    form->Show();
+    EXPECT_EQ(form->Left(), Screen->DesktopLeft() + (Screen->DesktopWidth() - 300) / 2);
+    EXPECT_EQ(form->Top(), Screen->DesktopTop() + (Screen->DesktopHeight() - 50) / 2);
+    LONG_PTR style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_EQ(GetParent(form->Handle()), nullptr);
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), Application->Handle());
+
+    TIcon icon;
+    icon.SetHandle(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
+    form->SetIcon(&icon);
+    ASSERT_NE(form->Icon()->Handle(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0)),
+              form->Icon()->Handle());
+
+    auto* child = new TFocusBox(form.get(), nullptr);
+    child->SetParent(form.get());
+    form->SetBorderStyle(bsDialog);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0)),
+              form->Icon()->Handle());
+    style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_TRUE(GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));  // the new window shows again
+    EXPECT_EQ(GetParent(child->Handle()), form->Handle());
+
+    form->SetBorderStyle(bsSingle);
+    form->SetBorderIcons({biSystemMenu, biMaximize});
+    style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+
+    form->SetFormStyle(fsStayOnTop);
+    EXPECT_TRUE(GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    form->Hide();
+    form->SetFormStyle(fsMDIChild);
+    EXPECT_EQ(form->FormStyle(), fsMDIChild);
+    EXPECT_THROW(form->ShowModal(), EInvalidOperation);
+}
+
+namespace {
+
+struct GuiCounts {
+    DWORD gdi, user;
+};
+
+// GetGuiResources where the system answers it, else a count of the
+// process's GDI handle table and of its windows.
+GuiCounts CurrentCounts()
+{
+    return GuiCounts{GdiObjectCount(), UserObjectCount()};
+}
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM data)
+{
+    ++*reinterpret_cast<int*>(data);
+    EnumChildWindows(window, CountWindow, data);
+    return TRUE;
+}
+
+int ThreadWindowCount()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+class TColouredGraphic : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+
+protected:
+    void Paint() override
+    {
+        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+        RECT r{0, 0, Width(), Height()};
+        FillRect(PaintDC(), &r, brush);
+        DeleteObject(brush);
+    }
+};
+
+} // namespace
+
+TEST(Leaks, AThousandFormsFullOfControlsLeaveNoHandlesBehind)
+{
+    auto makeOne = [] {
+        TForm* form = TCustomForm::Create<TForm>(nullptr);
+        form->SetBounds(10, 10, 200, 150);
+        for (int i = 0; i < 4; ++i) {
+            auto* box = new TFocusBox(form, nullptr);
+            box->SetParent(form);
+            box->SetColor(clYellow);
+            box->SetBounds(5, 5 + i * 30, 60, 25);
+            auto* g = new TColouredGraphic(form);
+            g->SetParent(box);
+            g->SetBounds(2, 2, 10, 10);
+        }
+        form->Show();
+        form->Update();
+        TestDib dib(200, 150);
+        form->PaintTo(dib.DC(), 0, 0);
+        SendMessageA(form->Controls(0)->InheritsFrom(TWinControl::StaticClass())
+                         ? static_cast<TWinControl*>(form->Controls(0))->Handle()
+                         : form->Handle(),
+                     WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        form->Free();
+    };
+    makeOne();  // first use creates classes, stock objects and caches
+    PumpFor(20);
+    GuiCounts before = CurrentCounts();
+    int windowsBefore = ThreadWindowCount();
+    for (int i = 0; i < 1000; ++i)
+        makeOne();
+    PumpFor(20);
+    GuiCounts after = CurrentCounts();
+    EXPECT_GT(before.gdi, 0u);
+    EXPECT_EQ(after.gdi, before.gdi);
+    EXPECT_EQ(after.user, before.user);
+    EXPECT_EQ(ThreadWindowCount(), windowsBefore);
+    std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu, windows %d\n",
+                static_cast<unsigned long>(before.gdi), static_cast<unsigned long>(after.gdi),
+                static_cast<unsigned long>(before.user), static_cast<unsigned long>(after.user),
+                windowsBefore);
+}
