@@ -133,7 +133,3 @@ private:
     HGDIOBJ memoryDCOriginal_ = nullptr;
 };
 
-class EResNotFound : public Exception {
-public:
-    using Exception::Exception;
-};

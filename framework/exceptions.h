@@ -35,3 +35,9 @@ class EWriteError : public EStreamError {
 public:
     using EStreamError::EStreamError;
 };
+
+// A resource the program should hold is not there.
+class EResNotFound : public Exception {
+public:
+    using Exception::Exception;
+};

@@ -8,10 +8,6 @@
 
 class TComponent;
 
-class EResNotFound : public Exception {
-public:
-    using Exception::Exception;
-};
 
 // The bytes of the program's RCDATA resource name; EResNotFound if missing.
 std::string LoadRcDataResource(const std::string& name);
