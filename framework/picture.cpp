@@ -1,5 +1,6 @@
 #include "framework/picture.h"
 
+#include "framework/filer.h"
 #include "framework/jpegimage.h"
 #include "framework/picturedata.h"
 #include "framework/streams.h"
@@ -108,6 +109,13 @@ void TPicture::Assign(const TPersistent* source)
         return;
     }
     TPersistent::Assign(source);
+}
+
+void TPicture::DefineProperties(TFiler* filer)
+{
+    filer->DefineBinaryProperty(
+        "Data", [this](const std::vector<uint8_t>& bytes) { LoadFromData(bytes); },
+        [this] { return SaveToData(); }, graphic_ && !graphic_->Empty());
 }
 
 void TPicture::Adopt(std::unique_ptr<TGraphic> graphic)

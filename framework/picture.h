@@ -31,6 +31,8 @@ public:
     void LoadFromFile(const std::string& fileName);
 
     void Assign(const TPersistent* source) override;
+    // Stored in descriptions as the binary property "Data".
+    void DefineProperties(TFiler* filer) override;
 
     TNotifyEvent OnChange;
 
