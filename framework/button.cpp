@@ -47,12 +47,22 @@ TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner)
 
 void TButtonControl::Dispatch(TMessage& message)
 {
-    if (message.Msg == CN_COMMAND) {
+    switch (message.Msg) {
+    case CN_COMMAND:
         if (HIWORD(message.WParam) == BN_CLICKED)
             Clicked();
         return;
+    case CM_DIALOGCHAR:
+        // The "&" letter of the caption focuses and presses the button.
+        if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            Clicked();
+            message.Result = 1;
+        }
+        return;
+    default:
+        TWinControl::Dispatch(message);
     }
-    TWinControl::Dispatch(message);
 }
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner)

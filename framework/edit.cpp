@@ -107,10 +107,9 @@ void TCustomEdit::CreateWnd()
     SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
     if (!text_.empty()) {
         // The text held while there was no window: not a change.
-        TNotifyEvent saved = OnChange;
-        OnChange = nullptr;
+        settingInitialText_ = true;
         SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
-        OnChange = saved;
+        settingInitialText_ = false;
     }
     if (autoSize_)
         AdjustHeight();
@@ -231,7 +230,7 @@ void TCustomEdit::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == EN_CHANGE)
+        if (HIWORD(message.WParam) == EN_CHANGE && !settingInitialText_)
             Change();
         return;
     case CM_TEXTCHANGED:

@@ -48,6 +48,7 @@ private:
     bool readOnly_ = false;
     int maxLength_ = 0;
     bool autoSize_ = true;
+    bool settingInitialText_ = false;
 };
 
 class TEdit : public TCustomEdit {

@@ -16,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,13 +108,25 @@ TEST(Buttons, ReturnAndEscapeClickTheDefaultAndCancelButtonsAndSetTheModalResult
     ok->SetEnabled(false);
     PressKey(VK_RETURN);
     EXPECT_EQ(okClicks, 1);
+    ok->SetEnabled(true);
+
+    // The caption's "&" letter presses a button or a check box.
+    ok->SetCaption("&Zapisz");
+    auto* box = Add<TCheckBox>(form.get(), 10, 70, 100, 17);
+    box->SetCaption("&Auto");
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'z', 0), 1);
+    EXPECT_EQ(okClicks, 2);
+    EXPECT_EQ(GetFocus(), ok->Handle());
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'A', 0), 1);
+    EXPECT_TRUE(box->Checked());
+    EXPECT_EQ(GetFocus(), box->Handle());
+    EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'q', 0), 0);
 
     // A real click arrives once, through the system's notification.
-    ok->SetEnabled(true);
     form->SetModalResult(mrNone);
     SendMessageA(ok->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageA(ok->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(okClicks, 2);
+    EXPECT_EQ(okClicks, 3);
     EXPECT_EQ(form->ModalResult(), mrOk);
 }
 
@@ -219,17 +232,21 @@ TEST(Edits, TextSelectionLimitsAndChangesReachTheWindow)
 
     // Text and limit given before the window exists arrive with it.
     auto* later = new TEdit(form.get());
+    int laterChanges = 0;
+    later->OnChange = [&](TObject*) { ++laterChanges; };
     later->SetText("kept");
     later->SetMaxLength(7);
     later->SetParent(form.get());
     GetWindowTextA(later->Handle(), buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "kept");
+    EXPECT_EQ(laterChanges, 1);  // making the window is no change
     EXPECT_EQ(SendMessageA(later->Handle(), EM_GETLIMITTEXT, 0, 0), 7);
 }
 
 TEST(Labels, TheCaptionIsDrawnWithTheFontAndTheAcceleratorFocuses)
 {
     FormPtr form = NewForm(200, 100);
+    form->SetBorderStyle(bsNone);  // window and client coordinates agree
     form->SetColor(clWhite);
     auto* label = new TLabel(form.get());
     label->SetParent(form.get());
@@ -268,6 +285,24 @@ TEST(Labels, TheCaptionIsDrawnWithTheFontAndTheAcceleratorFocuses)
     form->PaintTo(dib.DC(), 0, 0);
     EXPECT_EQ(countRed(b.left, b.top, b.right, b.bottom), 0);
     label->SetEnabled(true);
+
+    // Without AutoSize the text keeps to the side Alignment says.
+    label->SetAutoSize(false);
+    label->SetWidth(190);
+    label->SetAlignment(taRightJustify);
+    form->PaintTo(dib.DC(), 0, 0);
+    EXPECT_EQ(countRed(10, b.top, 100, b.bottom), 0);
+    EXPECT_GT(countRed(100, b.top, 200, b.bottom), 20);
+    label->SetAlignment(taCenter);
+    form->PaintTo(dib.DC(), 0, 0);
+    int leftmost = 200, rightmost = 0;
+    for (int x = 0; x < 200; ++x) {
+        if (countRed(x, b.top, x + 1, b.bottom) > 0) {
+            leftmost = std::min(leftmost, x);
+            rightmost = x;
+        }
+    }
+    EXPECT_NEAR((leftmost + rightmost) / 2, 10 + 190 / 2, 4);
 
     auto* edit = Add<TEdit>(form.get(), 10, 60, 100, 21);
     auto* first = Add<TEdit>(form.get(), 120, 60, 60, 21);
