@@ -49,6 +49,12 @@ namespace {
 
 const char* const CapacityMessage = "Text exceeds memo capacity";
 
+// What a memo holds unless MaxLength says less: the classic multi-line
+// edit's 64 KB. The native edit wraps a long line in quadratic time (under
+// Wine a 30,000-character line takes 4 s, 100,000 a minute), and a file
+// picked by mistake can be hundreds of megabytes.
+constexpr size_t DefaultMemoCapacity = size_t(1) << 16;
+
 // Characters the window counts for an ANSI text (a double-byte pair is one).
 size_t CharacterCount(const std::string& text)
 {
@@ -412,22 +418,24 @@ void TCustomMemo::SetAlignment(TAlignment value)
 // than cutting the rest off.
 void TCustomMemo::ReplaceText(const std::string& text)
 {
+    const size_t capacity = Capacity();
+    // At least one character for every two bytes: far too long is refused
+    // before anything is copied.
+    if (text.size() / 2 > capacity)
+        throw EInvalidOperation(CapacityMessage);
     std::string normalized = NormalizeLineBreaks(text, AnsiLeadBytes());
     std::replace(normalized.begin(), normalized.end(), '\0', ' ');
     const std::string old = Text();
     if (normalized == old)
         return;
     const size_t characters = CharacterCount(normalized);
-    if (MaxLength() > 0 && characters > static_cast<size_t>(MaxLength()))
+    if (characters > capacity)
         throw EInvalidOperation(CapacityMessage);
     if (!HandleAllocated()) {
         text_ = normalized;
         Perform(CM_TEXTCHANGED);
         return;
     }
-    const auto limit = static_cast<size_t>(static_cast<DWORD>(Perform(EM_GETLIMITTEXT)));
-    if (characters > limit)
-        throw EInvalidOperation(CapacityMessage);
     // Held means all of it: the window counts characters, not bytes.
     LRESULT accepted = Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str()));
     if (!accepted || static_cast<size_t>(GetWindowTextLengthW(Handle())) != characters) {
@@ -435,6 +443,14 @@ void TCustomMemo::ReplaceText(const std::string& text)
         throw EInvalidOperation(CapacityMessage);
     }
     Perform(CM_TEXTCHANGED);
+}
+
+size_t TCustomMemo::Capacity()
+{
+    size_t capacity = MaxLength() > 0 ? static_cast<size_t>(MaxLength()) : DefaultMemoCapacity;
+    if (HandleAllocated())
+        capacity = std::min(capacity, static_cast<size_t>(static_cast<DWORD>(Perform(EM_GETLIMITTEXT))));
+    return capacity;
 }
 
 void TCustomMemo::Dispatch(TMessage& message)

@@ -122,6 +122,9 @@ public:
     // Replaces the whole text; a text the window refuses raises
     // EInvalidOperation "Text exceeds memo capacity" and leaves the old one.
     void ReplaceText(const std::string& text);
+    // Characters the memo takes: MaxLength, the window's own limit, and
+    // 65,536 at most when neither says less.
+    size_t Capacity();
 
     void Dispatch(TMessage& message) override;
 

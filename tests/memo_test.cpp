@@ -145,22 +145,24 @@ TEST(MemoText, ATextTheMemoCannotHoldRaisesAndKeepsTheOldText)
     EXPECT_EQ(m.memo->Text(), "abc");
 }
 
-TEST(MemoText, HugeAndBinaryTextsAreHeldWithoutHarm)
+TEST(MemoText, HugeTextsAreRefusedAndBinaryOnesHeldWithoutHarm)
 {
     CountedMemo m;
-    m.memo->SetWordWrap(false);
-    // Two megabytes in 100,000 lines separated by lone LFs.
+    m.memo->Lines()->SetText("kept");
+    // Ten megabytes in 400,000 lines: far past what a memo holds.
     std::string huge;
-    for (int i = 0; i < 100000; ++i)
+    for (int i = 0; i < 400000; ++i)
         huge += "line " + std::to_string(100000 + i) + " of a long text\n";
     const auto start = std::chrono::steady_clock::now();
-    m.memo->Lines()->SetText(huge);
-    const auto seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 20.0);
-    const std::string held = m.memo->Text();
-    EXPECT_EQ(held.size(), huge.size() + 100000);
-    EXPECT_EQ(held.substr(0, 29), "line 100000 of a long text\r\nl");
+    EXPECT_EQ(Capacity([&] { m.memo->Lines()->SetText(huge); }), "Text exceeds memo capacity");
+    // Just past the limit once the breaks are CR LF.
+    ASSERT_EQ(m.memo->Capacity(), 65536u);
+    std::string justPast(m.memo->Capacity(), 'x');
+    justPast[10] = '\n';
+    EXPECT_EQ(Capacity([&] { m.memo->Lines()->SetText(justPast); }), "Text exceeds memo capacity");
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+    EXPECT_EQ(m.memo->Text(), "kept");
+    EXPECT_EQ(m.setTexts, 1);
 
     // Every byte value; a NUL cannot live in the window and shows as a blank.
     std::string binary;
@@ -173,6 +175,19 @@ TEST(MemoText, HugeAndBinaryTextsAreHeldWithoutHarm)
     EXPECT_EQ(back.size(), binary.size() + 8);  // 4 lone LFs and 4 lone CRs
     EXPECT_EQ(back[0], ' ');
     EXPECT_EQ(static_cast<unsigned char>(back.back()), 0xFF);
+
+    // Noise (a picture loaded by mistake), wrapped; as much as fits.
+    std::string noise(60000, '\0');
+    uint32_t seed = 12345;
+    for (char& c : noise) {
+        seed = seed * 1103515245u + 12345u;
+        c = static_cast<char>(seed >> 24);
+    }
+    const auto noiseStart = std::chrono::steady_clock::now();
+    m.memo->Lines()->SetText(noise);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - noiseStart).count(),
+              20.0);
+    EXPECT_GE(m.memo->Text().size(), noise.size());
 }
 
 TEST(MemoLines, EditingLoadingAndSavingGoThroughTheWindow)
