@@ -10,7 +10,9 @@ namespace {
 
 std::vector<const TClassInfo*>& Classes()
 {
-    static std::vector<const TClassInfo*> classes;
+    // Never destroyed: components freed during the program's exit still
+    // reach it after function-local statics would have gone.
+    static auto& classes = *new std::vector<const TClassInfo*>;
     return classes;
 }
 

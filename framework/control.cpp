@@ -1,4 +1,5 @@
 #include "framework/control.h"
+#include "framework/properties.h"
 
 #include "framework/form.h"
 #include "framework/graphicsobjects.h"
@@ -9,6 +10,40 @@
 #include <cctype>
 
 FW_IMPLEMENT_CLASS(TControl, TComponent)
+
+FW_PUBLISH(TControl)
+{
+    p.Property("Left", &T::Left, &T::SetLeft);
+    p.Property("Top", &T::Top, &T::SetTop);
+    p.Property("Width", &T::Width, &T::SetWidth);
+    p.Property("Height", &T::Height, &T::SetHeight);
+    p.Property("Cursor", &T::Cursor, &T::SetCursor)
+        .Default(crDefault)
+        .Idents({{"crDefault", crDefault}, {"crNone", crNone}, {"crArrow", crArrow},
+                 {"crCross", crCross}, {"crIBeam", crIBeam}, {"crSizeNESW", crSizeNESW},
+                 {"crSizeNS", crSizeNS}, {"crSizeNWSE", crSizeNWSE}, {"crSizeWE", crSizeWE},
+                 {"crUpArrow", crUpArrow}, {"crHourGlass", crHourGlass}, {"crNo", crNo},
+                 {"crAppStart", crAppStart}, {"crHelp", crHelp}, {"crHandPoint", crHandPoint},
+                 {"crSizeAll", crSizeAll}});
+    p.Enum("Align", &T::Align, &T::SetAlign,
+           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})
+        .Default(alNone);
+    p.Set("Anchors", &T::Anchors, &T::SetAnchors, {"akLeft", "akTop", "akRight", "akBottom"})
+        .Default(TAnchors{akLeft, akTop}.Bits());
+    p.Property("Caption", &T::Caption, &T::SetCaption);
+    // A control that follows its parent's colour or font stores neither.
+    p.Color("Color", &T::Color, &T::SetColor).Stored(&T::IsColorStored);
+    p.Property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(true);
+    p.Property("Font", &T::Font).Stored(&T::IsFontStored);
+    p.Property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(true);
+    p.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(true);
+    p.Property("Visible", &T::Visible, &T::SetVisible).Default(true);
+    p.Event("OnClick", &T::OnClick);
+    p.Event("OnDblClick", &T::OnDblClick);
+    p.Event("OnMouseDown", &T::OnMouseDown);
+    p.Event("OnMouseMove", &T::OnMouseMove);
+    p.Event("OnMouseUp", &T::OnMouseUp);
+}
 
 namespace {
 
@@ -581,4 +616,15 @@ void TControl::PaintTo(HDC dc, int x, int y)
     Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     RestoreDC(dc, saved);
     controlState_.Exclude(csPaintCopy);
+}
+
+TComponent* TControl::GetParentComponent() const
+{
+    return Parent();
+}
+
+void TControl::SetParentComponent(TComponent* parent)
+{
+    if (auto* container = dynamic_cast<TWinControl*>(parent))
+        SetParent(container);
 }

@@ -151,6 +151,9 @@ public:
     TFont* Font() const { return font_.get(); }
     void SetFont(const TFont* value);
     bool ParentFont() const { return parentFont_; }
+    // Descriptions store a colour or font only where it is the control's own.
+    bool IsColorStored() const { return !parentColor_; }
+    bool IsFontStored() const { return !parentFont_; }
     void SetParentFont(bool value);
     // Announces a font change (CM_FONTCHANGED) to the control and to the
     // children that follow it.
@@ -188,6 +191,10 @@ public:
     virtual void DblClick();
 
     void SetName(const std::string& name) override;
+
+    // In a description a control nests in its parent.
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

@@ -1,4 +1,7 @@
 #include "framework/form.h"
+#include "framework/roots.h"
+#include "framework/resources.h"
+#include "framework/properties.h"
 
 #include "framework/application.h"
 #include "framework/graphiccontrol.h"
@@ -8,6 +11,47 @@
 
 FW_IMPLEMENT_CLASS(TCustomForm, TWinControl)
 FW_IMPLEMENT_CLASS(TForm, TCustomForm)
+
+FW_PUBLISH(TCustomForm)
+{
+    // A form stores its client size; the outer size follows from the frame.
+    p.Property("Width", &T::Width, &T::SetWidth).Stored(false);
+    p.Property("Height", &T::Height, &T::SetHeight).Stored(false);
+    // A form has its own colour and font and starts hidden.
+    p.Property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(false);
+    p.Property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(false);
+    p.Property("Visible", &T::Visible, &T::SetVisible).Default(false);
+    p.Property("AutoScroll", &T::AutoScroll, &T::SetAutoScroll).Default(true);
+    p.Set("BorderIcons", &T::BorderIcons, &T::SetBorderIcons,
+          {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})
+        .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}.Bits());
+    p.Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle,
+           {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})
+        .Default(bsSizeable);
+    p.Property("ClientHeight", &T::ClientHeight, &T::SetClientHeight);
+    p.Property("ClientWidth", &T::ClientWidth, &T::SetClientWidth);
+    p.Enum("FormStyle", &T::FormStyle, &T::SetFormStyle,
+           {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"})
+        .Default(fsNormal);
+    p.Enum("Position", &T::Position, &T::SetPosition,
+           {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+            "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"})
+        .Default(poDesigned);
+    p.Enum("WindowState", &T::WindowState, &T::SetWindowState,
+           {"wsNormal", "wsMinimized", "wsMaximized"})
+        .Default(wsNormal);
+    p.Property("PixelsPerInch", &T::PixelsPerInch, &T::SetPixelsPerInch);
+    p.Property("TextHeight", &T::TextHeight, &T::SetTextHeight);
+    p.Event("OnCreate", &T::OnCreate);
+    p.Event("OnDestroy", &T::OnDestroy);
+    p.Event("OnShow", &T::OnShow);
+    p.Event("OnHide", &T::OnHide);
+    p.Event("OnActivate", &T::OnActivate);
+    p.Event("OnDeactivate", &T::OnDeactivate);
+    p.Event("OnPaint", &T::OnPaint);
+    p.Event("OnClose", &T::OnClose);
+    p.Event("OnCloseQuery", &T::OnCloseQuery);
+}
 
 TCustomForm::TCustomForm(TComponent* owner)
     : TWinControl(owner), icon_(new TIcon), canvas_(new TCanvas)
@@ -21,6 +65,8 @@ TCustomForm::TCustomForm(TComponent* owner)
     SetColor(clBtnFace);
     SetParentFont(false);
     Screen->AddForm(this);
+    // Other forms' descriptions may name this one's components.
+    RegisterRoot(this);
 }
 
 TCustomForm::~TCustomForm()
@@ -529,4 +575,10 @@ void TCustomForm::Release()
 
 TForm::TForm(TComponent* owner) : TCustomForm(owner)
 {
+}
+
+void TCustomForm::ReadDescription()
+{
+    if (HasRcDataResource(ClassName()))
+        ReadComponentResource(this);
 }

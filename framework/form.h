@@ -82,6 +82,14 @@ public:
     TFormState FormState() const { return formState_; }
     // The form's own icon (a copy of what is assigned), shown by its window.
     TIcon* Icon() const { return icon_.get(); }
+    // Stored with the form for its designer; scrolling is not offered, and
+    // the text height and resolution are kept only to be written back.
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool value) { autoScroll_ = value; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int value) { pixelsPerInch_ = value; }
+    int TextHeight() const { return textHeight_; }
+    void SetTextHeight(int value) { textHeight_ = value; }
     void SetIcon(const TIcon* icon) { icon_->Assign(icon); }
 
     TModalResult ModalResult() const { return modalResult_; }
@@ -115,8 +123,9 @@ public:
     TShortCutEvent OnShortCut;
 
 protected:
-    // Reads the form's stored description; the reader is wired in here.
-    virtual void ReadDescription() {}
+    // Reads the description stored in the program under the form's class
+    // name; forms built in code have none and keep what they were given.
+    virtual void ReadDescription();
     virtual void DoCreate();
     virtual void DoShow();
     virtual void DoHide();
@@ -154,6 +163,9 @@ private:
     HDC paintDC_ = nullptr;
     bool active_ = false;
     bool formTornDown_ = false;
+    bool autoScroll_ = true;
+    int pixelsPerInch_ = 96;
+    int textHeight_ = 13;
 };
 
 class TForm : public TCustomForm {

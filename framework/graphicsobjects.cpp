@@ -1,4 +1,5 @@
 #include "framework/graphicsobjects.h"
+#include "framework/properties.h"
 
 #include "framework/bitmap.h"
 
@@ -11,6 +12,27 @@ FW_IMPLEMENT_CLASS(TGraphicsObject, TPersistent)
 FW_IMPLEMENT_CLASS(TFont, TGraphicsObject)
 FW_IMPLEMENT_CLASS(TPen, TGraphicsObject)
 FW_IMPLEMENT_CLASS(TBrush, TGraphicsObject)
+
+FW_PUBLISH(TFont)
+{
+    p.Property("Charset", &T::Charset, &T::SetCharset)
+        .Default(DEFAULT_CHARSET)
+        .Idents({{"ANSI_CHARSET", ANSI_CHARSET}, {"DEFAULT_CHARSET", DEFAULT_CHARSET},
+                 {"SYMBOL_CHARSET", SYMBOL_CHARSET}, {"SHIFTJIS_CHARSET", SHIFTJIS_CHARSET},
+                 {"HANGEUL_CHARSET", HANGEUL_CHARSET}, {"GB2312_CHARSET", GB2312_CHARSET},
+                 {"CHINESEBIG5_CHARSET", CHINESEBIG5_CHARSET}, {"OEM_CHARSET", OEM_CHARSET},
+                 {"JOHAB_CHARSET", JOHAB_CHARSET}, {"HEBREW_CHARSET", HEBREW_CHARSET},
+                 {"ARABIC_CHARSET", ARABIC_CHARSET}, {"GREEK_CHARSET", GREEK_CHARSET},
+                 {"TURKISH_CHARSET", TURKISH_CHARSET}, {"VIETNAMESE_CHARSET", VIETNAMESE_CHARSET},
+                 {"THAI_CHARSET", THAI_CHARSET}, {"EASTEUROPE_CHARSET", EASTEUROPE_CHARSET},
+                 {"RUSSIAN_CHARSET", RUSSIAN_CHARSET}, {"BALTIC_CHARSET", BALTIC_CHARSET},
+                 {"MAC_CHARSET", MAC_CHARSET}});
+    p.Color("Color", &T::Color, &T::SetColor).Default(clWindowText);
+    p.Property("Height", &T::Height, &T::SetHeight);
+    p.Property("Name", &T::Name, &T::SetName);
+    p.Enum("Pitch", &T::Pitch, &T::SetPitch, {"fpDefault", "fpVariable", "fpFixed"}).Default(fpDefault);
+    p.Set("Style", &T::Style, &T::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
+}
 
 // ---- TGraphicsObject ----
 

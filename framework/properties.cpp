@@ -22,7 +22,9 @@ struct TClassTables {
 
 TClassTables& TablesOf(const TClassInfo* cls)
 {
-    static std::map<const TClassInfo*, TClassTables> tables;
+    // Never destroyed: components freed during the program's exit still
+    // reach it after function-local statics would have gone.
+    static auto& tables = *new std::map<const TClassInfo*, TClassTables>;
     auto found = tables.find(cls);
     if (found != tables.end())
         return found->second;

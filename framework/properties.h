@@ -16,6 +16,7 @@
 //       p.Property("Stylist", &T::Stylist, &T::SetStylist);     // TSkStylist*: a reference
 //       p.Property("Animation", &T::Animation);                 // nested: Animation.Enabled
 //       p.Property("OnClick", &T::OnClick, &T::SetOnClick);     // TNotifyEvent
+//       p.Event("OnDblClick", &T::OnDblClick);                  // a public event member
 //       p.Property("Version", &T::Version, &T::SetVersion).Stored(false);
 //       p.Property("ActiveDefault", &T::ActiveDefault);         // no setter: read-only
 //   }
@@ -265,6 +266,27 @@ public:
         TPropertyInfo info = Ordinal<C, TColor>(name, get, TPropertyKind::Color);
         info.SetOrdinal = [set](TPersistent* o, int64_t v) {
             (static_cast<T*>(o)->*set)(static_cast<TColor>(v));
+        };
+        return Add(std::move(info));
+    }
+
+    // An event kept as a public member (TNotifyEvent OnClick;) rather than
+    // behind a getter and a setter.
+    template <typename C, typename F>
+    TPropertyOptions<T> Event(const char* name, F C::*member)
+    {
+        static_assert(fw_detail::IsFunction<F>::value, "Event publishes a std::function member");
+        TPropertyInfo info;
+        info.Name = name;
+        info.Kind = TPropertyKind::Event;
+        info.EventType = typeid(F);
+        info.GetHandlerName = [member](const TPersistent* o) {
+            const F& f = static_cast<const T*>(o)->*member;
+            const auto* named = f.template target<TNamedHandler<F>>();
+            return named ? named->Name : std::string();
+        };
+        info.SetHandler = [member](TPersistent* o, const std::any& handler) {
+            static_cast<T*>(o)->*member = std::any_cast<const F&>(handler);
         };
         return Add(std::move(info));
     }

@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+bool HasRcDataResource(const std::string& name)
+{
+    return FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10)) != nullptr;  // RT_RCDATA
+}
+
 std::string LoadRcDataResource(const std::string& name)
 {
     HRSRC info = FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10)); // RT_RCDATA

@@ -9,6 +9,8 @@
 class TComponent;
 
 
+// Whether the program holds an RCDATA resource of that name.
+bool HasRcDataResource(const std::string& name);
 // The bytes of the program's RCDATA resource name; EResNotFound if missing.
 std::string LoadRcDataResource(const std::string& name);
 

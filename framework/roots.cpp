@@ -17,13 +17,15 @@ struct TGlobalFixup {
 
 std::vector<TComponent*>& Roots()
 {
-    static std::vector<TComponent*> roots;
+    // Never destroyed: components freed during the program's exit still
+    // reach it after function-local statics would have gone.
+    static auto& roots = *new std::vector<TComponent*>;
     return roots;
 }
 
 std::vector<TGlobalFixup>& Fixups()
 {
-    static std::vector<TGlobalFixup> fixups;
+    static auto& fixups = *new std::vector<TGlobalFixup>;  // never destroyed, as above
     return fixups;
 }
 

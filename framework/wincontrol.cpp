@@ -1,4 +1,5 @@
 #include "framework/wincontrol.h"
+#include "framework/properties.h"
 
 #include "framework/application.h"
 #include "framework/form.h"
@@ -10,6 +11,17 @@
 #include <algorithm>
 
 FW_IMPLEMENT_CLASS(TWinControl, TControl)
+
+FW_PUBLISH(TWinControl)
+{
+    p.Property("TabOrder", &T::TabOrder, &T::SetTabOrder).Default(-1);
+    p.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(false);
+    p.Event("OnEnter", &T::OnEnter);
+    p.Event("OnExit", &T::OnExit);
+    p.Event("OnKeyDown", &T::OnKeyDown);
+    p.Event("OnKeyPress", &T::OnKeyPress);
+    p.Event("OnKeyUp", &T::OnKeyUp);
+}
 
 namespace {
 

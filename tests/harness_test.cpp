@@ -1,5 +1,7 @@
 // Proves the test harness against the real platform: under Wine a window can
 // be created, painted and read back into a 32-bit DIB section.
+#include "tests/support/dibsection.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -34,56 +36,20 @@ LRESULT CALLBACK PaintingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// A top-down 32-bit DIB section selected into a memory DC.
-struct DibSection {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
-    uint32_t* bits = nullptr;
-    int width, height;
-
-    DibSection(int w, int h) : width(w), height(h)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* pixels = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-        bits = static_cast<uint32_t*>(pixels);
-        dc = CreateCompatibleDC(nullptr);
-        previous = SelectObject(dc, bitmap);
-    }
-    ~DibSection()
-    {
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    uint32_t At(int x, int y) const { return bits[y * width + x] & 0x00FFFFFF; }
-};
-
-uint32_t AsDibPixel(COLORREF color)
-{
-    return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
 
 TEST(Harness, DibSectionPixelsAreReadBack)
 {
     DibSection dib(8, 4);
-    ASSERT_NE(dib.bits, nullptr);
+    ASSERT_NE(dib.DC(), nullptr);
     RECT left = {0, 0, 4, 4};
     HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(dib.dc, &left, brush);
+    FillRect(dib.DC(), &left, brush);
     DeleteObject(brush);
     GdiFlush();
-    EXPECT_EQ(dib.At(0, 0), 0xFF0000u);
-    EXPECT_EQ(dib.At(3, 3), 0xFF0000u);
-    EXPECT_EQ(dib.At(4, 0), 0u);
-    EXPECT_EQ(GetPixel(dib.dc, 1, 1), RGB(255, 0, 0));
+    EXPECT_EQ(dib.At(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(dib.At(3, 3), RGB(255, 0, 0));
+    EXPECT_EQ(dib.At(4, 0), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(dib.DC(), 1, 1), RGB(255, 0, 0));
 }
 
 TEST(Harness, RealWindowPaintsAndIsReadBack)
@@ -106,17 +72,17 @@ TEST(Harness, RealWindowPaintsAndIsReadBack)
 
     DibSection dib(64, 32);
     HDC windowDc = GetDC(window);
-    ASSERT_TRUE(BitBlt(dib.dc, 0, 0, 64, 32, windowDc, 0, 0, SRCCOPY));
+    ASSERT_TRUE(BitBlt(dib.DC(), 0, 0, 64, 32, windowDc, 0, 0, SRCCOPY));
     ReleaseDC(window, windowDc);
     GdiFlush();
-    EXPECT_EQ(dib.At(0, 0), AsDibPixel(PaintColor));
-    EXPECT_EQ(dib.At(63, 31), AsDibPixel(PaintColor));
+    EXPECT_EQ(dib.At(0, 0), PaintColor);
+    EXPECT_EQ(dib.At(63, 31), PaintColor);
 
     // PrintWindow renders through the window procedure into any DC.
     DibSection printed(64, 32);
-    ASSERT_TRUE(PrintWindow(window, printed.dc, 0));
+    ASSERT_TRUE(PrintWindow(window, printed.DC(), 0));
     GdiFlush();
-    EXPECT_EQ(printed.At(32, 16), AsDibPixel(PaintColor));
+    EXPECT_EQ(printed.At(32, 16), PaintColor);
 
     DestroyWindow(window);
     UnregisterClassA("HarnessPaintWindow", windowClass.hInstance);

@@ -90,7 +90,7 @@ build_libjpeg() {
 # painted without any X server. The wineserver is stopped afterwards because
 # the desktop started by wineboot would keep the old driver.
 prepare_wine_prefix() {
-  [ -f "$prefix/.sheetmill-ready" ] && return
+  [ -f "$prefix/.sheetmill-ready-2" ] && return
   say "creating the Wine prefix $prefix"
   rm -rf "$prefix"
   mkdir -p "$prefix"
@@ -98,9 +98,13 @@ prepare_wine_prefix() {
   "$wine64" wineboot -i >/dev/null 2>&1 || fail "wineboot could not create the prefix $prefix"
   "$wine64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 \
     || fail "could not select Wine's null display driver"
+  # A crashing test must end at once, not wait in Wine's debugger until
+  # the test runner's timeout.
+  "$wine64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+    /v Debugger /d '' /f >/dev/null 2>&1 || fail "could not turn off Wine's crash debugger"
   wineserver -w || true
   wineserver -k 2>/dev/null || true
-  touch "$prefix/.sheetmill-ready"
+  touch "$prefix/.sheetmill-ready-2"
 }
 
 install_packages

@@ -11,4 +11,4 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # Start Wine's background services now, detached from CTest's output pipes:
 # started from inside a test they would hold the pipe open until timeout.
 "$root/tools/wine-run" cmd /c exit </dev/null >/dev/null 2>&1
-ctest --test-dir "$tree" --output-on-failure --timeout 300
+ctest --test-dir "$tree" --output-on-failure --timeout 180

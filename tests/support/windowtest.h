@@ -2,29 +2,21 @@
 // into and a message pump that runs for a while.
 #pragma once
 
+#include "tests/support/dibsection.h"
+
 #include <windows.h>
 
 #include <cstdint>
 
-// A top-down 32-bit DIB section selected into a memory DC.
-class TestDib {
+// A DIB section whose pixels read as 0x00RRGGBB.
+class TestDib : public DibSection {
 public:
-    TestDib(int width, int height);
-    ~TestDib();
-    TestDib(const TestDib&) = delete;
-    TestDib& operator=(const TestDib&) = delete;
-
-    HDC DC() const { return dc_; }
-    // The pixel as 0x00RRGGBB.
-    uint32_t Pixel(int x, int y) const { return bits_[y * width_ + x] & 0xFFFFFF; }
-    void Fill(COLORREF color);
-
-private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    uint32_t* bits_ = nullptr;
-    int width_, height_;
+    using DibSection::DibSection;
+    uint32_t Pixel(int x, int y) const
+    {
+        const COLORREF c = At(x, y);
+        return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    }
 };
 
 // 0x00RRGGBB of a COLORREF, to compare with TestDib::Pixel.
