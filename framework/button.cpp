@@ -6,6 +6,7 @@
 FW_IMPLEMENT_CLASS(TButtonControl, TWinControl)
 FW_PUBLISH(TButtonControl)
 {
+    p.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
     p.Property("OnClick", &T::ClickEvent, &T::SetClickEvent);
 }
 

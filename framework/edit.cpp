@@ -10,6 +10,9 @@
 FW_IMPLEMENT_CLASS(TCustomEdit, TWinControl)
 FW_PUBLISH(TCustomEdit)
 {
+    // The text is stored as Text (edit) or Lines (memo), not as a caption.
+    p.Property("Caption", &T::Caption, &T::SetCaption).Stored(false);
+    p.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
     p.Property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
     p.Property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
     p.Property("OnChange", &T::ChangeEvent, &T::SetChangeEvent);

@@ -291,6 +291,8 @@ TEST(MemoLines, StoredAsAStringListUnderLinesStrings)
     EXPECT_NE(written.find("Lines.Strings = ("), std::string::npos) << written;
     EXPECT_NE(written.find("'cue'"), std::string::npos) << written;
     EXPECT_EQ(written.find("AutoSize"), std::string::npos) << written;
+    EXPECT_EQ(written.find("Caption"), std::string::npos) << written;
+    EXPECT_EQ(written.find("TabStop"), std::string::npos) << written;
     cue->Lines()->SetText("");
     EXPECT_EQ(WriteComponentText(form).find("Lines"), std::string::npos);
     form->Free();

@@ -8,6 +8,8 @@
 #include "framework/image.h"
 #include "framework/label.h"
 #include "framework/progressbar.h"
+#include "framework/reader.h"
+#include "framework/writer.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/dibsection.h"
 #include "tests/support/windowtest.h"
@@ -405,4 +407,87 @@ TEST(MessageBoxes, TheApplicationWindowOwnsARealBox)
     EXPECT_EQ(owner, Application->Handle());
     EXPECT_EQ(text, "Plik *.cue zostal stworzony w katalogu z obrazem plyty...");
     EXPECT_EQ(caption, "Plik *.cue gotowy !");
+}
+
+TEST(StoredControls, ADescriptionOfEveryKindIsReadAndWrittenBackIdentically)
+{
+    const std::string text =
+        "object Form1: TForm\n"
+        "  object SkThemeLabel1: TLabel\n"
+        "    Left = 64\n"
+        "    Top = 8\n"
+        "    Width = 95\n"
+        "    Height = 13\n"
+        "    Caption = '&Wybierz plik obrazu:'\n"
+        "    FocusControl = doc\n"
+        "    Transparent = True\n"
+        "  end\n"
+        "  object doc: TEdit\n"
+        "    Left = 56\n"
+        "    Top = 24\n"
+        "    Width = 177\n"
+        "    Height = 23\n"
+        "    ReadOnly = True\n"
+        "    TabOrder = 0\n"
+        "    Text = 'D:\\gra.bin'\n"
+        "  end\n"
+        "  object ok: TButton\n"
+        "    Left = 240\n"
+        "    Top = 24\n"
+        "    Width = 49\n"
+        "    Height = 25\n"
+        "    Caption = '...'\n"
+        "    Default = True\n"
+        "    ModalResult = 1\n"
+        "    TabOrder = 1\n"
+        "  end\n"
+        "  object dcd: TRadioButton\n"
+        "    Left = 56\n"
+        "    Top = 48\n"
+        "    Width = 98\n"
+        "    Height = 20\n"
+        "    Caption = 'Automatycznie'\n"
+        "    Checked = True\n"
+        "    TabOrder = 2\n"
+        "  end\n"
+        "  object box: TCheckBox\n"
+        "    Left = 160\n"
+        "    Top = 48\n"
+        "    Width = 81\n"
+        "    Height = 20\n"
+        "    Caption = 'Oba'\n"
+        "    AllowGrayed = True\n"
+        "    State = cbGrayed\n"
+        "    TabOrder = 3\n"
+        "  end\n"
+        "  object progre: TProgressBar\n"
+        "    Left = 8\n"
+        "    Top = 68\n"
+        "    Width = 281\n"
+        "    Height = 17\n"
+        "    Max = 40\n"
+        "    Position = 30\n"
+        "    Smooth = True\n"
+        "    TabOrder = 4\n"
+        "  end\n"
+        "end\n";
+    TComponent* root = ReadComponentText(text);
+    auto* label = static_cast<TLabel*>(root->FindComponent("SkThemeLabel1"));
+    auto* edit = static_cast<TEdit*>(root->FindComponent("doc"));
+    auto* box = static_cast<TCheckBox*>(root->FindComponent("box"));
+    auto* bar = static_cast<TProgressBar*>(root->FindComponent("progre"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->FocusControl(), edit);
+    EXPECT_EQ(edit->Text(), "D:\\gra.bin");
+    EXPECT_EQ(box->State(), cbGrayed);
+    EXPECT_EQ(bar->Position(), 30);
+    const std::string written = WriteComponentText(root);
+    for (const char* line : {"    Text = 'D:\\gra.bin'", "    State = cbGrayed",
+                             "    Checked = True", "    Default = True", "    Max = 40",
+                             "    FocusControl = doc", "    Transparent = True"})
+        EXPECT_NE(written.find(line), std::string::npos) << line << written;
+    TComponent* again = ReadComponentText(written);
+    EXPECT_EQ(WriteComponentText(again), written);
+    again->Free();
+    root->Free();
 }
