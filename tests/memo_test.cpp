@@ -275,6 +275,7 @@ TEST(MemoLines, StoredAsAStringListUnderLinesStrings)
     const std::string text =
         "object Form1: TForm\n"
         "  object cue: TMemo\n"
+        "    Visible = False\n"
         "    Lines.Strings = (\n"
         "      'cue')\n"
         "    WantReturns = False\n"
@@ -287,6 +288,11 @@ TEST(MemoLines, StoredAsAStringListUnderLinesStrings)
     ASSERT_NE(cue, nullptr);
     EXPECT_EQ(cue->Text(), "cue");
     EXPECT_FALSE(cue->WantReturns());
+    // The hidden memo gets its window with the form's, holding the text.
+    form->HandleNeeded();
+    ASSERT_TRUE(cue->HandleAllocated());
+    EXPECT_FALSE(IsWindowVisible(cue->Handle()));
+    EXPECT_EQ(WindowText(cue->Handle()), "cue");
     const std::string written = WriteComponentText(form);
     EXPECT_NE(written.find("Lines.Strings = ("), std::string::npos) << written;
     EXPECT_NE(written.find("'cue'"), std::string::npos) << written;
