@@ -28,34 +28,14 @@ int main(int argc, char** argv)
         return 2;
     }
     std::string dir = argv[1];
-    std::string valid = Valid3x2();
-
-    PcxLayout zero;
-    zero.xMin = 5;
-    zero.xMax = 4;
-    zero.bytesPerLine = 1;
-    PcxLayout huge;
-    huge.xMax = 16383;
-    huge.yMax = 16383;
-    huge.bytesPerLine = 16384;
-    PcxLayout narrow;
-    narrow.xMax = 3;
-    narrow.bytesPerLine = 2;
-    std::string missingMarker = valid;
-    missingMarker[valid.size() - 769] = 0x0B;
-    std::string cut = valid.substr(0, 128) + valid.substr(valid.size() - 769);
-
-    bool ok = Write(dir, "valid-rle-3x2.pcx", valid) &&
+    bool ok = Write(dir, "valid-rle-3x2.pcx", Valid3x2()) &&
               Write(dir, "valid-raw-2x2.pcx", MakePcx(2, 2, {0, 255, 128, 7}, 0)) &&
               Write(dir, "valid-long-run.pcx", MakePcx(70, 1, std::vector<uint8_t>(70, 200))) &&
-              Write(dir, "truncated-pixels.pcx", cut) &&
-              Write(dir, "truncated-header.pcx", valid.substr(0, 60)) &&
-              Write(dir, "missing-palette.pcx", missingMarker) &&
-              Write(dir, "zero-width.pcx", PcxHeader(zero) + PcxRuns({1}) + PcxPalette()) &&
-              Write(dir, "huge.pcx", PcxHeader(huge) + std::string("\xFF\x01", 2) + PcxPalette()) &&
-              Write(dir, "narrow-rows.pcx", PcxHeader(narrow) + PcxRuns({1, 2}) + PcxPalette()) &&
+              // A run longer than the row: cut off at the end, not refused.
               Write(dir, "run-past-end.pcx", MakePcx(2, 1, {3, 3}).substr(0, 128) +
                                                  std::string("\xFF\x03", 2) + PcxPalette());
+    for (const NamedPcx& sample : DamagedPcxSamples())
+        ok = ok && Write(dir, sample.name, sample.bytes);
     if (!ok) {
         std::fprintf(stderr, "pcxseeds: cannot write into %s\n", dir.c_str());
         return 1;

@@ -86,3 +86,42 @@ inline std::string MakePcx(int width, int height, const std::vector<uint8_t>& in
     std::string data = encoding == 1 ? PcxRuns(rows) : std::string(rows.begin(), rows.end());
     return PcxHeader(l) + data + PcxPalette();
 }
+
+struct NamedPcx {
+    const char* name;
+    std::string bytes;
+};
+
+// Every kind of damage the decoder must refuse, each built from one small
+// valid picture; shared by its tests and the fuzzer's seeds.
+inline std::vector<NamedPcx> DamagedPcxSamples()
+{
+    const std::string valid = MakePcx(3, 2, {1, 2, 3, 4, 5, 6});
+    PcxLayout zero;
+    zero.xMin = 5;
+    zero.xMax = 4;
+    zero.bytesPerLine = 1;
+    PcxLayout huge;
+    huge.xMax = 16383;
+    huge.yMax = 16383;
+    huge.bytesPerLine = 16384;
+    PcxLayout narrow;
+    narrow.xMax = 3;
+    narrow.bytesPerLine = 2;
+    PcxLayout fourBit;
+    fourBit.bitsPerPixel = 4;
+    fourBit.bytesPerLine = 1;
+    std::string missingMarker = valid;
+    missingMarker[valid.size() - 769] = 0x0B;
+    return {
+        {"truncated-header.pcx", valid.substr(0, 60)},
+        {"truncated-pixels.pcx", valid.substr(0, 128) + valid.substr(valid.size() - 769)},
+        {"truncated-palette.pcx", valid.substr(0, valid.size() - 1)},
+        {"missing-palette.pcx", missingMarker},
+        {"zero-width.pcx", PcxHeader(zero) + PcxRuns({1}) + PcxPalette()},
+        {"huge.pcx", PcxHeader(huge) + std::string("\xFF\x01", 2) + PcxPalette()},
+        {"narrow-rows.pcx", PcxHeader(narrow) + PcxRuns({1, 2}) + PcxPalette()},
+        {"four-bit.pcx", PcxHeader(fourBit) + "\x01" + PcxPalette()},
+        {"run-without-byte.pcx", MakePcx(2, 1, {3, 3}).substr(0, 128) + "\xC5" + PcxPalette()},
+    };
+}
