@@ -1,5 +1,6 @@
 #include "framework/label.h"
 
+#include "framework/handles.h"
 #include "framework/properties.h"
 
 FW_IMPLEMENT_CLASS(TLabel, TGraphicControl)
@@ -14,23 +15,6 @@ FW_PUBLISH(TLabel)
     p.Property("Transparent", &T::Transparent, &T::SetTransparent).Default(false);
     p.Property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(false);
 }
-
-namespace {
-
-// A device context for measuring text, released on every way out.
-class TScreenDC {
-public:
-    TScreenDC() : dc_(GetDC(nullptr)) {}
-    ~TScreenDC() { ReleaseDC(nullptr, dc_); }
-    TScreenDC(const TScreenDC&) = delete;
-    TScreenDC& operator=(const TScreenDC&) = delete;
-    HDC DC() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-} // namespace
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner)
 {
@@ -92,10 +76,9 @@ void TLabel::AdjustBounds()
     if (!autoSize_ || ComponentState().Contains(csLoading))
         return;
     TScreenDC screen;
-    HGDIOBJ old = SelectObject(screen.DC(), Font()->Handle());
+    TSelectGuard font(screen.Get(), Font()->Handle());
     RECT rect{0, 0, wordWrap_ ? Width() : 0, 0};
-    DrawCaption(screen.DC(), rect, DrawFlags() | DT_CALCRECT);
-    SelectObject(screen.DC(), old);
+    DrawCaption(screen.Get(), rect, DrawFlags() | DT_CALCRECT);
     int left = Left();
     // Right-aligned text keeps its right edge where it was.
     if (alignment_ == taRightJustify)

@@ -8,7 +8,7 @@
 #include "framework/exceptions.h"
 #include "framework/persistent.h"
 #include "styling/core/skcolors.h"
-#include "styling/core/skhandles.h"
+#include "framework/handles.h"
 
 #include <windows.h>
 
