@@ -30,3 +30,9 @@ std::string ExpandFileName(const std::string& fileName)
     full.resize(written);
     return full;
 }
+
+TSysLocale& SysLocale()
+{
+    static TSysLocale locale{GetSystemMetrics(SM_MIDEASTENABLED) != 0};
+    return locale;
+}

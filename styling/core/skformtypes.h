@@ -1,0 +1,28 @@
+// Form-skinning enumerations; the themes take them as arguments too.
+#pragma once
+
+#include "framework/sets.h"
+
+#include <cstdint>
+
+enum TSkBorderStyle : uint8_t { kbsNone, kbsStandard, kbsToolWindow };
+
+enum TSkBorderIcon : uint8_t {
+    kbiClose,
+    kbiSystemMenu,
+    kbiMinimize,
+    kbiMaximize,
+    kbiHelp,
+    kbiRollup,
+    kbiTray
+};
+using TSkBorderIcons = TSet<TSkBorderIcon>;
+
+enum TSkWindowState : uint8_t { kwsNormal, kwsMaximized, kwsMinimized, kwsRollup, kwsTray };
+
+enum TSkFormPerformance : uint8_t {
+    ksfpNoBuffer,
+    ksfpSharedBuffer,
+    ksfpPersistentBuffer,
+    ksfpDoubleBuffer
+};

@@ -1,0 +1,239 @@
+// TSkTheme: the look every themed control and skinned form paints through.
+// The base class is the "No Theme" look: it paints nothing and is not
+// available, so controls fall back to their own plain painting. Concrete
+// looks override the operations below; the declaration order is the slot
+// order every look keeps.
+#pragma once
+
+#include "framework/colors.h"
+#include "framework/controlkinds.h"
+#include "framework/geometry.h"
+#include "framework/graphicsobjects.h"
+#include "framework/persistent.h"
+#include "styling/core/skformtypes.h"
+
+#include <cstdint>
+#include <string>
+
+class TCanvas;
+class TSkCustomItem;
+class TSkStatusPanel;
+
+// Colour kinds of GetColor (0..25); anything else gives the default colour.
+enum : uint8_t {
+    kcActiveCaption = 0,
+    kcInactiveCaption = 1,
+    kcCaptionShadow = 2,
+    kcActiveCaptionText = 3,
+    kcInactiveCaptionText = 5,
+    kcWindow = 6,
+    kcBorder = 7,
+    kcSelection = 8,
+    kcDisabledFace = 9,
+    kcDisabledBorder = 10,
+    kcFace = 11,
+    kcHotFace = 12,
+    kcMenuBorder = 13,
+    kcMenuBar = 14,
+    kcMenuBarHighlight = 15,
+    kcPopup = 16,
+    kcPopupHighlight = 17,
+    kcMenuBarText = 18,
+    kcMenuBarHighlightText = 19,
+    kcPopupText = 20,
+    kcPopupHighlightText = 21,
+    kcDisabledMenuText = 22,
+    kcHeaderCaptionText = 23,
+    kcHeaderGradientStart = 24,
+    kcHeaderGradientEnd = 25,
+    kcLastColorKind = 25
+};
+
+// Size kinds of GetSize (0..29); anything else is 0.
+enum : uint8_t {
+    ksFrameWidth = 0,
+    ksToolFrameWidth = 1,
+    ksCaptionHeight = 2,
+    ksToolCaptionHeight = 3,
+    ksBottomFrameHeight = 4,
+    ksButtonWidth = 5,
+    ksButtonHeight = 6,
+    ksToolButtonWidth = 7,
+    ksToolButtonHeight = 8,
+    ksButtonRight = 9,
+    ksButtonTop = 10,
+    ksButtonGap = 11,
+    ksToolButtonRight = 12,
+    ksToolButtonTop = 13,
+    ksMenuItemHeight = 14,
+    ksCheckBoxWidth = 16,
+    ksCheckBoxHeight = 17,
+    ksRadioButtonWidth = 18,
+    ksRadioButtonHeight = 19,
+    ksScrollBarSize = 25,
+    ksLastSizeKind = 29
+};
+
+// Font kinds of the font queries (0..4).
+enum : uint8_t {
+    kfCaption = 0,
+    kfToolCaption = 1,
+    kfMenuBar = 2,
+    kfPopup = 3,
+    kfHeaderCaption = 4
+};
+
+// Element states handed to the drawing operations.
+enum : uint8_t {
+    kesNormal = 0,
+    kesHot = 1,
+    kesPressed = 2,
+    kesDisabled = 3,
+    kesFocused = 4,
+    kesDefault = 5
+};
+
+// Caption-button glyphs of DrawFormButton.
+enum : uint8_t {
+    kfbClose = 0,
+    kfbHelp = 1,
+    kfbMinimize = 2,
+    kfbMaximize = 3,
+    kfbRestore = 4,
+    kfbRollup = 5,
+    kfbRolldown = 6,
+    kfbTray = 7
+};
+
+class TSkTheme : public TPersistent {
+    FW_DECLARE_CLASS(TSkTheme)
+public:
+    TSkTheme() = default;
+
+    // Called after DeltaHue or DeltaBrightness changed.
+    virtual void UpdateColors();
+
+    virtual int GetSize(uint8_t kind) const;
+    // Already shifted by DeltaHue and DeltaBrightness; never a system colour
+    // reference. Callers ask again at every paint instead of keeping it.
+    virtual TColor GetColor(uint8_t kind) const;
+    virtual std::string GetFontName(uint8_t kind) const;
+    virtual int GetFontSize(uint8_t kind) const;
+    virtual TFontStyles GetFontStyle(uint8_t kind) const;
+    virtual bool HasCaptionShadow() const;
+
+    virtual void DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                                bool pressed, bool active, TSkBorderStyle borderStyle) const;
+    // The whole frame of a width x height window; clientBounds is the client
+    // area in window coordinates.
+    virtual void DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
+                               bool active, TSkBorderStyle borderStyle) const;
+
+    virtual void MeasureMenuBarItem(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                    int& height) const;
+    virtual void MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                  int& height) const;
+    virtual void DrawMenuBarBackground(TCanvas* canvas, int width, int height) const;
+    virtual void DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                 bool selected, bool hot) const;
+    virtual void DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                   bool selected, bool hot) const;
+    virtual void DrawPopupBackground(TCanvas* canvas, int width, int height) const;
+    virtual void DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                               bool selected, bool hot) const;
+    // direction: 1 up, 2 down.
+    virtual void DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                       bool hot) const;
+
+    virtual void DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const;
+    // check: 0 unchecked, 1 checked, 2 grayed.
+    virtual void DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                              uint8_t check) const;
+    virtual void DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                 bool checked) const;
+    // pointer: 0 none, 1 top or left, 2 bottom or right.
+    virtual void DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                uint8_t pointer, uint8_t state) const;
+    virtual void DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
+                              const TRect& selectionRect) const;
+    virtual void DrawProgressFrame(TCanvas* canvas, const TRect& rect) const;
+    virtual void DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                 bool vertical, bool smooth) const;
+    virtual void DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border,
+                                 uint8_t unused) const;
+    virtual void DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                        const std::wstring& caption) const;
+    // kind: 0 chevron, 1 close.
+    virtual void DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                       uint8_t state, bool down) const;
+    virtual void DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                              const std::wstring& caption) const;
+    virtual void DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const;
+    // first: the up or left button.
+    virtual void DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                  bool first, uint8_t state) const;
+    virtual void DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                 uint8_t state) const;
+    virtual void DrawTabSheet(TCanvas* canvas, const TRect& rect) const;
+    // position: 0 top, 1 bottom, 2 left, 3 right; state: 0 normal, 1 hot, 4 selected.
+    virtual void DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                         uint8_t state) const;
+    virtual void DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first,
+                                     uint8_t unused, uint8_t state) const;
+    // state: 0 or 3.
+    virtual void DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const;
+    virtual void DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const;
+    virtual void DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                 bool down) const;
+    virtual void DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                     bool flat, bool down) const;
+    virtual void DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const;
+    virtual void DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const;
+    virtual void DrawBarBackground(TCanvas* canvas, const TRect& rect) const;
+    virtual void DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                 uint8_t unused) const;
+    // flags: bit 0 hot, bit 1 selected, bit 2 down.
+    virtual void DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const;
+    virtual void DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const;
+    virtual void DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+                                   uint8_t state) const;
+    virtual void DrawStatusBar(TCanvas* canvas, const TRect& rect) const;
+    virtual void DrawSizeGrip(TCanvas* canvas, const TRect& rect) const;
+    // panel may be null.
+    virtual void DrawStatusPanel(TCanvas* canvas, const TRect& rect,
+                                 TSkStatusPanel* panel) const;
+    virtual void DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const;
+    // A new region the caller owns, or 0 for a rectangular window.
+    virtual HRGN GetFormRegion(int width, int height, TSkBorderStyle borderStyle) const;
+    // The display name; ClassThemeName answers it without an object.
+    virtual std::string GetName() const;
+    virtual bool IsAvailable() const;
+
+    static std::string ClassThemeName() { return "No Theme"; }
+
+    int DeltaHue() const { return deltaHue_; }
+    int DeltaBrightness() const { return deltaBrightness_; }
+    void SetDeltaHue(int value);
+    void SetDeltaBrightness(int value);
+
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode value) { biDiMode_ = value; }
+    bool UseRightToLeftAlignment() const;
+    bool UseRightToLeftReading() const;
+    unsigned DrawTextBiDiModeFlagsReadingOnly() const;
+    unsigned DrawTextBiDiModeFlags(unsigned flags) const;
+
+protected:
+    // The four-step colour rule every look shares: a base colour (fixed,
+    // system reference or library constant) resolved and shifted.
+    TColor ShiftedColor(TColor base) const;
+
+private:
+    int deltaHue_ = 0;
+    int deltaBrightness_ = 0;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+};
+
+// What the library's default colour constant resolves to: a reference to
+// system colour 0, the scroll-bar colour.
+constexpr TColor SkDefaultThemeColor = TColor(0xFFFF0000);
