@@ -1,0 +1,9 @@
+#include "styling/themes/skthemes.h"
+
+#include "styling/core/themeregistry.h"
+
+void RegisterSkThemes()
+{
+    // "No Theme" is registered by the registry itself. Keep this list in the
+    // order above: it decides which class a name matches first.
+}
