@@ -46,9 +46,11 @@ atlases:
 	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/atlasgen tools/atlasgen/*.cpp
 	$(BUILD)/host/atlasgen resources
 
-# Times the bitmap's hot paths under Wine against a BitBlt of the same run.
+# Times the bitmap's hot paths and a control's paint in each buffering mode
+# under Wine, against a BitBlt of the same run.
 bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/skbitmap_bench.exe
+	@tools/wine-run $(BUILD)/x86_64/bench/skcontrols_bench.exe
 
 # Fuzzes the PCX decoder natively under the sanitizers for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 300

@@ -1,0 +1,515 @@
+#include "styling/core/skcustomcontrol.h"
+
+#include "framework/properties.h"
+#include "styling/core/skbitmap.h"
+#include "styling/core/skcontrolpaint.h"
+#include "styling/core/skdraw.h"
+#include "styling/core/skvisualstyles.h"
+
+#include <algorithm>
+#include <utility>
+
+FW_IMPLEMENT_CLASS(TSkCustomControl, TCustomControl)
+FW_PUBLISH(TSkCustomControl)
+{
+    p.Property("Blending", &T::Blending);
+    p.Enum("Performance", &T::Performance, &T::SetPerformance,
+           {"kspNoBuffer", "kspSharedBuffer", "kspDoubleBuffer"});
+    p.Property("Transparent", &T::Transparent, &T::SetTransparent);
+    p.Event("OnMouseEnter", &T::OnMouseEnter);
+    p.Event("OnMouseLeave", &T::OnMouseLeave);
+    PublishVersion(p);
+}
+
+namespace {
+
+TSkScrollBarFactory& ScrollBarFactory()
+{
+    static TSkScrollBarFactory factory;
+    return factory;
+}
+
+// Top-left and bottom-right colours of one bevel ring.
+std::pair<TColor, TColor> BevelColors(TSkBevelCut cut, bool outer)
+{
+    switch (cut) {
+    case kbvLowered:
+        return outer ? std::pair(clBtnShadow, clBtnHighlight) : std::pair(cl3DDkShadow, clBtnFace);
+    case kbvRaised:
+        return outer ? std::pair(clBtnHighlight, cl3DDkShadow) : std::pair(clBtnShadow, clBtnShadow);
+    case kbvBorder:
+        return outer ? std::pair(cl3DDkShadow, cl3DDkShadow) : std::pair(clWindow, clWindow);
+    case kbvFlatBorder:
+        return outer ? std::pair(clBtnShadow, clBtnShadow) : std::pair(clBtnFace, clBtnFace);
+    default:
+        return std::pair(clBtnFace, clBtnFace);
+    }
+}
+
+TSkBevelCut CutOfKind(TSkBevelKind kind)
+{
+    switch (kind) {
+    case kbkBorder:
+        return kbvBorder;
+    case kbkFlat:
+        return kbvFlatBorder;
+    default:
+        return kbvLowered;
+    }
+}
+
+// Points the canvas at another context for a while, and back.
+class TCanvasRedirect {
+public:
+    TCanvasRedirect(TCanvas* canvas, HDC to)
+        : canvas_(canvas), previous_(canvas->HandleAllocated() ? canvas->Handle() : nullptr)
+    {
+        if (to != previous_)
+            canvas_->SetHandle(to);
+    }
+    ~TCanvasRedirect()
+    {
+        if (canvas_->HandleAllocated() && canvas_->Handle() != previous_)
+            canvas_->SetHandle(previous_);
+    }
+    TCanvasRedirect(const TCanvasRedirect&) = delete;
+    TCanvasRedirect& operator=(const TCanvasRedirect&) = delete;
+
+private:
+    TCanvas* canvas_;
+    HDC previous_;
+};
+
+} // namespace
+
+void SetSkScrollBarFactory(TSkScrollBarFactory factory)
+{
+    ScrollBarFactory() = std::move(factory);
+}
+
+TSkCustomControl::TSkCustomControl(TComponent* owner)
+    : TCustomControl(owner),
+      ownBitmap_(new TSkBitmap),
+      paintFont_(new TFont),
+      blending_(new TSkBlending(this))
+{
+    blending_->OnChange = [this] { BlendingChanged(); };
+    SetControlStyle(ControlStyle() + TControlStyle{csOpaque});
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 100, 30);
+}
+
+TSkCustomControl::~TSkCustomControl() = default;
+
+void TSkCustomControl::SetPerformance(TSkPerformance value)
+{
+    if (value == performance_ || (value == kspNoBuffer && blending_->Enabled()))
+        return;
+    performance_ = value;
+    Invalidate();
+}
+
+void TSkCustomControl::SetTransparent(bool value)
+{
+    if (value == transparent_)
+        return;
+    transparent_ = value;
+    Invalidate();
+}
+
+void TSkCustomControl::SetBlending(const TSkBlending* value)
+{
+    // The copy notifies: BlendingChanged applies the rules and repaints.
+    blending_->Assign(value);
+}
+
+void TSkCustomControl::BlendingChanged()
+{
+    if (blending_->Enabled() && performance_ == kspNoBuffer)
+        performance_ = kspDoubleBuffer;
+    if (!ComponentState().Contains(csLoading))
+        Invalidate();
+}
+
+void TSkCustomControl::SetBorderWidth(int value)
+{
+    value = std::max(0, value);
+    if (value == borderWidth_)
+        return;
+    borderWidth_ = value;
+    ChangeBorder();
+}
+
+void TSkCustomControl::SetBevelInner(TSkBevelCut value)
+{
+    SetBevelKind(kbkNone);
+    if (value == bevelInner_)
+        return;
+    bevelInner_ = value;
+    ChangeBorder();
+}
+
+void TSkCustomControl::SetBevelOuter(TSkBevelCut value)
+{
+    SetBevelKind(kbkNone);
+    if (value == bevelOuter_)
+        return;
+    bevelOuter_ = value;
+    ChangeBorder();
+}
+
+void TSkCustomControl::SetBevelSides(TSkBevelSides value)
+{
+    if (value == bevelSides_)
+        return;
+    bevelSides_ = value;
+    ChangeBorder();
+}
+
+void TSkCustomControl::SetBevelKind(TSkBevelKind value)
+{
+    if (value == bevelKind_)
+        return;
+    bevelKind_ = value;
+    if (value != kbkNone)
+        bevelInner_ = bevelOuter_ = CutOfKind(value);
+    ChangeBorder();
+}
+
+void TSkCustomControl::SetBevelWidth(int value)
+{
+    value = std::max(0, value);
+    if (value == bevelWidth_)
+        return;
+    bevelWidth_ = value;
+    ChangeBorder();
+}
+
+void TSkCustomControl::ChangeBorder()
+{
+    BorderChanged();
+    PlaceScrollBars();
+    Invalidate();
+}
+
+void TSkCustomControl::SetUseVisualStyles(bool value)
+{
+    if (value == useVisualStyles_)
+        return;
+    useVisualStyles_ = value;
+    Invalidate();
+}
+
+void TSkCustomControl::SetScrollBars(TSkScrollBarStyle value)
+{
+    if (value == scrollBars_)
+        return;
+    scrollBars_ = value;
+    if (HandleAllocated())
+        RecreateWnd();
+}
+
+void TSkCustomControl::GetClientArea(RECT& rect) const
+{
+    rect = RECT{0, 0, keptWidth_, keptHeight_};
+    InflateRect(&rect, -borderWidth_, -borderWidth_);
+    const int bevels = (bevelInner_ != kbvNone ? 1 : 0) + (bevelOuter_ != kbvNone ? 1 : 0);
+    const int depth = bevelWidth_ * bevels;
+    if (bevelSides_.Contains(kbvLeft))
+        rect.left += depth;
+    if (bevelSides_.Contains(kbvTop))
+        rect.top += depth;
+    if (bevelSides_.Contains(kbvRight))
+        rect.right -= depth;
+    if (bevelSides_.Contains(kbvBottom))
+        rect.bottom -= depth;
+}
+
+RECT TSkCustomControl::ScrolledClientArea() const
+{
+    RECT rect;
+    GetClientArea(rect);
+    if (vertScrollBar_)
+        rect.right -= vertScrollBar_->Width();
+    if (horzScrollBar_)
+        rect.bottom -= horzScrollBar_->Height();
+    return rect;
+}
+
+void TSkCustomControl::AdjustClientRect(RECT& rect) const
+{
+    rect = ScrolledClientArea();
+}
+
+void TSkCustomControl::CreateParams(TCreateParams& params)
+{
+    TCustomControl::CreateParams(params);
+    // The scroll bars are controls of their own.
+    params.Style &= ~DWORD(WS_HSCROLL | WS_VSCROLL);
+}
+
+TWinControl* TSkCustomControl::CreateScrollBar(TScrollBarKind kind)
+{
+    const TSkScrollBarFactory& factory = ScrollBarFactory();
+    return factory ? factory(this, kind) : nullptr;
+}
+
+int TSkCustomControl::GetScrollBarSize() const
+{
+    return GetSystemMetrics(SM_CYVTHUMB);
+}
+
+void TSkCustomControl::FreeScrollBars()
+{
+    TWinControl* horz = std::exchange(horzScrollBar_, nullptr);
+    TWinControl* vert = std::exchange(vertScrollBar_, nullptr);
+    if (horz)
+        horz->Free();
+    if (vert)
+        vert->Free();
+}
+
+void TSkCustomControl::Notification(TComponent* component, TOperation operation)
+{
+    if (operation == opRemove) {
+        if (component == horzScrollBar_)
+            horzScrollBar_ = nullptr;
+        if (component == vertScrollBar_)
+            vertScrollBar_ = nullptr;
+    }
+    TCustomControl::Notification(component, operation);
+}
+
+void TSkCustomControl::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    FreeScrollBars();
+    const int size = GetScrollBarSize();
+    if (scrollBars_ == kssHorizontal || scrollBars_ == kssBoth) {
+        horzScrollBar_ = CreateScrollBar(sbHorizontal);
+        if (horzScrollBar_) {
+            horzScrollBar_->SetParent(this);
+            horzScrollBar_->SetHeight(size);
+            horzScrollBar_->SetVisible(true);
+        }
+    }
+    if (scrollBars_ == kssVertical || scrollBars_ == kssBoth) {
+        vertScrollBar_ = CreateScrollBar(sbVertical);
+        if (vertScrollBar_) {
+            vertScrollBar_->SetParent(this);
+            vertScrollBar_->SetWidth(size);
+            vertScrollBar_->SetVisible(true);
+        }
+    }
+    PlaceScrollBars();
+}
+
+void TSkCustomControl::ScrollBarScrolled(TScrollBarKind kind, int code, int position)
+{
+    if (code < SB_LINEDOWN || code > SB_ENDSCROLL)
+        code = 0;
+    Perform(kind == sbHorizontal ? WM_HSCROLL : WM_VSCROLL,
+            MAKEWPARAM(WORD(code), WORD(position)), 0);
+}
+
+void TSkCustomControl::PlaceScrollBars()
+{
+    RECT area;
+    GetClientArea(area);
+    const int barHeight = horzScrollBar_ ? horzScrollBar_->Height() : 0;
+    const int barWidth = vertScrollBar_ ? vertScrollBar_->Width() : 0;
+    if (horzScrollBar_)
+        horzScrollBar_->SetBounds(area.left, area.bottom - barHeight,
+                                  std::max<int>(0, area.right - area.left - barWidth), barHeight);
+    if (vertScrollBar_)
+        vertScrollBar_->SetBounds(area.right - barWidth, area.top, barWidth,
+                                  std::max<int>(0, area.bottom - area.top - barHeight));
+}
+
+void TSkCustomControl::Loaded()
+{
+    TCustomControl::Loaded();
+    PlaceScrollBars();
+}
+
+void TSkCustomControl::SetBounds(int left, int top, int width, int height)
+{
+    TCustomControl::SetBounds(left, top, width, height);
+    keptWidth_ = width;
+    keptHeight_ = height;
+    PlaceScrollBars();
+}
+
+void TSkCustomControl::Paint()
+{
+    const int width = Width(), height = Height();
+    if (width < 1 || height < 1)
+        return;
+    TSkPaintTarget target(PaintDC(), width, height, performance_, true);
+    TCanvasRedirect redirect(Canvas(), target.DC());
+    paintFont_->Assign(Font());
+    if (transparent_)
+        DrawParentBackground(this, target.DC(), performance_, blending_->Enabled());
+
+    RECT client;
+    GetClientArea(client);
+    {
+        TSkDCState state(target.DC());
+        ExcludeClipRect(target.DC(), client.left, client.top, client.right, client.bottom);
+        PaintBorder();
+        Canvas()->Refresh();  // the state goes back: let the canvas reselect
+    }
+    {
+        TSkDCState state(target.DC());
+        if (BothScrollBars()) {
+            const RECT scrolled = ScrolledClientArea();
+            IntersectClipRect(target.DC(), scrolled.left, scrolled.top, scrolled.right,
+                              scrolled.bottom);
+        }
+        PaintClient();
+        Canvas()->Refresh();
+    }
+
+    if (blending_->Enabled() && target.Buffered()) {
+        ownBitmap_->SetSize(width, height);
+        ownBitmap_->SetAlpha(255);
+        DrawParentBackground(this, ownBitmap_->DC(), performance_, true);
+        target.BlendOver(*ownBitmap_, blending_->Value());
+    }
+    target.Present();
+}
+
+void TSkCustomControl::PaintClient()
+{
+    if (transparent_)
+        return;
+    RECT client;
+    GetClientArea(client);
+    FillRectColor(Canvas(), client, Color());
+}
+
+void TSkCustomControl::PaintScrollCorner()
+{
+    const RECT corner{keptWidth_ - 20, keptHeight_ - 20, keptWidth_, keptHeight_};
+    if (useVisualStyles_ && HandleAllocated() &&
+        DrawVisualStyle(Handle(), Canvas()->Handle(), L"Edit", 1, 0, corner))
+        return;
+    FillRectColor(Canvas(), corner, Color());
+}
+
+void TSkCustomControl::PaintBevel(RECT& rect, TSkBevelCut cut, bool outer)
+{
+    const auto [topLeft, bottomRight] = BevelColors(cut, outer);
+    DrawBevelLines(Canvas(), rect, bevelSides_, bevelWidth_, topLeft, bottomRight);
+}
+
+void TSkCustomControl::PaintBorder()
+{
+    if (BothScrollBars())
+        PaintScrollCorner();
+    RECT rect{0, 0, keptWidth_, keptHeight_};
+    RECT client;
+    GetClientArea(client);
+    if (EqualRect(&client, &rect))
+        return;
+    if (useVisualStyles_ && SkVisualStylesActive() && HandleAllocated()) {
+        const int state = !Enabled() ? 4 : focused_ ? 3 : mouseInControl_ ? 2 : 1;
+        HDC dc = Canvas()->Handle();
+        TSkDCState saved(dc);
+        ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+        if (DrawVisualStyle(Handle(), dc, L"Edit", 1, state, rect))
+            return;
+    }
+    if (bevelWidth_ > 0) {
+        if (bevelOuter_ != kbvNone)
+            PaintBevel(rect, bevelOuter_, true);
+        if (bevelInner_ != kbvNone)
+            PaintBevel(rect, bevelInner_, false);
+    }
+    for (int i = 0; i < borderWidth_; ++i) {
+        FrameRectColor(Canvas(), rect, Color());
+        InflateRect(&rect, -1, -1);
+    }
+}
+
+void TSkCustomControl::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case CM_MOUSEENTER:
+        TCustomControl::Dispatch(message);
+        mouseInControl_ = true;
+        if (OnMouseEnter)
+            OnMouseEnter(this);
+        return;
+    case CM_MOUSELEAVE:
+        TCustomControl::Dispatch(message);
+        mouseInControl_ = false;
+        if (OnMouseLeave)
+            OnMouseLeave(this);
+        return;
+    case CM_ENTER:
+        focused_ = true;
+        Invalidate();
+        TCustomControl::Dispatch(message);
+        return;
+    case CM_EXIT:
+        focused_ = false;
+        Invalidate();
+        TCustomControl::Dispatch(message);
+        return;
+    case WM_ERASEBKGND:
+        WMEraseBkgnd(message);
+        return;
+    case WM_WINDOWPOSCHANGING:
+        WMWindowPosChanging(message);
+        return;
+    case WM_THEMECHANGED:
+        Invalidate();
+        DefaultHandler(message);
+        return;
+    default:
+        TCustomControl::Dispatch(message);
+    }
+}
+
+// The whole look drawn at once into the context the system hands over, so
+// that nothing of a plain background shows before the paint.
+void TSkCustomControl::WMEraseBkgnd(TMessage& message)
+{
+    message.Result = 1;
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    if (!dc || Width() < 1 || Height() < 1)
+        return;
+    TCanvas* canvas = Canvas();
+    canvas->Lock();
+    {
+        TCanvasRedirect redirect(canvas, dc);
+        canvas->SetFont(Font());
+        canvas->Brush()->SetColor(Color());
+        paintFont_->Assign(Font());
+        if (transparent_)
+            DrawParentBackground(this, dc, performance_, blending_->Enabled());
+        PaintBorder();
+        TSkDCState state(dc);
+        if (BothScrollBars()) {
+            const RECT scrolled = ScrolledClientArea();
+            IntersectClipRect(dc, scrolled.left, scrolled.top, scrolled.right, scrolled.bottom);
+        }
+        PaintClient();
+        canvas->Refresh();
+    }
+    canvas->Unlock();
+}
+
+void TSkCustomControl::WMWindowPosChanging(TMessage& message)
+{
+    auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
+    if (pos && !(pos->flags & SWP_NOSIZE) && (pos->cx != keptWidth_ || pos->cy != keptHeight_)) {
+        keptWidth_ = pos->cx;
+        keptHeight_ = pos->cy;
+        PlaceScrollBars();
+        if (ComponentState().Contains(csDesigning) && blending_->Enabled())
+            pos->flags |= SWP_NOCOPYBITS;
+    }
+    TCustomControl::Dispatch(message);
+}

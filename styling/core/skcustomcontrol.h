@@ -1,0 +1,135 @@
+// TSkCustomControl: the base of every windowed themed control. It owns how
+// a paint is buffered (Performance), see-through painting over the parent
+// (Transparent), blending over the parent (Blending), the font copy used
+// while painting, mouse-over and focus tracking, bevels and border, child
+// scroll bars, and the order in which border and content are painted.
+// Descendants override PaintClient and PaintBorder.
+#pragma once
+
+#include "framework/controlkinds.h"
+#include "framework/graphiccontrol.h"
+#include "framework/graphicsobjects.h"
+#include "styling/core/skblending.h"
+#include "styling/core/skcontroltypes.h"
+#include "styling/core/skversion.h"
+
+#include <functional>
+#include <memory>
+
+class TSkBitmap;
+class TSkCustomControl;
+
+// Makes the child scroll bar of a host (the scroll bar control supplies
+// it); without one, no child scroll bars are made. The bar routes its own
+// notifications to the host as WM_HSCROLL or WM_VSCROLL.
+using TSkScrollBarFactory =
+    std::function<TWinControl*(TSkCustomControl* host, TScrollBarKind kind)>;
+void SetSkScrollBarFactory(TSkScrollBarFactory factory);
+
+class TSkCustomControl : public TCustomControl, public TSkVersioned {
+    FW_DECLARE_CLASS(TSkCustomControl)
+public:
+    explicit TSkCustomControl(TComponent* owner);
+    ~TSkCustomControl() override;
+
+    TSkPerformance Performance() const { return performance_; }
+    // Refused while blending is on: blending needs a buffer.
+    void SetPerformance(TSkPerformance value);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value);
+    TSkBlending* Blending() const { return blending_.get(); }
+    void SetBlending(const TSkBlending* value);
+
+    // Between entering and leaving the control (CM_ENTER, CM_EXIT).
+    bool HasFocus() const { return focused_; }
+    bool MouseInControl() const { return mouseInControl_; }
+    // The copy of Font that descendants draw text with while painting.
+    TFont* PaintFont() const { return paintFont_.get(); }
+
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int value);
+    TSkBevelCut BevelInner() const { return bevelInner_; }
+    void SetBevelInner(TSkBevelCut value);
+    TSkBevelCut BevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TSkBevelCut value);
+    TSkBevelSides BevelSides() const { return bevelSides_; }
+    void SetBevelSides(TSkBevelSides value);
+    TSkBevelKind BevelKind() const { return bevelKind_; }
+    void SetBevelKind(TSkBevelKind value);
+    int BevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int value);
+
+    TSkScrollBarStyle ScrollBars() const { return scrollBars_; }
+    // The bars are made with the window.
+    void SetScrollBars(TSkScrollBarStyle value);
+    TWinControl* HorzScrollBar() const { return horzScrollBar_; }
+    TWinControl* VertScrollBar() const { return vertScrollBar_; }
+    // A child scroll bar reports a scroll: this control gets it as
+    // WM_HSCROLL or WM_VSCROLL (codes other than 1..8 become 0); the bar
+    // reads its position back afterwards.
+    void ScrollBarScrolled(TScrollBarKind kind, int code, int position);
+
+    // Paint the border and the scroll-bar corner with the system's visual
+    // styles when they are active.
+    bool UseVisualStyles() const { return useVisualStyles_; }
+    void SetUseVisualStyles(bool value);
+
+    // The bounds less the border and the bevels, in the control's coordinates.
+    virtual void GetClientArea(RECT& rect) const;
+
+    void SetBounds(int left, int top, int width, int height) override;
+    void Loaded() override;
+    void Dispatch(TMessage& message) override;
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+protected:
+    // Unless transparent, fills the client area with Color.
+    virtual void PaintClient();
+    // The scroll-bar corner, the bevels and the border band.
+    virtual void PaintBorder();
+    virtual TWinControl* CreateScrollBar(TScrollBarKind kind);
+    virtual int GetScrollBarSize() const;
+    // After any bevel or border property changed.
+    virtual void BorderChanged() {}
+
+    void Paint() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void AdjustClientRect(RECT& rect) const override;
+
+private:
+    void BlendingChanged();
+    void ChangeBorder();
+    void PlaceScrollBars();
+    void FreeScrollBars();
+    bool BothScrollBars() const { return horzScrollBar_ && vertScrollBar_; }
+    // The client area less the scroll bars.
+    RECT ScrolledClientArea() const;
+    void PaintBevel(RECT& rect, TSkBevelCut cut, bool outer);
+    void PaintScrollCorner();
+    void WMEraseBkgnd(TMessage& message);
+    void WMWindowPosChanging(TMessage& message);
+
+    TSkPerformance performance_ = kspNoBuffer;
+    std::unique_ptr<TSkBitmap> ownBitmap_;
+    bool focused_ = false;
+    bool transparent_ = false;
+    bool mouseInControl_ = false;
+    TWinControl* horzScrollBar_ = nullptr;
+    TWinControl* vertScrollBar_ = nullptr;
+    TSkScrollBarStyle scrollBars_ = kssNone;
+    std::unique_ptr<TFont> paintFont_;
+    int borderWidth_ = 0;
+    TSkBevelCut bevelInner_ = kbvLowered;
+    TSkBevelCut bevelOuter_ = kbvLowered;
+    TSkBevelSides bevelSides_{kbvLeft, kbvTop, kbvRight, kbvBottom};
+    TSkBevelKind bevelKind_ = kbkNone;
+    int bevelWidth_ = 0;
+    std::unique_ptr<TSkBlending> blending_;
+    bool useVisualStyles_ = true;
+    int keptWidth_ = 0;
+    int keptHeight_ = 0;
+};
