@@ -6,6 +6,7 @@
 #include "framework/writer.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/skblending.h"
+#include "styling/core/skcontrolpaint.h"
 #include "styling/core/skcustomcontrol.h"
 #include "styling/core/skgraphiccontrol.h"
 #include "styling/core/sksystem.h"
@@ -113,31 +114,16 @@ protected:
 
 } // namespace
 
-TEST_F(SkControlTest, NewControlsStartPlainAndUnbuffered)
+TEST_F(SkControlTest, NewControlsAreAHundredByThirtyUntilPlaced)
 {
     FormPtr form = NewForm();
     auto* windowed = new TSkCustomControl(form.get());
     EXPECT_EQ(windowed->Width(), 100);
     EXPECT_EQ(windowed->Height(), 30);
     EXPECT_EQ(windowed->Color(), clBtnFace);
-    EXPECT_EQ(windowed->Performance(), kspNoBuffer);
-    EXPECT_FALSE(windowed->Transparent());
-    EXPECT_FALSE(windowed->Blending()->Enabled());
-    EXPECT_EQ(windowed->Blending()->Value(), 150);
-    EXPECT_EQ(windowed->BevelInner(), kbvLowered);
-    EXPECT_EQ(windowed->BevelOuter(), kbvLowered);
-    EXPECT_EQ(windowed->BevelKind(), kbkNone);
-    EXPECT_EQ(windowed->BevelWidth(), 0);
-    EXPECT_EQ(windowed->BorderWidth(), 0);
-    EXPECT_TRUE(windowed->ControlStyle().Contains(csOpaque));
-    EXPECT_EQ(windowed->Version(), "3.3.0");
-
     auto* graphic = new TSkGraphicControl(form.get());
     EXPECT_EQ(graphic->Width(), 100);
     EXPECT_EQ(graphic->Height(), 30);
-    EXPECT_EQ(graphic->Color(), clBtnFace);
-    EXPECT_EQ(graphic->Performance(), kspNoBuffer);
-    EXPECT_TRUE(graphic->ControlStyle().Contains(csOpaque));
     graphic->SetVersion("1.0");
     EXPECT_EQ(graphic->Version(), "3.3.0");
 }
@@ -326,6 +312,34 @@ TEST_F(SkControlTest, BlendingMixesTheControlOverItsParentAtValue)
     }
 }
 
+namespace {
+
+// A form component that paints the form's background itself, the way the
+// theme form component does.
+class TBackgroundPainter : public TComponent, public ISkFormBackground {
+public:
+    using TComponent::TComponent;
+    void EraseFormBackground(HDC dc) override
+    {
+        HBRUSH brush = CreateSolidBrush(ClientGreen);
+        RECT all{0, 0, 1000, 1000};
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+    }
+};
+
+} // namespace
+
+TEST_F(SkControlTest, UnbufferedControlsLetTheFormsBackgroundPainterErase)
+{
+    FormPtr form = NewForm();
+    new TBackgroundPainter(form.get());
+    auto* control = Place<TSkCustomControl>(form.get(), 10, 10, 40, 20);
+    control->SetTransparent(true);
+    auto dib = Render(control);
+    EXPECT_EQ(dib->Pixel(20, 10), Rgb(ClientGreen));
+}
+
 TEST_F(SkControlTest, BlendingShowsWindowlessSiblingsUnderneath)
 {
     FormPtr form = NewForm();
@@ -464,6 +478,11 @@ TEST_F(SkControlTest, ChildScrollBarsSitInsideTheBorderAndShrinkTheClientRect)
     EXPECT_EQ(child->BoundsRect().right, 148 - size);
     EXPECT_EQ(child->BoundsRect().bottom, 78 - size);
     EXPECT_EQ(child->Left(), 2);
+    // Also when the window is sized behind the framework's back.
+    SetWindowPos(control->Handle(), nullptr, 0, 0, 120, 70, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(control->VertScrollBar()->Left(), 118 - size);
+    EXPECT_EQ(control->HorzScrollBar()->Width(), 116 - size);
+    SetWindowPos(control->Handle(), nullptr, 0, 0, 150, 80, SWP_NOZORDER | SWP_NOMOVE);
 
     // The bars' scrolls reach the host as its own scroll messages.
     control->ScrollBarScrolled(sbVertical, SB_PAGEDOWN, 40);
