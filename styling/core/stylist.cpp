@@ -81,8 +81,12 @@ void TSkStylist::ApplyTheme()
 {
     if (!Screen)
         return;
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        ApplyToForm(Screen->Forms(i));
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        // A form on its way out keeps what it has.
+        if (!form->ComponentState().Contains(csDestroying))
+            ApplyToForm(form);
+    }
 }
 
 void TSkStylist::ApplyToForm(TCustomForm* form)
