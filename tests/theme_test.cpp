@@ -79,6 +79,7 @@ TEST(ThemeColors, UnshiftedColoursAreTheResolvedBaseColour)
     EXPECT_EQ(plain.GetColor(kcWindow), TColor(GetSysColor(COLOR_SCROLLBAR)));
     TTestLines lines;
     EXPECT_EQ(lines.GetColor(kcWindow), TTestTheme::WindowColor);
+    EXPECT_EQ(lines.GetColor(kcFace), TTestTheme::FaceColor);
     // Kinds without an entry and those past the table give the default.
     EXPECT_EQ(lines.GetColor(4), TColor(GetSysColor(COLOR_SCROLLBAR)));
     EXPECT_EQ(lines.GetColor(26), TColor(GetSysColor(COLOR_SCROLLBAR)));

@@ -11,10 +11,14 @@ class TTestTheme : public TSkTheme {
 public:
     // A hue the colour rule keeps exactly when shifted by 0 or by thirds.
     static constexpr TColor WindowColor = 0x00C800;  // RGB(0, 200, 0)
+    // A hue that a zero turn of the quantised hue circle would move.
+    static constexpr TColor FaceColor = 0x680B00;  // RGB(0, 11, 104)
     int updates = 0;
     void UpdateColors() override { ++updates; }
     TColor GetColor(uint8_t kind) const override
     {
+        if (kind == kcFace)
+            return ShiftedColor(FaceColor);
         return ShiftedColor(kind == kcWindow ? WindowColor : SkDefaultThemeColor);
     }
     bool IsAvailable() const override { return true; }
