@@ -372,6 +372,21 @@ TEST_F(LunaTest, ScrollThumbAndButtonAreCutFromTheSecondAtlas)
     EXPECT_TRUE(SameBlock(a, 37, 305, 0, 0, 17, 17, false));
 }
 
+TEST_F(LunaTest, ThumbsOfAnyShapeMatchTheBitmapsOwnNinePieces)
+{
+    // Thumbs as wide or as high as their cell take a shorter way; the
+    // pixels must not differ from the full nine-piece copy.
+    for (const SIZE size : {SIZE{17, 60}, SIZE{60, 17}, SIZE{30, 25}, SIZE{17, 17}}) {
+        Surface(size.cx, size.cy);
+        luna.DrawScrollThumb(&canvas, TRect{0, 0, size.cx, size.cy}, sbHorizontal, kesPressed);
+        const std::vector<COLORREF> theme = Snapshot();
+        dib->Fill(Paper);
+        luna.Atlas1().DrawNine(dib->DC(), TRect{0, 0, size.cx, size.cy}, false, true, 3, 3, 3, 3,
+                               TRect{1, 339, 18, 356});
+        EXPECT_EQ(theme, Snapshot()) << size.cx << " x " << size.cy;
+    }
+}
+
 TEST_F(LunaTest, HueShiftAndBackRestoresTheExactAtlas)
 {
     const TSkBitmap& a = luna.Atlas();

@@ -69,6 +69,12 @@ TRect Cell(int left, int top, int width, int height)
 
 TRect Shrunk(const TRect& r, int by) { return TRect{r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
+// The cell copied unscaled and opaque to (x, y).
+TSkPiece Unscaled(int x, int y, const TRect& cell)
+{
+    return TSkPiece{{x, y, x + cell.right - cell.left, y + cell.bottom - cell.top}, cell, false};
+}
+
 // Margins no wider than half the destination: smaller than two corners,
 // the corners would spill out of it.
 int FittedMargin(const TRect& dest, int m)
@@ -86,21 +92,25 @@ void DrawNinePieces(const TSkBitmap& atlas, TCanvas* canvas, const TRect& cell, 
     const int m = FittedMargin(dest, margin);
     const TRect& s = cell;
     const TRect& d = dest;
-    atlas.StretchDraw(canvas, {d.left + m, d.top + m, d.right - m, d.bottom - m}, false,
-                      {s.left + m, s.top + m, s.right - m, s.bottom - m});
-    atlas.StretchDraw(canvas, {d.left + m, d.top, d.right - m, d.top + m}, false,
-                      {s.left + m, s.top, s.right - m, s.top + m});
-    atlas.StretchDraw(canvas, {d.left + m, d.bottom - m, d.right - m, d.bottom}, false,
-                      {s.left + m, s.bottom - m, s.right - m, s.bottom});
-    atlas.StretchDraw(canvas, {d.left, d.top + m, d.left + m, d.bottom - m}, false,
-                      {s.left, s.top + m, s.left + m, s.bottom - m});
-    atlas.StretchDraw(canvas, {d.right - m, d.top + m, d.right, d.bottom - m}, false,
-                      {s.right - m, s.top + m, s.right, s.bottom - m});
-    atlas.Draw(canvas, d.left, d.top, true, {s.left, s.top, s.left + m, s.top + m});
-    atlas.Draw(canvas, d.right - m, d.top, true, {s.right - m, s.top, s.right, s.top + m});
-    atlas.Draw(canvas, d.left, d.bottom - m, true, {s.left, s.bottom - m, s.left + m, s.bottom});
-    atlas.Draw(canvas, d.right - m, d.bottom - m, true,
-               {s.right - m, s.bottom - m, s.right, s.bottom});
+    const TSkPiece pieces[] = {
+        {{d.left + m, d.top + m, d.right - m, d.bottom - m},
+         {s.left + m, s.top + m, s.right - m, s.bottom - m}, false},
+        {{d.left + m, d.top, d.right - m, d.top + m}, {s.left + m, s.top, s.right - m, s.top + m},
+         false},
+        {{d.left + m, d.bottom - m, d.right - m, d.bottom},
+         {s.left + m, s.bottom - m, s.right - m, s.bottom}, false},
+        {{d.left, d.top + m, d.left + m, d.bottom - m}, {s.left, s.top + m, s.left + m, s.bottom - m},
+         false},
+        {{d.right - m, d.top + m, d.right, d.bottom - m},
+         {s.right - m, s.top + m, s.right, s.bottom - m}, false},
+        {{d.left, d.top, d.left + m, d.top + m}, {s.left, s.top, s.left + m, s.top + m}, true},
+        {{d.right - m, d.top, d.right, d.top + m}, {s.right - m, s.top, s.right, s.top + m}, true},
+        {{d.left, d.bottom - m, d.left + m, d.bottom}, {s.left, s.bottom - m, s.left + m, s.bottom},
+         true},
+        {{d.right - m, d.bottom - m, d.right, d.bottom},
+         {s.right - m, s.bottom - m, s.right, s.bottom}, true},
+    };
+    atlas.DrawPieces(canvas, pieces, std::size(pieces));
 }
 
 // The bitmap's own nine pieces, every piece opaque and stretched.
@@ -110,7 +120,31 @@ void DrawNineStretched(const TSkBitmap& atlas, TCanvas* canvas, const TRect& cel
     if (IsRectEmptyEx(dest))
         return;
     m = FittedMargin(dest, m);
-    atlas.DrawNine(canvas, dest, false, true, m, m, m, m, cell);
+    const TRect& s = cell;
+    const TRect& d = dest;
+    // As wide (or as high) as the cell, as scroll-bar parts mostly are: three
+    // bands draw the same pixels as nine pieces, with fewer copies.
+    if (RectWidth(d) == RectWidth(s)) {
+        const TSkPiece bands[] = {
+            {{d.left, d.top, d.right, d.top + m}, {s.left, s.top, s.right, s.top + m}, false},
+            {{d.left, d.top + m, d.right, d.bottom - m}, {s.left, s.top + m, s.right, s.bottom - m},
+             false},
+            {{d.left, d.bottom - m, d.right, d.bottom}, {s.left, s.bottom - m, s.right, s.bottom},
+             false},
+        };
+        atlas.DrawPieces(canvas, bands, std::size(bands));
+    } else if (RectHeight(d) == RectHeight(s)) {
+        const TSkPiece bands[] = {
+            {{d.left, d.top, d.left + m, d.bottom}, {s.left, s.top, s.left + m, s.bottom}, false},
+            {{d.left + m, d.top, d.right - m, d.bottom}, {s.left + m, s.top, s.right - m, s.bottom},
+             false},
+            {{d.right - m, d.top, d.right, d.bottom}, {s.right - m, s.top, s.right, s.bottom},
+             false},
+        };
+        atlas.DrawPieces(canvas, bands, std::size(bands));
+    } else {
+        atlas.DrawNine(canvas, dest, false, true, m, m, m, m, cell);
+    }
 }
 
 // (width - size) div 2, rounding toward zero as the division does.
@@ -239,30 +273,37 @@ void TSkThemeLuna::DrawFormFrame(TCanvas* canvas, int width, int height, const T
     const int W = width, H = height, K = GetSize(ksBottomFrameHeight);
     if (borderStyle == kbsStandard) {
         const int F = GetSize(ksFrameWidth), C = GetSize(ksCaptionHeight);
-        a.Draw(canvas, 0, 0, false, {0, 0, K, C});
-        a.StretchDraw(canvas, {K, 0, W - K, C}, false, {K, 0, 66 - K, C});
-        a.Draw(canvas, W - K, 0, false, {66 - K, 0, 66, C});
-        a.Draw(canvas, 0, H - F, false, {0, 57, F, 57 + F});
-        a.StretchDraw(canvas, {F, H - F, W - F, H}, false, {F, 57, 62, 57 + F});
-        a.Draw(canvas, W - F, H - F, false, {63, 57, 63 + F, 57 + F});
-        a.Draw(canvas, 0, C, false, {0, 29, F, 29 + F});
-        a.StretchDraw(canvas, {0, C + F, F, H - F}, false, {0, 29 + F, F, 57});
-        a.Draw(canvas, W - F, C, false, {66 - F, 29, 66, 29 + F});
-        a.StretchDraw(canvas, {W - F, C + F, W, H - F}, false, {66 - F, 29 + F, 66, 57});
+        // Caption, bottom, left side, right side; corners unscaled.
+        const TSkPiece pieces[] = {
+            Unscaled(0, 0, {0, 0, K, C}),
+            {{K, 0, W - K, C}, {K, 0, 66 - K, C}, false},
+            Unscaled(W - K, 0, {66 - K, 0, 66, C}),
+            Unscaled(0, H - F, {0, 57, F, 57 + F}),
+            {{F, H - F, W - F, H}, {F, 57, 62, 57 + F}, false},
+            Unscaled(W - F, H - F, {63, 57, 63 + F, 57 + F}),
+            Unscaled(0, C, {0, 29, F, 29 + F}),
+            {{0, C + F, F, H - F}, {0, 29 + F, F, 57}, false},
+            Unscaled(W - F, C, {66 - F, 29, 66, 29 + F}),
+            {{W - F, C + F, W, H - F}, {66 - F, 29 + F, 66, 57}, false},
+        };
+        a.DrawPieces(canvas, pieces, std::size(pieces));
         return;
     }
     const int F1 = GetSize(ksToolFrameWidth), C1 = GetSize(ksToolCaptionHeight);
     const int sideTop = C1 + GetSize(ksFrameWidth);  // where the stretched side strip starts
-    a.Draw(canvas, 0, 0, false, {66, 0, 66 + K, C1});
-    a.StretchDraw(canvas, {K, 0, W - K, C1}, false, {66 + K, 0, 131 - K, C1});
-    a.Draw(canvas, W - K, 0, false, {131 - K, 0, 131, C1});
-    a.Draw(canvas, 0, H - F1, false, {66, 49, 66 + F1, 49 + F1});
-    a.StretchDraw(canvas, {F1, H - F1, W - F1, H}, false, {66 + F1, 49, 131 - F1, 49 + F1});
-    a.Draw(canvas, W - F1, H - F1, false, {130, 49, 130 + F1, 49 + F1});
-    a.Draw(canvas, 0, C1, false, {66, C1, 66 + F1, C1 + F1});
-    a.StretchDraw(canvas, {0, C1 + F1, F1, H - F1}, false, {66, sideTop, 66 + F1, 49});
-    a.Draw(canvas, W - F1, C1, false, {130, C1, 130 + F1, C1 + F1});
-    a.StretchDraw(canvas, {W - F1, C1 + F1, W, H - F1}, false, {130, sideTop, 130 + F1, 49});
+    const TSkPiece pieces[] = {
+        Unscaled(0, 0, {66, 0, 66 + K, C1}),
+        {{K, 0, W - K, C1}, {66 + K, 0, 131 - K, C1}, false},
+        Unscaled(W - K, 0, {131 - K, 0, 131, C1}),
+        Unscaled(0, H - F1, {66, 49, 66 + F1, 49 + F1}),
+        {{F1, H - F1, W - F1, H}, {66 + F1, 49, 131 - F1, 49 + F1}, false},
+        Unscaled(W - F1, H - F1, {130, 49, 130 + F1, 49 + F1}),
+        Unscaled(0, C1, {66, C1, 66 + F1, C1 + F1}),
+        {{0, C1 + F1, F1, H - F1}, {66, sideTop, 66 + F1, 49}, false},
+        Unscaled(W - F1, C1, {130, C1, 130 + F1, C1 + F1}),
+        {{W - F1, C1 + F1, W, H - F1}, {130, sideTop, 130 + F1, 49}, false},
+    };
+    a.DrawPieces(canvas, pieces, std::size(pieces));
 }
 
 HRGN TSkThemeLuna::GetFormRegion(int width, int height, TSkBorderStyle borderStyle) const
