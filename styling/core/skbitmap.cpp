@@ -108,10 +108,21 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
 {
     const int64_t sw = s.Width(), sh = s.Height(), dw = dst.Width(), dh = dst.Height();
     const int64_t stepX = sw * 65536 / dw, stepY = sh * 65536 / dh;
+    int64_t previousSy = -1;
+    const TSkColor* previousRow = nullptr;
     for (int64_t y = visible.top; y < visible.bottom; ++y) {
         const int64_t sy = s.top + (((y - dst.top) * stepY) >> 16);
         const TSkColor* srow = srcPixels + sy * srcWidth;
         TSkColor* drow = target.Row(y);
+        // A row stretched down repeats the one above: copy that instead of
+        // scaling again (opaque only: keyed rows keep what was under them).
+        if (Mode == TPixelRule::Opaque && sw != dw && sy == previousSy) {
+            std::memmove(drow + visible.left, previousRow + visible.left,
+                         size_t(visible.Width()) * 4);
+            continue;
+        }
+        previousSy = sy;
+        previousRow = drow;
         if (sw == dw) {
             const TSkColor* from = srow + s.left + (visible.left - dst.left);
             if constexpr (Mode == TPixelRule::Opaque) {
