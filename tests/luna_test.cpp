@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -150,6 +151,42 @@ TEST_F(LunaTest, MetalLunaCarriesItsOwnAtlases)
     EXPECT_EQ(metal.Atlas1().Height(), 435);
     // Magenta is the key after loading.
     EXPECT_EQ(metal.Atlas().GetPixel(0, 0) & SkColorMask, SkTransparentColor);
+}
+
+namespace {
+
+// A look whose second atlas is missing from the program.
+class TMissingAtlasTheme : public TSkThemeLuna {
+public:
+    bool broken = false;
+    void LoadImages() override
+    {
+        if (broken)
+            LoadAtlases("XP_MAIN", "NO_SUCH_ATLAS");
+        else
+            TSkThemeLuna::LoadImages();
+    }
+};
+
+}  // namespace
+
+TEST_F(LunaTest, AMissingAtlasIsReportedAndTheOldPicturesStay)
+{
+    TMissingAtlasTheme theme;
+    theme.SetDeltaHue(40);
+    GdiFlush();
+    const TSkColor shifted = theme.Atlas().GetPixel(33, 10);
+    theme.broken = true;
+    try {
+        theme.SetDeltaHue(80);
+        FAIL() << "no error";
+    } catch (const ESkBitmapError& e) {
+        EXPECT_NE(std::string(e.what()).find("NO_SUCH_ATLAS"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(theme.Atlas().GetPixel(33, 10), shifted);
+    Surface(75, 25);
+    theme.DrawButton(&canvas, 75, 25, kesNormal);  // still paints
+    EXPECT_NE(dib->At(37, 12), Paper);
 }
 
 TEST_F(LunaTest, ToolWindowFrameOfAHundredBySixty)

@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int ColumnWidth = 720;
+constexpr int ColumnWidth = 760;
 constexpr TColor Background = 0xE8E8E8;
 constexpr TColor LabelColor = 0x404040;
 
@@ -132,13 +132,14 @@ void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 
 void DrawCaptionButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
-    s.Row(L"Caption buttons: each glyph normal, hot, pressed; active then inactive; tool close");
     for (bool active : {true, false}) {
+        s.Row(active ? L"Caption buttons, active: each glyph normal, hot, pressed; tool-window close"
+                     : L"Caption buttons, inactive");
         for (uint8_t glyph = 0; glyph < 8; ++glyph) {
             for (int look = 0; look < 3; ++look)
                 t.DrawFormButton(c, s.Next(21, 21), glyph, look == 1, look == 2, active,
                                  kbsStandard);
-            s.Gap(4);
+            s.Gap(2);
         }
         for (int look = 0; look < 3; ++look)
             t.DrawFormButton(c, s.Next(14, 14), kfbClose, look == 1, look == 2, active,
