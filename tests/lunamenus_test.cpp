@@ -20,7 +20,7 @@ int LiveItems = 0;
 
 class TCountedItem : public TSkCustomItem {
 public:
-    TCountedItem() : TSkCustomItem(nullptr) { ++LiveItems; }
+    explicit TCountedItem(TComponent* owner = nullptr) : TSkCustomItem(owner) { ++LiveItems; }
     ~TCountedItem() override { --LiveItems; }
 };
 
@@ -79,6 +79,24 @@ TEST(SkItems, FreeingAnItemFreesItsSubItemsAndLeavesItsParent)
     delete menu;
     EXPECT_EQ(LiveItems, 0);
     EXPECT_EQ(root.Count(), 0);
+}
+
+TEST(SkItems, AnOwnerFreesItsItemsWhateverTheTreeOrder)
+{
+    // Owned by a component and linked in a tree at once: each goes once.
+    LiveItems = 0;
+    for (bool rootFirst : {true, false}) {
+        auto* owner = new TComponent(nullptr);
+        TCountedItem* root = rootFirst ? new TCountedItem(owner) : nullptr;
+        auto* child = new TCountedItem(owner);
+        if (!rootFirst)
+            root = new TCountedItem(owner);
+        root->Add(child);
+        child->Add(new TCountedItem(owner));
+        EXPECT_EQ(LiveItems, 3);
+        owner->Free();
+        EXPECT_EQ(LiveItems, 0);
+    }
 }
 
 TEST(SkItems, GlyphColumnShortcutsAndInheritedImages)
