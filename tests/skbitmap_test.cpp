@@ -358,6 +358,33 @@ TEST(SkBitmapPieces, NinePiecesKeepCornersAndSpreadEdges)
         EXPECT_EQ(RowColors(nine, y), RowColors(plain, y));
 }
 
+TEST(SkBitmapPieces, WidenedRowsPickTheNearestSourcePixels)
+{
+    // 13 distinct pixels, two of them the key; widened to every width up
+    // to more than double, opaque and keyed, into our own bitmap.
+    Filled src(13, 1, 0);
+    for (int x = 0; x < 13; ++x)
+        *src.PixelPtr(x, 0) = 0xFF000000 | TSkColor(x + 1) << 8;
+    *src.PixelPtr(4, 0) = SkTransparentColor;
+    *src.PixelPtr(9, 0) = SkTransparentColor;
+    for (int width = 13; width <= 30; ++width)
+        for (bool keyed : {false, true}) {
+            Filled dst(31, 1, White);
+            src.DrawTo(dst.DC(), {1, 0, 1 + width, 1}, {0, 0, 13, 1}, keyed);
+            const int64_t step = int64_t(13) * 65536 / width;
+            for (int x = 0; x < width; ++x) {
+                const TSkColor from = src.GetPixel(int((x * step) >> 16), 0) & SkColorMask;
+                const TSkColor want = keyed && from == SkTransparentColor ? 0xFFFFFF : from;
+                ASSERT_EQ(dst.GetPixel(1 + x, 0) & SkColorMask, want)
+                    << "width " << width << " x " << x << (keyed ? " keyed" : "");
+            }
+            EXPECT_EQ(dst.GetPixel(0, 0), White);
+            if (width < 30) {
+                EXPECT_EQ(dst.GetPixel(1 + width, 0), White);
+            }
+        }
+}
+
 TEST(SkBitmapPieces, PiecesDrawnTogetherMatchCopiesOneByOne)
 {
     Strip src;

@@ -100,6 +100,27 @@ void CopyKeyedRow(TSkColor* to, const TSkColor* from, int64_t count)
             to[i] = from[i];
 }
 
+// A row widened by less than double: runs of consecutive source pixels,
+// each broken by one repeated pixel, copied as blocks instead of pixel by
+// pixel. pos is the 16.16 source position of the first target pixel.
+template <TPixelRule Mode>
+void CopyStretchedRow(TSkColor* to, int64_t count, const TSkColor* from, int64_t pos, int64_t step)
+{
+    const int64_t shrink = 65536 - step;  // how far each pixel falls behind
+    while (count > 0) {
+        const int64_t index = pos >> 16;
+        // Pixels until the fraction runs out and a source pixel repeats.
+        const int64_t run = std::min(count, (pos - (index << 16)) / shrink + 1);
+        if constexpr (Mode == TPixelRule::Opaque)
+            std::memmove(to, from + index, size_t(run) * 4);
+        else
+            CopyKeyedRow(to, from + index, run);
+        to += run;
+        count -= run;
+        pos += run * step;
+    }
+}
+
 // Maps the whole of dst onto s by nearest neighbour (16.16 fixed point) and
 // writes the part of dst inside visible.
 template <TPixelRule Mode>
@@ -136,6 +157,10 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
             continue;
         }
         int64_t pos = (visible.left - dst.left) * stepX;
+        if (Mode != TPixelRule::Alpha && stepX < 65536 && stepX >= 32768) {
+            CopyStretchedRow<Mode>(drow + visible.left, visible.Width(), srow + s.left, pos, stepX);
+            continue;
+        }
         for (int64_t x = visible.left; x < visible.right; ++x, pos += stepX)
             PutPixel<Mode>(drow[x], srow[s.left + (pos >> 16)]);
     }
