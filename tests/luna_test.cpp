@@ -424,6 +424,29 @@ TEST_F(LunaTest, ThumbsOfAnyShapeMatchTheBitmapsOwnNinePieces)
     }
 }
 
+TEST_F(LunaTest, SpeedButtonFacesAndDropArrows)
+{
+    Surface(24, 24);
+    const TSkBitmap& a = luna.Atlas();
+    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesNormal, true, false);
+    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesDisabled, false, true);
+    EXPECT_TRUE(Untouched(0, 0, 24, 24));  // flat and idle, or disabled: nothing
+    // At the cell's own size the nine pieces give the cell back.
+    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesHot, false, false);
+    EXPECT_TRUE(SameBlock(a, 109, 282, 0, 4, 20, 15, false));  // pushed face (2, 0)
+    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesPressed, false, false);
+    EXPECT_TRUE(SameBlock(a, 69, 305, 0, 4, 20, 15, false));  // pressed face at (69, 301)
+    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesNormal, true, true);
+    EXPECT_TRUE(SameBlock(a, 89, 305, 0, 4, 20, 15, false));  // white face (1, 1)
+
+    // A disabled down drop button shows the disabled arrow, not status-bar pixels.
+    dib->Fill(Paper);
+    luna.DrawSpeedDropButton(&canvas, TRect{0, 0, 24, 24}, kesDisabled, false, true);
+    EXPECT_TRUE(SameBlock(a, 60, 320, 9, 10, 6, 3, true));
+    EXPECT_TRUE(Untouched(0, 0, 24, 10));
+    EXPECT_TRUE(Untouched(0, 13, 24, 24));
+}
+
 TEST_F(LunaTest, HueShiftAndBackRestoresTheExactAtlas)
 {
     const TSkBitmap& a = luna.Atlas();

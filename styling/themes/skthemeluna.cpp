@@ -618,7 +618,15 @@ void TSkThemeLuna::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8
     DrawSpeedButton(canvas, rect, state, flat, down);
     if (state > kesDisabled)
         state = kesNormal;
-    DrawCentered(*atlas_, canvas, Cell(60, 311 + 3 * state + (down ? 12 : 0), 6, 3), rect);
+    // The arrows of a down button end where the status bar strip begins:
+    // the pressed one is 2 rows high and the disabled one is the plain
+    // disabled arrow, so no strip pixels show as an arrow.
+    TRect arrow = Cell(60, 311 + 3 * state + (down ? 12 : 0), 6, 3);
+    if (down && state == kesPressed)
+        arrow.bottom = 331;
+    else if (down && state == kesDisabled)
+        arrow = Cell(60, 320, 6, 3);
+    DrawCentered(*atlas_, canvas, arrow, rect);
 }
 
 void TSkThemeLuna::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
