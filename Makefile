@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test fuzz fuzz-pcx sanitize bench clean logo atlases $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test fuzz fuzz-pcx sanitize bench clean logo atlases theme-sheet $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -46,11 +46,19 @@ atlases:
 	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/atlasgen tools/atlasgen/*.cpp
 	$(BUILD)/host/atlasgen resources
 
-# Times the bitmap's hot paths and a control's paint in each buffering mode
-# under Wine, against a BitBlt of the same run.
+# Times the bitmap's hot paths, a control's paint in each buffering mode and
+# the picture theme's paints under Wine, against a BitBlt of the same run.
 bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/skbitmap_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skcontrols_bench.exe
+	@tools/wine-run $(BUILD)/x86_64/bench/luna_bench.exe
+
+# Every element of the picture themes in every state, in one picture.
+theme-sheet: build-x86_64
+	@tools/wine-run $(BUILD)/x86_64/tools/themesheet.exe $(BUILD)/theme-sheet.bmp
+	@convert $(BUILD)/theme-sheet.bmp $(BUILD)/theme-sheet.png
+	@rm -f $(BUILD)/theme-sheet.bmp
+	@echo "theme-sheet: $(BUILD)/theme-sheet.png"
 
 # Fuzzes the PCX decoder natively under the sanitizers for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 300

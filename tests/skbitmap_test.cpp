@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -355,6 +356,71 @@ TEST(SkBitmapPieces, NinePiecesKeepCornersAndSpreadEdges)
     src.DrawNine(nine.DC(), {0, 0, 6, 6}, false, false, 0, 0, 0, 0, {0, 0, 3, 3});
     for (int y = 0; y < 6; ++y)
         EXPECT_EQ(RowColors(nine, y), RowColors(plain, y));
+}
+
+TEST(SkBitmapPieces, WidenedRowsPickTheNearestSourcePixels)
+{
+    // 13 distinct pixels, two of them the key; widened to every width up
+    // to more than double, opaque and keyed, into our own bitmap.
+    Filled src(13, 1, 0);
+    for (int x = 0; x < 13; ++x)
+        *src.PixelPtr(x, 0) = 0xFF000000 | TSkColor(x + 1) << 8;
+    *src.PixelPtr(4, 0) = SkTransparentColor;
+    *src.PixelPtr(9, 0) = SkTransparentColor;
+    for (int width = 13; width <= 30; ++width)
+        for (bool keyed : {false, true}) {
+            Filled dst(31, 1, White);
+            src.DrawTo(dst.DC(), {1, 0, 1 + width, 1}, {0, 0, 13, 1}, keyed);
+            const int64_t step = int64_t(13) * 65536 / width;
+            for (int x = 0; x < width; ++x) {
+                const TSkColor from = src.GetPixel(int((x * step) >> 16), 0) & SkColorMask;
+                const TSkColor want = keyed && from == SkTransparentColor ? 0xFFFFFF : from;
+                ASSERT_EQ(dst.GetPixel(1 + x, 0) & SkColorMask, want)
+                    << "width " << width << " x " << x << (keyed ? " keyed" : "");
+            }
+            EXPECT_EQ(dst.GetPixel(0, 0), White);
+            if (width < 30) {
+                EXPECT_EQ(dst.GetPixel(1 + width, 0), White);
+            }
+        }
+}
+
+TEST(SkBitmapPieces, PiecesDrawnTogetherMatchCopiesOneByOne)
+{
+    Strip src;
+    const TSkPiece pieces[] = {
+        {{0, 0, 3, 1}, {0, 0, 2, 1}, false},  // stretched
+        {{2, 0, 6, 1}, {0, 0, 4, 1}, true},   // keyed over the first
+        {{5, 0, 5, 1}, {0, 0, 1, 1}, false},  // empty: nothing
+        {{6, 0, 7, 1}, {3, 0, 9, 1}, false},  // source clipped to the strip
+    };
+    // Into one of our bitmaps (straight into the pixels) and into a plain
+    // 32-bit DIB section (through GDI), against the copies one at a time.
+    Filled together(8, 1, White), apart(8, 1, White);
+    src.DrawPieces(together.DC(), pieces, std::size(pieces));
+    for (const TSkPiece& p : pieces)
+        src.DrawTo(apart.DC(), p.dst, p.src, p.transparent);
+    EXPECT_EQ(RowColors(together, 0), RowColors(apart, 0));
+    EXPECT_EQ(RowColors(together, 0), (std::vector<TSkColor>{0xFF0000, 0xFF0000, 0xFF0000,
+                                                              0x00FF00, 0x0000FF, 0xFFFFFF,
+                                                              0x7F007F, 0xFFFFFF}));
+    DibSection plain(8, 1);
+    plain.Fill(RGB(255, 255, 255));
+    src.DrawPieces(plain.DC(), pieces, std::size(pieces));
+    for (int x = 0; x < 8; ++x) {
+        const TSkColor c = RowColors(apart, 0)[size_t(x)];
+        EXPECT_EQ(plain.At(x, 0), RGB(c >> 16, (c >> 8) & 0xFF, c & 0xFF)) << x;
+    }
+    // A clip region is honoured either way.
+    Filled clipped(8, 1, White);
+    HRGN clip = CreateRectRgn(0, 0, 2, 1);
+    SelectClipRgn(clipped.DC(), clip);
+    src.DrawPieces(clipped.DC(), pieces, std::size(pieces));
+    SelectClipRgn(clipped.DC(), nullptr);
+    DeleteObject(clip);
+    EXPECT_EQ(RowColors(clipped, 0), (std::vector<TSkColor>{0xFF0000, 0xFF0000, 0xFFFFFF,
+                                                             0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                                             0xFFFFFF, 0xFFFFFF}));
 }
 
 TEST(SkBitmapCopies, BitmapToBitmapByAlpha)

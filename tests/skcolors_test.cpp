@@ -89,6 +89,9 @@ TEST(SkColorHue, ThemeColoursShiftHueThenBrightness)
     // A system colour comes out as a plain one.
     EXPECT_GE(ShiftThemeColor(clBtnFace, 0, 0), 0);
     EXPECT_LE(ShiftThemeColor(clBtnFace, 0, 0), 0xFFFFFF);
+    // A hue the quantised circle would move by one stays put without a turn.
+    EXPECT_EQ(ShiftThemeColor(RGB(0, 11, 104), 0, 0), TColor(RGB(0, 11, 104)));
+    EXPECT_EQ(ShiftThemeColor(RGB(0, 11, 104), 0, 10), TColor(RGB(10, 21, 114)));
 }
 
 TEST(SkColorBlend, SourceAlphaWeighsEveryChannelAlphaIncluded)

@@ -100,6 +100,27 @@ void CopyKeyedRow(TSkColor* to, const TSkColor* from, int64_t count)
             to[i] = from[i];
 }
 
+// A row widened by less than double: runs of consecutive source pixels,
+// each broken by one repeated pixel, copied as blocks instead of pixel by
+// pixel. pos is the 16.16 source position of the first target pixel.
+template <TPixelRule Mode>
+void CopyStretchedRow(TSkColor* to, int64_t count, const TSkColor* from, int64_t pos, int64_t step)
+{
+    const int64_t shrink = 65536 - step;  // how far each pixel falls behind
+    while (count > 0) {
+        const int64_t index = pos >> 16;
+        // Pixels until the fraction runs out and a source pixel repeats.
+        const int64_t run = std::min(count, (pos - (index << 16)) / shrink + 1);
+        if constexpr (Mode == TPixelRule::Opaque)
+            std::memmove(to, from + index, size_t(run) * 4);
+        else
+            CopyKeyedRow(to, from + index, run);
+        to += run;
+        count -= run;
+        pos += run * step;
+    }
+}
+
 // Maps the whole of dst onto s by nearest neighbour (16.16 fixed point) and
 // writes the part of dst inside visible.
 template <TPixelRule Mode>
@@ -108,10 +129,21 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
 {
     const int64_t sw = s.Width(), sh = s.Height(), dw = dst.Width(), dh = dst.Height();
     const int64_t stepX = sw * 65536 / dw, stepY = sh * 65536 / dh;
+    int64_t previousSy = -1;
+    const TSkColor* previousRow = nullptr;
     for (int64_t y = visible.top; y < visible.bottom; ++y) {
         const int64_t sy = s.top + (((y - dst.top) * stepY) >> 16);
         const TSkColor* srow = srcPixels + sy * srcWidth;
         TSkColor* drow = target.Row(y);
+        // A row stretched down repeats the one above: copy that instead of
+        // scaling again (opaque only: keyed rows keep what was under them).
+        if (Mode == TPixelRule::Opaque && sw != dw && sy == previousSy) {
+            std::memmove(drow + visible.left, previousRow + visible.left,
+                         size_t(visible.Width()) * 4);
+            continue;
+        }
+        previousSy = sy;
+        previousRow = drow;
         if (sw == dw) {
             const TSkColor* from = srow + s.left + (visible.left - dst.left);
             if constexpr (Mode == TPixelRule::Opaque) {
@@ -125,6 +157,10 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
             continue;
         }
         int64_t pos = (visible.left - dst.left) * stepX;
+        if (Mode != TPixelRule::Alpha && stepX < 65536 && stepX >= 32768) {
+            CopyStretchedRow<Mode>(drow + visible.left, visible.Width(), srow + s.left, pos, stepX);
+            continue;
+        }
         for (int64_t x = visible.left; x < visible.right; ++x, pos += stepX)
             PutPixel<Mode>(drow[x], srow[s.left + (pos >> 16)]);
     }
@@ -319,9 +355,20 @@ void TSkBitmap::ShiftBrightness(int amount)
                 [amount](TSkColor c) { return ChangeBrightness(c, amount); });
 }
 
-// Straight into the target's pixels when the DC draws into the 32-bit DIB
-// section of a TSkBitmap with a plain mapping. False leaves the copy to GDI.
-bool TSkBitmap::DrawToDib(HDC dc, const RECT& dst, const RECT& src, bool transparent) const
+// What a copy straight into a DC's pixels needs to know of the DC: read
+// once, it serves any number of copies into the same DC.
+struct TSkBitmap::TDibTarget {
+    uint8_t* bits;
+    int64_t stride;
+    int64_t width, height;
+    int64_t dx, dy;  // the DC's viewport minus window origin
+    RECT clip;
+    bool nothingVisible;
+};
+
+// True when the DC draws into the 32-bit DIB section of a TSkBitmap with a
+// plain mapping; false leaves the copy to GDI.
+bool TSkBitmap::InspectDib(HDC dc, TDibTarget& target)
 {
     HGDIOBJ current = GetCurrentObject(dc, OBJ_BITMAP);
     DIBSECTION ds{};
@@ -332,32 +379,74 @@ bool TSkBitmap::DrawToDib(HDC dc, const RECT& dst, const RECT& src, bool transpa
         return false;
     if (GetMapMode(dc) != MM_TEXT || GetGraphicsMode(dc) != GM_COMPATIBLE || GetLayout(dc) != 0)
         return false;
-    RECT clip;
-    int region = GetClipBox(dc, &clip);
+    int region = GetClipBox(dc, &target.clip);
     if (region == ERROR || region == COMPLEXREGION)
         return false;  // GDI honours the exact region
-    if (region == NULLREGION)
-        return true;
+    target.nothingVisible = region == NULLREGION;
 
     POINT window{}, viewport{};
     GetWindowOrgEx(dc, &window);
     GetViewportOrgEx(dc, &viewport);
-    const int64_t dx = int64_t(viewport.x) - window.x, dy = int64_t(viewport.y) - window.y;
+    target.dx = int64_t(viewport.x) - window.x;
+    target.dy = int64_t(viewport.y) - window.y;
+    target.bits = static_cast<uint8_t*>(ds.dsBm.bmBits);
+    target.stride = ds.dsBm.bmWidthBytes;
+    target.width = ds.dsBm.bmWidth;
+    target.height = std::abs(ds.dsBmih.biHeight);
+    return true;
+}
 
+void TSkBitmap::CopyToDib(const TDibTarget& target, const RECT& dst, const RECT& src,
+                          bool transparent) const
+{
+    if (target.nothingVisible)
+        return;
     TBox s = Intersect(Box(src), Box(Bounds()));
-    TBox d = Offset(Box(dst), dx, dy);
-    TBox target{0, 0, ds.dsBm.bmWidth, std::abs(ds.dsBmih.biHeight)};
-    TBox visible = Intersect(Intersect(d, target), Offset(Box(clip), dx, dy));
+    TBox d = Offset(Box(dst), target.dx, target.dy);
+    TBox visible = Intersect(Intersect(d, TBox{0, 0, target.width, target.height}),
+                             Offset(Box(target.clip), target.dx, target.dy));
     if (s.Empty() || visible.Empty())
-        return true;
-
-    Sync();
-    TPixelRows rows{static_cast<uint8_t*>(ds.dsBm.bmBits), ds.dsBm.bmWidthBytes};
+        return;
+    TPixelRows rows{target.bits, target.stride};
     if (transparent)
         CopyPixels<TPixelRule::Keyed>(pixels_, width_, s, d, visible, rows);
     else
         CopyPixels<TPixelRule::Opaque>(pixels_, width_, s, d, visible, rows);
+}
+
+bool TSkBitmap::DrawToDib(HDC dc, const RECT& dst, const RECT& src, bool transparent) const
+{
+    TDibTarget target;
+    if (!InspectDib(dc, target))
+        return false;
+    Sync();
+    CopyToDib(target, dst, src, transparent);
     return true;
+}
+
+void TSkBitmap::DrawPieces(HDC dc, const TSkPiece* pieces, size_t count) const
+{
+    if (IsEmpty() || !dc)
+        return;
+    TDibTarget target;
+    if (!InspectDib(dc, target)) {
+        for (size_t i = 0; i < count; ++i)
+            DrawTo(dc, pieces[i].dst, pieces[i].src, pieces[i].transparent);
+        return;
+    }
+    Sync();
+    for (size_t i = 0; i < count; ++i) {
+        const TBox d = Box(pieces[i].dst);
+        if (d.Empty() || d.Width() > INT_MAX || d.Height() > INT_MAX)
+            continue;
+        const RECT from = ToRect(Intersect(Box(pieces[i].src), Box(Bounds())));
+        CopyToDib(target, pieces[i].dst, from, pieces[i].transparent);
+    }
+}
+
+void TSkBitmap::DrawPieces(TCanvas* canvas, const TSkPiece* pieces, size_t count) const
+{
+    DrawPieces(canvas->Handle(), pieces, count);
 }
 
 // A keyed copy onto a DC that is not a 32-bit DIB: the system's transparent
@@ -454,13 +543,14 @@ void TSkBitmap::DrawNine(HDC dc, const RECT& dst, bool transparent, bool stretch
     // In 64 bits: margins added to extreme rectangles must not overflow.
     const TBox s = Box(src), d = Box(dst);
     const int64_t l = left, t = top, r = right, b = bottom;
+    // Stretched pieces are gathered and drawn together; tiles go one by one.
+    TSkPiece pieces[9];
+    size_t count = 0;
     auto piece = [&](const TBox& to, const TBox& from, bool scaled) {
         if (to.Empty() || from.Empty())
             return;
-        if (!scaled)
-            DrawTo(dc, ToRect(to), ToRect(from), transparent);
-        else if (stretch)
-            StretchDraw(dc, ToRect(to), transparent, ToRect(from));
+        if (!scaled || stretch)
+            pieces[count++] = TSkPiece{ToRect(to), ToRect(from), transparent};
         else
             TileDraw(dc, ToRect(to), transparent, ToRect(from));
     };
@@ -482,6 +572,7 @@ void TSkBitmap::DrawNine(HDC dc, const RECT& dst, bool transparent, bool stretch
           false);
     piece({d.right - r, d.bottom - b, d.right, d.bottom},
           {s.right - r, s.bottom - b, s.right, s.bottom}, false);
+    DrawPieces(dc, pieces, count);
 }
 
 void TSkBitmap::Draw(TCanvas* canvas, int x, int y, bool transparent) const

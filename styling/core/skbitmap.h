@@ -24,6 +24,13 @@ public:
     using Exception::Exception;
 };
 
+// One part of a picture: src of the bitmap scaled into dst.
+struct TSkPiece {
+    RECT dst;
+    RECT src;
+    bool transparent;
+};
+
 class TSkBitmap : public TPersistent {
     FW_DECLARE_CLASS(TSkBitmap)
 public:
@@ -76,6 +83,11 @@ public:
     void DrawNine(TCanvas* canvas, const RECT& dst, bool transparent, bool stretch, int left,
                   int top, int right, int bottom, const RECT& src) const;
 
+    // Several copies into one device context, which is inspected once: what
+    // a picture cut into pieces costs is then mostly the pixels.
+    void DrawPieces(HDC dc, const TSkPiece* pieces, size_t count) const;
+    void DrawPieces(TCanvas* canvas, const TSkPiece* pieces, size_t count) const;
+
     // Copies between bitmaps.
     void DrawToBitmap(TSkBitmap& dst, const RECT& dstRect, const RECT& srcRect) const;
     void DrawUnder(const TSkBitmap& src, int x, const RECT& srcRect, int y);
@@ -98,6 +110,10 @@ private:
     void ReleaseStorage();
     void Allocate(int width, int height);
     void Sync() const { GdiFlush(); }  // GDI may batch drawing into our pixels
+    struct TDibTarget;
+    static bool InspectDib(HDC dc, TDibTarget& target);
+    void CopyToDib(const TDibTarget& target, const RECT& dst, const RECT& src,
+                   bool transparent) const;
     bool DrawToDib(HDC dc, const RECT& dst, const RECT& src, bool transparent) const;
     void DrawKeyed(HDC dc, const RECT& dst, const RECT& src) const;
     RECT Bounds() const { return RECT{0, 0, width_, height_}; }

@@ -148,7 +148,10 @@ TSkColor ChangeHue(TSkColor color, int amount)
 
 TColor ShiftThemeColor(TColor color, int deltaHue, int deltaBrightness)
 {
-    TColor hued = SkColorToColor(ChangeHue(ColorToSkColor(color), deltaHue));
+    // The hue circle is quantised, so even a zero turn can move a channel by
+    // one: no turn must leave the colour as it is.
+    TColor hued = deltaHue == 0 ? SkColorToColor(ColorToSkColor(color))
+                                : SkColorToColor(ChangeHue(ColorToSkColor(color), deltaHue));
     return SkColorToColor(ChangeBrightness(ColorToSkColor(hued), deltaBrightness));
 }
 

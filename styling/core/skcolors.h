@@ -49,7 +49,8 @@ TSkColor ChangeBrightness(TSkColor color, int amount);
 TSkColor ChangeHue(TSkColor color, int amount);
 
 // A theme colour moved by the global hue and brightness shift: hue first,
-// then brightness, each through a plain colour. System colours are resolved.
+// then brightness, each through a plain colour. System colours are resolved;
+// a zero shift leaves the colour exactly as it is.
 TColor ShiftThemeColor(TColor color, int deltaHue, int deltaBrightness);
 
 // Hue, saturation and lightness, each 0..1.

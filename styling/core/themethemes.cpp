@@ -114,9 +114,5 @@ unsigned TSkTheme::DrawTextBiDiModeFlags(unsigned flags) const
 
 TColor TSkTheme::ShiftedColor(TColor base) const
 {
-    // The hue circle is quantised, so even a zero turn can move a channel by
-    // one: no shift must mean the colour itself.
-    if (deltaHue_ == 0 && deltaBrightness_ == 0)
-        return SkColorToColor(ColorToSkColor(base));
     return ShiftThemeColor(base, deltaHue_, deltaBrightness_);
 }

@@ -1,9 +1,13 @@
 #include "styling/themes/skthemes.h"
 
 #include "styling/core/themeregistry.h"
+#include "styling/themes/skthemeluna.h"
+#include "styling/themes/skthememetalluna.h"
 
 void RegisterSkThemes()
 {
     // "No Theme" is registered by the registry itself. Keep this list in the
     // order above: it decides which class a name matches first.
+    RegisterTheme<TSkThemeLuna>();
+    RegisterTheme<TSkThemeMetalLuna>();
 }

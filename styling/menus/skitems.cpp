@@ -1,0 +1,217 @@
+#include "styling/menus/skitems.h"
+
+#include "framework/imagelist.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+FW_IMPLEMENT_CLASS(TSkCustomItem, TComponent)
+
+TSkCustomItem::TSkCustomItem(TComponent* owner) : TComponent(owner) {}
+
+TSkCustomItem::~TSkCustomItem()
+{
+    // Sub-items go last first; each leaves this list before it is freed.
+    while (!items_.empty()) {
+        TSkCustomItem* last = items_.back();
+        items_.pop_back();
+        last->parent_ = nullptr;
+        delete last;
+    }
+    if (parent_)
+        parent_->Remove(this);
+    if (images_)
+        images_->RemoveFreeNotification(this);
+}
+
+void TSkCustomItem::SetCaption(const std::wstring& value)
+{
+    if (value == caption_)
+        return;
+    caption_ = value;
+    Changed();
+}
+
+void TSkCustomItem::SetChecked(bool value)
+{
+    if (value == checked_)
+        return;
+    checked_ = value;
+    Changed();
+}
+
+void TSkCustomItem::SetEnabled(bool value)
+{
+    if (value == enabled_)
+        return;
+    enabled_ = value;
+    Changed();
+}
+
+void TSkCustomItem::SetVisible(bool value)
+{
+    if (value == visible_)
+        return;
+    visible_ = value;
+    Changed();
+}
+
+void TSkCustomItem::SetShortCut(TShortCut value)
+{
+    if (value == shortCut_)
+        return;
+    shortCut_ = value;
+    Changed();
+}
+
+void TSkCustomItem::SetImageIndex(int value)
+{
+    if (value == imageIndex_)
+        return;
+    imageIndex_ = value;
+    Changed();
+}
+
+void TSkCustomItem::SetImages(TImageList* value)
+{
+    if (value == images_)
+        return;
+    if (images_)
+        images_->RemoveFreeNotification(this);
+    images_ = value;
+    if (images_)
+        images_->FreeNotification(this);
+    Changed();
+}
+
+TImageList* TSkCustomItem::EffectiveImages() const
+{
+    for (const TSkCustomItem* item = this; item; item = item->parent_)
+        if (item->images_)
+            return item->images_;
+    return nullptr;
+}
+
+void TSkCustomItem::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == images_) {
+        images_ = nullptr;
+        Changed();
+    }
+}
+
+const TSkCustomItem* TSkCustomItem::Root() const
+{
+    const TSkCustomItem* item = this;
+    while (item->parent_)
+        item = item->parent_;
+    return item;
+}
+
+TSkCustomItem* TSkCustomItem::Items(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw ESkItemError("Item index out of bounds (" + std::to_string(index) + ")");
+    return items_[size_t(index)];
+}
+
+void TSkCustomItem::Insert(int index, TSkCustomItem* item)
+{
+    if (!item)
+        throw ESkItemError("No item to insert");
+    if (item->parent_)
+        throw ESkItemError("Toolbar item already inserted");
+    for (const TSkCustomItem* up = this; up; up = up->parent_)
+        if (up == item)
+            throw ESkItemError("An item cannot be inserted into itself");
+    if (index < 0 || index > Count())
+        throw ESkItemError("Item index out of bounds (" + std::to_string(index) + ")");
+    items_.insert(items_.begin() + index, item);
+    item->parent_ = this;
+    Changed();
+}
+
+void TSkCustomItem::Delete(int index)
+{
+    TSkCustomItem* item = Items(index);
+    items_.erase(items_.begin() + index);
+    item->parent_ = nullptr;
+    Changed();
+}
+
+void TSkCustomItem::Remove(TSkCustomItem* item)
+{
+    const int index = IndexOf(item);
+    if (index >= 0)
+        Delete(index);
+}
+
+int TSkCustomItem::IndexOf(const TSkCustomItem* item) const
+{
+    auto found = std::find(items_.begin(), items_.end(), item);
+    return found == items_.end() ? -1 : int(found - items_.begin());
+}
+
+void TSkCustomItem::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+namespace {
+
+std::string KeyName(UINT key)
+{
+    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+        return std::string(1, char(key));
+    if (key >= VK_F1 && key <= VK_F24)
+        return "F" + std::to_string(key - VK_F1 + 1);
+    struct TNamedKey {
+        UINT key;
+        const char* name;
+    };
+    static const TNamedKey names[] = {
+        {VK_BACK, "BkSp"},  {VK_TAB, "Tab"},   {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},
+        {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},  {VK_END, "End"},
+        {VK_HOME, "Home"},  {VK_LEFT, "Left"}, {VK_UP, "Up"},        {VK_RIGHT, "Right"},
+        {VK_DOWN, "Down"},  {VK_INSERT, "Ins"}, {VK_DELETE, "Del"},
+    };
+    for (const TNamedKey& named : names)
+        if (named.key == key)
+            return named.name;
+    char text[64] = {};
+    const LONG scan = LONG(MapVirtualKeyA(key, 0 /* MAPVK_VK_TO_VSC */)) << 16;
+    return GetKeyNameTextA(scan, text, sizeof text) > 0 ? std::string(text) : std::string();
+}
+
+}  // namespace
+
+std::string ShortCutToText(TShortCut shortCut)
+{
+    const std::string key = KeyName(shortCut & 0xFF);
+    if (key.empty())
+        return std::string();
+    std::string text;
+    if (shortCut & scShift)
+        text += "Shift+";
+    if (shortCut & scCtrl)
+        text += "Ctrl+";
+    if (shortCut & scAlt)
+        text += "Alt+";
+    return text + key;
+}
+
+int ItemGlyphColumnWidth(const TSkCustomItem* item)
+{
+    TImageList* images = item ? item->EffectiveImages() : nullptr;
+    if (!images)
+        return 22;
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    int lineHeight = 20;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        lineHeight = std::max(lineHeight, int(metrics.iMenuHeight));
+    return images->Width() > lineHeight ? images->Width() + 6 : 22;
+}

@@ -1,0 +1,125 @@
+// TSkCustomItem: one item of a menu tree. Items own their sub-items; the
+// themes read the caption, the check mark, the shortcut, the image and
+// whether there are sub-items. The popup windows that show a tree are
+// elsewhere.
+#pragma once
+
+#include "framework/component.h"
+#include "framework/events.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TImageList;
+
+class ESkItemError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A key code in the low byte with the modifier bits below.
+using TShortCut = uint16_t;
+constexpr TShortCut scShift = 0x2000;
+constexpr TShortCut scCtrl = 0x4000;
+constexpr TShortCut scAlt = 0x8000;
+
+// "Ctrl+Shift+S", "F5", "Del"; empty for 0.
+std::string ShortCutToText(TShortCut shortCut);
+
+// How an item shown in a menu bar is a system button (the form's buttons
+// when a maximised child form merges them into the bar).
+enum TSkSystemButtonKind : uint8_t {
+    ksbNone = 0,
+    ksbClose = 1,
+    ksbRestore = 2,
+    ksbMinimize = 3,
+    ksbIcon = 4
+};
+
+class TSkCustomItem : public TComponent {
+    FW_DECLARE_CLASS(TSkCustomItem)
+public:
+    explicit TSkCustomItem(TComponent* owner);
+    ~TSkCustomItem() override;
+
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& value);
+    // The caption "-" makes a separator.
+    bool IsSeparator() const { return caption_ == L"-"; }
+    bool Checked() const { return checked_; }
+    void SetChecked(bool value);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int value) { helpContext_ = value; }
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& value) { hint_ = value; }
+    TShortCut ShortCut() const { return shortCut_; }
+    void SetShortCut(TShortCut value);
+    bool Scrolled() const { return scrolled_; }
+    void SetScrolled(bool value) { scrolled_ = value; }
+    int ScrollCount() const { return scrollCount_; }
+    void SetScrollCount(int value) { scrollCount_ = value < 0 ? 0 : value; }
+
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int value);
+    TImageList* Images() const { return images_; }
+    // Cleared when the list is freed.
+    void SetImages(TImageList* value);
+    // This item's list, or that of its nearest parent that has one.
+    TImageList* EffectiveImages() const;
+    bool HasImage() const { return EffectiveImages() && imageIndex_ >= 0; }
+
+    // Menu bars draw their items as buttons or not; the flag lives on the root.
+    bool ButtonStyle() const { return Root()->buttonStyle_; }
+    void SetButtonStyle(bool value) { buttonStyle_ = value; }
+    TSkSystemButtonKind SystemKind() const { return systemKind_; }
+    void SetSystemKind(TSkSystemButtonKind value) { systemKind_ = value; }
+
+    // The tree. Insert raises ESkItemError for an item that already has a
+    // parent, for one that would become its own ancestor and for an index
+    // out of range; the tree is unchanged then.
+    int Count() const { return int(items_.size()); }
+    TSkCustomItem* Items(int index) const;
+    TSkCustomItem* Parent() const { return parent_; }
+    const TSkCustomItem* Root() const;
+    void Add(TSkCustomItem* item) { Insert(Count(), item); }
+    void Insert(int index, TSkCustomItem* item);
+    // Detach without freeing.
+    void Delete(int index);
+    void Remove(TSkCustomItem* item);
+    int IndexOf(const TSkCustomItem* item) const;
+
+    // After any change that alters the item's look or size.
+    virtual void Changed();
+    TNotifyEvent OnChange;
+    TNotifyEvent OnClick;
+    TNotifyEvent OnBeforeDropDown;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    std::wstring caption_;
+    std::string hint_;
+    bool checked_ = false;
+    bool enabled_ = true;
+    bool visible_ = true;
+    bool scrolled_ = false;
+    bool buttonStyle_ = false;
+    TSkSystemButtonKind systemKind_ = ksbNone;
+    int helpContext_ = 0;
+    int scrollCount_ = 0;
+    int imageIndex_ = -1;
+    TShortCut shortCut_ = 0;
+    TImageList* images_ = nullptr;
+    TSkCustomItem* parent_ = nullptr;
+    std::vector<TSkCustomItem*> items_;
+};
+
+// The width of the glyph column at the left of a popup item: 22 pixels, or
+// room for the item's images when they are wider than a menu line.
+int ItemGlyphColumnWidth(const TSkCustomItem* item);

@@ -1,0 +1,3 @@
+#include "styling/menus/skstatuspanel.h"
+
+FW_IMPLEMENT_CLASS(TSkStatusPanel, TPersistent)

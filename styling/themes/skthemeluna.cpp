@@ -1,0 +1,864 @@
+#include "styling/themes/skthemeluna.h"
+
+#include "framework/canvas.h"
+#include "framework/control.h"
+#include "framework/imagelist.h"
+#include "styling/core/skdraw.h"
+#include "styling/core/skrects.h"
+#include "styling/core/sktext.h"
+#include "styling/menus/skitems.h"
+#include "styling/menus/skstatuspanel.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+FW_IMPLEMENT_CLASS(TSkThemeLuna, TSkTheme)
+
+namespace {
+
+constexpr TColor Rgb(int r, int g, int b) { return TColor(r | g << 8 | b << 16); }
+
+constexpr TColor D = SkDefaultThemeColor;
+constexpr std::array<TColor, 26> LunaColors = {
+    D,                    // 0 active caption
+    D,                    // 1 inactive caption
+    Rgb(0, 0, 0),         // 2 caption shadow
+    Rgb(255, 255, 255),   // 3 active caption text
+    D,                    // 4
+    Rgb(255, 255, 255),   // 5 inactive caption text
+    Rgb(255, 251, 247),   // 6 window
+    Rgb(49, 106, 197),    // 7 border
+    Rgb(33, 195, 33),     // 8 selection
+    Rgb(254, 254, 251),   // 9 disabled face
+    Rgb(197, 197, 177),   // 10 disabled border
+    Rgb(239, 235, 222),   // 11 face
+    D,                    // 12 hot face
+    Rgb(128, 128, 128),   // 13 menu border
+    Rgb(255, 255, 255),   // 14 menu bar
+    Rgb(49, 106, 197),    // 15 menu bar highlight
+    Rgb(255, 255, 255),   // 16 popup
+    Rgb(49, 106, 197),    // 17 popup highlight
+    Rgb(0, 0, 0),         // 18 menu bar text
+    Rgb(255, 255, 255),   // 19 menu bar highlight text
+    Rgb(0, 0, 0),         // 20 popup text
+    Rgb(255, 255, 255),   // 21 popup highlight text
+    Rgb(128, 128, 128),   // 22 disabled menu text
+    Rgb(0, 0, 0),         // 23 header caption text
+    Rgb(149, 206, 255),   // 24 header gradient start
+    Rgb(49, 106, 197),    // 25 header gradient end
+};
+static_assert(LunaColors.size() == kcLastColorKind + 1, "one colour per kind");
+
+constexpr std::array<int, 30> LunaSizes = {
+    3, 2, 29, 19, 10, 21, 21, 14, 14, 4,   // 0..9
+    4, 3, 3, 3, 22, 17, 16, 16, 16, 16,    // 10..19
+    11, 22, 4, 22, 17, 17, 2, 21, 15, 11,  // 20..29
+};
+static_assert(LunaSizes.size() == ksLastSizeKind + 1, "one size per kind");
+
+// Where the pictures lie in the atlases (left, top of the first cell).
+constexpr int PushButtonRows[] = {100, 130, 160, 190, 220, 220};  // by state; 4 and 5 share
+constexpr int CaptionGlyphRows[] = {70, 100, 160, 130, 190, 280, 220, 250};  // by glyph code
+constexpr TColor TrackSelectionColor = Rgb(33, 195, 33);  // fixed: not shifted
+
+TRect Cell(int left, int top, int width, int height)
+{
+    return TRect{left, top, left + width, top + height};
+}
+
+TRect Shrunk(const TRect& r, int by) { return TRect{r.left + by, r.top + by, r.right - by, r.bottom - by}; }
+
+// The cell copied unscaled and opaque to (x, y).
+TSkPiece Unscaled(int x, int y, const TRect& cell)
+{
+    return TSkPiece{{x, y, x + cell.right - cell.left, y + cell.bottom - cell.top}, cell, false};
+}
+
+// Margins no wider than half the destination: smaller than two corners,
+// the corners would spill out of it.
+int FittedMargin(const TRect& dest, int m)
+{
+    return std::min({m, RectWidth(dest) / 2, RectHeight(dest) / 2});
+}
+
+// Nine pieces: the corners unscaled and see-through (they carry the rounded
+// edges), the edges and the centre stretched and opaque.
+void DrawNinePieces(const TSkBitmap& atlas, TCanvas* canvas, const TRect& cell, const TRect& dest,
+                    int margin)
+{
+    if (IsRectEmptyEx(dest))
+        return;
+    const int m = FittedMargin(dest, margin);
+    const TRect& s = cell;
+    const TRect& d = dest;
+    const TSkPiece pieces[] = {
+        {{d.left + m, d.top + m, d.right - m, d.bottom - m},
+         {s.left + m, s.top + m, s.right - m, s.bottom - m}, false},
+        {{d.left + m, d.top, d.right - m, d.top + m}, {s.left + m, s.top, s.right - m, s.top + m},
+         false},
+        {{d.left + m, d.bottom - m, d.right - m, d.bottom},
+         {s.left + m, s.bottom - m, s.right - m, s.bottom}, false},
+        {{d.left, d.top + m, d.left + m, d.bottom - m}, {s.left, s.top + m, s.left + m, s.bottom - m},
+         false},
+        {{d.right - m, d.top + m, d.right, d.bottom - m},
+         {s.right - m, s.top + m, s.right, s.bottom - m}, false},
+        {{d.left, d.top, d.left + m, d.top + m}, {s.left, s.top, s.left + m, s.top + m}, true},
+        {{d.right - m, d.top, d.right, d.top + m}, {s.right - m, s.top, s.right, s.top + m}, true},
+        {{d.left, d.bottom - m, d.left + m, d.bottom}, {s.left, s.bottom - m, s.left + m, s.bottom},
+         true},
+        {{d.right - m, d.bottom - m, d.right, d.bottom},
+         {s.right - m, s.bottom - m, s.right, s.bottom}, true},
+    };
+    atlas.DrawPieces(canvas, pieces, std::size(pieces));
+}
+
+// The bitmap's own nine pieces, every piece opaque and stretched.
+void DrawNineStretched(const TSkBitmap& atlas, TCanvas* canvas, const TRect& cell,
+                       const TRect& dest, int m)
+{
+    if (IsRectEmptyEx(dest))
+        return;
+    m = FittedMargin(dest, m);
+    const TRect& s = cell;
+    const TRect& d = dest;
+    // As wide (or as high) as the cell, as scroll-bar parts mostly are: three
+    // bands draw the same pixels as nine pieces, with fewer copies.
+    if (RectWidth(d) == RectWidth(s)) {
+        const TSkPiece bands[] = {
+            {{d.left, d.top, d.right, d.top + m}, {s.left, s.top, s.right, s.top + m}, false},
+            {{d.left, d.top + m, d.right, d.bottom - m}, {s.left, s.top + m, s.right, s.bottom - m},
+             false},
+            {{d.left, d.bottom - m, d.right, d.bottom}, {s.left, s.bottom - m, s.right, s.bottom},
+             false},
+        };
+        atlas.DrawPieces(canvas, bands, std::size(bands));
+    } else if (RectHeight(d) == RectHeight(s)) {
+        const TSkPiece bands[] = {
+            {{d.left, d.top, d.left + m, d.bottom}, {s.left, s.top, s.left + m, s.bottom}, false},
+            {{d.left + m, d.top, d.right - m, d.bottom}, {s.left + m, s.top, s.right - m, s.bottom},
+             false},
+            {{d.right - m, d.top, d.right, d.bottom}, {s.right - m, s.top, s.right, s.bottom},
+             false},
+        };
+        atlas.DrawPieces(canvas, bands, std::size(bands));
+    } else {
+        atlas.DrawNine(canvas, dest, false, true, m, m, m, m, cell);
+    }
+}
+
+// (width - size) div 2, rounding toward zero as the division does.
+int CenteredOffset(int extent, int size) { return (extent - size) / 2; }
+
+void DrawCentered(const TSkBitmap& atlas, TCanvas* canvas, const TRect& cell, const TRect& rect)
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const int w = cell.right - cell.left, h = cell.bottom - cell.top;
+    atlas.Draw(canvas, rect.left + CenteredOffset(RectWidth(rect), w),
+               rect.top + CenteredOffset(RectHeight(rect), h), true, cell);
+}
+
+void FrameRings(TCanvas* canvas, TRect r, int count, TColor color)
+{
+    for (int i = 0; i < count; ++i) {
+        r = Shrunk(r, 1);
+        FrameRectColor(canvas, r, color);
+    }
+}
+
+void Polyline(TCanvas* canvas, TPoint origin, std::initializer_list<TPoint> offsets, TColor color)
+{
+    std::vector<TPoint> points;
+    for (const TPoint& p : offsets)
+        points.push_back({origin.x + p.x, origin.y + p.y});
+    TPen* pen = canvas->Pen();
+    pen->SetColor(color);
+    pen->SetStyle(psSolid);
+    pen->SetWidth(1);
+    pen->SetMode(pmCopy);
+    canvas->Polyline(points);
+}
+
+}  // namespace
+
+TSkThemeLuna::TSkThemeLuna() { LoadImages(); }
+
+TSkThemeLuna::TSkThemeLuna(TDeferLoading) {}
+
+TSkThemeLuna::~TSkThemeLuna() = default;
+
+void TSkThemeLuna::LoadImages() { LoadAtlases("XP_MAIN", "XP_MAIN1"); }
+
+void TSkThemeLuna::LoadAtlases(const char* mainName, const char* secondName)
+{
+    // Both are read before either is replaced: a missing resource leaves
+    // the theme with the pictures it had.
+    auto load = [](const char* name) {
+        auto atlas = std::make_unique<TSkBitmap>();
+        atlas->LoadFromResource(GetModuleHandleA(nullptr), name);
+        if (atlas->IsEmpty())
+            throw ESkBitmapError(std::string("Resource ") + name + " is not a PCX image");
+        atlas->ReplaceSimilarColor(atlas->GetPixel(0, 0));
+        return atlas;
+    };
+    auto main = load(mainName);
+    auto second = load(secondName);
+    atlas_ = std::move(main);
+    atlas1_ = std::move(second);
+}
+
+void TSkThemeLuna::UpdateColors()
+{
+    LoadImages();
+    // A zero shift is skipped: the atlases then stay exactly as loaded.
+    for (TSkBitmap* atlas : {atlas_.get(), atlas1_.get()}) {
+        if (DeltaHue() != 0)
+            atlas->ShiftHue(DeltaHue());
+        if (DeltaBrightness() != 0)
+            atlas->ShiftBrightness(DeltaBrightness());
+    }
+}
+
+int TSkThemeLuna::GetSize(uint8_t kind) const
+{
+    return kind < LunaSizes.size() ? LunaSizes[kind] : 0;
+}
+
+TColor TSkThemeLuna::GetColor(uint8_t kind) const
+{
+    return ShiftedColor(kind < LunaColors.size() ? LunaColors[kind] : SkDefaultThemeColor);
+}
+
+std::string TSkThemeLuna::GetFontName(uint8_t) const { return "Tahoma"; }
+
+int TSkThemeLuna::GetFontSize(uint8_t kind) const { return kind == kfCaption ? 10 : 8; }
+
+TFontStyles TSkThemeLuna::GetFontStyle(uint8_t kind) const
+{
+    return kind == kfCaption || kind == kfToolCaption ? TFontStyles{fsBold} : TFontStyles();
+}
+
+std::string TSkThemeLuna::GetName() const { return ClassThemeName(); }
+
+bool TSkThemeLuna::IsAvailable() const { return true; }
+
+// Form frame and caption buttons.
+
+void TSkThemeLuna::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                                  bool pressed, bool active, TSkBorderStyle borderStyle) const
+{
+    if (glyph >= std::size(CaptionGlyphRows))
+        return;
+    const TSkBitmap& atlas = FrameAtlas(active);
+    if (glyph == kfbClose && borderStyle == kbsNone)
+        return;
+    if (glyph == kfbClose && borderStyle == kbsToolWindow) {
+        const int x = pressed ? 94 : hot ? 80 : 66;
+        atlas.Draw(canvas, rect.left, rect.top, false,
+                   Cell(x, 70, GetSize(ksToolButtonWidth), GetSize(ksToolButtonHeight)));
+        return;
+    }
+    const int x = pressed ? 42 : hot ? 21 : 0;
+    atlas.Draw(canvas, rect.left, rect.top, false,
+               Cell(x, CaptionGlyphRows[glyph], GetSize(ksButtonWidth), GetSize(ksButtonHeight)));
+}
+
+void TSkThemeLuna::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect&,
+                                 bool active, TSkBorderStyle borderStyle) const
+{
+    if (borderStyle == kbsNone || width <= 0 || height <= 0)
+        return;
+    const TSkBitmap& a = FrameAtlas(active);
+    const int W = width, H = height, K = GetSize(ksBottomFrameHeight);
+    if (borderStyle == kbsStandard) {
+        const int F = GetSize(ksFrameWidth), C = GetSize(ksCaptionHeight);
+        // Caption, bottom, left side, right side; corners unscaled.
+        const TSkPiece pieces[] = {
+            Unscaled(0, 0, {0, 0, K, C}),
+            {{K, 0, W - K, C}, {K, 0, 66 - K, C}, false},
+            Unscaled(W - K, 0, {66 - K, 0, 66, C}),
+            Unscaled(0, H - F, {0, 57, F, 57 + F}),
+            {{F, H - F, W - F, H}, {F, 57, 62, 57 + F}, false},
+            Unscaled(W - F, H - F, {63, 57, 63 + F, 57 + F}),
+            Unscaled(0, C, {0, 29, F, 29 + F}),
+            {{0, C + F, F, H - F}, {0, 29 + F, F, 57}, false},
+            Unscaled(W - F, C, {66 - F, 29, 66, 29 + F}),
+            {{W - F, C + F, W, H - F}, {66 - F, 29 + F, 66, 57}, false},
+        };
+        a.DrawPieces(canvas, pieces, std::size(pieces));
+        return;
+    }
+    const int F1 = GetSize(ksToolFrameWidth), C1 = GetSize(ksToolCaptionHeight);
+    const int sideTop = C1 + GetSize(ksFrameWidth);  // where the stretched side strip starts
+    const TSkPiece pieces[] = {
+        Unscaled(0, 0, {66, 0, 66 + K, C1}),
+        {{K, 0, W - K, C1}, {66 + K, 0, 131 - K, C1}, false},
+        Unscaled(W - K, 0, {131 - K, 0, 131, C1}),
+        Unscaled(0, H - F1, {66, 49, 66 + F1, 49 + F1}),
+        {{F1, H - F1, W - F1, H}, {66 + F1, 49, 131 - F1, 49 + F1}, false},
+        Unscaled(W - F1, H - F1, {130, 49, 130 + F1, 49 + F1}),
+        Unscaled(0, C1, {66, C1, 66 + F1, C1 + F1}),
+        {{0, C1 + F1, F1, H - F1}, {66, sideTop, 66 + F1, 49}, false},
+        Unscaled(W - F1, C1, {130, C1, 130 + F1, C1 + F1}),
+        {{W - F1, C1 + F1, W, H - F1}, {130, sideTop, 130 + F1, 49}, false},
+    };
+    a.DrawPieces(canvas, pieces, std::size(pieces));
+}
+
+HRGN TSkThemeLuna::GetFormRegion(int width, int height, TSkBorderStyle borderStyle) const
+{
+    HRGN region = CreateRectRgn(0, 0, width, height);
+    if (!region || borderStyle != kbsStandard)
+        return region;
+    // The rounded top corners of the caption: rows 0..4 lose 5, 3, 2, 1, 1 pixels.
+    const RECT cuts[] = {{0, 0, 5, 1}, {0, 0, 3, 2}, {0, 0, 2, 3}, {0, 0, 1, 5}};
+    for (const RECT& c : cuts) {
+        for (const RECT& r : {c, RECT{width - c.right, 0, width, c.bottom}}) {
+            HRGN cut = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+            if (!cut)
+                continue;
+            CombineRgn(region, region, cut, RGN_DIFF);
+            DeleteObject(cut);
+        }
+    }
+    return region;
+}
+
+// Push button, check box, radio button.
+
+void TSkThemeLuna::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+{
+    const int top = state < std::size(PushButtonRows) ? PushButtonRows[state] : PushButtonRows[0];
+    DrawNinePieces(*atlas_, canvas, Cell(70, top, 73, 21), {0, 0, width, height}, 4);
+}
+
+void TSkThemeLuna::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                uint8_t check) const
+{
+    if (state > kesDisabled)
+        return;  // no cell for other states
+    const int top = 102 + 16 * state + (check == 1 ? 64 : check == 2 ? 128 : 0);
+    atlas_->Draw(canvas, rect.left, rect.top, true,
+                 Cell(171, top, GetSize(ksCheckBoxWidth), GetSize(ksCheckBoxHeight)));
+}
+
+void TSkThemeLuna::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                   bool checked) const
+{
+    if (state > kesDisabled)
+        state = kesNormal;
+    const int top = 102 + 16 * state + (checked ? 64 : 0);
+    atlas_->Draw(canvas, rect.left, rect.top, true,
+                 Cell(152, top, GetSize(ksCheckBoxWidth), GetSize(ksCheckBoxHeight)));
+}
+
+// Track bar.
+
+void TSkThemeLuna::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                  uint8_t pointer, uint8_t state) const
+{
+    static const int looks[] = {0, 1, 2, 4, 3};  // by state
+    const int i = state < std::size(looks) ? looks[state] : 0;
+    TRect cell;
+    if (vertical) {
+        switch (pointer) {
+        case 0: cell = Cell(75, 128 + 43 * i, 22, 11); break;
+        case 1: cell = Cell(153, 96 + 55 * i, 22, 11); break;
+        case 2: cell = Cell(152, 78 + 55 * i, 22, 11); break;
+        default: return;
+        }
+    } else {
+        switch (pointer) {
+        case 0: cell = Cell(80, 100 + 43 * i, 11, 23); break;
+        case 1: cell = Cell(129, 96 + 55 * i, 11, 22); break;
+        case 2: cell = Cell(129, 67 + 55 * i, 11, 22); break;
+        default: return;
+        }
+    }
+    atlas1_->Draw(canvas, rect.left, rect.top, true, cell);
+}
+
+void TSkThemeLuna::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
+                                const TRect& selectionRect) const
+{
+    FillRectColor(canvas, trackRect, GetColor(kcWindow));
+    DrawFrame3D(canvas, trackRect, clBtnShadow, clBtnHighlight);
+    if (!IsRectEmptyEx(selectionRect))
+        FillRectColor(canvas, Shrunk(selectionRect, 1), TrackSelectionColor);
+}
+
+// Progress bar.
+
+void TSkThemeLuna::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
+{
+    FrameRoundRectColor(canvas, rect, 3, GetColor(kcBorder));
+    FillRectColor(canvas, Shrunk(rect, 1), GetColor(kcWindow));
+}
+
+void TSkThemeLuna::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                   bool vertical, bool smooth) const
+{
+    const TColor c = GetColor(kcSelection);
+    if (smooth) {
+        FillRectColor(canvas, barRect, c);
+        return;
+    }
+    // Blocks of about two thirds of the bar's thickness, 2 pixels apart; the
+    // last one may reach past the end of the bar.
+    const int thickness = vertical ? RectWidth(clientRect) : RectHeight(clientRect);
+    const int pitch = SkRound(0.64 * thickness) + 2;
+    const int n = (vertical ? RectHeight(barRect) : RectWidth(barRect)) / pitch;
+    if (n <= 0)
+        return;
+    for (int i = 0; i <= n; ++i) {
+        TRect block = clientRect;
+        if (vertical) {
+            block.top = block.bottom - pitch + 2;
+            block.top -= i * pitch;
+            block.bottom -= i * pitch;
+        } else {
+            block.right = block.left + pitch - 2;
+            block.left += i * pitch;
+            block.right += i * pitch;
+        }
+        FillRectColor(canvas, IntersectRects(block, clientRect), c);
+    }
+}
+
+// Header panel and group box.
+
+void TSkThemeLuna::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    FillRoundRectColor(canvas, rect, 6, GetColor(kcWindow));
+    FrameRoundRectColor(canvas, rect, 6, GetColor(kcBorder));
+    TRect body = rect;
+    body.top += 20;
+    FrameRectColor(canvas, body, GetColor(kcBorder));
+    body = Shrunk(body, 1);
+    body.top -= 3;
+    FillRectColor(canvas, body, GetColor(kcWindow));
+}
+
+void TSkThemeLuna::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                          const std::wstring& caption) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor start = GetColor(kcHeaderGradientStart), end = GetColor(kcHeaderGradientEnd);
+    MoveTo(canvas, rect.left, rect.bottom);
+    LineToColor(canvas, rect.right, rect.bottom, GetColor(kcBorder));
+    GradientFillRect(canvas, {rect.left + 1, rect.top, rect.right - 1, rect.top + 1}, start, end,
+                     false);
+    GradientFillRect(canvas, {rect.left, rect.top + 1, rect.right, rect.top + 2}, start, end,
+                     false);
+    GradientFillRect(canvas, {rect.left, rect.top + 2, rect.right, rect.bottom}, start, end,
+                     false);
+    UseFont(canvas, kfHeaderCaption, GetColor(kcHeaderCaptionText));
+    TRect text{rect.left + 5, rect.top, rect.right - 5, rect.bottom};
+    DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
+}
+
+void TSkThemeLuna::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                         uint8_t state, bool down) const
+{
+    const int x = state == kesPressed ? 168 : state == kesHot ? 151 : 134;
+    const int y = kind == 1 ? 66 : down ? 49 : 32;
+    atlas_->Draw(canvas, rect.left, rect.top, true, Cell(x, y, 17, 17));
+}
+
+void TSkThemeLuna::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                const std::wstring& caption) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor c = GetColor(kcBorder);
+    const TRect& r = rect;
+    MoveTo(canvas, r.left + 2, r.top);
+    LineToColor(canvas, captionRect.left, r.top, c);
+    MoveTo(canvas, captionRect.right, r.top);
+    for (const TPoint& p : {TPoint{r.right - 2, r.top}, TPoint{r.right, r.top + 2},
+                            TPoint{r.right, r.bottom - 2}, TPoint{r.right - 2, r.bottom},
+                            TPoint{r.left + 2, r.bottom}, TPoint{r.left, r.bottom - 2},
+                            TPoint{r.left, r.top + 2}, TPoint{r.left + 2, r.top}})
+        LineToColor(canvas, p.x, p.y, c);
+    TRect text = captionRect;
+    DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
+}
+
+// Scroll bar.
+
+void TSkThemeLuna::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const
+{
+    const TRect cell = kind == sbHorizontal ? TRect{19, 305, 36, 322} : TRect{37, 305, 54, 322};
+    atlas1_->StretchDraw(canvas, rect, false, cell);
+}
+
+void TSkThemeLuna::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                   uint8_t state) const
+{
+    if (state > kesDisabled)
+        state = kesNormal;
+    DrawNineStretched(*atlas1_, canvas, Cell(1, 305 + 17 * state, 17, 17), rect, 3);
+}
+
+void TSkThemeLuna::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                    bool first, uint8_t state) const
+{
+    DrawScrollThumb(canvas, rect, kind, state);
+    if (state > kesDisabled)
+        state = kesNormal;
+    const int dx = kind == sbVertical ? (first ? 0 : 18) : (first ? 9 : 27);
+    DrawCentered(*atlas1_, canvas, Cell(2 + dx, 375 + 9 * state, 9, 9), rect);
+}
+
+// Tabs.
+
+void TSkThemeLuna::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
+{
+    DrawNineStretched(*atlas1_, canvas, {153, 344, 168, 362}, rect, 4);
+}
+
+void TSkThemeLuna::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                           uint8_t state) const
+{
+    TRect cell;
+    switch (state) {
+    case 0: cell = {68, 365, 89, 386}; break;
+    case 1: cell = {68, 344, 89, 365}; break;
+    case 4: cell = {69, 386, 87, 407}; break;
+    default: return;  // no picture for other states
+    }
+    static const int shifts[] = {0, 21, 63, 42};  // top, bottom, left, right
+    if (position < std::size(shifts)) {
+        cell.left += shifts[position];
+        cell.right += shifts[position];
+    }
+    DrawNinePieces(*atlas1_, canvas, cell, rect, 4);
+}
+
+void TSkThemeLuna::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
+                                       uint8_t state) const
+{
+    DrawScrollButton(canvas, rect, sbHorizontal, first, state);
+}
+
+// Edit, memo and combo.
+
+void TSkThemeLuna::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const bool disabled = state == kesDisabled;
+    const TColor fill = GetColor(disabled ? kcDisabledFace : kcWindow);
+    FillRectColor(canvas, rect.right - 20, rect.bottom - 20, rect.right, rect.bottom, fill);
+    FrameRectColor(canvas, rect, GetColor(disabled ? kcDisabledBorder : kcBorder));
+    FrameRings(canvas, rect, 8, fill);
+}
+
+void TSkThemeLuna::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor fill = GetColor(enabled ? kcFace : kcDisabledFace);
+    FillRectColor(canvas, rect.right - 20, rect.bottom - 20, rect.right, rect.bottom, fill);
+    FrameRectColor(canvas, rect, GetColor(enabled ? kcBorder : kcDisabledBorder));
+    FrameRings(canvas, rect, 9, fill);
+}
+
+void TSkThemeLuna::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    if (state > kesDisabled)
+        state = kesNormal;
+    const TRect cell = Cell(151, 248 + 14 * state, 15, 14);
+    atlas_->Draw(canvas, rect.left, rect.top, false, {cell.left, cell.top, cell.right, cell.top + 3});
+    atlas_->Draw(canvas, rect.left, rect.bottom - 3, false,
+                 {cell.left, cell.bottom - 3, cell.right, cell.bottom});
+    atlas_->StretchDraw(canvas, {rect.left, rect.top + 3, rect.right, rect.bottom - 3}, false,
+                        {cell.left, cell.top + 3, cell.right, cell.bottom - 3});
+    DrawCentered(*atlas_, canvas, Cell(155, 314 + 7 * state, 10, 7), rect);
+}
+
+// Speed buttons and bars.
+
+void TSkThemeLuna::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                   bool down) const
+{
+    if (state > kesDisabled)
+        state = kesNormal;
+    if ((flat && state == kesNormal && !down) || state == kesDisabled)
+        return;
+    // Cells: (1, 0) raised, (2, 0) pushed, (1, 1) and (2, 1) white with a
+    // blue rim, (0, 1) the pressed face.
+    int c, r;
+    if (flat) {
+        if (state == kesPressed)
+            c = 2, r = 0;
+        else if (state == kesHot)
+            c = down ? 2 : 1, r = down ? 1 : 0;
+        else
+            c = 1, r = 1;
+    } else if (state == kesPressed) {
+        c = 0, r = 1;
+    } else if (state == kesHot) {
+        c = down ? 1 : 2, r = down ? 1 : 0;
+    } else {
+        c = 1, r = down ? 1 : 0;
+    }
+    DrawNinePieces(*atlas_, canvas, Cell(69 + 20 * c, 278 + 23 * r, 20, 23), rect, 4);
+}
+
+void TSkThemeLuna::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                       bool flat, bool down) const
+{
+    DrawSpeedButton(canvas, rect, state, flat, down);
+    if (state > kesDisabled)
+        state = kesNormal;
+    // The arrows of a down button end where the status bar strip begins:
+    // the pressed one is 2 rows high and the disabled one is the plain
+    // disabled arrow, so no strip pixels show as an arrow.
+    TRect arrow = Cell(60, 311 + 3 * state + (down ? 12 : 0), 6, 3);
+    if (down && state == kesPressed)
+        arrow.bottom = 331;
+    else if (down && state == kesDisabled)
+        arrow = Cell(60, 320, 6, 3);
+    DrawCentered(*atlas_, canvas, arrow, rect);
+}
+
+void TSkThemeLuna::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
+{
+    FillRectColor(canvas, rect, GetColor(kcFace));
+}
+
+void TSkThemeLuna::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
+{
+    FillRectColor(canvas, rect, GetColor(kcFace));
+}
+
+void TSkThemeLuna::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+{
+    const TSkColor face = ColorToSkColor(GetColor(kcFace));
+    FillRectColor(canvas, rect, GetColor(kcFace));
+    DrawFrame3D(canvas, rect, SkColorToColor(LightenSkColor(face, 50)),
+                SkColorToColor(DarkenSkColor(face, 50)));
+    atlas_->TileDraw(canvas, gripRect, true, {119, 58, 129, 64});
+}
+
+void TSkThemeLuna::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                   uint8_t) const
+{
+    if (state > kesDisabled)
+        state = kesNormal;
+    DrawNinePieces(*atlas_, canvas, Cell(132, 278 + 14 * state, 14, 14), rect, 3);
+}
+
+void TSkThemeLuna::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
+{
+    if (flags & 4) {
+        const TRect r = GrowRect(rect, 1);
+        FillRectColor(canvas, r, GetColor(kcFace));
+        FrameRectColor(canvas, r, GetColor(kcPopupHighlight));
+        return;
+    }
+    const uint8_t kind = (flags & 2) ? kcSelection : (flags & 1) ? kcHotFace : kcWindow;
+    FillRectColor(canvas, rect, GetColor(kind));
+}
+
+void TSkThemeLuna::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool) const
+{
+    FillRectColor(canvas, rect, GetColor(hot ? kcHotFace : kcFace));
+}
+
+void TSkThemeLuna::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                     uint8_t state) const
+{
+    static const int looks[] = {0, 2, 3, 1, 1, 2};  // by state
+    const int k = state < std::size(looks) ? looks[state] : 0;
+    DrawNineStretched(*atlas1_, canvas, Cell(103, 101 + 18 * k, 18, 18), rect, 4);
+}
+
+// Status bar.
+
+void TSkThemeLuna::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
+{
+    atlas_->StretchDraw(canvas, rect, false, {60, 331, 128, 346});
+}
+
+void TSkThemeLuna::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
+{
+    atlas_->StretchDraw(canvas, rect, true, {69, 279, 85, 296});
+}
+
+void TSkThemeLuna::DrawStatusPanel(TCanvas* canvas, const TRect& rect,
+                                   TSkStatusPanel* panel) const
+{
+    if (panel && panel->StatusBar()) {
+        const TControl* bar = panel->StatusBar();
+        DrawStatusBar(canvas, {0, 0, bar->Width(), bar->Height()});
+    }
+    atlas_->StretchDraw(canvas, {rect.right - 3, rect.top, rect.right, rect.bottom}, true,
+                        {60, 348, 63, 363});
+}
+
+// Menus.
+
+void TSkThemeLuna::UseFont(TCanvas* canvas, uint8_t kind, TColor color) const
+{
+    TFont* font = canvas->Font();
+    font->SetName(GetFontName(kind));
+    font->SetSize(GetFontSize(kind));
+    font->SetStyle(GetFontStyle(kind));
+    font->SetColor(color);
+}
+
+void TSkThemeLuna::MeasureMenuBarItem(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                      int& height) const
+{
+    if (!item)
+        return;
+    UseFont(canvas, kfMenuBar, GetColor(kcMenuBarText));
+    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 12;
+    height = GetSize(ksMenuItemHeight);
+}
+
+void TSkThemeLuna::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                    int& height) const
+{
+    if (!item)
+        return;
+    UseFont(canvas, kfPopup, GetColor(kcPopupText));
+    height = item->IsSeparator() ? 9 : GetSize(ksMenuItemHeight);
+    const std::string shortCut = ShortCutToText(item->ShortCut());
+    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 42 +
+            TextWidthWide(canvas, std::wstring(shortCut.begin(), shortCut.end()), DT_SINGLELINE) +
+            22;
+}
+
+void TSkThemeLuna::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
+{
+    FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
+}
+
+void TSkThemeLuna::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                   bool selected, bool hot) const
+{
+    if (!item || IsRectEmptyEx(rect))
+        return;
+    const bool button = item->ButtonStyle();
+    FillRectColor(canvas, rect, GetColor(button ? kcFace : kcMenuBar));
+    TRect r = Shrunk(rect, 1);
+    TColor text = GetColor(kcMenuBarText);
+    if (selected && button) {
+        DrawSpeedButton(canvas, r, hot ? kesNormal : kesPressed, false, false);
+    } else if (selected) {
+        FillRectColor(canvas, r, GetColor(kcMenuBarHighlight));
+        FrameRectColor(canvas, r, GetColor(kcMenuBorder));
+        text = GetColor(kcMenuBarHighlightText);
+    }
+    UseFont(canvas, kfMenuBar, text);
+    DrawTextWide(canvas, item->Caption(), r,
+                 DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
+}
+
+void TSkThemeLuna::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                     bool selected, bool hot) const
+{
+    if (!item)
+        return;
+    int x;
+    switch (item->SystemKind()) {
+    case ksbClose: x = 38; break;
+    case ksbRestore: x = 19; break;
+    case ksbMinimize: x = 0; break;
+    case ksbIcon:
+        FillRectColor(canvas, rect, GetColor(selected ? kcMenuBarHighlight : kcMenuBar));
+        return;
+    default: return;
+    }
+    const int y = 310 + (selected ? (hot ? 19 : 38) : 0);
+    DrawCentered(*atlas_, canvas, Cell(x, y, 19, 19), rect);
+}
+
+void TSkThemeLuna::DrawPopupBackground(TCanvas* canvas, int width, int height) const
+{
+    const TRect r{0, 0, width, height};
+    FrameRectColor(canvas, r, GetColor(kcMenuBorder));
+    FrameRings(canvas, r, 2, GetColor(kcPopup));
+}
+
+void TSkThemeLuna::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                 bool selected, bool) const
+{
+    if (!item || IsRectEmptyEx(rect))
+        return;
+    if (item->IsSeparator()) {
+        FillRectColor(canvas, rect, GetColor(kcPopup));
+        MoveTo(canvas, rect.left + 2, rect.top + 4);
+        LineToColor(canvas, rect.right - 2, rect.top + 4, clBtnShadow);
+        return;
+    }
+    TColor text;
+    if (selected) {
+        FillRectColor(canvas, rect, GetColor(kcPopupHighlight));
+        FrameRectColor(canvas, rect, GetColor(kcMenuBorder));
+        text = GetColor(kcPopupHighlightText);
+    } else {
+        FillRectColor(canvas, rect, GetColor(kcPopup));
+        text = GetColor(kcPopupText);
+    }
+    const TRect column{rect.left, rect.top, rect.left + ItemGlyphColumnWidth(item), rect.bottom};
+    if (item->HasImage()) {
+        TImageList* images = item->EffectiveImages();
+        images->Draw(canvas,
+                     column.left + CenteredOffset(RectWidth(column), images->Width()),
+                     column.top + CenteredOffset(RectHeight(column), images->Height()),
+                     item->ImageIndex(), item->Enabled());
+    } else if (item->Checked()) {
+        const TPoint at{(column.left + column.right) / 2 - 2, (column.top + column.bottom) / 2 + 1};
+        Polyline(canvas, at, {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}},
+                 clBlack);
+        Polyline(canvas, at, {{-3, -2}, {-3, -1}, {0, 2}, {5, -3}, {5, -5}}, clWhite);
+    }
+    UseFont(canvas, kfPopup, item->Enabled() ? text : GetColor(kcDisabledMenuText));
+    TRect caption{column.right + 4, rect.top, rect.right, rect.bottom};
+    DrawTextWide(canvas, item->Caption(), caption,
+                 DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
+    const std::string shortCut = ShortCutToText(item->ShortCut());
+    if (!shortCut.empty()) {
+        TRect keys{column.right + 4, rect.top, rect.right - RectHeight(rect), rect.bottom};
+        DrawTextWide(canvas, std::wstring(shortCut.begin(), shortCut.end()), keys,
+                     DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_RIGHT));
+    }
+    if (item->Count() > 0)
+        DrawFrameGlyph(canvas, {rect.right - 24, rect.top, rect.right - 2, rect.bottom}, DFC_MENU,
+                       clBlack, DFCS_MENUARROW);
+}
+
+void TSkThemeLuna::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                         bool hot) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor ink = GetColor(kcPopupText);
+    const TColor back = GetColor(kcPopup);
+    FillRectColor(canvas, rect, back);
+    if (hot) {
+        const TSkColor base = ColorToSkColor(back);
+        FrameRectColor(canvas, rect, ink);
+        DitherFillRect(canvas, Shrunk(rect, 1), SkColorToColor(LightenSkColor(base, 90)),
+                       SkColorToColor(DarkenSkColor(base, 90)));
+    }
+    if (direction != 1 && direction != 2)
+        return;
+    // A 7 x 4 triangle, one row per line: 1, 3, 5, 7 pixels wide.
+    const int left = rect.left + CenteredOffset(RectWidth(rect), 7);
+    const int top = rect.top + CenteredOffset(RectHeight(rect), 4);
+    for (int row = 0; row < 4; ++row) {
+        const int half = direction == 1 ? row : 3 - row;
+        FillRectColor(canvas, left + 3 - half, top + row, left + 4 + half, top + row + 1, ink);
+    }
+}
