@@ -1,0 +1,150 @@
+// The program shown at work for a machine without a display (run under a
+// virtual one by tools/demo.sh): picks a sample image through the real open
+// dialog, prints the sheet it wrote, loads it into the editor, and saves
+// pictures of the windows as BMP files.
+//
+//   sheetmill_demo PROGRAM.exe FOLDER
+#include "tests/automation/automation.h"
+#include "tests/support/dialogdriver.h"
+#include "tests/support/tempfolder.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char* const SampleImage = "gra.bin";
+
+class ScreenDC {
+public:
+    ScreenDC() : dc_(GetDC(nullptr)) {}
+    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
+    ScreenDC(const ScreenDC&) = delete;
+    ScreenDC& operator=(const ScreenDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// Copies a screen rectangle as 24-bit rows, bottom-up, as a BMP file wants them.
+bool SaveScreenRect(const RECT& rect, const std::string& path)
+{
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    const DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
+    std::vector<unsigned char> pixels(size_t(stride) * height);
+
+    ScreenDC screen;
+    HDC memory = CreateCompatibleDC(screen.Get());
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    const int rows = GetDIBits(memory, bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    if (rows != height)
+        return false;
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = DWORD(file.bfOffBits + pixels.size());
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    bytes.append(reinterpret_cast<const char*>(pixels.data()), pixels.size());
+    WriteFileBytes(path, bytes);
+    return true;
+}
+
+void SaveWindowPicture(HWND window, const std::string& folder, const char* name)
+{
+    Sleep(400);  // let it paint
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const std::string path = folder + "\\" + name + ".bmp";
+    std::printf("demo: %s %s\n", SaveScreenRect(rect, path) ? "saved" : "could not save", path.c_str());
+}
+
+int Fail(const char* what)
+{
+    std::printf("demo: %s\n", what);
+    return 1;
+}
+
+HWND ChildWithCaption(HWND parent, const char* className, const std::wstring& caption)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (ClassNameOf(child) == className && StoredWindowText(child) == caption)
+            return child;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return Fail("usage: sheetmill_demo PROGRAM.exe FOLDER");
+    const std::string program = argv[1], folder = argv[2];
+    const std::string image = folder + "\\" + SampleImage;
+    WriteFileBytes(image, std::string(2352, '\0'));
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    std::printf("demo: sample image %s\n", image.c_str());
+
+    TestProcess sheetMill(program, "", folder);
+    HWND main = WaitFor([&] { return FindTopWindow(sheetMill.Id(), "TForm1"); });
+    if (!main)
+        return Fail("the main window did not show");
+    SaveWindowPicture(main, folder, "1-main-window");
+
+    std::printf("demo: clicking \"...\" and picking %s in the open dialog\n", SampleImage);
+    Click(FindDescendant(main, "TButton.BUTTON", "..."));
+    HWND dialog = WaitForFileDialog(sheetMill.Id());
+    if (!dialog)
+        return Fail("the open dialog did not show");
+    SaveWindowPicture(dialog, folder, "2-open-dialog");
+    AcceptFileDialog(dialog, image);
+
+    MessageBoxSeen box = WaitForMessageBox(sheetMill.Id());
+    if (!box.window)
+        return Fail("no message box after the pick");
+    std::printf("demo: message box \"%s\": %s\n", box.caption.c_str(), box.text.c_str());
+    SaveWindowPicture(box.window, folder, "3-sheet-written");
+    PressDialogButton(box.window, IDOK);
+    WaitUntilGone(box.window);
+    SaveWindowPicture(main, folder, "4-main-window-after");
+
+    const std::string sheet = image + ".cue";
+    std::printf("demo: %s holds (%u bytes):\n%s\n", sheet.c_str(),
+                unsigned(ReadFileBytes(sheet).size()), ReadFileBytes(sheet).c_str());
+
+    std::printf("demo: clicking \"Recznie\" and loading the sheet into the editor\n");
+    Click(ChildWithCaption(main, "TRadioButton.BUTTON", L"R\u0119cznie"));
+    HWND editor = WaitFor([&] { return FindTopWindow(sheetMill.Id(), "TForm2"); });
+    if (!editor)
+        return Fail("the editor did not show");
+    Click(FindDescendant(editor, "TButton.BUTTON", "Wczytaj"));
+    dialog = WaitForFileDialog(sheetMill.Id());
+    if (!dialog)
+        return Fail("the editor's open dialog did not show");
+    AcceptFileDialog(dialog, sheet);
+    WaitUntilGone(dialog);
+    SaveWindowPicture(editor, folder, "5-editor");
+
+    PostMessageA(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
+    WaitFor([&]() -> HWND { return IsWindowVisible(editor) ? nullptr : editor; });
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (!sheetMill.WaitForExit(10000))
+        return Fail("the program did not end when its window closed");
+    std::printf("demo: done\n");
+    return 0;
+}
