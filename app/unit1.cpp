@@ -60,11 +60,14 @@ void TForm1::SkThemeButton1Click(TObject*)
 }
 
 // The hidden memo turns the sheet's CR separators into CR LF; its text is
-// what goes to the file.
+// what goes to the file. The sheet lands beside the image whatever folder a
+// dialog (a cancelled one included) left current.
 void TForm1::WriteSheetFor(const std::string& imagePath)
 {
-    cue->Lines()->SetText(ComposeCueSheet(ExtractFileName(imagePath, AnsiLeadBytes())));
-    WriteCueSheet(cue->Text(), CueFileName(imagePath, AnsiLeadBytes()));
+    const std::string imageName = ExtractFileName(imagePath, AnsiLeadBytes());
+    const std::string folder = imagePath.substr(0, imagePath.size() - imageName.size());
+    cue->Lines()->SetText(ComposeCueSheet(imageName));
+    WriteCueSheet(cue->Text(), folder + CueFileName(imagePath, AnsiLeadBytes()));
 }
 
 // Steps from 0 to one short of Max, repainting at each step so the bar

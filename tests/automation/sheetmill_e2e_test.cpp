@@ -98,6 +98,11 @@ TEST(SheetMillMain, StartsWithItsControlsAndEndsWhenClosed)
     GetClientRect(run.main, &client);
     EXPECT_EQ(client.right, 294);
     EXPECT_EQ(client.bottom, 89);
+    // Centred on the desktop, whatever the stored place.
+    RECT frame;
+    GetWindowRect(run.main, &frame);
+    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
     // Only a close button, no sizing frame.
     const LONG style = GetWindowLongA(run.main, GWL_STYLE);
     EXPECT_FALSE(style & WS_THICKFRAME);
@@ -144,10 +149,19 @@ TEST(SheetMillMain, WritesTheSheetBesideThePickedImage)
     EXPECT_EQ(WindowText(run.doc), folder.PathOf("disc.iso"));
     EXPECT_EQ(run.Position(), 99);
 
-    // A later cancel writes the last accepted image's sheet again.
+    // A later cancel writes the last accepted image's sheet again, beside
+    // the image, even when the dialog was taken to another folder first.
     DeleteFileA(folder.PathOf("disc.iso.cue").c_str());
-    run.Pick(L"");
+    CreateDirectoryA(folder.PathOf("elsewhere").c_str(), nullptr);
+    Click(run.pick);
+    HWND dialog = WaitForFileDialog(run.Id());
+    ASSERT_NE(dialog, nullptr);
+    AcceptFileDialog(dialog, folder.PathOf("elsewhere"));
+    Sleep(500);
+    ASSERT_TRUE(IsWindowVisible(dialog));
+    PressDialogButton(dialog, IDCANCEL);
     box = run.Answer();
+    EXPECT_FALSE(FileExists(folder.PathOf("elsewhere\\disc.iso.cue")));
     EXPECT_EQ(box.caption, "Plik *.cue gotowy !");
     EXPECT_EQ(ReadFileBytes(folder.PathOf("disc.iso.cue")), SheetFor("disc.iso"));
     EXPECT_EQ(WindowText(run.doc), folder.PathOf("disc.iso"));
@@ -242,6 +256,12 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     GetClientRect(editor, &client);
     EXPECT_EQ(client.right, 274);
     EXPECT_EQ(client.bottom, 198);
+    // Centred over the main window.
+    RECT mainFrame, editorFrame;
+    GetWindowRect(run.main, &mainFrame);
+    GetWindowRect(editor, &editorFrame);
+    EXPECT_NEAR(editorFrame.left + editorFrame.right, mainFrame.left + mainFrame.right, 2);
+    EXPECT_NEAR(editorFrame.top + editorFrame.bottom, mainFrame.top + mainFrame.bottom, 2);
     HWND memo = FindDescendant(editor, "TMemo.EDIT");
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(WindowText(memo), "");

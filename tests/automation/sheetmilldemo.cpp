@@ -4,6 +4,7 @@
 // pictures of the windows as BMP files.
 //
 //   sheetmill_demo PROGRAM.exe FOLDER
+#include "framework/handles.h"
 #include "tests/automation/automation.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/tempfolder.h"
@@ -14,18 +15,6 @@
 namespace {
 
 const char* const SampleImage = "gra.bin";
-
-class ScreenDC {
-public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
 
 // Copies a screen rectangle as 24-bit rows, bottom-up, as a BMP file wants them.
 bool SaveScreenRect(const RECT& rect, const std::string& path)
@@ -42,15 +31,18 @@ bool SaveScreenRect(const RECT& rect, const std::string& path)
     const DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
     std::vector<unsigned char> pixels(size_t(stride) * height);
 
-    ScreenDC screen;
-    HDC memory = CreateCompatibleDC(screen.Get());
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    const int rows = GetDIBits(memory, bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    int rows = 0;
+    {
+        TScreenDC screen;
+        TOwnedDC memory(CreateCompatibleDC(screen.Get()));
+        TOwnedGdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+        {
+            TSelectGuard select(memory.Get(), bitmap.Get());
+            BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+        }
+        rows = GetDIBits(memory.Get(), static_cast<HBITMAP>(bitmap.Get()), 0, UINT(height),
+                         pixels.data(), &info, DIB_RGB_COLORS);
+    }
     if (rows != height)
         return false;
 
