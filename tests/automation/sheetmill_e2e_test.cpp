@@ -244,6 +244,7 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     TempFolder folder;
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
+    WriteFileBytes("huge.cue", std::string(70000, 'x'));
     WriteFileBytes("saved.cue", "an older file that is longer than what comes..........");
     SheetMillRun run(folder);
     ASSERT_NE(run.main, nullptr);
@@ -284,6 +285,15 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     Sleep(200);
     EXPECT_FALSE(DialogShown(run.Id()));
 
+    // "Zapisz" cancelled writes nothing.
+    Click(Button(editor, "Zapisz"));
+    dialog = WaitForFileDialog(run.Id());
+    ASSERT_NE(dialog, nullptr);
+    PressDialogButton(dialog, IDCANCEL);
+    WaitUntilGone(dialog);
+    EXPECT_EQ(ReadFileBytes(folder.PathOf("saved.cue")), SheetFor("disc.bin"));
+    EXPECT_FALSE(DialogShown(run.Id()));
+
     // Cancel still fills the template, with an empty name.
     Click(Button(editor, "CUE"));
     AnswerInputBox(run.Id(), "ignored.bin", false);
@@ -312,6 +322,16 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     EXPECT_EQ(box.caption, "Sheet Mill");
     const std::string start = "Cannot open file \"" + folder.PathOf("missing.cue") + "\". ";
     EXPECT_EQ(box.text.substr(0, start.size()), start) << box.text;
+    EXPECT_EQ(WindowText(memo), "uno\r\ndos");
+
+    // More text than the memo holds: refused, the memo as it was.
+    Click(Button(editor, "Wczytaj"));
+    dialog = WaitForFileDialog(run.Id());
+    ASSERT_NE(dialog, nullptr);
+    AcceptFileDialog(dialog, folder.PathOf("huge.cue"));
+    box = run.Answer();
+    EXPECT_EQ(box.caption, "Sheet Mill");
+    EXPECT_EQ(box.text, "Text exceeds memo capacity.");
     EXPECT_EQ(WindowText(memo), "uno\r\ndos");
 
     // Closed, the main window is back in automatic mode; reopened, the
