@@ -1,7 +1,8 @@
 // The program shown at work for a machine without a display (run under a
 // virtual one by tools/demo.sh): picks a sample image through the real open
-// dialog, prints the sheet it wrote, loads it into the editor, and saves
-// pictures of the windows as BMP files.
+// dialog, prints the sheet it wrote, loads it into the editor, fills the
+// editor's template for a typed name, and saves pictures of the windows as
+// BMP files.
 //
 //   sheetmill_demo PROGRAM.exe FOLDER
 #include "framework/handles.h"
@@ -131,6 +132,17 @@ int main(int argc, char** argv)
     AcceptFileDialog(dialog, sheet);
     WaitUntilGone(dialog);
     SaveWindowPicture(editor, folder, "5-editor");
+
+    std::printf("demo: clicking \"CUE\" and typing an image name into the input box\n");
+    Click(FindDescendant(editor, "TButton.BUTTON", "CUE"));
+    HWND input = WaitForDialogWith(sheetMill.Id(), 101);
+    if (!input)
+        return Fail("the input box did not show");
+    SendMessageA(GetDlgItem(input, 101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("moja plyta.iso"));
+    SaveWindowPicture(input, folder, "6-input-box");
+    PressDialogButton(input, IDOK);
+    WaitUntilGone(input);
+    SaveWindowPicture(editor, folder, "7-editor-template");
 
     PostMessageA(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
     WaitFor([&]() -> HWND { return IsWindowVisible(editor) ? nullptr : editor; });
