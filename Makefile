@@ -4,7 +4,7 @@ BUILD   := build
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test fuzz fuzz-pcx sanitize bench clean logo atlases theme-sheet $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases theme-sheet $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -24,6 +24,14 @@ build: $(addprefix build-,$(TARGETS))
 
 test: build
 	@tools/run-tests.sh $(BUILD)/x86_64
+
+# The program on this display; without one, the scripted demo (see README).
+run: build-x86_64
+	@tools/run.sh $(BUILD)/x86_64
+
+# The scripted demo under a virtual display, display or not.
+demo: build-x86_64
+	@tools/demo.sh $(BUILD)/x86_64 $(BUILD)/demo
 
 # The description parser under libFuzzer and AddressSanitizer, natively.
 FUZZ_SECONDS ?= 120

@@ -1,6 +1,7 @@
 #include "framework/control.h"
 #include "framework/properties.h"
 
+#include "framework/ansi.h"
 #include "framework/form.h"
 #include "framework/graphicsobjects.h"
 #include "framework/wincontrol.h"
@@ -30,7 +31,7 @@ FW_PUBLISH(TControl)
         .Default(alNone);
     p.Set("Anchors", &T::Anchors, &T::SetAnchors, {"akLeft", "akTop", "akRight", "akBottom"})
         .Default(TAnchors{akLeft, akTop}.Bits());
-    p.Property("Caption", &T::Caption, &T::SetCaption);
+    p.Property("Caption", &T::WideCaption, &T::SetWideCaption);
     // A control that follows its parent's colour or font stores neither.
     p.Color("Color", &T::Color, &T::SetColor).Stored(&T::IsColorStored);
     p.Property("ParentColor", &T::ParentColor, &T::SetParentColor).Default(true);
@@ -545,9 +546,32 @@ std::string TControl::Text() const
 
 void TControl::SetText(const std::string& value)
 {
-    if (value == Text())
+    const bool hadWide = !wideText_.empty();
+    wideText_.clear();
+    if (value == Text() && !hadWide)
         return;
     Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+    Perform(CM_TEXTCHANGED);
+}
+
+std::wstring TControl::WideText() const
+{
+    return wideText_.empty() ? AnsiToWide(Text()) : wideText_;
+}
+
+void TControl::SetWideText(const std::wstring& value)
+{
+    bool lossy = false;
+    const std::string ansi = WideToAnsi(value, &lossy);
+    if (!lossy) {
+        SetText(ansi);
+        return;
+    }
+    if (value == wideText_)
+        return;
+    SetText(ansi);
+    wideText_ = value;
+    ShowWideText();
     Perform(CM_TEXTCHANGED);
 }
 

@@ -163,6 +163,13 @@ public:
     void SetText(const std::string& value);
     std::string Caption() const { return Text(); }
     void SetCaption(const std::string& value) { SetText(value); }
+    // The text in full. Text is its ANSI view, which loses the characters
+    // the system's ANSI code page lacks ("Ręcznie" under code page 1252);
+    // the wide form is kept beside it and shown as it is.
+    std::wstring WideText() const;
+    void SetWideText(const std::wstring& value);
+    std::wstring WideCaption() const { return WideText(); }
+    void SetWideCaption(const std::wstring& value) { SetWideText(value); }
 
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value);
@@ -222,8 +229,13 @@ protected:
     void IncludeControlState(TControlStateItem item) { controlState_.Include(item); }
     void ExcludeControlState(TControlStateItem item) { controlState_.Exclude(item); }
 
+    // Shows the wide text where the ANSI view cannot (wideText_ is set).
+    virtual void ShowWideText() { Invalidate(); }
+
     // Stored text of a control without a window (or before it has one).
     std::string text_;
+    // The whole text when its ANSI view lost characters, else empty.
+    std::wstring wideText_;
     TControlStyle controlStyle_;
     TControlState controlState_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -127,7 +127,7 @@ bool TOpenDialog::Execute(void* ownerWindow)
     if (!RunDialog(&ofn))
         return false;
 
-    AcceptNames(buffer.data());
+    AcceptNames(buffer.data(), multi);
     filterIndex_ = int(ofn.nFilterIndex);
     if (ofn.Flags & OFN_READONLY)
         options_.Include(ofReadOnly);
@@ -143,11 +143,12 @@ bool TOpenDialog::Execute(void* ownerWindow)
 }
 
 // A single name, or with multi-select a folder followed by names, each
-// ended by a NUL and the list by a second NUL.
-void TOpenDialog::AcceptNames(const wchar_t* list)
+// ended by a NUL and the list by a second NUL. A single name is followed by
+// what is left of the longer initial name in the buffer: not a list.
+void TOpenDialog::AcceptNames(const wchar_t* list, bool multi)
 {
     std::vector<std::wstring> parts;
-    for (const wchar_t* p = list; *p; p += parts.back().size() + 1)
+    for (const wchar_t* p = list; *p && (multi || parts.empty()); p += parts.back().size() + 1)
         parts.emplace_back(p);
     std::vector<std::wstring> names;
     if (parts.size() <= 1) {

@@ -71,7 +71,7 @@ protected:
     virtual bool RunDialog(void* openFileName);
 
 private:
-    void AcceptNames(const wchar_t* list);
+    void AcceptNames(const wchar_t* list, bool multi);
 
     std::string filter_, defaultExt_, initialDir_, title_, fileName_;
     std::wstring fileNameWide_;

@@ -38,20 +38,20 @@ UINT TLabel::DrawFlags() const
 // a shadow copy.
 void TLabel::DrawCaption(HDC dc, RECT& rect, UINT flags)
 {
-    std::string text = Caption();
-    if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text[0] == '&' && text.size() == 1)))
-        text += ' ';
+    std::wstring text = WideCaption();
+    if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text[0] == L'&' && text.size() == 1)))
+        text += L' ';
     SetBkMode(dc, TRANSPARENT);
     if (Enabled() || (flags & DT_CALCRECT)) {
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
         return;
     }
     RECT shifted = rect;
     OffsetRect(&shifted, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &shifted, flags);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shifted, flags);
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
 }
 
 void TLabel::Paint()
@@ -69,6 +69,12 @@ void TLabel::Paint()
     RECT rect{0, 0, Width(), Height()};
     DrawCaption(dc, rect, DrawFlags());
     RestoreDC(dc, saved);
+}
+
+void TLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustBounds();
 }
 
 void TLabel::AdjustBounds()

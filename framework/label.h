@@ -28,6 +28,8 @@ public:
     void SetFocusControl(TWinControl* value);
 
     void Dispatch(TMessage& message) override;
+    // A stored size that the font does not fit follows the caption.
+    void Loaded() override;
 
 protected:
     void Paint() override;

@@ -192,6 +192,19 @@ void TWinControl::CreateWnd()
     if (!handle_)
         throw EInvalidOperation("Error creating window for " + std::string(ClassName()));
     Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+    if (!wideText_.empty())
+        ShowWideText();
+}
+
+// The window's procedure takes ANSI text and would lose what the wide text
+// holds beyond it; the default procedure stores it whole, and the system's
+// controls paint what it stores.
+void TWinControl::ShowWideText()
+{
+    if (!handle_)
+        return;
+    DefWindowProcW(handle_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideText_.c_str()));
+    InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params)

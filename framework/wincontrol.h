@@ -87,6 +87,7 @@ protected:
     virtual void CreateWindowHandle(const TCreateParams& params);
     virtual void DestroyWnd();
     virtual void CreateHandle();
+    void ShowWideText() override;
 
     void WndProc(TMessage& message) override;
     // The client area used for alignment, in client coordinates.

@@ -50,6 +50,24 @@ TEST(OpenDialog, AcceptedNameIsKeptAfterACancel)
     SetCurrentDirectoryA(folder.Path().c_str());  // so the folder can be removed
 }
 
+// The dialog writes the new name over the old one in the same buffer: a
+// shorter name must not pick up the old one's tail.
+TEST(OpenDialog, ShorterNameAfterALongerOneIsTakenAlone)
+{
+    TempFolder folder;
+    WriteFileBytes("a-long-image-name.bin", "data");
+    WriteFileBytes("b.bin", "data");
+    TOpenDialog dialog(nullptr);
+    dialog.SetFileName(folder.PathOf("a-long-image-name.bin"));
+    {
+        DialogDriver driver([&](HWND box) { AcceptFileDialog(box, folder.PathOf("b.bin")); });
+        EXPECT_TRUE(dialog.Execute());
+    }
+    EXPECT_EQ(dialog.FileName(), folder.PathOf("b.bin"));
+    ASSERT_EQ(dialog.Files().size(), 1u);
+    SetCurrentDirectoryA(folder.Path().c_str());
+}
+
 TEST(OpenDialog, CancelledFirstRunLeavesTheNameEmpty)
 {
     TempFolder folder;

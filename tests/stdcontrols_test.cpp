@@ -491,3 +491,79 @@ TEST(StoredControls, ADescriptionOfEveryKindIsReadAndWrittenBackIdentically)
     again->Free();
     root->Free();
 }
+
+namespace {
+
+std::wstring ShownText(HWND window)
+{
+    wchar_t text[256] = {};
+    InternalGetWindowText(window, text, 256);
+    return text;
+}
+
+} // namespace
+
+// "Ręcznie" has no form in code page 1252: the window shows it whole, the
+// wide caption reads it back whole, and an ANSI caption set later wins.
+TEST(WideCaptions, ShowWhatTheAnsiCodePageCannotSpell)
+{
+    FormPtr form = NewForm();
+    auto* radio = Add<TRadioButton>(form.get(), 10, 10, 100, 20);
+    radio->SetWideCaption(L"R\u0119cznie");  // before the window exists
+    EXPECT_EQ(radio->WideCaption(), L"R\u0119cznie");
+    EXPECT_EQ(radio->Caption().size(), 7u);
+    EXPECT_EQ(ShownText(radio->Handle()), L"R\u0119cznie");
+
+    radio->RecreateWnd();
+    EXPECT_EQ(ShownText(radio->Handle()), L"R\u0119cznie");
+
+    radio->SetCaption("Automatycznie");
+    EXPECT_EQ(radio->WideCaption(), L"Automatycznie");
+    EXPECT_EQ(ShownText(radio->Handle()), L"Automatycznie");
+
+    // Setting the same wide caption again on a live window, and a plain one.
+    auto* button = Add<TButton>(form.get(), 10, 40, 100, 25);
+    button->HandleNeeded();
+    button->SetWideCaption(L"\u0141aduj");
+    EXPECT_EQ(ShownText(button->Handle()), L"\u0141aduj");
+    button->SetWideCaption(L"Zapisz");
+    EXPECT_EQ(button->Caption(), "Zapisz");
+    EXPECT_EQ(ShownText(button->Handle()), L"Zapisz");
+
+    form->SetWideCaption(L"Edytor \u0107");
+    EXPECT_EQ(ShownText(form->Handle()), L"Edytor \u0107");
+}
+
+TEST(WideCaptions, ReadFromAndWrittenToDescriptions)
+{
+    const std::string text =
+        "object Form1: TForm\n"
+        "  Caption = 'Okno '#322'adne'\n"
+        "  object acd: TRadioButton\n"
+        "    Left = 160\n"
+        "    Top = 48\n"
+        "    Width = 81\n"
+        "    Height = 20\n"
+        "    Caption = 'R'#281'cznie'\n"
+        "  end\n"
+        "  object SkThemeLabel1: TLabel\n"
+        "    Width = 3\n"
+        "    Caption = #379'a'#322\n"
+        "  end\n"
+        "end\n";
+    TComponent* root = ReadComponentText(text);
+    auto* form = static_cast<TForm*>(root);
+    auto* radio = static_cast<TRadioButton*>(root->FindComponent("acd"));
+    auto* label = static_cast<TLabel*>(root->FindComponent("SkThemeLabel1"));
+    ASSERT_NE(radio, nullptr);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(form->WideCaption(), L"Okno \u0142adne");
+    EXPECT_EQ(radio->WideCaption(), L"R\u0119cznie");
+    EXPECT_EQ(label->WideCaption(), L"\u017Ba\u0142");
+    EXPECT_GT(label->Width(), 3);  // sized to its caption once read
+    EXPECT_EQ(ShownText(radio->Handle()), L"R\u0119cznie");
+    const std::string written = WriteComponentText(root);
+    EXPECT_NE(written.find("Caption = 'R'#281'cznie'"), std::string::npos) << written;
+    EXPECT_NE(written.find("Caption = #379'a'#322"), std::string::npos) << written;
+    root->Free();
+}

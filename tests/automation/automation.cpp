@@ -104,6 +104,13 @@ std::wstring WindowTextWide(HWND window)
     return text;
 }
 
+std::wstring StoredWindowText(HWND window)
+{
+    wchar_t text[2048] = {};
+    InternalGetWindowText(window, text, 2048);
+    return text;
+}
+
 std::string ClassNameOf(HWND window)
 {
     char name[256] = {};
@@ -194,4 +201,32 @@ HWND WaitForFileDialog(DWORD processId, int timeoutMs)
 void PressDialogButton(HWND dialog, int id)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+HWND WaitForDialogWith(DWORD processId, int controlId, int timeoutMs)
+{
+    HWND dialog = WaitFor(
+        [&]() -> HWND {
+            for (HWND window : TopWindows(processId))
+                if (IsStandardDialog(window) && GetDlgItem(window, controlId))
+                    return window;
+            return nullptr;
+        },
+        timeoutMs);
+    if (dialog)
+        Sleep(50);
+    return dialog;
+}
+
+bool DialogShown(DWORD processId)
+{
+    for (HWND window : TopWindows(processId))
+        if (IsStandardDialog(window))
+            return true;
+    return false;
+}
+
+bool WaitUntilGone(HWND window, int timeoutMs)
+{
+    return WaitFor([&]() -> HWND { return IsWindow(window) ? nullptr : HWND(1); }, timeoutMs) != nullptr;
 }

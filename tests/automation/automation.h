@@ -31,6 +31,10 @@ private:
 std::vector<HWND> TopWindows(DWORD processId);
 std::string WindowText(HWND window);
 std::wstring WindowTextWide(HWND window);
+// The text the window system keeps for the window, read without asking its
+// procedure: what a person sees on a button or caption, whatever code page
+// the procedure speaks.
+std::wstring StoredWindowText(HWND window);
 std::string ClassNameOf(HWND window);
 
 // Polls (every 20 ms) until found returns a window or the time is up.
@@ -55,5 +59,11 @@ struct MessageBoxSeen {
 MessageBoxSeen WaitForMessageBox(DWORD processId, int timeoutMs = 15000);
 // The process's next standard dialog with a file-name box (open or save).
 HWND WaitForFileDialog(DWORD processId, int timeoutMs = 15000);
+// The process's next standard dialog holding a control with that id.
+HWND WaitForDialogWith(DWORD processId, int controlId, int timeoutMs = 15000);
+// True when a window of the process is a standard dialog (a box or file dialog).
+bool DialogShown(DWORD processId);
+// Waits until the window is gone.
+bool WaitUntilGone(HWND window, int timeoutMs = 15000);
 // Presses the dialog's OK (IDOK) or Cancel (IDCANCEL) button.
 void PressDialogButton(HWND dialog, int id);

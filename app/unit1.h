@@ -1,0 +1,42 @@
+// The main window: pick a CD image and its cue sheet is written beside it.
+#pragma once
+
+#include "framework/button.h"
+#include "framework/dialogs.h"
+#include "framework/edit.h"
+#include "framework/form.h"
+#include "framework/image.h"
+#include "framework/label.h"
+#include "framework/progressbar.h"
+
+class TForm1 : public TForm {
+    FW_DECLARE_CLASS(TForm1)
+public:
+    explicit TForm1(TComponent* owner);
+
+    TEdit* doc = nullptr;
+    TButton* SkThemeButton1 = nullptr;
+    TLabel* SkThemeLabel1 = nullptr;
+    TRadioButton* dcd = nullptr;
+    TRadioButton* acd = nullptr;
+    TOpenDialog* obrazy = nullptr;
+    TProgressBar* progre = nullptr;
+    TMemo* cue = nullptr;
+    TImage* Image1 = nullptr;
+
+    void SkThemeButton1Click(TObject* sender);
+    void acdClick(TObject* sender);
+
+private:
+    void WriteSheetFor(const std::string& imagePath);
+    void RunProgress();
+};
+
+extern TForm1* Form1;
+
+// The message boxes of the main window.
+extern const char* const NoImageText;
+extern const char* const NoImageCaption;
+extern const char* const SheetWrittenText;
+extern const char* const SheetWrittenCaption;
+extern const char* const UnwritableNameText;

@@ -1,0 +1,71 @@
+#include "app/unit2.h"
+
+#include "app/cuefile.h"
+#include "app/cuesheet.h"
+#include "app/unit1.h"
+#include "framework/application.h"
+#include "framework/inputbox.h"
+#include "framework/properties.h"
+#include "framework/streams.h"
+
+TForm2* Form2 = nullptr;
+
+const char* const ImageNameCaption = "Nazwa pliku obrazu";
+const char* const ImageNamePrompt = "Nazwa pliku obrazu";
+
+FW_IMPLEMENT_CLASS(TForm2, TForm)
+FW_PUBLISH(TForm2)
+{
+    p.Field("editer", &T::editer);
+    p.Field("SkThemeButton1", &T::SkThemeButton1);
+    p.Field("SkThemeButton2", &T::SkThemeButton2);
+    p.Field("SkThemeButton3", &T::SkThemeButton3);
+    p.Field("op", &T::op);
+    p.Field("sv", &T::sv);
+    p.Handler("SkThemeButton1Click", &T::SkThemeButton1Click);
+    p.Handler("SkThemeButton2Click", &T::SkThemeButton2Click);
+    p.Handler("SkThemeButton3Click", &T::SkThemeButton3Click);
+}
+
+TForm2::TForm2(TComponent* owner) : TForm(owner) {}
+
+namespace {
+
+// A name the ANSI code page cannot spell would open or create another file.
+bool NameUsable(const TOpenDialog* dialog)
+{
+    if (dialog->FileNameFitsAnsi())
+        return true;
+    Application->MessageBox(UnwritableNameText, NoImageCaption, MB_OK | MB_ICONSTOP);
+    return false;
+}
+
+std::string ReadWholeFile(const std::string& fileName)
+{
+    TFileStream file(fileName, fmOpenRead | fmShareDenyWrite);
+    std::string bytes(static_cast<size_t>(file.Size() - file.Position()), '\0');
+    file.ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
+} // namespace
+
+// Whatever line breaks the file has, the memo holds CR LF.
+void TForm2::SkThemeButton1Click(TObject*)
+{
+    if (op->Execute() && NameUsable(op))
+        editer->Lines()->SetText(ReadWholeFile(op->FileName()));
+}
+
+void TForm2::SkThemeButton2Click(TObject*)
+{
+    if (sv->Execute() && NameUsable(sv))
+        WriteCueSheet(editer->Text(), sv->FileName());
+}
+
+// A cancelled box gives the empty name, and the template is filled all the same.
+void TForm2::SkThemeButton3Click(TObject*)
+{
+    const std::string name = InputBox(ImageNameCaption, ImageNamePrompt, "");
+    editer->Lines()->SetText(ComposeCueSheet(name));
+}

@@ -1,0 +1,29 @@
+// The cue editor: loads, saves and fills a sheet by hand.
+#pragma once
+
+#include "framework/button.h"
+#include "framework/dialogs.h"
+#include "framework/edit.h"
+#include "framework/form.h"
+
+class TForm2 : public TForm {
+    FW_DECLARE_CLASS(TForm2)
+public:
+    explicit TForm2(TComponent* owner);
+
+    TMemo* editer = nullptr;
+    TButton* SkThemeButton1 = nullptr;
+    TButton* SkThemeButton2 = nullptr;
+    TButton* SkThemeButton3 = nullptr;
+    TOpenDialog* op = nullptr;
+    TSaveDialog* sv = nullptr;
+
+    void SkThemeButton1Click(TObject* sender);
+    void SkThemeButton2Click(TObject* sender);
+    void SkThemeButton3Click(TObject* sender);
+};
+
+extern TForm2* Form2;
+
+extern const char* const ImageNameCaption;
+extern const char* const ImageNamePrompt;
