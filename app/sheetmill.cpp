@@ -4,11 +4,14 @@
 #include "app/unit2.h"
 #include "framework/application.h"
 #include "styling/core/sksystem.h"
+#include "styling/themes/skthemes.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // The library's own start-up comes before anything of the program.
     TSkControlsUnit skControls;
+    // Before the main window's description names its theme.
+    RegisterSkThemes();
     try {
         Application->Initialize();
         Application->SetTitle("Sheet Mill");

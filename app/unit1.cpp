@@ -32,6 +32,7 @@ FW_PUBLISH(TForm1)
     p.Field("progre", &T::progre);
     p.Field("cue", &T::cue);
     p.Field("Image1", &T::Image1);
+    p.Field("SkStylist1", &T::SkStylist1);
     p.Handler("SkThemeButton1Click", &T::SkThemeButton1Click);
     p.Handler("acdClick", &T::acdClick);
 }

@@ -8,6 +8,7 @@
 #include "framework/image.h"
 #include "framework/label.h"
 #include "framework/progressbar.h"
+#include "styling/core/stylist.h"
 
 class TForm1 : public TForm {
     FW_DECLARE_CLASS(TForm1)
@@ -23,6 +24,7 @@ public:
     TProgressBar* progre = nullptr;
     TMemo* cue = nullptr;
     TImage* Image1 = nullptr;
+    TSkStylist* SkStylist1 = nullptr;
 
     void SkThemeButton1Click(TObject* sender);
     void acdClick(TObject* sender);

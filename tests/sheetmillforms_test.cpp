@@ -2,6 +2,8 @@
 // handlers rely on is where the descriptions put it.
 #include "app/unit1.h"
 #include "app/unit2.h"
+#include "styling/core/sksystem.h"
+#include "styling/themes/skthemes.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@ class SheetMillForms : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        RegisterSkThemes();
         Form1 = TCustomForm::Create<TForm1>(nullptr);
         main_.reset(Form1);
         Form2 = TCustomForm::Create<TForm2>(nullptr);
@@ -30,6 +33,7 @@ protected:
         Form1 = nullptr;
         Form2 = nullptr;
     }
+    TSkControlsUnit skControls_;
     std::unique_ptr<TForm1, FormDeleter> main_;
     std::unique_ptr<TForm2, FormDeleter> editor_;
 };
@@ -59,6 +63,13 @@ TEST_F(SheetMillForms, MainWindowAsStored)
     EXPECT_EQ(form->obrazy->Filter(), "Obrazy CD|*.bin;*.iso;*.nrg;*.bwt;*.cdi;*.pdi;*.img");
     EXPECT_EQ(form->obrazy->DefaultExt(), "*.bin;*.iso;*.nrg;*.bwt;*.cdi;*.pdi;*.img");
     EXPECT_EQ(form->obrazy->FileName(), "");
+
+    // The stored theme is made while the description is read, and the
+    // stored clSilver gives way to the theme's window colour.
+    ASSERT_NE(form->SkStylist1, nullptr);
+    EXPECT_EQ(form->SkStylist1->Theme()->GetName(), "Luna");
+    EXPECT_TRUE(form->SkStylist1->Theme()->IsAvailable());
+    EXPECT_EQ(form->Color(), TColor(RGB(255, 251, 247)));
 
     std::vector<TWinControl*> tabs;
     form->GetTabOrderList(tabs);

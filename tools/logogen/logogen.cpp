@@ -26,7 +26,7 @@ Rgb Mix(Rgb a, Rgb b, double t)
 }
 
 // The window colour behind the picture, so the logo sits on it seamlessly.
-const Rgb Background = {239, 235, 222};
+const Rgb Background = {255, 251, 247};
 
 // Page: a sheet with a folded top-right corner and a few lines of text.
 const double PageLeft = 2.5, PageTop = 1.5, PageRight = 27.5, PageBottom = 40.5, Fold = 7;
