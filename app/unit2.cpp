@@ -40,10 +40,16 @@ bool NameUsable(const TOpenDialog* dialog)
     return false;
 }
 
-std::string ReadWholeFile(const std::string& fileName)
+// A file longer than the memo could ever hold is refused before anything is
+// allocated for it; on a 32-bit build its size would not even fit a string.
+std::string ReadWholeFile(const std::string& fileName, size_t capacity)
 {
     TFileStream file(fileName, fmOpenRead | fmShareDenyWrite);
-    std::string bytes(static_cast<size_t>(file.Size() - file.Position()), '\0');
+    const int64_t size = file.Size() - file.Position();
+    // Two bytes at most for each character of the memo.
+    if (size < 0 || uint64_t(size) / 2 > capacity)
+        throw EInvalidOperation(MemoCapacityMessage);
+    std::string bytes(static_cast<size_t>(size), '\0');
     file.ReadBuffer(bytes.data(), bytes.size());
     return bytes;
 }
@@ -54,7 +60,7 @@ std::string ReadWholeFile(const std::string& fileName)
 void TForm2::SkThemeButton1Click(TObject*)
 {
     if (op->Execute() && NameUsable(op))
-        editer->Lines()->SetText(ReadWholeFile(op->FileName()));
+        editer->Lines()->SetText(ReadWholeFile(op->FileName(), editer->Capacity()));
 }
 
 void TForm2::SkThemeButton2Click(TObject*)

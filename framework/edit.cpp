@@ -48,9 +48,9 @@ FW_PUBLISH(TCustomMemo)
 
 FW_IMPLEMENT_CLASS(TMemo, TCustomMemo)
 
-namespace {
+const char* const MemoCapacityMessage = "Text exceeds memo capacity";
 
-const char* const CapacityMessage = "Text exceeds memo capacity";
+namespace {
 
 // What a memo holds unless MaxLength says less: the classic multi-line
 // edit's 64 KB. The native edit wraps a long line in quadratic time (under
@@ -425,7 +425,7 @@ void TCustomMemo::ReplaceText(const std::string& text)
     // At least one character for every two bytes: far too long is refused
     // before anything is copied.
     if (text.size() / 2 > capacity)
-        throw EInvalidOperation(CapacityMessage);
+        throw EInvalidOperation(MemoCapacityMessage);
     std::string normalized = NormalizeLineBreaks(text, AnsiLeadBytes());
     std::replace(normalized.begin(), normalized.end(), '\0', ' ');
     const std::string old = Text();
@@ -433,7 +433,7 @@ void TCustomMemo::ReplaceText(const std::string& text)
         return;
     const size_t characters = CharacterCount(normalized);
     if (characters > capacity)
-        throw EInvalidOperation(CapacityMessage);
+        throw EInvalidOperation(MemoCapacityMessage);
     if (!HandleAllocated()) {
         text_ = normalized;
         Perform(CM_TEXTCHANGED);
@@ -443,7 +443,7 @@ void TCustomMemo::ReplaceText(const std::string& text)
     LRESULT accepted = Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str()));
     if (!accepted || static_cast<size_t>(GetWindowTextLengthW(Handle())) != characters) {
         Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(old.c_str()));
-        throw EInvalidOperation(CapacityMessage);
+        throw EInvalidOperation(MemoCapacityMessage);
     }
     Perform(CM_TEXTCHANGED);
 }

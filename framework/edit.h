@@ -8,6 +8,9 @@
 
 #include <memory>
 
+// What a memo raises (EInvalidOperation) for a text it cannot hold.
+extern const char* const MemoCapacityMessage;
+
 class TCustomEdit : public TWinControl {
     FW_DECLARE_CLASS(TCustomEdit)
 public:
@@ -120,7 +123,7 @@ public:
     void SetAlignment(TAlignment value);
 
     // Replaces the whole text; a text the window refuses raises
-    // EInvalidOperation "Text exceeds memo capacity" and leaves the old one.
+    // EInvalidOperation MemoCapacityMessage and leaves the old one.
     void ReplaceText(const std::string& text);
     // Characters the memo takes: MaxLength, the window's own limit, and
     // 65,536 at most when neither says less.

@@ -245,6 +245,7 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
     WriteFileBytes("huge.cue", std::string(70000, 'x'));
+    WriteSparseFile("vast.cue", (int64_t(1) << 32) + 3);
     WriteFileBytes("saved.cue", "an older file that is longer than what comes..........");
     SheetMillRun run(folder);
     ASSERT_NE(run.main, nullptr);
@@ -331,6 +332,16 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     AcceptFileDialog(dialog, folder.PathOf("huge.cue"));
     box = run.Answer();
     EXPECT_EQ(box.caption, "Sheet Mill");
+    EXPECT_EQ(box.text, "Text exceeds memo capacity.");
+    EXPECT_EQ(WindowText(memo), "uno\r\ndos");
+
+    // Far more than the memo holds (4 GiB and 3 bytes, sparse): refused before
+    // it is read, not cut down to what a 32-bit size would keep.
+    Click(Button(editor, "Wczytaj"));
+    dialog = WaitForFileDialog(run.Id());
+    ASSERT_NE(dialog, nullptr);
+    AcceptFileDialog(dialog, folder.PathOf("vast.cue"));
+    box = run.Answer();
     EXPECT_EQ(box.text, "Text exceeds memo capacity.");
     EXPECT_EQ(WindowText(memo), "uno\r\ndos");
 

@@ -50,8 +50,10 @@ DialogDriver::DialogDriver(std::function<void(HWND)> action, int timeoutMs)
             if (HWND dialog = NextDialog()) {
                 Sleep(50);  // let the dialog finish creating its controls
                 TakenDialogs().insert(dialog);
-                action(dialog);
+                // Marked first: the action's last step closes the dialog, and
+                // the caller may look as soon as it has gone.
                 handled_ = true;
+                action(dialog);
                 return;
             }
             Sleep(20);

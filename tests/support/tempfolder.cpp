@@ -82,6 +82,19 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
     CloseHandle(file);
 }
 
+void WriteSparseFile(const std::string& path, int64_t size)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot write " + path);
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    const bool sized = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    if (!sized)
+        throw std::runtime_error("cannot size " + path);
+}
+
 bool FileExists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

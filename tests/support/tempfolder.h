@@ -2,6 +2,7 @@
 // directory for the lifetime of the object and removed with its files after.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 class TempFolder {
@@ -21,4 +22,7 @@ private:
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// A file of that many bytes with nothing written: the file system keeps it
+// sparse, so even a huge one costs no time.
+void WriteSparseFile(const std::string& path, int64_t size);
 bool FileExists(const std::string& path);
