@@ -1,6 +1,7 @@
 // Timings of the picture theme's busiest paints against one BitBlt of the
 // same area, measured in the same run (medians: these machines are shared
 // and noisy), and of a colour shift of both atlases.
+#include "bench/benchsupport.h"
 #include "framework/canvas.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/sksystem.h"
@@ -8,49 +9,17 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
-double MedianSeconds(const std::function<void()>& op, int runs, int calls)
-{
-    op();
-    std::vector<double> times;
-    for (int r = 0; r < runs; ++r) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < calls; ++i)
-            op();
-        QueryPerformanceCounter(&stop);
-        times.push_back(Seconds(start, stop) / calls);
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
 
 // The paint against a BitBlt of its area from a bitmap of the same kind.
 void Compare(const char* what, int width, int height, TSkBitmap& target, const TSkBitmap& source,
              const std::function<void()>& paint, int runs)
 {
-    const double bitblt = MedianSeconds(
-        [&] {
-            BitBlt(target.DC(), 0, 0, width, height, source.DC(), 0, 0, SRCCOPY);
-            GdiFlush();
-        },
-        runs, 200);
+    const double bitblt =
+        MedianBitBltSeconds(target.DC(), 0, 0, width, height, source.DC(), runs, 200);
     const double theme = MedianSeconds(
         [&] {
             paint();

@@ -1,44 +1,16 @@
 // Timings of TSkBitmap's hot paths against a plain BitBlt measured in the
 // same run: these machines are shared and noisy, so only medians of
 // repeated runs and ratios are worth reading.
+#include "bench/benchsupport.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/sksystem.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
+#include <cstring>
 
 namespace {
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
-}
-
-// Median over runs of the time of one call, each run timing `calls` calls.
-double MedianSeconds(const std::function<void()>& op, int runs, int calls)
-{
-    op();  // warm caches and lazily made objects
-    std::vector<double> times;
-    for (int r = 0; r < runs; ++r) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < calls; ++i)
-            op();
-        QueryPerformanceCounter(&stop);
-        times.push_back(Seconds(start, stop) / calls);
-    }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
-}
 
 // Colours that change from pixel to pixel, with the key colour on a quarter
 // of them.
@@ -51,12 +23,6 @@ void Paint(TSkBitmap& b, bool withKey)
                 c = SkTransparentColor;
             *b.PixelPtr(x, y) = c;
         }
-}
-
-void Report(const char* what, double seconds, double baseline, double goal)
-{
-    std::printf("%-36s %9.2f us   %5.2fx BitBlt (goal within %.0fx)\n", what, seconds * 1e6,
-                seconds / baseline, goal);
 }
 
 } // namespace
@@ -76,9 +42,7 @@ int main()
     const RECT area{0, 0, 300, 100};
     const RECT placed{50, 50, 350, 150};
 
-    double bitblt = MedianSeconds(
-        [&] { BitBlt(target.DC(), 50, 50, 300, 100, source.DC(), 0, 0, SRCCOPY); GdiFlush(); },
-        runs, 200);
+    double bitblt = MedianBitBltSeconds(target.DC(), 50, 50, 300, 100, source.DC(), runs, 200);
     double opaque = MedianSeconds([&] { source.DrawTo(target.DC(), placed, area, false); }, runs, 200);
     double withKey = MedianSeconds([&] { keyed.DrawTo(target.DC(), placed, area, true); }, runs, 200);
 
@@ -106,8 +70,8 @@ int main()
 
     std::printf("Medians of %d runs, x86_64 under Wine\n", runs);
     std::printf("%-36s %9.2f us\n", "BitBlt 300 x 100 (baseline)", bitblt * 1e6);
-    Report("DrawTo opaque 300 x 100", opaque, bitblt, 3);
-    Report("DrawTo with the key colour 300 x 100", withKey, bitblt, 4);
+    PrintAgainstBitBlt("DrawTo opaque 300 x 100", 36, opaque, bitblt, 3);
+    PrintAgainstBitBlt("DrawTo with the key colour 300 x 100", 36, withKey, bitblt, 4);
     double megapixels = 196.0 * 435.0 / 1e6;
     std::printf("%-36s %9.2f ms   %5.1f ms per megapixel\n", "ShiftHue 196 x 435, all colours",
                 shift * 1e3, shift * 1e3 / megapixels);

@@ -499,28 +499,54 @@ TEST_F(SkControlTest, ChildScrollBarsSitInsideTheBorderAndShrinkTheClientRect)
     EXPECT_EQ(dib->Pixel(145, 75), Rgb(ControlRed));
 }
 
+namespace {
+
+// What the description in the test below sets, the version left as it is.
+template <typename TControl>
+void ExpectReadOptions(const TControl* control)
+{
+    EXPECT_EQ(control->Performance(), kspSharedBuffer);
+    EXPECT_TRUE(control->Transparent());
+    EXPECT_TRUE(control->Blending()->Enabled());
+    EXPECT_EQ(control->Blending()->Value(), 90);
+    EXPECT_EQ(control->Version(), "3.3.0");
+}
+
+} // namespace
+
 TEST_F(SkControlTest, OptionsAreReadAndWrittenWithTheDescription)
 {
-    const std::string text = "object Form1: TForm\n"
-                             "  object Box: TSkCustomControl\n"
-                             "    Performance = kspSharedBuffer\n"
-                             "    Transparent = True\n"
-                             "    Blending.Enabled = True\n"
-                             "    Blending.Value = 90\n"
-                             "    Version = '1.0'\n"
-                             "  end\n"
-                             "end\n";
-    TComponent* root = ReadComponentText(text);
-    auto* box = static_cast<TSkCustomControl*>(root->FindComponent("Box"));
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->Performance(), kspSharedBuffer);
-    EXPECT_TRUE(box->Transparent());
-    EXPECT_TRUE(box->Blending()->Enabled());
-    EXPECT_EQ(box->Blending()->Value(), 90);
-    EXPECT_EQ(box->Version(), "3.3.0");
-    const std::string written = WriteComponentText(root);
-    EXPECT_NE(written.find("Blending.Value = 90"), std::string::npos) << written;
-    EXPECT_NE(written.find("Performance = kspSharedBuffer"), std::string::npos);
-    EXPECT_EQ(written.find("Version"), std::string::npos);
-    root->Free();
+    // Both bases publish the same options, in the same order.
+    for (const char* className : {"TSkCustomControl", "TSkGraphicControl"}) {
+        SCOPED_TRACE(className);
+        const std::string text = std::string("object Form1: TForm\n"
+                                             "  object Box: ") +
+                                 className +
+                                 "\n"
+                                 "    Performance = kspSharedBuffer\n"
+                                 "    Transparent = True\n"
+                                 "    Blending.Enabled = True\n"
+                                 "    Blending.Value = 90\n"
+                                 "    Version = '1.0'\n"
+                                 "  end\n"
+                                 "end\n";
+        TComponent* root = ReadComponentText(text);
+        TComponent* box = root->FindComponent("Box");
+        if (auto* windowed = dynamic_cast<TSkCustomControl*>(box))
+            ExpectReadOptions(windowed);
+        else if (auto* graphic = dynamic_cast<TSkGraphicControl*>(box))
+            ExpectReadOptions(graphic);
+        else
+            ADD_FAILURE() << "no Box of " << className;
+        const std::string written = WriteComponentText(root);
+        const size_t blendingAt = written.find("Blending.Value = 90");
+        const size_t performanceAt = written.find("Performance = kspSharedBuffer");
+        const size_t transparentAt = written.find("Transparent = True");
+        EXPECT_NE(blendingAt, std::string::npos) << written;
+        EXPECT_LT(blendingAt, performanceAt) << written;
+        EXPECT_LT(performanceAt, transparentAt) << written;
+        EXPECT_NE(transparentAt, std::string::npos) << written;
+        EXPECT_EQ(written.find("Version"), std::string::npos);
+        root->Free();
+    }
 }

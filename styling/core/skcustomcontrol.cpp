@@ -1,7 +1,6 @@
 #include "styling/core/skcustomcontrol.h"
 
 #include "framework/properties.h"
-#include "styling/core/skbitmap.h"
 #include "styling/core/skcontrolpaint.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/skvisualstyles.h"
@@ -12,13 +11,7 @@
 FW_IMPLEMENT_CLASS(TSkCustomControl, TCustomControl)
 FW_PUBLISH(TSkCustomControl)
 {
-    p.Property("Blending", &T::Blending);
-    p.Enum("Performance", &T::Performance, &T::SetPerformance,
-           {"kspNoBuffer", "kspSharedBuffer", "kspDoubleBuffer"});
-    p.Property("Transparent", &T::Transparent, &T::SetTransparent);
-    p.Event("OnMouseEnter", &T::OnMouseEnter);
-    p.Event("OnMouseLeave", &T::OnMouseLeave);
-    PublishVersion(p);
+    PublishSkControl(p);
 }
 
 namespace {
@@ -87,48 +80,11 @@ void SetSkScrollBarFactory(TSkScrollBarFactory factory)
     ScrollBarFactory() = std::move(factory);
 }
 
-TSkCustomControl::TSkCustomControl(TComponent* owner)
-    : TCustomControl(owner),
-      ownBitmap_(new TSkBitmap),
-      paintFont_(new TFont),
-      blending_(new TSkBlending(this))
+TSkCustomControl::TSkCustomControl(TComponent* owner) : TInherited(owner)
 {
-    blending_->OnChange = [this] { BlendingChanged(); };
-    SetControlStyle(ControlStyle() + TControlStyle{csOpaque});
-    SetColor(clBtnFace);
+    // Here rather than in the shared base, so that this class's SetBounds
+    // keeps the size.
     SetBounds(0, 0, 100, 30);
-}
-
-TSkCustomControl::~TSkCustomControl() = default;
-
-void TSkCustomControl::SetPerformance(TSkPerformance value)
-{
-    if (value == performance_ || (value == kspNoBuffer && blending_->Enabled()))
-        return;
-    performance_ = value;
-    Invalidate();
-}
-
-void TSkCustomControl::SetTransparent(bool value)
-{
-    if (value == transparent_)
-        return;
-    transparent_ = value;
-    Invalidate();
-}
-
-void TSkCustomControl::SetBlending(const TSkBlending* value)
-{
-    // The copy notifies: BlendingChanged applies the rules and repaints.
-    blending_->Assign(value);
-}
-
-void TSkCustomControl::BlendingChanged()
-{
-    if (blending_->Enabled() && performance_ == kspNoBuffer)
-        performance_ = kspDoubleBuffer;
-    if (!ComponentState().Contains(csLoading))
-        Invalidate();
 }
 
 void TSkCustomControl::SetBorderWidth(int value)
@@ -243,7 +199,7 @@ void TSkCustomControl::AdjustClientRect(RECT& rect) const
 
 void TSkCustomControl::CreateParams(TCreateParams& params)
 {
-    TCustomControl::CreateParams(params);
+    TInherited::CreateParams(params);
     // The scroll bars are controls of their own.
     params.Style &= ~DWORD(WS_HSCROLL | WS_VSCROLL);
 }
@@ -277,12 +233,12 @@ void TSkCustomControl::Notification(TComponent* component, TOperation operation)
         if (component == vertScrollBar_)
             vertScrollBar_ = nullptr;
     }
-    TCustomControl::Notification(component, operation);
+    TInherited::Notification(component, operation);
 }
 
 void TSkCustomControl::CreateWnd()
 {
-    TCustomControl::CreateWnd();
+    TInherited::CreateWnd();
     FreeScrollBars();
     const int size = GetScrollBarSize();
     if (scrollBars_ == kssHorizontal || scrollBars_ == kssBoth) {
@@ -328,13 +284,13 @@ void TSkCustomControl::PlaceScrollBars()
 
 void TSkCustomControl::Loaded()
 {
-    TCustomControl::Loaded();
+    TInherited::Loaded();
     PlaceScrollBars();
 }
 
 void TSkCustomControl::SetBounds(int left, int top, int width, int height)
 {
-    TCustomControl::SetBounds(left, top, width, height);
+    TInherited::SetBounds(left, top, width, height);
     keptWidth_ = width;
     keptHeight_ = height;
     PlaceScrollBars();
@@ -345,11 +301,9 @@ void TSkCustomControl::Paint()
     const int width = Width(), height = Height();
     if (width < 1 || height < 1)
         return;
-    TSkPaintTarget target(PaintDC(), width, height, performance_, true);
+    TSkPaintTarget target(PaintDC(), width, height, Performance(), true);
     TCanvasRedirect redirect(Canvas(), target.DC());
-    paintFont_->Assign(Font());
-    if (transparent_)
-        DrawParentBackground(this, target.DC(), performance_, blending_->Enabled());
+    PaintUnderlay(target.DC());
 
     RECT client;
     GetClientArea(client);
@@ -369,19 +323,13 @@ void TSkCustomControl::Paint()
         PaintClient();
         Canvas()->Refresh();
     }
-
-    if (blending_->Enabled() && target.Buffered()) {
-        ownBitmap_->SetSize(width, height);
-        ownBitmap_->SetAlpha(255);
-        DrawParentBackground(this, ownBitmap_->DC(), performance_, true);
-        target.BlendOver(*ownBitmap_, blending_->Value());
-    }
+    BlendOverParent(target);
     target.Present();
 }
 
 void TSkCustomControl::PaintClient()
 {
-    if (transparent_)
+    if (Transparent())
         return;
     RECT client;
     GetClientArea(client);
@@ -413,7 +361,7 @@ void TSkCustomControl::PaintBorder()
     if (EqualRect(&client, &rect))
         return;
     if (useVisualStyles_ && SkVisualStylesActive() && HandleAllocated()) {
-        const int state = !Enabled() ? 4 : focused_ ? 3 : mouseInControl_ ? 2 : 1;
+        const int state = !Enabled() ? 4 : focused_ ? 3 : MouseInControl() ? 2 : 1;
         HDC dc = Canvas()->Handle();
         TSkDCState saved(dc);
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
@@ -435,27 +383,15 @@ void TSkCustomControl::PaintBorder()
 void TSkCustomControl::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
-    case CM_MOUSEENTER:
-        TCustomControl::Dispatch(message);
-        mouseInControl_ = true;
-        if (OnMouseEnter)
-            OnMouseEnter(this);
-        return;
-    case CM_MOUSELEAVE:
-        TCustomControl::Dispatch(message);
-        mouseInControl_ = false;
-        if (OnMouseLeave)
-            OnMouseLeave(this);
-        return;
     case CM_ENTER:
         focused_ = true;
         Invalidate();
-        TCustomControl::Dispatch(message);
+        TInherited::Dispatch(message);
         return;
     case CM_EXIT:
         focused_ = false;
         Invalidate();
-        TCustomControl::Dispatch(message);
+        TInherited::Dispatch(message);
         return;
     case WM_ERASEBKGND:
         WMEraseBkgnd(message);
@@ -468,7 +404,7 @@ void TSkCustomControl::Dispatch(TMessage& message)
         DefaultHandler(message);
         return;
     default:
-        TCustomControl::Dispatch(message);
+        TInherited::Dispatch(message);
     }
 }
 
@@ -486,9 +422,7 @@ void TSkCustomControl::WMEraseBkgnd(TMessage& message)
         TCanvasRedirect redirect(canvas, dc);
         canvas->SetFont(Font());
         canvas->Brush()->SetColor(Color());
-        paintFont_->Assign(Font());
-        if (transparent_)
-            DrawParentBackground(this, dc, performance_, blending_->Enabled());
+        PaintUnderlay(dc);
         PaintBorder();
         TSkDCState state(dc);
         if (BothScrollBars()) {
@@ -508,8 +442,8 @@ void TSkCustomControl::WMWindowPosChanging(TMessage& message)
         keptWidth_ = pos->cx;
         keptHeight_ = pos->cy;
         PlaceScrollBars();
-        if (ComponentState().Contains(csDesigning) && blending_->Enabled())
+        if (ComponentState().Contains(csDesigning) && Blending()->Enabled())
             pos->flags |= SWP_NOCOPYBITS;
     }
-    TCustomControl::Dispatch(message);
+    TInherited::Dispatch(message);
 }

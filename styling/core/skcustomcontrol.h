@@ -1,22 +1,15 @@
-// TSkCustomControl: the base of every windowed themed control. It owns how
-// a paint is buffered (Performance), see-through painting over the parent
-// (Transparent), blending over the parent (Blending), the font copy used
-// while painting, mouse-over and focus tracking, bevels and border, child
-// scroll bars, and the order in which border and content are painted.
-// Descendants override PaintClient and PaintBorder.
+// TSkCustomControl: the base of every windowed themed control. Over what
+// it shares with the windowless base (buffering, see-through painting,
+// blending, the paint font, mouse-over), it owns focus tracking, bevels and
+// border, child scroll bars, and the order in which border and content are
+// painted. Descendants override PaintClient and PaintBorder.
 #pragma once
 
 #include "framework/controlkinds.h"
-#include "framework/graphiccontrol.h"
-#include "framework/graphicsobjects.h"
-#include "styling/core/skblending.h"
-#include "styling/core/skcontroltypes.h"
-#include "styling/core/skversion.h"
+#include "styling/core/skcontrolbase.h"
 
 #include <functional>
-#include <memory>
 
-class TSkBitmap;
 class TSkCustomControl;
 
 // Makes the child scroll bar of a host (the scroll bar control supplies
@@ -26,25 +19,13 @@ using TSkScrollBarFactory =
     std::function<TWinControl*(TSkCustomControl* host, TScrollBarKind kind)>;
 void SetSkScrollBarFactory(TSkScrollBarFactory factory);
 
-class TSkCustomControl : public TCustomControl, public TSkVersioned {
+class TSkCustomControl : public TSkControlBase<TCustomControl> {
     FW_DECLARE_CLASS(TSkCustomControl)
 public:
     explicit TSkCustomControl(TComponent* owner);
-    ~TSkCustomControl() override;
-
-    TSkPerformance Performance() const { return performance_; }
-    // Refused while blending is on: blending needs a buffer.
-    void SetPerformance(TSkPerformance value);
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool value);
-    TSkBlending* Blending() const { return blending_.get(); }
-    void SetBlending(const TSkBlending* value);
 
     // Between entering and leaving the control (CM_ENTER, CM_EXIT).
     bool HasFocus() const { return focused_; }
-    bool MouseInControl() const { return mouseInControl_; }
-    // The copy of Font that descendants draw text with while painting.
-    TFont* PaintFont() const { return paintFont_.get(); }
 
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int value);
@@ -81,9 +62,6 @@ public:
     void Loaded() override;
     void Dispatch(TMessage& message) override;
 
-    TNotifyEvent OnMouseEnter;
-    TNotifyEvent OnMouseLeave;
-
 protected:
     // Unless transparent, fills the client area with Color.
     virtual void PaintClient();
@@ -101,7 +79,8 @@ protected:
     void AdjustClientRect(RECT& rect) const override;
 
 private:
-    void BlendingChanged();
+    using TInherited = TSkControlBase<TCustomControl>;
+
     void ChangeBorder();
     void PlaceScrollBars();
     void FreeScrollBars();
@@ -113,22 +92,16 @@ private:
     void WMEraseBkgnd(TMessage& message);
     void WMWindowPosChanging(TMessage& message);
 
-    TSkPerformance performance_ = kspNoBuffer;
-    std::unique_ptr<TSkBitmap> ownBitmap_;
     bool focused_ = false;
-    bool transparent_ = false;
-    bool mouseInControl_ = false;
     TWinControl* horzScrollBar_ = nullptr;
     TWinControl* vertScrollBar_ = nullptr;
     TSkScrollBarStyle scrollBars_ = kssNone;
-    std::unique_ptr<TFont> paintFont_;
     int borderWidth_ = 0;
     TSkBevelCut bevelInner_ = kbvLowered;
     TSkBevelCut bevelOuter_ = kbvLowered;
     TSkBevelSides bevelSides_{kbvLeft, kbvTop, kbvRight, kbvBottom};
     TSkBevelKind bevelKind_ = kbkNone;
     int bevelWidth_ = 0;
-    std::unique_ptr<TSkBlending> blending_;
     bool useVisualStyles_ = true;
     int keptWidth_ = 0;
     int keptHeight_ = 0;

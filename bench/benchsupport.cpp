@@ -1,0 +1,56 @@
+#include "bench/benchsupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
+}
+
+} // namespace
+
+double MedianSeconds(const std::function<void()>& op, int runs, int calls)
+{
+    op();
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r) {
+        LARGE_INTEGER start, stop;
+        QueryPerformanceCounter(&start);
+        for (int i = 0; i < calls; ++i)
+            op();
+        QueryPerformanceCounter(&stop);
+        times.push_back(Seconds(start, stop) / calls);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
+}
+
+double MedianBitBltSeconds(HDC target, int x, int y, int width, int height, HDC source, int runs,
+                           int calls)
+{
+    return MedianSeconds(
+        [&] {
+            BitBlt(target, x, y, width, height, source, 0, 0, SRCCOPY);
+            GdiFlush();
+        },
+        runs, calls);
+}
+
+void PrintAgainstBitBlt(const char* what, int nameWidth, double seconds, double baseline,
+                        double goal)
+{
+    std::printf("%-*s %9.2f us   %5.2fx BitBlt", nameWidth, what, seconds * 1e6,
+                seconds / baseline);
+    if (goal > 0)
+        std::printf(" (goal within %.0fx)", goal);
+    std::printf("\n");
+}
