@@ -239,6 +239,17 @@ void AnswerInputBox(DWORD processId, const std::string& name, bool confirm)
 
 HWND Button(HWND form, const char* caption) { return FindDescendant(form, "TButton.BUTTON", caption); }
 
+// Clicks an editor button that opens a file dialog and accepts path in it;
+// the dialog, or null when none came.
+HWND ChooseInEditor(DWORD processId, HWND editor, const char* button, const std::string& path)
+{
+    Click(Button(editor, button));
+    HWND dialog = WaitForFileDialog(processId);
+    if (dialog)
+        AcceptFileDialog(dialog, path);
+    return dialog;
+}
+
 TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
 {
     TempFolder folder;
@@ -274,10 +285,8 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
 
     // Saved with CR LF between the lines and none after the last, over an
     // existing file without a question.
-    Click(Button(editor, "Zapisz"));
-    HWND dialog = WaitForFileDialog(run.Id());
+    HWND dialog = ChooseInEditor(run.Id(), editor, "Zapisz", folder.PathOf("saved.cue"));
     ASSERT_NE(dialog, nullptr);
-    AcceptFileDialog(dialog, folder.PathOf("saved.cue"));
     WaitUntilGone(dialog);
     WaitFor([&]() -> HWND {
         return ReadFileBytes(folder.PathOf("saved.cue")) == SheetFor("disc.bin") ? memo : nullptr;
@@ -301,24 +310,18 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     EXPECT_EQ(WindowText(memo), SheetFor(""));
 
     // Any line breaks load as lines.
-    Click(Button(editor, "Wczytaj"));
-    dialog = WaitForFileDialog(run.Id());
+    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("lf.cue"));
     ASSERT_NE(dialog, nullptr);
-    AcceptFileDialog(dialog, folder.PathOf("lf.cue"));
     WaitUntilGone(dialog);
     EXPECT_EQ(WindowText(memo), "one\r\ntwo\r\nthree");
-    Click(Button(editor, "Wczytaj"));
-    dialog = WaitForFileDialog(run.Id());
+    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("cr.cue"));
     ASSERT_NE(dialog, nullptr);
-    AcceptFileDialog(dialog, folder.PathOf("cr.cue"));
     WaitUntilGone(dialog);
     EXPECT_EQ(WindowText(memo), "uno\r\ndos");
 
     // A file that cannot be opened: the framework's box, the memo as it was.
-    Click(Button(editor, "Wczytaj"));
-    dialog = WaitForFileDialog(run.Id());
+    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("missing.cue"));
     ASSERT_NE(dialog, nullptr);
-    AcceptFileDialog(dialog, folder.PathOf("missing.cue"));
     MessageBoxSeen box = run.Answer();
     EXPECT_EQ(box.caption, "Sheet Mill");
     const std::string start = "Cannot open file \"" + folder.PathOf("missing.cue") + "\". ";
@@ -326,10 +329,8 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     EXPECT_EQ(WindowText(memo), "uno\r\ndos");
 
     // More text than the memo holds: refused, the memo as it was.
-    Click(Button(editor, "Wczytaj"));
-    dialog = WaitForFileDialog(run.Id());
+    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("huge.cue"));
     ASSERT_NE(dialog, nullptr);
-    AcceptFileDialog(dialog, folder.PathOf("huge.cue"));
     box = run.Answer();
     EXPECT_EQ(box.caption, "Sheet Mill");
     EXPECT_EQ(box.text, "Text exceeds memo capacity.");
@@ -337,10 +338,8 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
 
     // Far more than the memo holds (4 GiB and 3 bytes, sparse): refused before
     // it is read, not cut down to what a 32-bit size would keep.
-    Click(Button(editor, "Wczytaj"));
-    dialog = WaitForFileDialog(run.Id());
+    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("vast.cue"));
     ASSERT_NE(dialog, nullptr);
-    AcceptFileDialog(dialog, folder.PathOf("vast.cue"));
     box = run.Answer();
     EXPECT_EQ(box.text, "Text exceeds memo capacity.");
     EXPECT_EQ(WindowText(memo), "uno\r\ndos");
