@@ -6,6 +6,12 @@
 
 using TColor = int32_t;
 
+// A plain colour from its red, green and blue.
+constexpr TColor RgbColor(uint8_t red, uint8_t green, uint8_t blue)
+{
+    return TColor(red | green << 8 | blue << 16);
+}
+
 constexpr TColor SystemColor(int index) { return static_cast<TColor>(0xFF000000u | unsigned(index)); }
 
 constexpr TColor clScrollBar = SystemColor(0);

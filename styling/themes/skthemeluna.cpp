@@ -17,36 +17,34 @@ FW_IMPLEMENT_CLASS(TSkThemeLuna, TSkTheme)
 
 namespace {
 
-constexpr TColor Rgb(int r, int g, int b) { return TColor(r | g << 8 | b << 16); }
-
 constexpr TColor D = SkDefaultThemeColor;
 constexpr std::array<TColor, 26> LunaColors = {
-    D,                    // 0 active caption
-    D,                    // 1 inactive caption
-    Rgb(0, 0, 0),         // 2 caption shadow
-    Rgb(255, 255, 255),   // 3 active caption text
-    D,                    // 4
-    Rgb(255, 255, 255),   // 5 inactive caption text
-    Rgb(255, 251, 247),   // 6 window
-    Rgb(49, 106, 197),    // 7 border
-    Rgb(33, 195, 33),     // 8 selection
-    Rgb(254, 254, 251),   // 9 disabled face
-    Rgb(197, 197, 177),   // 10 disabled border
-    Rgb(239, 235, 222),   // 11 face
-    D,                    // 12 hot face
-    Rgb(128, 128, 128),   // 13 menu border
-    Rgb(255, 255, 255),   // 14 menu bar
-    Rgb(49, 106, 197),    // 15 menu bar highlight
-    Rgb(255, 255, 255),   // 16 popup
-    Rgb(49, 106, 197),    // 17 popup highlight
-    Rgb(0, 0, 0),         // 18 menu bar text
-    Rgb(255, 255, 255),   // 19 menu bar highlight text
-    Rgb(0, 0, 0),         // 20 popup text
-    Rgb(255, 255, 255),   // 21 popup highlight text
-    Rgb(128, 128, 128),   // 22 disabled menu text
-    Rgb(0, 0, 0),         // 23 header caption text
-    Rgb(149, 206, 255),   // 24 header gradient start
-    Rgb(49, 106, 197),    // 25 header gradient end
+    D,                         // 0 active caption
+    D,                         // 1 inactive caption
+    RgbColor(0, 0, 0),         // 2 caption shadow
+    RgbColor(255, 255, 255),   // 3 active caption text
+    D,                         // 4
+    RgbColor(255, 255, 255),   // 5 inactive caption text
+    RgbColor(255, 251, 247),   // 6 window
+    RgbColor(49, 106, 197),    // 7 border
+    RgbColor(33, 195, 33),     // 8 selection
+    RgbColor(254, 254, 251),   // 9 disabled face
+    RgbColor(197, 197, 177),   // 10 disabled border
+    RgbColor(239, 235, 222),   // 11 face
+    D,                         // 12 hot face
+    RgbColor(128, 128, 128),   // 13 menu border
+    RgbColor(255, 255, 255),   // 14 menu bar
+    RgbColor(49, 106, 197),    // 15 menu bar highlight
+    RgbColor(255, 255, 255),   // 16 popup
+    RgbColor(49, 106, 197),    // 17 popup highlight
+    RgbColor(0, 0, 0),         // 18 menu bar text
+    RgbColor(255, 255, 255),   // 19 menu bar highlight text
+    RgbColor(0, 0, 0),         // 20 popup text
+    RgbColor(255, 255, 255),   // 21 popup highlight text
+    RgbColor(128, 128, 128),   // 22 disabled menu text
+    RgbColor(0, 0, 0),         // 23 header caption text
+    RgbColor(149, 206, 255),   // 24 header gradient start
+    RgbColor(49, 106, 197),    // 25 header gradient end
 };
 static_assert(LunaColors.size() == kcLastColorKind + 1, "one colour per kind");
 
@@ -60,7 +58,7 @@ static_assert(LunaSizes.size() == ksLastSizeKind + 1, "one size per kind");
 // Where the pictures lie in the atlases (left, top of the first cell).
 constexpr int PushButtonRows[] = {100, 130, 160, 190, 220, 220};  // by state; 4 and 5 share
 constexpr int CaptionGlyphRows[] = {70, 100, 160, 130, 190, 280, 220, 250};  // by glyph code
-constexpr TColor TrackSelectionColor = Rgb(33, 195, 33);  // fixed: not shifted
+constexpr TColor TrackSelectionColor = RgbColor(33, 195, 33);  // fixed: not shifted
 
 TRect Cell(int left, int top, int width, int height)
 {

@@ -6,36 +6,34 @@ FW_IMPLEMENT_CLASS(TSkThemeMetalLuna, TSkThemeLuna)
 
 namespace {
 
-constexpr TColor Rgb(int r, int g, int b) { return TColor(r | g << 8 | b << 16); }
-
 constexpr TColor D = SkDefaultThemeColor;
 constexpr std::array<TColor, 26> MetalColors = {
-    D,                    // 0 active caption
-    D,                    // 1 inactive caption
-    Rgb(255, 255, 255),   // 2 caption shadow
-    Rgb(0, 0, 128),       // 3 active caption text
-    D,                    // 4
-    Rgb(128, 128, 128),   // 5 inactive caption text
-    Rgb(248, 248, 255),   // 6 window
-    Rgb(163, 163, 184),   // 7 border
-    Rgb(90, 90, 123),     // 8 selection
-    Rgb(254, 254, 251),   // 9 disabled face
-    Rgb(197, 197, 177),   // 10 disabled border
-    Rgb(224, 223, 228),   // 11 face
-    D,                    // 12 hot face
-    Rgb(128, 128, 128),   // 13 menu border
-    Rgb(255, 255, 255),   // 14 menu bar
-    Rgb(163, 163, 184),   // 15 menu bar highlight
-    Rgb(255, 255, 255),   // 16 popup
-    Rgb(163, 163, 184),   // 17 popup highlight
-    Rgb(0, 0, 0),         // 18 menu bar text
-    Rgb(255, 255, 255),   // 19 menu bar highlight text
-    Rgb(0, 0, 0),         // 20 popup text
-    Rgb(255, 255, 255),   // 21 popup highlight text
-    Rgb(128, 128, 128),   // 22 disabled menu text
-    Rgb(0, 0, 0),         // 23 header caption text
-    Rgb(230, 230, 240),   // 24 header gradient start
-    Rgb(163, 163, 173),   // 25 header gradient end
+    D,                         // 0 active caption
+    D,                         // 1 inactive caption
+    RgbColor(255, 255, 255),   // 2 caption shadow
+    RgbColor(0, 0, 128),       // 3 active caption text
+    D,                         // 4
+    RgbColor(128, 128, 128),   // 5 inactive caption text
+    RgbColor(248, 248, 255),   // 6 window
+    RgbColor(163, 163, 184),   // 7 border
+    RgbColor(90, 90, 123),     // 8 selection
+    RgbColor(254, 254, 251),   // 9 disabled face
+    RgbColor(197, 197, 177),   // 10 disabled border
+    RgbColor(224, 223, 228),   // 11 face
+    D,                         // 12 hot face
+    RgbColor(128, 128, 128),   // 13 menu border
+    RgbColor(255, 255, 255),   // 14 menu bar
+    RgbColor(163, 163, 184),   // 15 menu bar highlight
+    RgbColor(255, 255, 255),   // 16 popup
+    RgbColor(163, 163, 184),   // 17 popup highlight
+    RgbColor(0, 0, 0),         // 18 menu bar text
+    RgbColor(255, 255, 255),   // 19 menu bar highlight text
+    RgbColor(0, 0, 0),         // 20 popup text
+    RgbColor(255, 255, 255),   // 21 popup highlight text
+    RgbColor(128, 128, 128),   // 22 disabled menu text
+    RgbColor(0, 0, 0),         // 23 header caption text
+    RgbColor(230, 230, 240),   // 24 header gradient start
+    RgbColor(163, 163, 173),   // 25 header gradient end
 };
 static_assert(MetalColors.size() == kcLastColorKind + 1, "one colour per kind");
 
