@@ -1,6 +1,6 @@
 #include "app/cuefile.h"
 
-#include "framework/streams.h"
+#include "framework/base/streams.h"
 
 void WriteCueSheet(const std::string& text, const std::string& fileName)
 {

@@ -1,6 +1,6 @@
 #include "app/cuesheet.h"
 
-#include "framework/filenames.h"
+#include "framework/base/filenames.h"
 
 namespace {
 const char FilePrefix[] = "FILE \"";

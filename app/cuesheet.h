@@ -1,7 +1,7 @@
 // The cue sheet text and the name of its file. Byte-level, free of windows.h.
 #pragma once
 
-#include "framework/leadbytes.h"
+#include "framework/base/leadbytes.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // windows, then the message loop until the main window closes.
 #include "app/unit1.h"
 #include "app/unit2.h"
-#include "framework/application.h"
+#include "framework/forms/application.h"
 #include "styling/core/sksystem.h"
 #include "styling/themes/skthemes.h"
 

@@ -3,10 +3,10 @@
 #include "app/cuefile.h"
 #include "app/cuesheet.h"
 #include "app/unit2.h"
-#include "framework/application.h"
-#include "framework/codepages.h"
-#include "framework/filenames.h"
-#include "framework/properties.h"
+#include "framework/forms/application.h"
+#include "framework/base/codepages.h"
+#include "framework/base/filenames.h"
+#include "framework/components/properties.h"
 
 TForm1* Form1 = nullptr;
 

@@ -1,13 +1,13 @@
 // The main window: pick a CD image and its cue sheet is written beside it.
 #pragma once
 
-#include "framework/button.h"
-#include "framework/dialogs.h"
-#include "framework/edit.h"
-#include "framework/form.h"
-#include "framework/image.h"
-#include "framework/label.h"
-#include "framework/progressbar.h"
+#include "framework/controls/button.h"
+#include "framework/forms/dialogs.h"
+#include "framework/controls/edit.h"
+#include "framework/forms/form.h"
+#include "framework/controls/image.h"
+#include "framework/controls/label.h"
+#include "framework/controls/progressbar.h"
 #include "styling/core/stylist.h"
 
 class TForm1 : public TForm {

@@ -3,10 +3,10 @@
 #include "app/cuefile.h"
 #include "app/cuesheet.h"
 #include "app/unit1.h"
-#include "framework/application.h"
-#include "framework/inputbox.h"
-#include "framework/properties.h"
-#include "framework/streams.h"
+#include "framework/forms/application.h"
+#include "framework/forms/inputbox.h"
+#include "framework/components/properties.h"
+#include "framework/base/streams.h"
 
 TForm2* Form2 = nullptr;
 

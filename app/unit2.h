@@ -1,10 +1,10 @@
 // The cue editor: loads, saves and fills a sheet by hand.
 #pragma once
 
-#include "framework/button.h"
-#include "framework/dialogs.h"
-#include "framework/edit.h"
-#include "framework/form.h"
+#include "framework/controls/button.h"
+#include "framework/forms/dialogs.h"
+#include "framework/controls/edit.h"
+#include "framework/forms/form.h"
 
 class TForm2 : public TForm {
     FW_DECLARE_CLASS(TForm2)

@@ -2,7 +2,7 @@
 // same area, measured in the same run (medians: these machines are shared
 // and noisy), and of a colour shift of both atlases.
 #include "bench/benchsupport.h"
-#include "framework/canvas.h"
+#include "framework/graphics/canvas.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/sksystem.h"
 #include "styling/themes/skthemeluna.h"

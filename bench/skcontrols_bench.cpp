@@ -3,7 +3,7 @@
 // run, and the GDI objects a thousand shared-buffer paints leave behind.
 // These machines are shared and noisy: medians of repeated runs and ratios.
 #include "bench/benchsupport.h"
-#include "framework/form.h"
+#include "framework/forms/form.h"
 #include "styling/core/skcustomcontrol.h"
 #include "styling/core/sksystem.h"
 #include "tests/support/dibsection.h"

@@ -1,9 +1,9 @@
 // The application object: the default exception box (captured and real),
 // minimize and restore, and the main form's lifetime ending the loop.
 // Run ends the process's loop for good, so its case comes last.
-#include "framework/application.h"
-#include "framework/graphiccontrol.h"
-#include "framework/screen.h"
+#include "framework/forms/application.h"
+#include "framework/controls/graphiccontrol.h"
+#include "framework/forms/screen.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -47,11 +47,6 @@ public:
 protected:
     void Paint() override { throw EFCreateError("Cannot create file \"C:\\img\\disc.iso.cue\". Access is denied"); }
 };
-
-struct FormDeleter {
-    void operator()(TCustomForm* form) const { form->Free(); }
-};
-using FormPtr = std::unique_ptr<TForm, FormDeleter>;
 
 } // namespace
 

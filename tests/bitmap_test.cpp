@@ -1,7 +1,7 @@
 // TBitmap and TIcon: storage, pixel formats, scan lines, resources and
 // drawing onto a canvas.
-#include "framework/bitmap.h"
-#include "framework/icon.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/icon.h"
 #include "tests/support/dibsection.h"
 #include "tests/support/tempfolder.h"
 

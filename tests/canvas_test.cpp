@@ -1,7 +1,7 @@
 // TCanvas on a DIB section it is handed: what each call puts into the
 // pixels, and what it leaves selected in the context.
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
 #include "tests/support/dibsection.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/clipboard.h"
+#include "framework/base/clipboard.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The component runtime: ownership, names, notifications, assignment.
-#include "framework/component.h"
+#include "framework/components/component.h"
 
 #include <gtest/gtest.h>
 

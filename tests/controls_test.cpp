@@ -1,9 +1,9 @@
 // Controls over real windows: tree, layout, tab order, messages, painting,
 // mouse routing to windowless controls, and native window classes.
-#include "framework/application.h"
-#include "framework/graphiccontrol.h"
-#include "framework/graphicsobjects.h"
-#include "framework/screen.h"
+#include "framework/forms/application.h"
+#include "framework/controls/graphiccontrol.h"
+#include "framework/graphics/graphicsobjects.h"
+#include "framework/forms/screen.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -62,12 +62,6 @@ protected:
     // Through the canvas: its brush starts as the control's colour.
     void Paint() override { Canvas()->FillRect(TRect{0, 0, Width(), Height()}); }
 };
-
-// A form freed at the end of each test.
-struct FormDeleter {
-    void operator()(TForm* form) const { form->Free(); }
-};
-using FormPtr = std::unique_ptr<TForm, FormDeleter>;
 
 FormPtr NewForm(int width = 300, int height = 200)
 {

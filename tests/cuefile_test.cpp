@@ -1,7 +1,7 @@
 #include "app/cuefile.h"
 #include "app/cuesheet.h"
-#include "framework/exceptions.h"
-#include "framework/linebreaks.h"
+#include "framework/base/exceptions.h"
+#include "framework/base/linebreaks.h"
 #include "tests/support/tempfolder.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "app/cuesheet.h"
-#include "framework/codepages.h"
-#include "framework/linebreaks.h"
+#include "framework/base/codepages.h"
+#include "framework/base/linebreaks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The text format of stored form descriptions: parsing, formatting, errors.
-#include "framework/descriptionparser.h"
+#include "framework/components/descriptionparser.h"
 
 #include <gtest/gtest.h>
 

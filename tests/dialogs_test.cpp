@@ -1,5 +1,5 @@
-#include "framework/dialogs.h"
-#include "framework/inputbox.h"
+#include "framework/forms/dialogs.h"
+#include "framework/forms/inputbox.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/tempfolder.h"
 

@@ -1,6 +1,6 @@
-#include "framework/exceptions.h"
-#include "framework/streams.h"
-#include "framework/sysutils.h"
+#include "framework/base/exceptions.h"
+#include "framework/base/streams.h"
+#include "framework/base/sysutils.h"
 #include "tests/support/tempfolder.h"
 
 #include <windows.h>

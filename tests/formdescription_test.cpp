@@ -1,10 +1,10 @@
 // Forms built from the descriptions stored in the program.
-#include "framework/application.h"
-#include "framework/form.h"
-#include "framework/graphiccontrol.h"
-#include "framework/linebreaks.h"
-#include "framework/properties.h"
-#include "framework/writer.h"
+#include "framework/forms/application.h"
+#include "framework/forms/form.h"
+#include "framework/controls/graphiccontrol.h"
+#include "framework/base/linebreaks.h"
+#include "framework/components/properties.h"
+#include "framework/components/writer.h"
 #include "tests/support/tempfolder.h"
 #include "tests/support/windowtest.h"
 

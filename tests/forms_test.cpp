@@ -1,8 +1,8 @@
 // Forms with real windows and real keyboard input: focus and tab cycling,
 // dialog keys and accelerators, the modal loop, closing, and handle leaks.
-#include "framework/application.h"
-#include "framework/graphiccontrol.h"
-#include "framework/screen.h"
+#include "framework/forms/application.h"
+#include "framework/controls/graphiccontrol.h"
+#include "framework/forms/screen.h"
 #include "tests/support/dibsection.h"
 #include "tests/support/windowtest.h"
 
@@ -13,36 +13,6 @@
 #include <vector>
 
 namespace {
-
-struct FormDeleter {
-    void operator()(TCustomForm* form) const { form->Free(); }
-};
-template <class T>
-using Owned = std::unique_ptr<T, FormDeleter>;
-
-void PressKey(WORD key, bool shift = false, bool alt = false)
-{
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD vk, bool up) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(in);
-    };
-    if (shift)
-        add(VK_SHIFT, false);
-    if (alt)
-        add(VK_MENU, false);
-    add(key, false);
-    add(key, true);
-    if (alt)
-        add(VK_MENU, true);
-    if (shift)
-        add(VK_SHIFT, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpFor(40);
-}
 
 // A focusable control that logs its entries, exits and focus news.
 class TFocusBox : public TCustomControl {
@@ -168,12 +138,7 @@ struct DialogForm {
         return c;
     }
 
-    void ShowAndWait()
-    {
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        PumpUntil([&] { return GetActiveWindow() == form->Handle(); });
-    }
+    void ShowAndWait() { ::ShowAndWait(form.get()); }
 };
 
 } // namespace
@@ -566,17 +531,6 @@ TEST(FormLifecycle, PositionBorderAndIconsShapeTheWindow)
 
 namespace {
 
-struct GuiCounts {
-    DWORD gdi, user;
-};
-
-// GetGuiResources where the system answers it, else a count of the
-// process's GDI handle table and of its windows.
-GuiCounts CurrentCounts()
-{
-    return GuiCounts{GdiObjectCount(), UserObjectCount()};
-}
-
 BOOL CALLBACK CountWindow(HWND window, LPARAM data)
 {
     ++*reinterpret_cast<int*>(data);
@@ -633,12 +587,12 @@ TEST(Leaks, AThousandFormsFullOfControlsLeaveNoHandlesBehind)
     };
     makeOne();  // first use creates classes, stock objects and caches
     PumpFor(20);
-    GuiCounts before = CurrentCounts();
+    TGuiCounts before = CurrentGuiCounts();
     int windowsBefore = ThreadWindowCount();
     for (int i = 0; i < 1000; ++i)
         makeOne();
     PumpFor(20);
-    GuiCounts after = CurrentCounts();
+    TGuiCounts after = CurrentGuiCounts();
     EXPECT_GT(before.gdi, 0u);
     EXPECT_EQ(after.gdi, before.gdi);
     EXPECT_EQ(after.user, before.user);

@@ -1,8 +1,8 @@
 // Creating and freeing the graphics objects many times leaves the process's
 // GDI and USER object counts where they were.
-#include "framework/icon.h"
-#include "framework/imagelist.h"
-#include "framework/timer.h"
+#include "framework/graphics/icon.h"
+#include "framework/graphics/imagelist.h"
+#include "framework/components/timer.h"
 #include "tests/support/dibsection.h"
 
 #include <gtest/gtest.h>

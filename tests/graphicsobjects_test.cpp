@@ -1,7 +1,7 @@
 // TFont, TPen and TBrush: attributes, change notification and the cached
 // GDI object behind each.
-#include "framework/bitmap.h"
-#include "framework/graphicsobjects.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/graphicsobjects.h"
 
 #include <gtest/gtest.h>
 

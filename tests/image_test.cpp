@@ -1,11 +1,11 @@
 // The picture control: where and how it draws its JPEG, and its picture
 // stored in a description as binary data.
-#include "framework/application.h"
-#include "framework/image.h"
-#include "framework/jpegimage.h"
-#include "framework/picturedata.h"
-#include "framework/reader.h"
-#include "framework/writer.h"
+#include "framework/forms/application.h"
+#include "framework/controls/image.h"
+#include "framework/graphics/jpegimage.h"
+#include "framework/graphics/picturedata.h"
+#include "framework/components/reader.h"
+#include "framework/components/writer.h"
 #include "tests/support/dibsection.h"
 #include "tests/support/jpegmaker.h"
 

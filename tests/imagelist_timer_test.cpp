@@ -1,8 +1,8 @@
 // TImageList over the system image list, and TTimer ticks through a real
 // message loop.
-#include "framework/icon.h"
-#include "framework/imagelist.h"
-#include "framework/timer.h"
+#include "framework/graphics/icon.h"
+#include "framework/graphics/imagelist.h"
+#include "framework/components/timer.h"
 #include "tests/support/dibsection.h"
 
 #include <gtest/gtest.h>

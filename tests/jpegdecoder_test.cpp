@@ -1,4 +1,4 @@
-#include "framework/jpegdecoder.h"
+#include "framework/graphics/jpegdecoder.h"
 #include "tests/support/jpegmaker.h"
 
 #include <gtest/gtest.h>

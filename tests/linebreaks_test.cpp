@@ -1,5 +1,5 @@
-#include "framework/codepages.h"
-#include "framework/linebreaks.h"
+#include "framework/base/codepages.h"
+#include "framework/base/linebreaks.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
 
-#include "framework/canvas.h"
+#include "framework/graphics/canvas.h"
 #include "styling/core/skrects.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/themeregistry.h"

@@ -4,9 +4,9 @@
 #include "styling/menus/skstatuspanel.h"
 #include "styling/themes/skthemeluna.h"
 
-#include "framework/canvas.h"
-#include "framework/control.h"
-#include "framework/imagelist.h"
+#include "framework/graphics/canvas.h"
+#include "framework/controls/control.h"
+#include "framework/graphics/imagelist.h"
 #include "styling/core/sksystem.h"
 #include "tests/support/dibsection.h"
 

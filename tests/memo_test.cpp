@@ -1,9 +1,9 @@
 // The memo over the native multi-line edit: line breaks, capacity, its
 // line list, and the text kept across window changes.
-#include "framework/application.h"
-#include "framework/edit.h"
-#include "framework/reader.h"
-#include "framework/writer.h"
+#include "framework/forms/application.h"
+#include "framework/controls/edit.h"
+#include "framework/components/reader.h"
+#include "framework/components/writer.h"
 #include "tests/support/tempfolder.h"
 #include "tests/support/windowtest.h"
 
@@ -17,25 +17,11 @@
 
 namespace {
 
-struct FormDeleter {
-    void operator()(TCustomForm* form) const { form->Free(); }
-};
-using FormPtr = std::unique_ptr<TForm, FormDeleter>;
-
 FormPtr NewForm()
 {
     FormPtr form(TCustomForm::Create<TForm>(nullptr));
     form->SetBounds(40, 40, 300, 200);
     return form;
-}
-
-// The text the window itself holds, read without the framework.
-std::string WindowText(HWND window)
-{
-    int n = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(n) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], n + 1)));
-    return text;
 }
 
 // A memo on a form whose WM_SETTEXT and change notifications are counted.

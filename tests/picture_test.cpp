@@ -1,7 +1,7 @@
-#include "framework/jpegdecoder.h"
-#include "framework/jpegimage.h"
-#include "framework/picture.h"
-#include "framework/picturedata.h"
+#include "framework/graphics/jpegdecoder.h"
+#include "framework/graphics/jpegimage.h"
+#include "framework/graphics/picture.h"
+#include "framework/graphics/picturedata.h"
 #include "tests/support/jpegmaker.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Published properties through the description reader and writer.
-#include "framework/events.h"
-#include "framework/properties.h"
-#include "framework/reader.h"
-#include "framework/roots.h"
-#include "framework/writer.h"
+#include "framework/base/events.h"
+#include "framework/components/properties.h"
+#include "framework/components/reader.h"
+#include "framework/components/roots.h"
+#include "framework/components/writer.h"
 
 #include <gtest/gtest.h>
 

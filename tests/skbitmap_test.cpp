@@ -1,6 +1,6 @@
 #include "styling/core/skbitmap.h"
 
-#include "framework/streams.h"
+#include "framework/base/streams.h"
 #include "styling/core/sksystem.h"
 #include "tests/support/dibsection.h"
 #include "tests/support/pcxbuilder.h"

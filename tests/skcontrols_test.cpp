@@ -1,9 +1,9 @@
 // The themed control bases over real windows: buffering modes, see-through
 // painting and blending read back as pixels, bevels and border, the client
 // area, the option rules, and the shared buffer's cost per paint.
-#include "framework/form.h"
-#include "framework/reader.h"
-#include "framework/writer.h"
+#include "framework/forms/form.h"
+#include "framework/components/reader.h"
+#include "framework/components/writer.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/skblending.h"
 #include "styling/core/skcontrolpaint.h"
@@ -27,11 +27,6 @@ const COLORREF ClientGreen = RGB(0, 255, 0);
 const uint32_t Untouched = 0x010203;
 
 const TSkPerformance AllModes[] = {kspNoBuffer, kspSharedBuffer, kspDoubleBuffer};
-
-struct FormDeleter {
-    void operator()(TForm* form) const { form->Free(); }
-};
-using FormPtr = std::unique_ptr<TForm, FormDeleter>;
 
 FormPtr NewForm(int width = 120, int height = 80)
 {

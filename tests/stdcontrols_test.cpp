@@ -1,15 +1,15 @@
 // The standard controls over the native ones: buttons and dialog keys, check
 // and radio boxes, the edit, the label's drawing, the progress bar, and
 // handle counts after many of them.
-#include "framework/application.h"
-#include "framework/button.h"
-#include "framework/edit.h"
-#include "framework/graphiccontrol.h"
-#include "framework/image.h"
-#include "framework/label.h"
-#include "framework/progressbar.h"
-#include "framework/reader.h"
-#include "framework/writer.h"
+#include "framework/forms/application.h"
+#include "framework/controls/button.h"
+#include "framework/controls/edit.h"
+#include "framework/controls/graphiccontrol.h"
+#include "framework/controls/image.h"
+#include "framework/controls/label.h"
+#include "framework/controls/progressbar.h"
+#include "framework/components/reader.h"
+#include "framework/components/writer.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/dibsection.h"
 #include "tests/support/windowtest.h"
@@ -25,11 +25,6 @@
 
 namespace {
 
-struct FormDeleter {
-    void operator()(TCustomForm* form) const { form->Free(); }
-};
-using FormPtr = std::unique_ptr<TForm, FormDeleter>;
-
 FormPtr NewForm(int width = 300, int height = 200)
 {
     FormPtr form(TCustomForm::Create<TForm>(nullptr));
@@ -44,25 +39,6 @@ T* Add(TWinControl* parent, int left, int top, int width, int height)
     c->SetParent(parent);
     c->SetBounds(left, top, width, height);
     return c;
-}
-
-void PressKey(WORD key)
-{
-    INPUT in[2]{};
-    for (INPUT& i : in) {
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = key;
-    }
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-    PumpFor(40);
-}
-
-void ShowAndWait(TForm* form)
-{
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    PumpUntil([&] { return GetActiveWindow() == form->Handle(); });
 }
 
 LRESULT CheckOf(TWinControl* control)

@@ -2,12 +2,12 @@
 // live in the styling library and the application (the dialogs are the
 // framework's own): embedded as resources,
 // read by the forms' constructors, linked across forms, written back.
-#include "framework/dialogs.h"
-#include "framework/events.h"
-#include "framework/properties.h"
-#include "framework/resources.h"
-#include "framework/roots.h"
-#include "framework/writer.h"
+#include "framework/forms/dialogs.h"
+#include "framework/base/events.h"
+#include "framework/components/properties.h"
+#include "framework/components/resources.h"
+#include "framework/components/roots.h"
+#include "framework/components/writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "framework/exceptions.h"
-#include "framework/strings.h"
+#include "framework/base/exceptions.h"
+#include "framework/components/strings.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The stylist: its theme stored by name in form descriptions, the colour
 // shift it pushes into the theme, and the look it re-applies to every form.
-#include "framework/form.h"
-#include "framework/graphiccontrol.h"
-#include "framework/reader.h"
-#include "framework/screen.h"
-#include "framework/writer.h"
+#include "framework/forms/form.h"
+#include "framework/controls/graphiccontrol.h"
+#include "framework/components/reader.h"
+#include "framework/forms/screen.h"
+#include "framework/components/writer.h"
 #include "styling/core/stylist.h"
 #include "tests/support/testthemes.h"
 #include "tests/support/windowtest.h"
@@ -19,20 +19,20 @@
 
 namespace {
 
-struct FormDeleter {
+struct RootDeleter {
     void operator()(TComponent* form) const { form->Free(); }
 };
-using FormPtr = std::unique_ptr<TComponent, FormDeleter>;
+using RootPtr = std::unique_ptr<TComponent, RootDeleter>;
 
-FormPtr NewForm()
+RootPtr NewForm()
 {
     TForm* form = TCustomForm::Create<TForm>(nullptr);
     form->SetBorderStyle(bsNone);
     form->SetBounds(20, 20, 160, 90);
-    return FormPtr(form);
+    return RootPtr(form);
 }
 
-TForm* AsForm(const FormPtr& form) { return static_cast<TForm*>(form.get()); }
+TForm* AsForm(const RootPtr& form) { return static_cast<TForm*>(form.get()); }
 
 std::string Hex(const std::vector<uint8_t>& bytes)
 {
@@ -78,7 +78,7 @@ std::string Description(const std::string& record)
            "end\n";
 }
 
-TSkStylist* StylistOf(const FormPtr& form)
+TSkStylist* StylistOf(const RootPtr& form)
 {
     return static_cast<TSkStylist*>(form->FindComponent("SkStylist1"));
 }
@@ -132,7 +132,7 @@ TEST_F(StylistTest, AStoredNameSelectsTheFirstClassOfThatName)
     // 05 00 00 00 "Lines", as the description stores it.
     const std::string lines = "050000004C696E6573";
     ASSERT_EQ(Hex(Record("Lines")), lines);
-    FormPtr form(ReadComponentText(Description(lines)));
+    RootPtr form(ReadComponentText(Description(lines)));
     TSkStylist* stylist = StylistOf(form);
     ASSERT_NE(stylist, nullptr);
     EXPECT_EQ(stylist->Theme()->ClassInfo(), TTestLines::StaticClass());
@@ -148,7 +148,7 @@ TEST_F(StylistTest, AStoredNameSelectsTheFirstClassOfThatName)
 TEST_F(StylistTest, UnknownNamesKeepThePlaceholder)
 {
     for (const char* name : {"Std", "luna", "LINES", "Stray", ""}) {
-        FormPtr form(ReadComponentText(Description(Hex(Record(name)))));
+        RootPtr form(ReadComponentText(Description(Hex(Record(name)))));
         EXPECT_EQ(StylistOf(form)->Theme()->ClassInfo(), TSkTheme::StaticClass()) << name;
         // Nothing matched, so nothing was re-applied either.
         EXPECT_EQ(AsForm(form)->Color(), clSilver) << name;
@@ -175,13 +175,13 @@ TEST_F(StylistTest, CutShortRecordsChangeNothing)
     EXPECT_EQ(stylist.Theme()->ClassInfo(), TTestLuna::StaticClass());
 
     // Through a description too: the form keeps its placeholder.
-    FormPtr form(ReadComponentText(Description("050000004C696E")));
+    RootPtr form(ReadComponentText(Description("050000004C696E")));
     EXPECT_EQ(StylistOf(form)->Theme()->ClassInfo(), TSkTheme::StaticClass());
 }
 
 TEST_F(StylistTest, WritingStoresTheNameAndReadsBackToTheSameClass)
 {
-    FormPtr form(ReadComponentText(Description(Hex(Record("Advanced")))));
+    RootPtr form(ReadComponentText(Description(Hex(Record("Advanced")))));
     const std::string written = WriteComponentText(form.get());
     EXPECT_NE(Squeezed(written).find("ThemeClass={08000000416476616E636564}"), std::string::npos)
         << written;
@@ -189,7 +189,7 @@ TEST_F(StylistTest, WritingStoresTheNameAndReadsBackToTheSameClass)
     EXPECT_NE(written.find("DeltaHue = 0"), std::string::npos);
     EXPECT_NE(written.find("DeltaBrightness = 0"), std::string::npos);
     EXPECT_EQ(written.find("Version"), std::string::npos);
-    FormPtr again(ReadComponentText(written));
+    RootPtr again(ReadComponentText(written));
     EXPECT_EQ(StylistOf(again)->Theme()->ClassInfo(), TTestAdvanced::StaticClass());
     again.reset();
 
@@ -231,7 +231,7 @@ TEST_F(StylistTest, ChoosingAClassPushesTheShiftIntoAnAvailableTheme)
 
 TEST_F(StylistTest, DeltaChangesReachAnAvailableThemeOnceAndReapplyTheLook)
 {
-    FormPtr form = NewForm();
+    RootPtr form = NewForm();
     auto* stylist = new TSkStylist(form.get());
     auto* follower = new TFollower(form.get(), stylist);
     stylist->SetThemeClass<TTestLines>();
@@ -270,8 +270,8 @@ TEST_F(StylistTest, DeltaChangesReachAnAvailableThemeOnceAndReapplyTheLook)
 
 TEST_F(StylistTest, ApplyThemeColoursEveryFormOnlyWhenAutoChanging)
 {
-    FormPtr first = NewForm();
-    FormPtr second = NewForm();
+    RootPtr first = NewForm();
+    RootPtr second = NewForm();
     AsForm(second)->SetColor(clSilver);
     auto* stylist = new TSkStylist(first.get());
     stylist->SetThemeClass<TTestLines>();
@@ -296,7 +296,7 @@ TEST_F(StylistTest, ApplyThemeColoursEveryFormOnlyWhenAutoChanging)
 
 TEST_F(StylistTest, FollowersOfThisStylistHearAfterTheColourAndControlsRepaint)
 {
-    FormPtr form = NewForm();
+    RootPtr form = NewForm();
     auto* stylist = new TSkStylist(form.get());
     auto* other = new TSkStylist(form.get());
     auto* mine = new TFollower(form.get(), stylist);
@@ -318,7 +318,7 @@ TEST_F(StylistTest, FollowersOfThisStylistHearAfterTheColourAndControlsRepaint)
 
 TEST_F(StylistTest, AnMdiFrameHasItsClientWindowRepainted)
 {
-    FormPtr form = NewForm();
+    RootPtr form = NewForm();
     AsForm(form)->SetFormStyle(fsMDIForm);
     CLIENTCREATESTRUCT create{nullptr, 0xFF00};
     HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 100, 60,

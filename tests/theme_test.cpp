@@ -1,8 +1,8 @@
 // The theme interface: the plain "No Theme" look, the shared colour rule,
 // the colour-shift setters, right-to-left text flags, and the registry of
 // looks that stored names are matched against.
-#include "framework/canvas.h"
-#include "framework/sysutils.h"
+#include "framework/graphics/canvas.h"
+#include "framework/base/sysutils.h"
 #include "styling/core/themeregistry.h"
 #include "styling/core/themethemes.h"
 #include "tests/support/testthemes.h"

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-60}"
 out="$root/build/fuzz"
 fuzzer="$out/description_fuzzer"
-sources=("$root/framework/descriptionlexer.cpp" "$root/framework/descriptionparser.cpp"
+sources=("$root/framework/components/descriptionlexer.cpp" "$root/framework/components/descriptionparser.cpp"
          "$root/tests/fuzz/description_fuzzer.cpp")
 cxx="$(command -v clang++-14 || true)"
 [ -n "$cxx" ] || { echo "fuzz: clang++-14 is missing (tools/bootstrap.sh installs it)" >&2; exit 1; }
@@ -15,7 +15,7 @@ cxx="$(command -v clang++-14 || true)"
 mkdir -p "$out"
 stale=0
 [ -x "$fuzzer" ] || stale=1
-for f in "${sources[@]}" "$root"/framework/descriptionlexer.h "$root"/framework/descriptionparser.h; do
+for f in "${sources[@]}" "$root"/framework/components/descriptionlexer.h "$root"/framework/components/descriptionparser.h; do
   [ "$f" -nt "$fuzzer" ] && stale=1
 done
 if [ "$stale" = 1 ]; then

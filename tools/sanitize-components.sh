@@ -10,8 +10,8 @@ cxx="$(command -v clang++-14 || true)"
 [ -n "$cxx" ] || { echo "sanitize: clang++-14 is missing (tools/bootstrap.sh installs it)" >&2; exit 1; }
 flags=(-std=c++17 -g -O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -pthread)
 
-sources=("$root"/framework/{persistent,classregistry,component,properties,roots,colors}.cpp
-         "$root"/framework/{descriptionlexer,descriptionparser,reader,writer}.cpp
+sources=("$root"/framework/components/{persistent,classregistry,component,properties,roots}.cpp "$root"/framework/base/colors.cpp
+         "$root"/framework/components/{descriptionlexer,descriptionparser,reader,writer}.cpp
          "$root"/tests/native/ansi_latin1.cpp
          "$root"/tests/{component_test,description_test,properties_test}.cpp)
 mkdir -p "$out"

@@ -1,7 +1,7 @@
 #include "styling/core/skbitmap.h"
 
-#include "framework/bitmap.h"
-#include "framework/streams.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/base/streams.h"
 #include "styling/core/pcxdecoder.h"
 #include "styling/core/skrects.h"
 #include "styling/core/sksystem.h"

@@ -4,11 +4,12 @@
 // reads 256-colour PCX pictures.
 #pragma once
 
-#include "framework/events.h"
-#include "framework/exceptions.h"
-#include "framework/persistent.h"
+#include "framework/base/events.h"
+#include "framework/base/exceptions.h"
+#include "framework/components/persistent.h"
 #include "styling/core/skcolors.h"
-#include "framework/handles.h"
+#include "framework/base/dcguards.h"
+#include "framework/base/handles.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "styling/core/skblending.h"
 
-#include "framework/properties.h"
+#include "framework/components/properties.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // background. Owned by its control, which it tells of every change.
 #pragma once
 
-#include "framework/persistent.h"
+#include "framework/components/persistent.h"
 
 #include <functional>
 

@@ -3,7 +3,7 @@
 // Byte-level and free of windows.h.
 #pragma once
 
-#include "framework/colors.h"
+#include "framework/base/colors.h"
 
 #include <cstdint>
 

@@ -6,8 +6,8 @@
 // once; PublishSkControl publishes them for each base.
 #pragma once
 
-#include "framework/graphiccontrol.h"
-#include "framework/graphicsobjects.h"
+#include "framework/controls/graphiccontrol.h"
+#include "framework/graphics/graphicsobjects.h"
 #include "styling/core/skblending.h"
 #include "styling/core/skcontroltypes.h"
 #include "styling/core/skversion.h"

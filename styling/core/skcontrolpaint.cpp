@@ -1,6 +1,6 @@
 #include "styling/core/skcontrolpaint.h"
 
-#include "framework/form.h"
+#include "framework/forms/form.h"
 #include "styling/core/sksystem.h"
 
 namespace {

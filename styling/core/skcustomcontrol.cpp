@@ -1,6 +1,7 @@
 #include "styling/core/skcustomcontrol.h"
 
-#include "framework/properties.h"
+include "framework/components/properties.h"
+#include "framework/graphics/canvasguards.h"
 #include "styling/core/skcontrolpaint.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/skvisualstyles.h"
@@ -50,28 +51,6 @@ TSkBevelCut CutOfKind(TSkBevelKind kind)
         return kbvLowered;
     }
 }
-
-// Points the canvas at another context for a while, and back.
-class TCanvasRedirect {
-public:
-    TCanvasRedirect(TCanvas* canvas, HDC to)
-        : canvas_(canvas), previous_(canvas->HandleAllocated() ? canvas->Handle() : nullptr)
-    {
-        if (to != previous_)
-            canvas_->SetHandle(to);
-    }
-    ~TCanvasRedirect()
-    {
-        if (canvas_->HandleAllocated() && canvas_->Handle() != previous_)
-            canvas_->SetHandle(previous_);
-    }
-    TCanvasRedirect(const TCanvasRedirect&) = delete;
-    TCanvasRedirect& operator=(const TCanvasRedirect&) = delete;
-
-private:
-    TCanvas* canvas_;
-    HDC previous_;
-};
 
 } // namespace
 

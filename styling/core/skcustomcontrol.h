@@ -5,7 +5,7 @@
 // painted. Descendants override PaintClient and PaintBorder.
 #pragma once
 
-#include "framework/controlkinds.h"
+#include "framework/controls/controlkinds.h"
 #include "styling/core/skcontrolbase.h"
 
 #include <functional>

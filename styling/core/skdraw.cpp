@@ -1,6 +1,6 @@
 #include "styling/core/skdraw.h"
 
-#include "framework/bitmap.h"
+#include "framework/graphics/bitmap.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/skcolors.h"
 #include "styling/core/skrects.h"

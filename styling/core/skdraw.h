@@ -3,9 +3,9 @@
 // inverted rectangle draws nothing.
 #pragma once
 
-#include "framework/canvas.h"
-#include "framework/colors.h"
-#include "framework/sets.h"
+#include "framework/graphics/canvas.h"
+#include "framework/base/colors.h"
+#include "framework/base/sets.h"
 
 #include <windows.h>
 

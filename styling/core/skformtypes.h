@@ -1,7 +1,7 @@
 // Form-skinning enumerations; the themes take them as arguments too.
 #pragma once
 
-#include "framework/sets.h"
+#include "framework/base/sets.h"
 
 #include <cstdint>
 

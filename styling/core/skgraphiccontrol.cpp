@@ -1,6 +1,6 @@
 #include "styling/core/skgraphiccontrol.h"
 
-#include "framework/properties.h"
+#include "framework/components/properties.h"
 #include "styling/core/skcontrolpaint.h"
 #include "styling/core/skdraw.h"
 

@@ -1,7 +1,7 @@
 #include "styling/core/sksystem.h"
 
 #include "styling/core/skbitmap.h"
-#include "framework/handles.h"
+#include "framework/base/handles.h"
 
 #include <cmath>
 #include <memory>

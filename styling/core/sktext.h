@@ -2,7 +2,7 @@
 // the wide API on NT platforms and through the ANSI code page elsewhere.
 #pragma once
 
-#include "framework/canvas.h"
+#include "framework/graphics/canvas.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 // still name one) and is never written.
 #pragma once
 
-#include "framework/properties.h"
+#include "framework/components/properties.h"
 
 #include <string>
 

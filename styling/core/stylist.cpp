@@ -1,8 +1,8 @@
 #include "styling/core/stylist.h"
 
-#include "framework/form.h"
-#include "framework/properties.h"
-#include "framework/screen.h"
+#include "framework/forms/form.h"
+#include "framework/components/properties.h"
+#include "framework/forms/screen.h"
 
 #include <string>
 

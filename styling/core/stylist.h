@@ -4,7 +4,7 @@
 // re-applies the look to every form when the theme or the shift changes.
 #pragma once
 
-#include "framework/component.h"
+#include "framework/components/component.h"
 #include "styling/core/skversion.h"
 #include "styling/core/themeregistry.h"
 #include "styling/core/themethemes.h"

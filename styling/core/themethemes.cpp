@@ -1,6 +1,6 @@
 #include "styling/core/themethemes.h"
 
-#include "framework/sysutils.h"
+#include "framework/base/sysutils.h"
 #include "styling/core/skcolors.h"
 
 FW_IMPLEMENT_CLASS(TSkTheme, TPersistent)

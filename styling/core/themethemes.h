@@ -5,11 +5,11 @@
 // order every look keeps.
 #pragma once
 
-#include "framework/colors.h"
-#include "framework/controlkinds.h"
-#include "framework/geometry.h"
-#include "framework/graphicsobjects.h"
-#include "framework/persistent.h"
+#include "framework/base/colors.h"
+#include "framework/controls/controlkinds.h"
+#include "framework/base/geometry.h"
+#include "framework/graphics/graphicsobjects.h"
+#include "framework/components/persistent.h"
 #include "styling/core/skformtypes.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "styling/menus/skitems.h"
 
-#include "framework/imagelist.h"
+#include "framework/graphics/imagelist.h"
 
 #include <windows.h>
 

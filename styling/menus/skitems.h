@@ -4,8 +4,8 @@
 // elsewhere.
 #pragma once
 
-#include "framework/component.h"
-#include "framework/events.h"
+#include "framework/components/component.h"
+#include "framework/base/events.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // the bar it belongs to, whose size the bar's background is stretched over.
 #pragma once
 
-#include "framework/persistent.h"
+#include "framework/components/persistent.h"
 
 class TControl;
 

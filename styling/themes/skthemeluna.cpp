@@ -1,8 +1,8 @@
 #include "styling/themes/skthemeluna.h"
 
-#include "framework/canvas.h"
-#include "framework/control.h"
-#include "framework/imagelist.h"
+#include "framework/graphics/canvas.h"
+#include "framework/controls/control.h"
+#include "framework/graphics/imagelist.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/skrects.h"
 #include "styling/core/sktext.h"

@@ -5,7 +5,8 @@
 // BMP files.
 //
 //   sheetmill_demo PROGRAM.exe FOLDER
-#include "framework/handles.h"
+#include "framework/base/dcguards.h"
+#include "framework/base/handles.h"
 #include "tests/automation/automation.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/tempfolder.h"

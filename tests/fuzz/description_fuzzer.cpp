@@ -1,7 +1,7 @@
 // libFuzzer target over the byte-level description parser: any input either
 // parses or raises EDescriptionError, and whatever parses formats to text
 // that parses back to the same tree.
-#include "framework/descriptionparser.h"
+#include "framework/components/descriptionparser.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // For native sanitizer builds only: the ANSI code page taken as Latin-1,
 // which is what the framework's tests rely on (code page 1252 agrees on them).
-#include "framework/ansi.h"
+#include "framework/base/ansi.h"
 
 std::wstring AnsiToWide(const std::string& text)
 {

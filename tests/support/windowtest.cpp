@@ -1,6 +1,8 @@
 #include "tests/support/windowtest.h"
 
-#include "framework/application.h"
+#include "framework/forms/application.h"
+
+#include <vector>
 
 void PumpFor(int ms)
 {
@@ -9,4 +11,84 @@ void PumpFor(int ms)
         Application->ProcessMessages();
         Sleep(1);
     } while (GetTickCount() < end);
+}
+
+void ShowAndWait(TCustomForm* form)
+{
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    PumpUntil([&] { return GetActiveWindow() == form->Handle(); });
+}
+
+void PressKey(WORD key, bool shift, bool alt)
+{
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(in);
+    };
+    if (shift)
+        add(VK_SHIFT, false);
+    if (alt)
+        add(VK_MENU, false);
+    add(key, false);
+    add(key, true);
+    if (alt)
+        add(VK_MENU, true);
+    if (shift)
+        add(VK_SHIFT, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpFor(40);
+}
+
+std::string WindowText(HWND window)
+{
+    const int n = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], n + 1)));
+    return text;
+}
+
+namespace {
+
+struct TCaptionSearch {
+    const std::string& caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<TCaptionSearch*>(data);
+    if (WindowText(window) != search->caption)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+} // namespace
+
+HWND ChildByCaption(HWND parent, const std::string& caption)
+{
+    TCaptionSearch search{caption, nullptr};
+    EnumChildWindows(parent, MatchCaption, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TGuiCounts CurrentGuiCounts()
+{
+    return TGuiCounts{GdiObjectCount(), UserObjectCount()};
+}
+
+TGuiCounts GuiGrowth(const std::function<void()>& action, int rounds)
+{
+    action();
+    const TGuiCounts before = CurrentGuiCounts();
+    for (int i = 0; i < rounds; ++i)
+        action();
+    const TGuiCounts after = CurrentGuiCounts();
+    auto grown = [](DWORD from, DWORD to) { return to > from ? to - from : 0; };
+    return TGuiCounts{grown(before.gdi, after.gdi), grown(before.user, after.user)};
 }

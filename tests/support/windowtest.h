@@ -1,12 +1,18 @@
-// Helpers for tests that drive real windows: a 32-bit DIB section to paint
-// into and a message pump that runs for a while.
+// Helpers for tests that drive real windows: forms owned by a test, key
+// presses, message pumps, window lookups, handle counts and a 32-bit DIB
+// section to paint into.
 #pragma once
 
 #include "tests/support/dibsection.h"
 
+#include "framework/forms/form.h"
+
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
 
 // A DIB section whose pixels read as 0x00RRGGBB.
 class TestDib : public DibSection {
@@ -36,3 +42,43 @@ bool PumpUntil(F done, int ms = 2000)
         PumpFor(5);
     return done();
 }
+
+// A form freed (the framework's way) when the test lets go of it.
+struct FormDeleter {
+    void operator()(TCustomForm* form) const { form->Free(); }
+};
+template <class T = TForm>
+using Owned = std::unique_ptr<T, FormDeleter>;
+using FormPtr = Owned<TForm>;
+
+// A new form of class T at (40, 40), width x height, not shown.
+template <class T = TForm>
+Owned<T> NewForm(int width = 300, int height = 200)
+{
+    Owned<T> form(TCustomForm::Create<T>(nullptr));
+    form->SetBounds(40, 40, width, height);
+    return form;
+}
+
+// Shows the form, brings it to the front and waits until it is active.
+void ShowAndWait(TCustomForm* form);
+
+// Presses and releases key through the system's input queue, with Shift
+// and Alt held when asked, then runs the messages it caused.
+void PressKey(WORD key, bool shift = false, bool alt = false);
+
+// The text a window holds, read without the framework.
+std::string WindowText(HWND window);
+
+// The first child window (at any depth) whose text is caption, or null.
+HWND ChildByCaption(HWND parent, const std::string& caption);
+
+// GDI and USER objects of this process, before and after an action.
+struct TGuiCounts {
+    DWORD gdi, user;
+    bool operator==(const TGuiCounts& other) const { return gdi == other.gdi && user == other.user; }
+};
+TGuiCounts CurrentGuiCounts();
+// Runs action rounds times after one warm-up run and answers how far the
+// counts grew over those rounds: {0, 0} when nothing leaks.
+TGuiCounts GuiGrowth(const std::function<void()>& action, int rounds = 20);

@@ -1,9 +1,9 @@
 // Draws every element of the picture themes in every state onto one sheet,
 // a column per theme, and writes it as a 32-bit BMP for people to look at
 // (`make theme-sheet` turns it into a PNG).
-#include "framework/canvas.h"
-#include "framework/imagelist.h"
-#include "framework/control.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/imagelist.h"
+#include "framework/controls/control.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/sksystem.h"

@@ -1,0 +1,212 @@
+#include "framework/controls/button.h"
+
+#include "framework/forms/form.h"
+#include "framework/components/properties.h"
+
+FW_IMPLEMENT_CLASS(TButtonControl, TWinControl)
+FW_PUBLISH(TButtonControl)
+{
+    p.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
+    p.Property("OnClick", &T::ClickEvent, &T::SetClickEvent);
+}
+
+FW_IMPLEMENT_CLASS(TButton, TButtonControl)
+FW_PUBLISH(TButton)
+{
+    p.Property("Cancel", &T::Cancel, &T::SetCancel).Default(false);
+    p.Property("Default", &T::Default, &T::SetDefault).Default(false);
+    p.Property("ModalResult", &T::ModalResult, &T::SetModalResult).Default(0);
+}
+
+FW_IMPLEMENT_CLASS(TCheckBox, TButtonControl)
+FW_PUBLISH(TCheckBox)
+{
+    p.Property("AllowGrayed", &T::AllowGrayed, &T::SetAllowGrayed).Default(false);
+    // State says it all; Checked is read from older descriptions only.
+    p.Property("Checked", &T::Checked, &T::SetChecked).Stored(false);
+    p.Enum("State", &T::State, &T::SetState, {"cbUnchecked", "cbChecked", "cbGrayed"})
+        .Default(cbUnchecked);
+}
+
+FW_IMPLEMENT_CLASS(TRadioButton, TButtonControl)
+FW_PUBLISH(TRadioButton)
+{
+    p.Property("Checked", &T::Checked, &T::SetChecked).Default(false);
+}
+
+namespace {
+
+bool Loading(const TComponent* c) { return c->ComponentState().Contains(csLoading); }
+
+} // namespace
+
+TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner)
+{
+    SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks});
+    SetTabStop(true);
+}
+
+void TButtonControl::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case CN_COMMAND:
+        if (HIWORD(message.WParam) == BN_CLICKED)
+            Clicked();
+        return;
+    case CM_DIALOGCHAR:
+        // The "&" letter of the caption focuses and presses the button.
+        if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            Clicked();
+            message.Result = 1;
+        }
+        return;
+    default:
+        TWinControl::Dispatch(message);
+    }
+}
+
+TButton::TButton(TComponent* owner) : TButtonControl(owner)
+{
+    SetBounds(0, 0, 75, 25);
+}
+
+void TButton::CreateParams(TCreateParams& params)
+{
+    TButtonControl::CreateParams(params);
+    CreateSubClass(params, "BUTTON");
+    params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void TButton::SetDefault(bool value)
+{
+    if (value == default_)
+        return;
+    default_ = value;
+    if (HandleAllocated())
+        SendMessageA(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+// A focused button takes Return itself; the default one only while no
+// other button holds the focus.
+bool TButton::WantsDialogKey(WPARAM key) const
+{
+    if (!Visible() || !Enabled())
+        return false;
+    if (key == VK_ESCAPE)
+        return cancel_;
+    if (key != VK_RETURN)
+        return false;
+    if (Focused())
+        return true;
+    TWinControl* focused = TWinControl::FindControl(GetFocus());
+    bool buttonFocused = focused && focused->InheritsFrom(TButton::StaticClass());
+    return default_ && !buttonFocused;
+}
+
+void TButton::Dispatch(TMessage& message)
+{
+    if (message.Msg == CM_DIALOGKEY && WantsDialogKey(message.WParam)) {
+        Click();
+        message.Result = 1;
+        return;
+    }
+    TButtonControl::Dispatch(message);
+}
+
+void TButton::Click()
+{
+    if (modalResult_ != mrNone)
+        if (TCustomForm* form = GetParentForm(this))
+            form->SetModalResult(modalResult_);
+    TButtonControl::Click();
+}
+
+TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner)
+{
+    SetBounds(0, 0, 97, 17);
+}
+
+void TCheckBox::CreateParams(TCreateParams& params)
+{
+    TButtonControl::CreateParams(params);
+    CreateSubClass(params, "BUTTON");
+    // The control keeps the state: the window only shows it.
+    params.Style |= BS_3STATE;
+}
+
+void TCheckBox::CreateWnd()
+{
+    TButtonControl::CreateWnd();
+    SendMessageA(Handle(), BM_SETCHECK, state_, 0);
+}
+
+void TCheckBox::SetState(TCheckBoxState value)
+{
+    if (value == state_)
+        return;
+    state_ = value;
+    if (HandleAllocated())
+        SendMessageA(Handle(), BM_SETCHECK, state_, 0);
+    if (!Loading(this))
+        Click();
+}
+
+void TCheckBox::Clicked()
+{
+    switch (state_) {
+    case cbUnchecked:
+        SetState(cbChecked);
+        break;
+    case cbChecked:
+        SetState(allowGrayed_ ? cbGrayed : cbUnchecked);
+        break;
+    case cbGrayed:
+        SetState(cbUnchecked);
+        break;
+    }
+}
+
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner)
+{
+    SetBounds(0, 0, 113, 17);
+}
+
+void TRadioButton::CreateParams(TCreateParams& params)
+{
+    TButtonControl::CreateParams(params);
+    CreateSubClass(params, "BUTTON");
+    params.Style |= BS_RADIOBUTTON;
+}
+
+void TRadioButton::CreateWnd()
+{
+    TButtonControl::CreateWnd();
+    SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TRadioButton::SetChecked(bool value)
+{
+    if (value == checked_)
+        return;
+    checked_ = value;
+    if (HandleAllocated())
+        SendMessageA(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (!value)
+        return;
+    TurnSiblingsOff();
+    if (!Loading(this))
+        Click();
+}
+
+void TRadioButton::TurnSiblingsOff()
+{
+    TWinControl* parent = Parent();
+    if (!parent)
+        return;
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* sibling = parent->Controls(i);
+        if (sibling != this && sibling->InheritsFrom(TRadioButton::StaticClass()))
+            static_cast<TRadioButton*>(sibling)->SetChecked(false);
+    }
+}

@@ -1,0 +1,481 @@
+#include "framework/controls/edit.h"
+
+#include "framework/base/codepages.h"
+#include "framework/graphics/graphicsobjects.h"
+#include "framework/base/linebreaks.h"
+#include "framework/components/properties.h"
+
+#include <algorithm>
+
+FW_IMPLEMENT_CLASS(TCustomEdit, TWinControl)
+FW_PUBLISH(TCustomEdit)
+{
+    // The text is stored as Text (edit) or Lines (memo), not as a caption.
+    p.Property("Caption", &T::Caption, &T::SetCaption).Stored(false);
+    p.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(true);
+    p.Property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
+    p.Property("ReadOnly", &T::ReadOnly, &T::SetReadOnly).Default(false);
+    p.Property("OnChange", &T::ChangeEvent, &T::SetChangeEvent);
+}
+
+FW_IMPLEMENT_CLASS(TEdit, TCustomEdit)
+FW_PUBLISH(TEdit)
+{
+    p.Property("AutoSize", &T::AutoSize, &T::SetAutoSize).Default(true);
+    p.Property("Text", &T::Text, &T::SetText);
+}
+
+FW_IMPLEMENT_CLASS(TMemoStrings, TStrings)
+FW_PUBLISH(TMemoStrings)
+{
+    p.Property("Strings", &T::AllLines, &T::SetAllLines);
+}
+
+FW_IMPLEMENT_CLASS(TCustomMemo, TCustomEdit)
+FW_PUBLISH(TCustomMemo)
+{
+    p.Enum("Alignment", &T::Alignment, &T::SetAlignment,
+           {"taLeftJustify", "taRightJustify", "taCenter"})
+        .Default(taLeftJustify);
+    p.Property("Lines", &T::StoredLines);
+    p.Enum("ScrollBars", &T::ScrollBars, &T::SetScrollBars,
+           {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"})
+        .Default(ssNone);
+    p.Property("WantReturns", &T::WantReturns, &T::SetWantReturns).Default(true);
+    p.Property("WantTabs", &T::WantTabs, &T::SetWantTabs).Default(false);
+    p.Property("WordWrap", &T::WordWrap, &T::SetWordWrap).Default(true);
+}
+
+FW_IMPLEMENT_CLASS(TMemo, TCustomMemo)
+
+const char* const MemoCapacityMessage = "Text exceeds memo capacity";
+
+namespace {
+
+// What a memo holds unless MaxLength says less: the classic multi-line
+// edit's 64 KB. The native edit wraps a long line in quadratic time (under
+// Wine a 30,000-character line takes 4 s, 100,000 a minute), and a file
+// picked by mistake can be hundreds of megabytes.
+constexpr size_t DefaultMemoCapacity = size_t(1) << 16;
+
+// Characters the window counts for an ANSI text (a double-byte pair is one).
+size_t CharacterCount(const std::string& text)
+{
+    if (text.empty())
+        return 0;
+    if (text.size() > static_cast<size_t>(INT_MAX))
+        return text.size();
+    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    return n > 0 ? static_cast<size_t>(n) : text.size();
+}
+
+std::string JoinLines(const std::vector<std::string>& lines, bool trailingBreak)
+{
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += lines[i];
+    }
+    if (trailingBreak && !lines.empty())
+        text += "\r\n";
+    return text;
+}
+
+bool EndsWithBreak(const std::string& text)
+{
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
+} // namespace
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
+{
+    SetControlStyle(TControlStyle{csClickEvents, csSetCaption, csDoubleClicks});
+    SetBounds(0, 0, 121, 21);
+    SetTabStop(true);
+    SetColor(clWindow);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    CreateSubClass(params, "EDIT");
+    params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+    params.ExStyle |= WS_EX_CLIENTEDGE;
+    if (readOnly_)
+        params.Style |= ES_READONLY;
+    // The text goes in once the length limit is set (see CreateWnd).
+    params.Caption.clear();
+}
+
+void TCustomEdit::CreateWnd()
+{
+    TWinControl::CreateWnd();
+    HWND window = Handle();
+    SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+    if (!text_.empty()) {
+        // The text held while there was no window: not a change.
+        settingInitialText_ = true;
+        SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text_.c_str()));
+        settingInitialText_ = false;
+    }
+    if (autoSize_)
+        AdjustHeight();
+}
+
+void TCustomEdit::SetReadOnly(bool value)
+{
+    if (value == readOnly_)
+        return;
+    readOnly_ = value;
+    if (HandleAllocated())
+        SendMessageA(Handle(), EM_SETREADONLY, value, 0);
+}
+
+void TCustomEdit::SetMaxLength(int value)
+{
+    value = std::max(0, value);
+    if (value == maxLength_)
+        return;
+    maxLength_ = value;
+    if (HandleAllocated())
+        SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value), 0);
+}
+
+void TCustomEdit::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    if (value)
+        AdjustHeight();
+}
+
+// The font's line height plus the sunken frame and a margin above and below.
+void TCustomEdit::AdjustHeight()
+{
+    if (ComponentState().Contains(csLoading))
+        return;
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    SetHeight(metrics.tmHeight + GetSystemMetrics(SM_CYBORDER) * 8);
+}
+
+int TCustomEdit::SelStart()
+{
+    DWORD start = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<int>(start);
+}
+
+void TCustomEdit::SetSelStart(int value)
+{
+    SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(value), value);
+}
+
+int TCustomEdit::SelLength()
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void TCustomEdit::SetSelLength(int value)
+{
+    DWORD start = 0;
+    SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    SendMessageA(Handle(), EM_SETSEL, start, static_cast<LPARAM>(start + std::max(0, value)));
+    SendMessageA(Handle(), EM_SCROLLCARET, 0, 0);
+}
+
+std::string TCustomEdit::SelText() const
+{
+    auto* self = const_cast<TCustomEdit*>(this);
+    if (!HandleAllocated())
+        return std::string();
+    const std::wstring text = [&] {
+        int n = GetWindowTextLengthW(self->Handle());
+        std::wstring w(static_cast<size_t>(n) + 1, L'\0');
+        w.resize(static_cast<size_t>(GetWindowTextW(self->Handle(), &w[0], n + 1)));
+        return w;
+    }();
+    const size_t start = static_cast<size_t>(self->SelStart());
+    const size_t length = static_cast<size_t>(self->SelLength());
+    const std::wstring part = text.substr(std::min(start, text.size()), length);
+    int n = WideCharToMultiByte(CP_ACP, 0, part.data(), static_cast<int>(part.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string out(static_cast<size_t>(std::max(0, n)), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_ACP, 0, part.data(), static_cast<int>(part.size()), &out[0], n,
+                            nullptr, nullptr);
+    return out;
+}
+
+void TCustomEdit::SelectAll()
+{
+    if (HandleAllocated())
+        SendMessageA(Handle(), EM_SETSEL, 0, -1);
+}
+
+bool TCustomEdit::Modified() const
+{
+    auto* self = const_cast<TCustomEdit*>(this);
+    return HandleAllocated() && SendMessageA(self->Handle(), EM_GETMODIFY, 0, 0) != 0;
+}
+
+void TCustomEdit::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCustomEdit::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case CN_COMMAND:
+        if (HIWORD(message.WParam) == EN_CHANGE && !settingInitialText_)
+            Change();
+        return;
+    case CM_TEXTCHANGED:
+        // A multi-line window does not report text set by the program.
+        if (!HandleAllocated() || (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_MULTILINE))
+            Change();
+        TWinControl::Dispatch(message);
+        return;
+    case CM_FONTCHANGED:
+        TWinControl::Dispatch(message);
+        if (autoSize_)
+            AdjustHeight();
+        return;
+    default:
+        TWinControl::Dispatch(message);
+    }
+}
+
+TEdit::TEdit(TComponent* owner) : TCustomEdit(owner)
+{
+}
+
+// ---------------------------------------------------------------- memo lines
+
+std::vector<std::string> TMemoStrings::Lines() const
+{
+    return SplitLines(memo_->Text());
+}
+
+void TMemoStrings::SetLines(const std::vector<std::string>& lines, bool trailingBreak)
+{
+    memo_->ReplaceText(JoinLines(lines, trailingBreak));
+}
+
+void TMemoStrings::CheckIndex(int index, int limit) const
+{
+    if (index < 0 || index > limit)
+        throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+int TMemoStrings::Count() const
+{
+    return static_cast<int>(Lines().size());
+}
+
+std::string TMemoStrings::Get(int index) const
+{
+    const std::vector<std::string> lines = Lines();
+    CheckIndex(index, static_cast<int>(lines.size()) - 1);
+    return lines[static_cast<size_t>(index)];
+}
+
+void TMemoStrings::Put(int index, const std::string& line)
+{
+    std::vector<std::string> lines = Lines();
+    CheckIndex(index, static_cast<int>(lines.size()) - 1);
+    lines[static_cast<size_t>(index)] = line;
+    SetLines(lines, EndsWithBreak(memo_->Text()));
+}
+
+void TMemoStrings::Insert(int index, const std::string& line)
+{
+    const std::string text = memo_->Text();
+    std::vector<std::string> lines = SplitLines(text);
+    CheckIndex(index, static_cast<int>(lines.size()));
+    lines.insert(lines.begin() + index, line);
+    SetLines(lines, EndsWithBreak(text));
+}
+
+void TMemoStrings::Delete(int index)
+{
+    const std::string text = memo_->Text();
+    std::vector<std::string> lines = SplitLines(text);
+    CheckIndex(index, static_cast<int>(lines.size()) - 1);
+    lines.erase(lines.begin() + index);
+    SetLines(lines, EndsWithBreak(text));
+}
+
+void TMemoStrings::Clear()
+{
+    memo_->ReplaceText(std::string());
+}
+
+std::string TMemoStrings::Text() const
+{
+    return memo_->Text();
+}
+
+void TMemoStrings::SetText(const std::string& text)
+{
+    memo_->ReplaceText(text);
+}
+
+void TMemoStrings::Assign(const TPersistent* source)
+{
+    if (source && source->InheritsFrom(TStrings::StaticClass())) {
+        SetLines(static_cast<const TStrings*>(source)->ToVector(), false);
+        return;
+    }
+    TStrings::Assign(source);
+}
+
+TPersistent* TMemoStrings::GetOwner() const
+{
+    return memo_;
+}
+
+// No repainting while a batch of changes runs.
+void TMemoStrings::SetUpdateState(bool updating)
+{
+    if (!memo_->HandleAllocated())
+        return;
+    SendMessageA(memo_->Handle(), WM_SETREDRAW, !updating, 0);
+    if (!updating)
+        memo_->Invalidate();
+}
+
+// ---------------------------------------------------------------------- memo
+
+TCustomMemo::TCustomMemo(TComponent* owner)
+    : TCustomEdit(owner), lines_(std::make_unique<TMemoStrings>(this))
+{
+    SetAutoSize(false);
+    SetBounds(0, 0, 185, 89);
+}
+
+TCustomMemo::~TCustomMemo()
+{
+    // The window goes before the line list it may still report to.
+    TCustomMemo::BeforeDestruction();
+}
+
+void TCustomMemo::CreateParams(TCreateParams& params)
+{
+    TCustomEdit::CreateParams(params);
+    params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
+    params.Style |= ES_MULTILINE;
+    if (!wordWrap_)
+        params.Style |= ES_AUTOHSCROLL;
+    if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
+        params.Style |= WS_VSCROLL;
+    if ((scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !wordWrap_)
+        params.Style |= WS_HSCROLL;
+    static const DWORD alignments[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
+    params.Style |= alignments[alignment_];
+}
+
+void TCustomMemo::StyleChanged()
+{
+    RecreateWnd();
+}
+
+void TCustomMemo::SetWordWrap(bool value)
+{
+    if (value == wordWrap_)
+        return;
+    wordWrap_ = value;
+    StyleChanged();
+}
+
+void TCustomMemo::SetScrollBars(TScrollStyle value)
+{
+    if (value == scrollBars_)
+        return;
+    scrollBars_ = value;
+    StyleChanged();
+}
+
+void TCustomMemo::SetAlignment(TAlignment value)
+{
+    if (value == alignment_)
+        return;
+    alignment_ = value;
+    StyleChanged();
+}
+
+// Line breaks become CR LF first; an equal text leaves the window alone.
+// A NUL cannot live in the window's text: it is shown as a blank rather
+// than cutting the rest off.
+void TCustomMemo::ReplaceText(const std::string& text)
+{
+    const size_t capacity = Capacity();
+    // At least one character for every two bytes: far too long is refused
+    // before anything is copied.
+    if (text.size() / 2 > capacity)
+        throw EInvalidOperation(MemoCapacityMessage);
+    std::string normalized = NormalizeLineBreaks(text, AnsiLeadBytes());
+    std::replace(normalized.begin(), normalized.end(), '\0', ' ');
+    const std::string old = Text();
+    if (normalized == old)
+        return;
+    const size_t characters = CharacterCount(normalized);
+    if (characters > capacity)
+        throw EInvalidOperation(MemoCapacityMessage);
+    if (!HandleAllocated()) {
+        text_ = normalized;
+        Perform(CM_TEXTCHANGED);
+        return;
+    }
+    // Held means all of it: the window counts characters, not bytes.
+    LRESULT accepted = Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str()));
+    if (!accepted || static_cast<size_t>(GetWindowTextLengthW(Handle())) != characters) {
+        Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(old.c_str()));
+        throw EInvalidOperation(MemoCapacityMessage);
+    }
+    Perform(CM_TEXTCHANGED);
+}
+
+size_t TCustomMemo::Capacity()
+{
+    size_t capacity = MaxLength() > 0 ? static_cast<size_t>(MaxLength()) : DefaultMemoCapacity;
+    if (HandleAllocated())
+        capacity = std::min(capacity, static_cast<size_t>(static_cast<DWORD>(Perform(EM_GETLIMITTEXT))));
+    return capacity;
+}
+
+void TCustomMemo::Dispatch(TMessage& message)
+{
+    TCustomEdit::Dispatch(message);
+    if (message.Msg != WM_GETDLGCODE)
+        return;
+    if (wantTabs_)
+        message.Result |= DLGC_WANTTAB;
+    else
+        message.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB);
+    if (!wantReturns_)
+        message.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+}
+
+void TCustomMemo::KeyPress(char& key)
+{
+    TCustomEdit::KeyPress(key);
+    if ((key == '\r' && !wantReturns_) || (key == '\t' && !wantTabs_))
+        key = 0;
+}
+
+TMemo::TMemo(TComponent* owner) : TCustomMemo(owner)
+{
+}

@@ -1,0 +1,1160 @@
+#include "framework/controls/wincontrol.h"
+#include "framework/base/dcguards.h"
+#include "framework/components/properties.h"
+
+#include "framework/forms/application.h"
+#include "framework/forms/form.h"
+#include "framework/graphics/graphicsobjects.h"
+#include "framework/forms/screen.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+FW_IMPLEMENT_CLASS(TWinControl, TControl)
+
+FW_PUBLISH(TWinControl)
+{
+    p.Property("TabOrder", &T::TabOrder, &T::SetTabOrder).Default(-1);
+    p.Property("TabStop", &T::TabStop, &T::SetTabStop).Default(false);
+    p.Event("OnEnter", &T::OnEnter);
+    p.Event("OnExit", &T::OnExit);
+    p.Event("OnKeyDown", &T::OnKeyDown);
+    p.Event("OnKeyPress", &T::OnKeyPress);
+    p.Event("OnKeyUp", &T::OnKeyUp);
+}
+
+namespace {
+
+// The window property that links a window to its control object.
+const char* const ControlProp = "SheetMillControl";
+
+// The control whose window CreateWindowEx is making on this thread.
+thread_local TWinControl* creatingControl = nullptr;
+
+void MoveOrigin(HDC dc, int dx, int dy)
+{
+    POINT origin;
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + dx, origin.y + dy, nullptr);
+}
+
+bool IsWindowed(const TControl* control)
+{
+    return control->InheritsFrom(TWinControl::StaticClass());
+}
+
+} // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner)
+{
+}
+
+TWinControl::~TWinControl()
+{
+    TWinControl::BeforeDestruction();
+}
+
+// Window and children go while this object is still whole.
+void TWinControl::BeforeDestruction()
+{
+    if (winTornDown_)
+        return;
+    winTornDown_ = true;
+    Destroying();
+    if (TCustomForm* form = GetParentForm(this))
+        form->DefocusControl(this);
+    DestroyHandle();
+    while (!controls_.empty()) {
+        TControl* child = controls_.back();
+        RemoveControl(child);
+        child->Free();
+    }
+    FreeBrush();
+    TControl::BeforeDestruction();
+}
+
+HWND TWinControl::Handle()
+{
+    HandleNeeded();
+    return handle_;
+}
+
+void TWinControl::HandleNeeded()
+{
+    if (handle_)
+        return;
+    if (parent_ && !parent_->handle_) {
+        parent_->HandleNeeded();  // makes this window too
+        if (handle_)
+            return;
+    }
+    CreateHandle();
+}
+
+void TWinControl::CreateHandle()
+{
+    if (handle_)
+        return;
+    CreateWnd();
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children)
+        if (IsWindowed(child))
+            static_cast<TWinControl*>(child)->CreateHandle();
+}
+
+void TWinControl::CreateParams(TCreateParams& params)
+{
+    params.Caption = text_;
+    params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+    if (controlStyle_.Contains(csAcceptsControls))
+        params.Style |= WS_CLIPCHILDREN;
+    if (visible_)
+        params.Style |= WS_VISIBLE;
+    if (!enabled_)
+        params.Style |= WS_DISABLED;
+    if (tabStop_)
+        params.Style |= WS_TABSTOP;
+    params.X = left_;
+    params.Y = top_;
+    params.Width = width_;
+    params.Height = height_;
+    params.WndParent = parent_ ? parent_->handle_ : nullptr;
+    params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    params.WindowClass.lpfnWndProc = DefWindowProcA;
+    params.WindowClass.hInstance = GetModuleHandleA(nullptr);
+    params.WindowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    params.WindowClass.hbrBackground = nullptr;
+    params.WinClassName = ClassName();
+}
+
+void TWinControl::CreateSubClass(TCreateParams& params, const char* systemClass)
+{
+    WNDCLASSA system{};
+    if (!GetClassInfoA(nullptr, systemClass, &system))
+        throw EInvalidOperation(std::string("Unknown window class ") + systemClass);
+    system.hInstance = params.WindowClass.hInstance;
+    system.style &= ~CS_GLOBALCLASS;
+    system.lpszMenuName = nullptr;
+    params.WindowClass = system;
+    // Its own name: the same framework class over another system class
+    // must not reuse a registration with a different default procedure.
+    params.WinClassName = std::string(ClassName()) + "." + systemClass;
+}
+
+void TWinControl::CreateWnd()
+{
+    TCreateParams params;
+    CreateParams(params);
+    if ((params.Style & WS_CHILD) && !params.WndParent)
+        throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+    defWndProc_ = params.WindowClass.lpfnWndProc;
+    WNDCLASSA existing{};
+    bool registered =
+        GetClassInfoA(params.WindowClass.hInstance, params.WinClassName.c_str(), &existing) != 0;
+    if (!registered || existing.lpfnWndProc != InitWndProc) {
+        if (registered)
+            UnregisterClassA(params.WinClassName.c_str(), params.WindowClass.hInstance);
+        WNDCLASSA wc = params.WindowClass;
+        wc.lpfnWndProc = InitWndProc;
+        wc.lpszClassName = params.WinClassName.c_str();
+        if (!RegisterClassA(&wc))
+            throw EInvalidOperation("Cannot register window class " + params.WinClassName);
+    }
+    CreateWindowHandle(params);
+    if (!handle_)
+        throw EInvalidOperation("Error creating window for " + std::string(ClassName()));
+    Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+    if (!wideText_.empty())
+        ShowWideText();
+}
+
+// The window's procedure takes ANSI text and would lose what the wide text
+// holds beyond it; the default procedure stores it whole, and the system's
+// controls paint what it stores.
+void TWinControl::ShowWideText()
+{
+    if (!handle_)
+        return;
+    DefWindowProcW(handle_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wideText_.c_str()));
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::CreateWindowHandle(const TCreateParams& params)
+{
+    creatingControl = this;
+    CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
+                    params.Style, params.X, params.Y, params.Width, params.Height,
+                    params.WndParent, nullptr, params.WindowClass.hInstance, params.Param);
+    creatingControl = nullptr;
+}
+
+void TWinControl::DestroyHandle()
+{
+    if (!handle_)
+        return;
+    IncludeControlState(csDestroyingHandle);
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children)
+        if (IsWindowed(child))
+            static_cast<TWinControl*>(child)->DestroyHandle();
+    DestroyWnd();
+    ExcludeControlState(csDestroyingHandle);
+}
+
+void TWinControl::DestroyWnd()
+{
+    text_ = Text();  // the window may have changed it (edits)
+    HWND window = handle_;
+    DestroyWindow(window);
+    if (handle_) {  // no WM_NCDESTROY came
+        RemovePropA(window, ControlProp);
+        handle_ = nullptr;
+    }
+}
+
+void TWinControl::RecreateWnd()
+{
+    if (!handle_)
+        return;
+    DestroyHandle();
+    CreateHandle();
+}
+
+LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TWinControl* control = creatingControl;
+    creatingControl = nullptr;
+    if (!control)
+        return DefWindowProcA(window, msg, wParam, lParam);
+    control->handle_ = window;
+    SetPropA(window, ControlProp, control);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWndProc));
+    return StaticWndProc(window, msg, wParam, lParam);
+}
+
+// No exception crosses into the window system: it reaches the application.
+LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* control = static_cast<TWinControl*>(GetPropA(window, ControlProp));
+    if (!control)
+        return DefWindowProcA(window, msg, wParam, lParam);
+    TMessage message;
+    message.Msg = msg;
+    message.WParam = wParam;
+    message.LParam = lParam;
+    try {
+        control->WindowProc(message);
+    } catch (...) {
+        Application->HandleException(control);
+    }
+    return message.Result;
+}
+
+TWinControl* TWinControl::FindControl(HWND window)
+{
+    while (window) {
+        if (auto* control = static_cast<TWinControl*>(GetPropA(window, ControlProp)))
+            return control;
+        if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
+            break;
+        window = GetParent(window);
+    }
+    return nullptr;
+}
+
+void TWinControl::WndProc(TMessage& message)
+{
+    if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK &&
+        IsControlMouseMsg(message))
+        return;
+    TControl::WndProc(message);
+}
+
+// Mouse input over a windowless child goes to that child, in its coordinates.
+bool TWinControl::IsControlMouseMsg(TMessage& message)
+{
+    POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    TControl* capture = GetCaptureControl();
+    TControl* target = nullptr;
+    if (capture && capture != this && capture->Parent() == this && !IsWindowed(capture))
+        target = capture;
+    else if (!capture || capture == this)
+        target = ControlAtPos(point, false);
+    if (message.Msg == WM_MOUSEMOVE)
+        TrackMouse(target ? target : this);
+    if (!target)
+        return false;
+    TMessage forwarded = message;
+    forwarded.LParam = MAKELPARAM(point.x - target->Left(), point.y - target->Top());
+    target->WindowProc(forwarded);
+    message.Result = forwarded.Result;
+    return true;
+}
+
+void TWinControl::TrackMouse(TControl* target)
+{
+    SetMouseControl(target);
+    if (!handle_)
+        return;
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, handle_, 0};
+    TrackMouseEvent(&track);
+}
+
+void TWinControl::WMMouseLeave(TMessage& message)
+{
+    TControl* over = GetMouseControl();
+    if (over && (over == this || (over->Parent() == this && !IsWindowed(over))))
+        SetMouseControl(nullptr);
+    DefaultHandler(message);
+}
+
+// Another window took the capture: this window's control (or windowless
+// child) no longer holds it.
+void TWinControl::WMCaptureChanged(TMessage& message)
+{
+    TControl* capture = GetCaptureControl();
+    if (capture && reinterpret_cast<HWND>(message.LParam) != handle_ &&
+        (capture == this || (capture->Parent() == this && !IsWindowed(capture))))
+        ForgetCaptureControl();
+    DefaultHandler(message);
+}
+
+void TWinControl::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_PAINT:
+        WMPaint(message);
+        return;
+    case WM_PRINTCLIENT:
+        if (message.LParam & PRF_ERASEBKGND)
+            Perform(WM_ERASEBKGND, message.WParam);
+        if (!controlState_.Contains(csCustomPaint) && !HasWindowlessChildren()) {
+            DefaultHandler(message);
+        } else {
+            TMessage paint;
+            paint.Msg = WM_PAINT;
+            paint.WParam = message.WParam;
+            PaintHandler(paint);
+        }
+        return;
+    case WM_ERASEBKGND:
+        WMEraseBkgnd(message);
+        return;
+    case WM_SETFOCUS:
+        WMSetFocus(message);
+        return;
+    case WM_KILLFOCUS:
+        WMKillFocus(message);
+        return;
+    case WM_WINDOWPOSCHANGED:
+        WMWindowPosChanged(message);
+        return;
+    case WM_SETCURSOR:
+        WMSetCursor(message);
+        return;
+    case WM_MOUSELEAVE:
+        WMMouseLeave(message);
+        return;
+    case WM_CAPTURECHANGED:
+        WMCaptureChanged(message);
+        return;
+    case WM_NCDESTROY:
+        WMNCDestroy(message);
+        return;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        ReflectToChild(message);
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (!DoKeyDown(message))
+            DefaultHandler(message);
+        return;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (!DoKeyUp(message))
+            DefaultHandler(message);
+        return;
+    case WM_CHAR:
+        if (!DoKeyPress(message))
+            DefaultHandler(message);
+        return;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+        CNKeyDown(message);
+        return;
+    case CN_CHAR:
+    case CN_SYSCHAR:
+        CNChar(message);
+        return;
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORDLG:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORMSGBOX:
+    case CN_CTLCOLORSCROLLBAR:
+    case CN_CTLCOLORSTATIC:
+        CNCtlColor(message);
+        return;
+    case CM_ENABLEDCHANGED:
+        CMEnabledChanged(message);
+        return;
+    case CM_VISIBLECHANGED:
+        CMVisibleChanged(message);
+        return;
+    case CM_COLORCHANGED:
+        CMColorChanged(message);
+        return;
+    case CM_FONTCHANGED:
+        if (handle_)
+            Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
+        Invalidate();
+        for (TControl* child : std::vector<TControl*>(controls_))
+            child->Perform(CM_PARENTFONTCHANGED);
+        return;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
+        DoExit();
+        return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED:
+        Broadcast(message);
+        return;
+    default:
+        TControl::Dispatch(message);
+    }
+}
+
+void TWinControl::DefaultHandler(TMessage& message)
+{
+    if (!handle_) {
+        TControl::DefaultHandler(message);
+        return;
+    }
+    message.Result =
+        CallWindowProcA(defWndProc_, handle_, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::WMNCDestroy(TMessage& message)
+{
+    DefaultHandler(message);
+    RemovePropA(handle_, ControlProp);
+    handle_ = nullptr;
+}
+
+void TWinControl::WMPaint(TMessage& message)
+{
+    if (!controlState_.Contains(csCustomPaint) && !HasWindowlessChildren()) {
+        DefaultHandler(message);
+        return;
+    }
+    PaintHandler(message);
+}
+
+bool TWinControl::HasWindowlessChildren() const
+{
+    return std::any_of(controls_.begin(), controls_.end(),
+                       [](TControl* c) { return !IsWindowed(c); });
+}
+
+void TWinControl::PaintHandler(TMessage& message)
+{
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    if (!dc) {
+        TPaintGuard paint(handle_);
+        TMessage inner = message;
+        inner.WParam = reinterpret_cast<WPARAM>(paint.DC());
+        PaintHandler(inner);
+        return;
+    }
+    {
+        TDCStateGuard state(dc);
+        for (TControl* child : controls_) {
+            if (!IsWindowed(child) && child->Visible() &&
+                child->ControlStyle().Contains(csOpaque)) {
+                RECT r = child->BoundsRect();
+                ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+            }
+        }
+        PaintWindow(dc);
+    }
+    PaintControls(dc);
+}
+
+void TWinControl::PaintWindow(HDC dc)
+{
+    TMessage paint;
+    paint.Msg = WM_PAINT;
+    paint.WParam = reinterpret_cast<WPARAM>(dc);
+    DefaultHandler(paint);
+}
+
+// Windowless children paint on this window's surface, in their own coordinates.
+void TWinControl::PaintControls(HDC dc)
+{
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children) {
+        if (IsWindowed(child) || !child->Visible())
+            continue;
+        RECT bounds = child->BoundsRect();
+        if (!RectVisible(dc, &bounds))
+            continue;
+        TDCStateGuard state(dc);
+        MoveOrigin(dc, bounds.left, bounds.top);
+        IntersectClipRect(dc, 0, 0, child->Width(), child->Height());
+        child->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+    }
+}
+
+// Also serves children that send their own DC, its origin moved so that
+// this control's client coordinates land under them.
+void TWinControl::WMEraseBkgnd(TMessage& message)
+{
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    if (dc)
+        EraseBackground(dc);
+    message.Result = 1;
+}
+
+void TWinControl::EraseBackground(HDC dc)
+{
+    RECT client = ClientRect();
+    FillRect(dc, &client, BrushHandle());
+}
+
+HBRUSH TWinControl::BrushHandle()
+{
+    if (!brush_ || brushColor_ != Color()) {
+        FreeBrush();
+        brush_ = CreateSolidBrush(ColorToRGB(Color()));
+        brushColor_ = Color();
+    }
+    return brush_;
+}
+
+void TWinControl::FreeBrush()
+{
+    if (brush_)
+        DeleteObject(brush_);
+    brush_ = nullptr;
+}
+
+void TWinControl::PaintTo(HDC dc, int x, int y)
+{
+    IncludeControlState(csPaintCopy);
+    {
+        TDCStateGuard state(dc);
+        MoveOrigin(dc, x, y);
+        IntersectClipRect(dc, 0, 0, width_, height_);
+        if (handle_) {
+            RECT window;
+            GetWindowRect(handle_, &window);
+            POINT client{0, 0};
+            ::ClientToScreen(handle_, &client);
+            LONG_PTR exStyle = GetWindowLongPtrA(handle_, GWL_EXSTYLE);
+            LONG_PTR style = GetWindowLongPtrA(handle_, GWL_STYLE);
+            RECT frame{0, 0, width_, height_};
+            if (exStyle & WS_EX_CLIENTEDGE)
+                DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
+            else if ((style & WS_BORDER) && !(style & WS_DLGFRAME))
+                FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            MoveOrigin(dc, client.x - window.left, client.y - window.top);
+            RECT inner = ClientRect();
+            IntersectClipRect(dc, 0, 0, inner.right, inner.bottom);
+        }
+        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+        Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+        const std::vector<TControl*> children = controls_;
+        for (TControl* child : children)
+            if (IsWindowed(child) && child->Visible())
+                child->PaintTo(dc, child->Left(), child->Top());
+    }
+    ExcludeControlState(csPaintCopy);
+}
+
+void TWinControl::ReflectToChild(TMessage& message)
+{
+    HWND child = nullptr;
+    switch (message.Msg) {
+    case WM_NOTIFY:
+        child = reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
+        break;
+    case WM_DRAWITEM:
+        child = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
+        break;
+    default:
+        child = reinterpret_cast<HWND>(message.LParam);
+        break;
+    }
+    auto* target = child ? static_cast<TWinControl*>(GetPropA(child, ControlProp)) : nullptr;
+    if (target && target != this) {
+        message.Result = target->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    DefaultHandler(message);
+}
+
+void TWinControl::CNCtlColor(TMessage& message)
+{
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    SetTextColor(dc, ColorToRGB(Font()->Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+    message.Result = reinterpret_cast<LRESULT>(BrushHandle());
+}
+
+void TWinControl::WMSetFocus(TMessage& message)
+{
+    DefaultHandler(message);
+    TCustomForm* form = GetParentForm(this);
+    if (form && !form->ComponentState().Contains(csDestroying))
+        form->SetFocusedControl(this);
+}
+
+void TWinControl::WMKillFocus(TMessage& message)
+{
+    DefaultHandler(message);
+}
+
+void TWinControl::WMWindowPosChanged(TMessage& message)
+{
+    DefaultHandler(message);
+    UpdateBounds();
+}
+
+void TWinControl::UpdateBounds()
+{
+    if (!handle_ || IsIconic(handle_))
+        return;
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD)
+        MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+    bool sized = (r.right - r.left) != width_ || (r.bottom - r.top) != height_;
+    if (r.left == left_ && r.top == top_ && !sized)
+        return;
+    left_ = r.left;
+    top_ = r.top;
+    width_ = r.right - r.left;
+    height_ = r.bottom - r.top;
+    UpdateAnchorRules();
+    if (sized)
+        Realign();
+}
+
+void TWinControl::WMSetCursor(TMessage& message)
+{
+    if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == handle_) {
+        TCursor cursor = Screen->Cursor();
+        if (cursor == crDefault) {
+            POINT p;
+            GetCursorPos(&p);
+            ::ScreenToClient(handle_, &p);
+            TControl* over = ControlAtPos(p, false);
+            cursor = over ? over->Cursor() : crDefault;
+            if (cursor == crDefault)
+                cursor = Cursor();
+        }
+        if (cursor != crDefault) {
+            ::SetCursor(Screen->Cursors(cursor));
+            message.Result = TRUE;
+            return;
+        }
+    }
+    DefaultHandler(message);
+}
+
+void TWinControl::CMEnabledChanged(TMessage&)
+{
+    if (handle_)
+        EnableWindow(handle_, enabled_);
+    Invalidate();
+}
+
+void TWinControl::CMVisibleChanged(TMessage&)
+{
+    if (!handle_) {
+        if (visible_ && parent_ && parent_->handle_)
+            CreateHandle();
+        return;
+    }
+    ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::CMColorChanged(TMessage&)
+{
+    FreeBrush();
+    Invalidate();
+    for (TControl* child : std::vector<TControl*>(controls_))
+        child->Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    control->parent_ = this;
+    controls_.push_back(control);
+    if (IsWindowed(control)) {
+        auto* win = static_cast<TWinControl*>(control);
+        tabList_.push_back(win);
+        if (handle_)
+            win->CreateHandle();
+    } else {
+        control->Invalidate();
+    }
+    control->UpdateAnchorRules();
+    control->Perform(CM_PARENTCOLORCHANGED);
+    control->Perform(CM_PARENTFONTCHANGED);
+    if (control->Align() != alNone)
+        Realign();
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    if (control->parent_ != this)
+        return;
+    if (GetMouseControl() == control)
+        SetMouseControl(nullptr);
+    if (GetCaptureControl() == control)
+        control->SetMouseCapture(false);
+    if (IsWindowed(control)) {
+        auto* win = static_cast<TWinControl*>(control);
+        if (TCustomForm* form = GetParentForm(this))
+            form->DefocusControl(win);
+        win->DestroyHandle();
+        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), win), tabList_.end());
+    } else {
+        control->Invalidate();
+    }
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    control->parent_ = nullptr;
+    if (control->Align() != alNone)
+        Realign();
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const
+{
+    for (const TControl* c = control; c; c = c->Parent())
+        if (c == this)
+            return true;
+    return false;
+}
+
+TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled) const
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* c = *it;
+        if (IsWindowed(c) || !c->Visible() || (!c->Enabled() && !allowDisabled))
+            continue;
+        RECT bounds = c->BoundsRect();
+        if (PtInRect(&bounds, point))
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::Broadcast(TMessage& message)
+{
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children) {
+        child->WindowProc(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+int TWinControl::TabOrder() const
+{
+    if (!parent_)
+        return -1;
+    const auto& list = parent_->tabList_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+// Orders stay consecutive: an order past the end (or negative) means last.
+void TWinControl::SetTabOrder(int value)
+{
+    if (ComponentState().Contains(csLoading)) {
+        storedTabOrder_ = value;
+        return;
+    }
+    if (!parent_)
+        return;
+    auto& list = parent_->tabList_;
+    int current = TabOrder();
+    if (current < 0)
+        return;
+    int count = static_cast<int>(list.size());
+    if (value < 0 || value >= count)
+        value = count - 1;
+    if (value == current)
+        return;
+    list.erase(list.begin() + current);
+    list.insert(list.begin() + value, this);
+}
+
+// The stored orders of children read from a description, closed up.
+void TWinControl::FixupTabList()
+{
+    std::vector<TWinControl*> sorted = tabList_;
+    std::stable_sort(sorted.begin(), sorted.end(), [](TWinControl* a, TWinControl* b) {
+        if (a->storedTabOrder_ < 0 || b->storedTabOrder_ < 0)
+            return a->storedTabOrder_ >= 0 && b->storedTabOrder_ < 0;
+        return a->storedTabOrder_ < b->storedTabOrder_;
+    });
+    tabList_ = sorted;
+    for (TWinControl* child : tabList_)
+        child->storedTabOrder_ = -1;
+}
+
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    FixupTabList();
+    Realign();
+}
+
+void TWinControl::SetTabStop(bool value)
+{
+    if (value == tabStop_)
+        return;
+    tabStop_ = value;
+    UpdateStyleBit(WS_TABSTOP, value);
+    Perform(CM_TABSTOPCHANGED);
+}
+
+void TWinControl::UpdateStyleBit(DWORD bit, bool on)
+{
+    if (!handle_)
+        return;
+    LONG_PTR style = GetWindowLongPtrA(handle_, GWL_STYLE);
+    style = on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit));
+    SetWindowLongPtrA(handle_, GWL_STYLE, style);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
+{
+    for (TWinControl* child : tabList_) {
+        list.push_back(child);
+        child->GetTabOrderList(list);
+    }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward,
+                                          bool checkTabStop, bool checkParent) const
+{
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    int count = static_cast<int>(list.size());
+    if (count == 0)
+        return nullptr;
+    auto it = std::find(list.begin(), list.end(), current);
+    int start = it == list.end() ? (goForward ? count - 1 : 0) : static_cast<int>(it - list.begin());
+    int i = start;
+    do {
+        i = goForward ? (i + 1) % count : (i + count - 1) % count;
+        TWinControl* c = list[i];
+        if (c->CanFocus() && (!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this))
+            return c;
+    } while (i != start);
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop)
+{
+    TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop);
+    if (next)
+        next->SetFocus();
+}
+
+bool TWinControl::CanFocus() const
+{
+    TCustomForm* form = GetParentForm(this);
+    if (!form)
+        return false;
+    for (const TControl* c = this; c && c != form; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+bool TWinControl::Focused() const
+{
+    return handle_ && GetFocus() == handle_;
+}
+
+void TWinControl::SetFocus()
+{
+    if (TCustomForm* form = GetParentForm(this))
+        form->FocusControl(this);
+    else
+        ::SetFocus(Handle());
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+namespace {
+
+unsigned KeyShift(LPARAM keyData)
+{
+    unsigned shift = KeyboardShiftState();
+    if (keyData & (1 << 29))
+        shift |= 1u << ssAlt;
+    return shift;
+}
+
+} // namespace
+
+bool TWinControl::DoKeyDown(TMessage& message)
+{
+    auto key = static_cast<unsigned short>(message.WParam);
+    KeyDown(key, KeyShift(message.LParam));
+    if (key == 0)
+        return true;
+    message.WParam = key;
+    return false;
+}
+
+bool TWinControl::DoKeyUp(TMessage& message)
+{
+    auto key = static_cast<unsigned short>(message.WParam);
+    KeyUp(key, KeyShift(message.LParam));
+    if (key == 0)
+        return true;
+    message.WParam = key;
+    return false;
+}
+
+bool TWinControl::DoKeyPress(TMessage& message)
+{
+    char key = static_cast<char>(message.WParam);
+    KeyPress(key);
+    if (key == 0)
+        return true;
+    message.WParam = static_cast<unsigned char>(key);
+    return false;
+}
+
+void TWinControl::KeyDown(unsigned short& key, unsigned shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(unsigned short& key, unsigned shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+// Keys the control does not want go to the form as dialog keys.
+void TWinControl::CNKeyDown(TMessage& message)
+{
+    message.Result = 1;
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->IsShortCut(message))
+        return;
+    if (!ComponentState().Contains(csDesigning)) {
+        if (Perform(CM_CHILDKEY, message.WParam, reinterpret_cast<LPARAM>(this)) != 0)
+            return;
+        LRESULT mask = 0;
+        switch (message.WParam) {
+        case VK_TAB:
+            mask = DLGC_WANTTAB;
+            break;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            mask = DLGC_WANTARROWS;
+            break;
+        case VK_RETURN:
+        case VK_EXECUTE:
+        case VK_ESCAPE:
+        case VK_CANCEL:
+            mask = DLGC_WANTALLKEYS;
+            break;
+        default:
+            break;
+        }
+        if (mask && form && Perform(CM_WANTSPECIALKEY, message.WParam, message.LParam) == 0 &&
+            (Perform(WM_GETDLGCODE) & mask) == 0 &&
+            form->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
+            return;
+    }
+    message.Result = 0;
+}
+
+// Characters the control does not want, and every Alt+character, are
+// offered to the form as accelerators.
+void TWinControl::CNChar(TMessage& message)
+{
+    message.Result = 1;
+    TCustomForm* form = GetParentForm(this);
+    if (form && !ComponentState().Contains(csDesigning)) {
+        bool offer = message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0;
+        if (offer && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+            return;
+    }
+    message.Result = 0;
+}
+
+void TWinControl::Realign()
+{
+    if (aligning_)
+        return;
+    RECT rect = ClientRect();
+    AdjustClientRect(rect);
+    AlignControls(nullptr, rect);
+}
+
+void TWinControl::AdjustClientRect(RECT&) const
+{
+}
+
+void TWinControl::AlignControls(TControl*, RECT& rect)
+{
+    aligning_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{aligning_};
+    const std::vector<TControl*> children = controls_;
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : children) {
+            if (c->Align() != align || !c->Visible())
+                continue;
+            int w = c->Width(), h = c->Height();
+            switch (align) {
+            case alTop:
+                c->SetBounds(rect.left, rect.top, rect.right - rect.left, h);
+                rect.top += h;
+                break;
+            case alBottom:
+                c->SetBounds(rect.left, rect.bottom - h, rect.right - rect.left, h);
+                rect.bottom -= h;
+                break;
+            case alLeft:
+                c->SetBounds(rect.left, rect.top, w, rect.bottom - rect.top);
+                rect.left += w;
+                break;
+            case alRight:
+                c->SetBounds(rect.right - w, rect.top, w, rect.bottom - rect.top);
+                rect.right -= w;
+                break;
+            default:
+                c->SetBounds(rect.left, rect.top, std::max(0L, rect.right - rect.left),
+                             std::max(0L, rect.bottom - rect.top));
+                break;
+            }
+        }
+    }
+    RECT client = ClientRect();
+    for (TControl* c : children) {
+        TAnchors a = c->Anchors();
+        if (c->Align() != alNone || (!a.Contains(akRight) && !a.Contains(akBottom)))
+            continue;
+        int left = c->Left(), top = c->Top(), w = c->Width(), h = c->Height();
+        if (a.Contains(akRight)) {
+            if (a.Contains(akLeft))
+                w = client.right - left - c->anchorRight_;
+            else
+                left = client.right - w - c->anchorRight_;
+        }
+        if (a.Contains(akBottom)) {
+            if (a.Contains(akTop))
+                h = client.bottom - top - c->anchorBottom_;
+            else
+                top = client.bottom - h - c->anchorBottom_;
+        }
+        c->SetBounds(left, top, std::max(0, w), std::max(0, h));
+    }
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height)
+{
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    bool sized = width != width_ || height != height_;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (handle_)
+        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateAnchorRules();
+    if (sized)
+        Realign();
+    RequestAlign();
+}
+
+void TWinControl::SetParent(TWinControl* parent)
+{
+    TControl::SetParent(parent);
+}
+
+RECT TWinControl::ClientRect() const
+{
+    if (handle_) {
+        RECT r;
+        GetClientRect(handle_, &r);
+        return r;
+    }
+    TCreateParams params;
+    const_cast<TWinControl*>(this)->CreateParams(params);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+    return RECT{0, 0, std::max(0L, width_ - (frame.right - frame.left)),
+                std::max(0L, height_ - (frame.bottom - frame.top))};
+}
+
+POINT TWinControl::ClientOrigin() const
+{
+    if (handle_) {
+        POINT p{0, 0};
+        ::ClientToScreen(handle_, &p);
+        return p;
+    }
+    return TControl::ClientOrigin();
+}
+
+void TWinControl::Invalidate()
+{
+    if (handle_)
+        InvalidateRect(handle_, nullptr, !controlStyle_.Contains(csOpaque));
+}
+
+void TWinControl::Update()
+{
+    if (handle_)
+        UpdateWindow(handle_);
+}

@@ -1,0 +1,499 @@
+#include "framework/graphics/bitmap.h"
+
+#include "framework/base/streams.h"
+
+#include <cstring>
+
+FW_IMPLEMENT_CLASS(TGraphic, TPersistent)
+FW_IMPLEMENT_CLASS(TBitmap, TGraphic)
+
+// ---- TGraphic ----
+
+void TGraphic::SetTransparent(bool transparent)
+{
+    if (transparent == transparent_)
+        return;
+    transparent_ = transparent;
+    Changed();
+}
+
+void TGraphic::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+// ---- TBitmapCanvas ----
+
+// The bitmap's canvas: its context is the bitmap's memory context, made
+// when drawing first needs it.
+class TBitmapCanvas : public TCanvas {
+public:
+    explicit TBitmapCanvas(TBitmap* bitmap) : bitmap_(bitmap) {}
+
+protected:
+    void CreateHandle() override { SetHandle(bitmap_->MemoryDC()); }
+
+private:
+    TBitmap* bitmap_;
+};
+
+namespace {
+
+int BitCount(TPixelFormat format)
+{
+    switch (format) {
+    case pf1bit: return 1;
+    case pf4bit: return 4;
+    case pf8bit: return 8;
+    case pf15bit:
+    case pf16bit: return 16;
+    case pf24bit: return 24;
+    default: return 32;
+    }
+}
+
+TPixelFormat NormalFormat(TPixelFormat format)
+{
+    return format == pfDevice || format == pfCustom ? pf32bit : format;
+}
+
+// The colours a paletted bitmap starts with: black and white for one bit,
+// the sixteen standard colours for four, and for eight those sixteen, a
+// 6 x 6 x 6 colour cube and a grey ramp.
+std::vector<RGBQUAD> DefaultColorTable(int bitCount)
+{
+    static const COLORREF vga[16] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+        0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+    };
+    auto quad = [](COLORREF c) {
+        return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0};
+    };
+    std::vector<RGBQUAD> table;
+    if (bitCount == 1) {
+        table = {quad(0x000000), quad(0xFFFFFF)};
+        return table;
+    }
+    for (COLORREF c : vga)
+        table.push_back(quad(c));
+    if (bitCount == 4)
+        return table;
+    for (int r = 0; r < 6; ++r)
+        for (int g = 0; g < 6; ++g)
+            for (int b = 0; b < 6; ++b)
+                table.push_back(quad(RGB(r * 51, g * 51, b * 51)));
+    for (int i = 0; table.size() < 256; ++i) {
+        const BYTE v = static_cast<BYTE>(8 + i * 10);
+        table.push_back(RGBQUAD{v, v, v, 0});
+    }
+    return table;
+}
+
+// A BITMAPINFO with room for the largest colour table.
+struct BitmapInfo {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[256];
+};
+
+TPixelFormat FormatOfSection(const DIBSECTION& ds)
+{
+    switch (ds.dsBmih.biBitCount) {
+    case 1: return pf1bit;
+    case 4: return pf4bit;
+    case 8: return pf8bit;
+    case 16: return ds.dsBmih.biCompression == BI_BITFIELDS && ds.dsBitfields[1] == 0x07E0 ? pf16bit : pf15bit;
+    case 24: return pf24bit;
+    case 32: return pf32bit;
+    default: return pfCustom;
+    }
+}
+
+// A memory context holding one bitmap for the length of a scope.
+class TSelectedBitmap {
+public:
+    explicit TSelectedBitmap(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr))
+    {
+        if (dc_)
+            previous_ = SelectObject(dc_, bitmap);
+    }
+    ~TSelectedBitmap()
+    {
+        if (dc_) {
+            SelectObject(dc_, previous_);
+            DeleteDC(dc_);
+        }
+    }
+    TSelectedBitmap(const TSelectedBitmap&) = delete;
+    TSelectedBitmap& operator=(const TSelectedBitmap&) = delete;
+    HDC DC() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+}  // namespace
+
+// ---- TBitmap ----
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height, TPixelFormat format) : pixelFormat_(NormalFormat(format))
+{
+    SetSize(width, height);
+}
+
+TBitmap::~TBitmap()
+{
+    FreeImage();
+}
+
+TCanvas* TBitmap::Canvas()
+{
+    if (!canvas_)
+        canvas_ = std::make_unique<TBitmapCanvas>(this);
+    return canvas_.get();
+}
+
+HDC TBitmap::MemoryDC()
+{
+    if (!memoryDC_) {
+        memoryDC_ = CreateCompatibleDC(nullptr);
+        if (!memoryDC_)
+            throw EInvalidGraphicOperation("Cannot create a memory device context");
+        memoryDCOriginal_ = handle_ ? SelectObject(memoryDC_, handle_) : nullptr;
+    }
+    return memoryDC_;
+}
+
+void TBitmap::ReleaseCanvasHandle()
+{
+    if (canvas_)
+        canvas_->SetHandle(nullptr);
+    if (memoryDC_) {
+        if (memoryDCOriginal_)
+            SelectObject(memoryDC_, memoryDCOriginal_);
+        DeleteDC(memoryDC_);
+        memoryDC_ = nullptr;
+        memoryDCOriginal_ = nullptr;
+    }
+}
+
+void TBitmap::FreeImage()
+{
+    ReleaseCanvasHandle();
+    if (handle_)
+        DeleteObject(handle_);
+    handle_ = nullptr;
+    bits_ = nullptr;
+    bottomUp_ = false;
+    width_ = height_ = 0;
+}
+
+void TBitmap::SetSize(int width, int height)
+{
+    if (width < 0)
+        width = 0;
+    if (height < 0)
+        height = 0;
+    if (width == width_ && height == height_)
+        return;
+    if (width == 0 || height == 0) {
+        FreeImage();
+        Changed();
+        return;
+    }
+    Rebuild(width, height, pixelFormat_);
+}
+
+void TBitmap::Rebuild(int width, int height, TPixelFormat format)
+{
+    const int bitCount = BitCount(format);
+    BitmapInfo info = {};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = width;
+    info.header.biHeight = -height;  // top-down rows
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(bitCount);
+    info.header.biCompression = BI_RGB;
+    if (format == pf16bit) {
+        info.header.biCompression = BI_BITFIELDS;
+        const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
+        std::memcpy(info.colors, masks, sizeof masks);
+    } else if (bitCount <= 8) {
+        std::vector<RGBQUAD> table = DefaultColorTable(bitCount);
+        for (size_t i = 0; i < colorTable_.size() && i < table.size(); ++i)
+            table[i] = colorTable_[i];
+        info.header.biClrUsed = static_cast<DWORD>(table.size());
+        std::memcpy(info.colors, table.data(), table.size() * sizeof(RGBQUAD));
+    }
+
+    void* bits = nullptr;
+    HBITMAP section =
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!section)
+        throw EInvalidGraphic("Cannot create a bitmap of " + std::to_string(width) + " x " +
+                              std::to_string(height) + " pixels");
+
+    ReleaseCanvasHandle();
+    {
+        TSelectedBitmap target(section);
+        RECT all{0, 0, width, height};
+        FillRect(target.DC(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        if (handle_) {
+            TSelectedBitmap source(handle_);
+            BitBlt(target.DC(), 0, 0, width_, height_, source.DC(), 0, 0, SRCCOPY);
+        }
+    }
+    GdiFlush();
+    if (handle_)
+        DeleteObject(handle_);
+    handle_ = section;
+    bits_ = bits;
+    bottomUp_ = false;
+    width_ = width;
+    height_ = height;
+    pixelFormat_ = format;
+    Changed();
+}
+
+void TBitmap::SetHandle(HBITMAP bitmap)
+{
+    if (bitmap == handle_)
+        return;
+    if (!bitmap) {
+        FreeImage();
+        Changed();
+        return;
+    }
+    DIBSECTION ds;
+    if (GetObjectA(bitmap, sizeof ds, &ds) == sizeof ds) {
+        FreeImage();
+        handle_ = bitmap;
+        bits_ = ds.dsBm.bmBits;
+        bottomUp_ = ds.dsBmih.biHeight > 0;
+        width_ = ds.dsBm.bmWidth;
+        height_ = ds.dsBm.bmHeight;
+        pixelFormat_ = FormatOfSection(ds);
+        colorTable_ = ColorTable();
+        Changed();
+        return;
+    }
+    // A device-dependent bitmap: copy it into a section of ours.
+    BITMAP bm;
+    if (!GetObjectA(bitmap, sizeof bm, &bm))
+        throw EInvalidGraphic("Invalid bitmap handle");
+    FreeImage();
+    colorTable_.clear();
+    Rebuild(bm.bmWidth, bm.bmHeight, bm.bmBitsPixel == 1 ? pf1bit : pf32bit);
+    {
+        TSelectedBitmap source(bitmap);
+        TSelectedBitmap target(handle_);
+        BitBlt(target.DC(), 0, 0, width_, height_, source.DC(), 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    DeleteObject(bitmap);
+}
+
+HBITMAP TBitmap::ReleaseHandle()
+{
+    ReleaseCanvasHandle();
+    HBITMAP handle = handle_;
+    handle_ = nullptr;
+    FreeImage();
+    Changed();
+    return handle;
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format)
+{
+    format = NormalFormat(format);
+    if (format == pixelFormat_)
+        return;
+    if (Empty()) {
+        pixelFormat_ = format;
+        Changed();
+        return;
+    }
+    Rebuild(width_, height_, format);
+}
+
+void TBitmap::SetColorTable(const std::vector<RGBQUAD>& colors)
+{
+    colorTable_ = colors;
+    if (handle_ && BitCount(pixelFormat_) <= 8 && !colors.empty()) {
+        const UINT count = static_cast<UINT>(std::min<size_t>(colors.size(), size_t(1) << BitCount(pixelFormat_)));
+        SetDIBColorTable(MemoryDC(), 0, count, colors.data());
+    }
+    Changed();
+}
+
+std::vector<RGBQUAD> TBitmap::ColorTable() const
+{
+    std::vector<RGBQUAD> table;
+    if (!handle_ || BitCount(pixelFormat_) > 8)
+        return table;
+    table.resize(size_t(1) << BitCount(pixelFormat_));
+    TSelectedBitmap probe(handle_);
+    // The bitmap may be selected into our memory context; ask that one then.
+    HDC dc = memoryDC_ ? memoryDC_ : probe.DC();
+    table.resize(GetDIBColorTable(dc, 0, static_cast<UINT>(table.size()), table.data()));
+    return table;
+}
+
+int TBitmap::ScanLineSize() const
+{
+    return ((width_ * BitCount(pixelFormat_) + 31) / 32) * 4;
+}
+
+void* TBitmap::ScanLine(int row)
+{
+    if (!handle_ || row < 0 || row >= height_)
+        throw EInvalidGraphicOperation("Scan line index out of range");
+    GdiFlush();
+    const int stored = bottomUp_ ? height_ - 1 - row : row;
+    return static_cast<BYTE*>(bits_) + static_cast<size_t>(stored) * ScanLineSize();
+}
+
+void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name)
+{
+    HANDLE image = LoadImageA(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    if (!image)
+        throw EResNotFound("Resource " + name + " not found");
+    SetHandle(static_cast<HBITMAP>(image));
+}
+
+void TBitmap::LoadFromResourceID(HINSTANCE instance, int id)
+{
+    HANDLE image = LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    if (!image)
+        throw EResNotFound("Resource " + std::to_string(id) + " not found");
+    SetHandle(static_cast<HBITMAP>(image));
+}
+
+void TBitmap::SaveToStream(TStream& stream)
+{
+    if (Empty())
+        return;
+    const int bitCount = BitCount(pixelFormat_);
+    std::vector<RGBQUAD> table = ColorTable();
+    const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
+    const DWORD extra = pixelFormat_ == pf16bit ? sizeof masks : DWORD(table.size() * sizeof(RGBQUAD));
+    const DWORD imageSize = DWORD(ScanLineSize()) * DWORD(height_);
+
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER) + extra;
+    file.bfSize = file.bfOffBits + imageSize;
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width_;
+    info.biHeight = height_;  // bottom-up
+    info.biPlanes = 1;
+    info.biBitCount = static_cast<WORD>(bitCount);
+    info.biCompression = pixelFormat_ == pf16bit ? BI_BITFIELDS : BI_RGB;
+    info.biSizeImage = imageSize;
+    info.biClrUsed = static_cast<DWORD>(table.size());
+
+    stream.WriteBuffer(&file, sizeof file);
+    stream.WriteBuffer(&info, sizeof info);
+    if (pixelFormat_ == pf16bit)
+        stream.WriteBuffer(masks, sizeof masks);
+    else if (!table.empty())
+        stream.WriteBuffer(table.data(), table.size() * sizeof(RGBQUAD));
+    for (int row = height_ - 1; row >= 0; --row)
+        stream.WriteBuffer(ScanLine(row), ScanLineSize());
+}
+
+void TBitmap::SaveToFile(const std::string& fileName)
+{
+    TFileStream file(fileName, fmCreate);
+    SaveToStream(file);
+}
+
+TColor TBitmap::TransparentColor()
+{
+    if (transparentMode_ == tmFixed)
+        return transparentColor_;
+    if (Empty())
+        return clDefault;
+    return Canvas()->Pixels(0, height_ - 1);
+}
+
+void TBitmap::SetTransparentColor(TColor color)
+{
+    const TTransparentMode mode = color == clDefault ? tmAuto : tmFixed;
+    if (color == transparentColor_ && mode == transparentMode_)
+        return;
+    transparentColor_ = color;
+    transparentMode_ = mode;
+    Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode mode)
+{
+    if (mode == transparentMode_)
+        return;
+    if (mode == tmAuto)
+        transparentColor_ = clDefault;
+    else
+        transparentColor_ = TransparentColor();
+    transparentMode_ = mode;
+    Changed();
+}
+
+void TBitmap::Assign(const TPersistent* source)
+{
+    if (!source) {
+        FreeImage();
+        Changed();
+        return;
+    }
+    if (const auto* other = dynamic_cast<const TBitmap*>(source)) {
+        if (other == this)
+            return;
+        FreeImage();
+        colorTable_ = other->ColorTable();
+        pixelFormat_ = other->pixelFormat_;
+        transparentMode_ = other->transparentMode_;
+        transparentColor_ = other->transparentColor_;
+        SetTransparent(other->Transparent());
+        if (!other->Empty()) {
+            Rebuild(other->width_, other->height_, other->pixelFormat_);
+            auto* from = const_cast<TBitmap*>(other);
+            for (int row = 0; row < height_; ++row)
+                std::memcpy(ScanLine(row), from->ScanLine(row), ScanLineSize());
+        }
+        Changed();
+        return;
+    }
+    if (const auto* graphic = dynamic_cast<const TGraphic*>(source)) {
+        auto* from = const_cast<TGraphic*>(graphic);
+        FreeImage();
+        pixelFormat_ = pf32bit;
+        SetSize(from->Width(), from->Height());
+        if (!Empty())
+            from->Draw(Canvas(), Rect(0, 0, width_, height_));
+        Changed();
+        return;
+    }
+    TGraphic::Assign(source);
+}
+
+void TBitmap::Draw(TCanvas* canvas, const TRect& rect)
+{
+    if (Empty())
+        return;
+    HDC target = canvas->Handle();
+    HDC source = MemoryDC();
+    const int w = rect.right - rect.left;
+    const int h = rect.bottom - rect.top;
+    const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+    if (Transparent())
+        TransparentBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_,
+                       ColorToRGB(TransparentColor()));
+    else
+        StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_, canvas->CopyMode());
+    SetStretchBltMode(target, oldMode);
+}
