@@ -1,6 +1,6 @@
 #include "styling/core/skcustomcontrol.h"
 
-include "framework/components/properties.h"
+#include "framework/components/properties.h"
 #include "framework/graphics/canvasguards.h"
 #include "styling/core/skcontrolpaint.h"
 #include "styling/core/skdraw.h"
