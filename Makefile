@@ -1,6 +1,8 @@
 # The user's entry. `make test` bootstraps, builds both targets and runs every
 # test; `make run` starts the program.
 BUILD   := build
+# Say what is built and how the tests went, not which folder make is in.
+MAKEFLAGS += --no-print-directory
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
