@@ -686,10 +686,9 @@ void TSkBitmap::Assign(const TPersistent* source)
         SetSize(graphic->Width(), graphic->Height());
         if (graphic->Empty() || IsEmpty())
             return;
-        TCanvas canvas;
+        TCanvas canvas;  // lets the DC go when it is destroyed
         canvas.SetHandle(DC());
         graphic->Draw(&canvas, TRect{0, 0, width_, height_});
-        canvas.SetHandle(nullptr);
         SetAlpha(255);
         return;
     }

@@ -1,6 +1,7 @@
 #include "styling/core/skcustomcontrol.h"
 
-include "framework/components/properties.h"
+#include "framework/base/dcguards.h"
+#include "framework/components/properties.h"
 #include "framework/graphics/canvasguards.h"
 #include "styling/core/skcontrolpaint.h"
 #include "styling/core/skdraw.h"
@@ -287,20 +288,18 @@ void TSkCustomControl::Paint()
     RECT client;
     GetClientArea(client);
     {
-        TSkDCState state(target.DC());
+        TCanvasStateGuard state(Canvas());
         ExcludeClipRect(target.DC(), client.left, client.top, client.right, client.bottom);
         PaintBorder();
-        Canvas()->Refresh();  // the state goes back: let the canvas reselect
     }
     {
-        TSkDCState state(target.DC());
+        TCanvasStateGuard state(Canvas());
         if (BothScrollBars()) {
             const RECT scrolled = ScrolledClientArea();
             IntersectClipRect(target.DC(), scrolled.left, scrolled.top, scrolled.right,
                               scrolled.bottom);
         }
         PaintClient();
-        Canvas()->Refresh();
     }
     BlendOverParent(target);
     target.Present();
@@ -342,7 +341,7 @@ void TSkCustomControl::PaintBorder()
     if (useVisualStyles_ && SkVisualStylesActive() && HandleAllocated()) {
         const int state = !Enabled() ? 4 : focused_ ? 3 : MouseInControl() ? 2 : 1;
         HDC dc = Canvas()->Handle();
-        TSkDCState saved(dc);
+        TDCStateGuard saved(dc);
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
         if (DrawVisualStyle(Handle(), dc, L"Edit", 1, state, rect))
             return;
@@ -396,22 +395,18 @@ void TSkCustomControl::WMEraseBkgnd(TMessage& message)
     if (!dc || Width() < 1 || Height() < 1)
         return;
     TCanvas* canvas = Canvas();
-    canvas->Lock();
-    {
-        TCanvasRedirect redirect(canvas, dc);
-        canvas->SetFont(Font());
-        canvas->Brush()->SetColor(Color());
-        PaintUnderlay(dc);
-        PaintBorder();
-        TSkDCState state(dc);
-        if (BothScrollBars()) {
-            const RECT scrolled = ScrolledClientArea();
-            IntersectClipRect(dc, scrolled.left, scrolled.top, scrolled.right, scrolled.bottom);
-        }
-        PaintClient();
-        canvas->Refresh();
+    TCanvasLock lock(canvas);
+    TCanvasRedirect redirect(canvas, dc);
+    canvas->SetFont(Font());
+    canvas->Brush()->SetColor(Color());
+    PaintUnderlay(dc);
+    PaintBorder();
+    TCanvasStateGuard state(canvas);
+    if (BothScrollBars()) {
+        const RECT scrolled = ScrolledClientArea();
+        IntersectClipRect(dc, scrolled.left, scrolled.top, scrolled.right, scrolled.bottom);
     }
-    canvas->Unlock();
+    PaintClient();
 }
 
 void TSkCustomControl::WMWindowPosChanging(TMessage& message)
