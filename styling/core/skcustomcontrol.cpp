@@ -278,27 +278,36 @@ void TSkCustomControl::SetBounds(int left, int top, int width, int height)
 
 void TSkCustomControl::Paint()
 {
+    PaintLayers(PaintDC(), true);
+}
+
+void TSkCustomControl::PaintLayers(HDC dc, bool buffered)
+{
     const int width = Width(), height = Height();
     if (width < 1 || height < 1)
         return;
-    TSkPaintTarget target(PaintDC(), width, height, Performance(), true);
-    TCanvasRedirect redirect(Canvas(), target.DC());
+    TCanvas* canvas = Canvas();
+    TCanvasLock lock(canvas);
+    TSkPaintTarget target(dc, width, height, buffered ? Performance() : kspNoBuffer, true);
+    TCanvasRedirect redirect(canvas, target.DC());
+    // What the framework's paint scope sets; an erase has no such scope.
+    canvas->SetFont(Font());
+    canvas->Brush()->SetColor(Color());
     PaintUnderlay(target.DC());
 
-    RECT client;
-    GetClientArea(client);
+    // The border may reach into the client only at the corner between the
+    // scroll bars, which the client leaves alone.
+    const RECT scrolled = ScrolledClientArea();
     {
-        TCanvasStateGuard state(Canvas());
-        ExcludeClipRect(target.DC(), client.left, client.top, client.right, client.bottom);
+        TCanvasStateGuard state(canvas);
+        ExcludeClipRect(target.DC(), scrolled.left, scrolled.top, scrolled.right, scrolled.bottom);
         PaintBorder();
     }
     {
-        TCanvasStateGuard state(Canvas());
-        if (BothScrollBars()) {
-            const RECT scrolled = ScrolledClientArea();
+        TCanvasStateGuard state(canvas);
+        if (BothScrollBars())
             IntersectClipRect(target.DC(), scrolled.left, scrolled.top, scrolled.right,
                               scrolled.bottom);
-        }
         PaintClient();
     }
     BlendOverParent(target);
@@ -391,22 +400,8 @@ void TSkCustomControl::Dispatch(TMessage& message)
 void TSkCustomControl::WMEraseBkgnd(TMessage& message)
 {
     message.Result = 1;
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
-    if (!dc || Width() < 1 || Height() < 1)
-        return;
-    TCanvas* canvas = Canvas();
-    TCanvasLock lock(canvas);
-    TCanvasRedirect redirect(canvas, dc);
-    canvas->SetFont(Font());
-    canvas->Brush()->SetColor(Color());
-    PaintUnderlay(dc);
-    PaintBorder();
-    TCanvasStateGuard state(canvas);
-    if (BothScrollBars()) {
-        const RECT scrolled = ScrolledClientArea();
-        IntersectClipRect(dc, scrolled.left, scrolled.top, scrolled.right, scrolled.bottom);
-    }
-    PaintClient();
+    if (HDC dc = reinterpret_cast<HDC>(message.WParam))
+        PaintLayers(dc, false);
 }
 
 void TSkCustomControl::WMWindowPosChanging(TMessage& message)

@@ -87,6 +87,11 @@ private:
     bool BothScrollBars() const { return horzScrollBar_ && vertScrollBar_; }
     // The client area less the scroll bars.
     RECT ScrolledClientArea() const;
+    // The one paint of the control, for WM_PAINT, WM_ERASEBKGND and PaintTo
+    // alike: what lies under it, the border, the client and the blend, into
+    // dc through the buffer Performance chooses, or straight in when not
+    // buffered (an erase).
+    void PaintLayers(HDC dc, bool buffered);
     void PaintBevel(RECT& rect, TSkBevelCut cut, bool outer);
     void PaintScrollCorner();
     void WMEraseBkgnd(TMessage& message);
