@@ -40,6 +40,10 @@ private:
 
 namespace {
 
+constexpr WORD BitmapFileType = 0x4D42;  // "BM"
+// Red, green and blue of a 16-bit pixel in five, six and five bits.
+constexpr DWORD Rgb565Masks[3] = {0xF800, 0x07E0, 0x001F};
+
 int BitCount(TPixelFormat format)
 {
     switch (format) {
@@ -79,12 +83,16 @@ std::vector<RGBQUAD> DefaultColorTable(int bitCount)
         table.push_back(quad(c));
     if (bitCount == 4)
         return table;
-    for (int r = 0; r < 6; ++r)
-        for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b)
-                table.push_back(quad(RGB(r * 51, g * 51, b * 51)));
+    constexpr int cubeSide = 6;
+    constexpr int cubeStep = 255 / (cubeSide - 1);
+    for (int r = 0; r < cubeSide; ++r)
+        for (int g = 0; g < cubeSide; ++g)
+            for (int b = 0; b < cubeSide; ++b)
+                table.push_back(quad(RGB(r * cubeStep, g * cubeStep, b * cubeStep)));
+    // The greys fill the rest, from near black in even steps.
+    constexpr int greyStart = 8, greyStep = 10;
     for (int i = 0; table.size() < 256; ++i) {
-        const BYTE v = static_cast<BYTE>(8 + i * 10);
+        const BYTE v = static_cast<BYTE>(greyStart + i * greyStep);
         table.push_back(RGBQUAD{v, v, v, 0});
     }
     return table;
@@ -102,7 +110,10 @@ TPixelFormat FormatOfSection(const DIBSECTION& ds)
     case 1: return pf1bit;
     case 4: return pf4bit;
     case 8: return pf8bit;
-    case 16: return ds.dsBmih.biCompression == BI_BITFIELDS && ds.dsBitfields[1] == 0x07E0 ? pf16bit : pf15bit;
+    case 16:
+        return ds.dsBmih.biCompression == BI_BITFIELDS && ds.dsBitfields[1] == Rgb565Masks[1]
+                   ? pf16bit
+                   : pf15bit;
     case 24: return pf24bit;
     case 32: return pf32bit;
     default: return pfCustom;
@@ -204,8 +215,7 @@ void TBitmap::Rebuild(int width, int height, TPixelFormat format)
     info.header.biCompression = BI_RGB;
     if (format == pf16bit) {
         info.header.biCompression = BI_BITFIELDS;
-        const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
-        std::memcpy(info.colors, masks, sizeof masks);
+        std::memcpy(info.colors, Rgb565Masks, sizeof Rgb565Masks);
     } else if (bitCount <= 8) {
         std::vector<RGBQUAD> table = DefaultColorTable(bitCount);
         for (size_t i = 0; i < colorTable_.size() && i < table.size(); ++i)
@@ -366,12 +376,12 @@ void TBitmap::SaveToStream(TStream& stream)
         return;
     const int bitCount = BitCount(pixelFormat_);
     std::vector<RGBQUAD> table = ColorTable();
-    const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
-    const DWORD extra = pixelFormat_ == pf16bit ? sizeof masks : DWORD(table.size() * sizeof(RGBQUAD));
+    const DWORD extra =
+        pixelFormat_ == pf16bit ? sizeof Rgb565Masks : DWORD(table.size() * sizeof(RGBQUAD));
     const DWORD imageSize = DWORD(ScanLineSize()) * DWORD(height_);
 
     BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;  // "BM"
+    file.bfType = BitmapFileType;
     file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER) + extra;
     file.bfSize = file.bfOffBits + imageSize;
     BITMAPINFOHEADER info = {};
@@ -387,7 +397,7 @@ void TBitmap::SaveToStream(TStream& stream)
     stream.WriteBuffer(&file, sizeof file);
     stream.WriteBuffer(&info, sizeof info);
     if (pixelFormat_ == pf16bit)
-        stream.WriteBuffer(masks, sizeof masks);
+        stream.WriteBuffer(Rgb565Masks, sizeof Rgb565Masks);
     else if (!table.empty())
         stream.WriteBuffer(table.data(), table.size() * sizeof(RGBQUAD));
     for (int row = height_ - 1; row >= 0; --row)

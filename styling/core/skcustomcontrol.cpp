@@ -64,7 +64,7 @@ TSkCustomControl::TSkCustomControl(TComponent* owner) : TInherited(owner)
 {
     // Here rather than in the shared base, so that this class's SetBounds
     // keeps the size.
-    SetBounds(0, 0, 100, 30);
+    SetBounds(0, 0, SkDefaultControlWidth, SkDefaultControlHeight);
 }
 
 void TSkCustomControl::SetBorderWidth(int value)
@@ -323,11 +323,24 @@ void TSkCustomControl::PaintClient()
     FillRectColor(Canvas(), client, Color());
 }
 
+int TSkCustomControl::EditStyleState() const
+{
+    if (!Enabled())
+        return SkEditDisabled;
+    if (focused_)
+        return SkEditFocused;
+    return MouseInControl() ? SkEditHot : SkEditNormal;
+}
+
 void TSkCustomControl::PaintScrollCorner()
 {
-    const RECT corner{keptWidth_ - 20, keptHeight_ - 20, keptWidth_, keptHeight_};
+    // A fixed square, at least as large as the corner between the bars; the
+    // bars cover the rest of it.
+    constexpr int cornerSize = 20;
+    const RECT corner{keptWidth_ - cornerSize, keptHeight_ - cornerSize, keptWidth_, keptHeight_};
     if (useVisualStyles_ && HandleAllocated() &&
-        DrawVisualStyle(Handle(), Canvas()->Handle(), L"Edit", 1, 0, corner))
+        DrawVisualStyle(Handle(), Canvas()->Handle(), SkEditStyleClass, SkEditBoxPart,
+                        SkEditPlain, corner))
         return;
     FillRectColor(Canvas(), corner, Color());
 }
@@ -348,11 +361,10 @@ void TSkCustomControl::PaintBorder()
     if (EqualRect(&client, &rect))
         return;
     if (useVisualStyles_ && SkVisualStylesActive() && HandleAllocated()) {
-        const int state = !Enabled() ? 4 : focused_ ? 3 : MouseInControl() ? 2 : 1;
         HDC dc = Canvas()->Handle();
         TDCStateGuard saved(dc);
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-        if (DrawVisualStyle(Handle(), dc, L"Edit", 1, state, rect))
+        if (DrawVisualStyle(Handle(), dc, SkEditStyleClass, SkEditBoxPart, EditStyleState(), rect))
             return;
     }
     if (bevelWidth_ > 0) {

@@ -94,6 +94,8 @@ private:
     void PaintLayers(HDC dc, bool buffered);
     void PaintBevel(RECT& rect, TSkBevelCut cut, bool outer);
     void PaintScrollCorner();
+    // The state the system's edit-box style draws the border in.
+    int EditStyleState() const;
     void WMEraseBkgnd(TMessage& message);
     void WMWindowPosChanging(TMessage& message);
 

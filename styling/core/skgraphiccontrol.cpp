@@ -13,7 +13,7 @@ FW_PUBLISH(TSkGraphicControl)
 
 TSkGraphicControl::TSkGraphicControl(TComponent* owner) : TInherited(owner)
 {
-    SetBounds(0, 0, 100, 30);
+    SetBounds(0, 0, SkDefaultControlWidth, SkDefaultControlHeight);
 }
 
 void TSkGraphicControl::Loaded()
