@@ -16,6 +16,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -543,5 +544,92 @@ TEST_F(SkControlTest, OptionsAreReadAndWrittenWithTheDescription)
         EXPECT_NE(transparentAt, std::string::npos) << written;
         EXPECT_EQ(written.find("Version"), std::string::npos);
         root->Free();
+    }
+}
+
+namespace {
+
+// A control whose client paint draws through the canvas, moves the context's
+// origin and clip, then fails unless told otherwise.
+class TFailingClient : public TSkCustomControl {
+public:
+    using TSkCustomControl::TSkCustomControl;
+    bool failing = true;
+
+protected:
+    void PaintClient() override
+    {
+        FillRectColor(Canvas(), TRect{0, 0, 10, 10}, static_cast<TColor>(ClientGreen));
+        Canvas()->TextOut(2, 2, "x");
+        HDC dc = Canvas()->Handle();
+        OffsetViewportOrgEx(dc, 3, 3, nullptr);
+        IntersectClipRect(dc, 1, 1, 5, 5);
+        if (failing)
+            throw std::runtime_error("paint failed");
+    }
+};
+
+// What a paint must leave in a device context as it found it.
+struct TDCSnapshot {
+    HGDIOBJ pen, brush, font, bitmap;
+    int savedLevels;
+    POINT origin;
+    RECT clip;
+};
+
+TDCSnapshot Snapshot(HDC dc)
+{
+    TDCSnapshot s{GetCurrentObject(dc, OBJ_PEN), GetCurrentObject(dc, OBJ_BRUSH),
+                  GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP),
+                  SaveDC(dc) - 1, POINT{}, RECT{}};
+    RestoreDC(dc, -1);
+    GetViewportOrgEx(dc, &s.origin);
+    GetClipBox(dc, &s.clip);
+    return s;
+}
+
+void ExpectSameState(const TDCSnapshot& before, const TDCSnapshot& after)
+{
+    EXPECT_EQ(after.pen, before.pen);
+    EXPECT_EQ(after.brush, before.brush);
+    EXPECT_EQ(after.font, before.font);
+    EXPECT_EQ(after.bitmap, before.bitmap);
+    EXPECT_EQ(after.savedLevels, before.savedLevels);
+    EXPECT_EQ(after.origin.x, before.origin.x);
+    EXPECT_EQ(after.origin.y, before.origin.y);
+    EXPECT_TRUE(EqualRect(&after.clip, &before.clip));
+}
+
+} // namespace
+
+TEST_F(SkControlTest, APaintThatThrowsLeavesEveryContextAsItWas)
+{
+    for (TSkPerformance mode : AllModes) {
+        for (UINT message : {UINT(WM_ERASEBKGND), UINT(WM_PAINT)}) {
+            SCOPED_TRACE(std::to_string(mode) + (message == WM_PAINT ? " paint" : " erase"));
+            FormPtr form = NewForm();
+            auto* control = Place<TFailingClient>(form.get(), 10, 10, 40, 20);
+            control->SetPerformance(mode);
+            control->SetTransparent(true);
+            control->SetBevelWidth(1);
+            control->SetBorderWidth(1);
+            control->HandleNeeded();
+            TestDib dib(60, 40);
+            // A paint that succeeds first makes the tools and the shared buffer.
+            control->failing = false;
+            control->Perform(message, reinterpret_cast<WPARAM>(dib.DC()));
+            control->failing = true;
+            const TDCSnapshot target = Snapshot(dib.DC());
+            const TDCSnapshot shared = Snapshot(SharedBuffer()->DC());
+            const DWORD objects = GdiObjectCount();
+
+            EXPECT_THROW(control->Perform(message, reinterpret_cast<WPARAM>(dib.DC())),
+                         std::runtime_error);
+            ExpectSameState(target, Snapshot(dib.DC()));
+            ExpectSameState(shared, Snapshot(SharedBuffer()->DC()));
+            EXPECT_EQ(GdiObjectCount(), objects);
+            EXPECT_FALSE(control->Canvas()->HandleAllocated());
+            EXPECT_EQ(control->Canvas()->LockCount(), 0);
+        }
     }
 }

@@ -40,6 +40,10 @@ private:
 
 namespace {
 
+constexpr WORD BitmapFileType = 0x4D42;  // "BM"
+// Red, green and blue of a 16-bit pixel in five, six and five bits.
+constexpr DWORD Rgb565Masks[3] = {0xF800, 0x07E0, 0x001F};
+
 int BitCount(TPixelFormat format)
 {
     switch (format) {
@@ -79,12 +83,16 @@ std::vector<RGBQUAD> DefaultColorTable(int bitCount)
         table.push_back(quad(c));
     if (bitCount == 4)
         return table;
-    for (int r = 0; r < 6; ++r)
-        for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b)
-                table.push_back(quad(RGB(r * 51, g * 51, b * 51)));
+    constexpr int cubeSide = 6;
+    constexpr int cubeStep = 255 / (cubeSide - 1);
+    for (int r = 0; r < cubeSide; ++r)
+        for (int g = 0; g < cubeSide; ++g)
+            for (int b = 0; b < cubeSide; ++b)
+                table.push_back(quad(RGB(r * cubeStep, g * cubeStep, b * cubeStep)));
+    // The greys fill the rest, from near black in even steps.
+    constexpr int greyStart = 8, greyStep = 10;
     for (int i = 0; table.size() < 256; ++i) {
-        const BYTE v = static_cast<BYTE>(8 + i * 10);
+        const BYTE v = static_cast<BYTE>(greyStart + i * greyStep);
         table.push_back(RGBQUAD{v, v, v, 0});
     }
     return table;
@@ -102,7 +110,10 @@ TPixelFormat FormatOfSection(const DIBSECTION& ds)
     case 1: return pf1bit;
     case 4: return pf4bit;
     case 8: return pf8bit;
-    case 16: return ds.dsBmih.biCompression == BI_BITFIELDS && ds.dsBitfields[1] == 0x07E0 ? pf16bit : pf15bit;
+    case 16:
+        return ds.dsBmih.biCompression == BI_BITFIELDS && ds.dsBitfields[1] == Rgb565Masks[1]
+                   ? pf16bit
+                   : pf15bit;
     case 24: return pf24bit;
     case 32: return pf32bit;
     default: return pfCustom;
@@ -112,25 +123,15 @@ TPixelFormat FormatOfSection(const DIBSECTION& ds)
 // A memory context holding one bitmap for the length of a scope.
 class TSelectedBitmap {
 public:
-    explicit TSelectedBitmap(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr))
+    explicit TSelectedBitmap(HGDIOBJ bitmap)
+        : dc_(CreateCompatibleDC(nullptr)), selection_(dc_.Get(), bitmap)
     {
-        if (dc_)
-            previous_ = SelectObject(dc_, bitmap);
     }
-    ~TSelectedBitmap()
-    {
-        if (dc_) {
-            SelectObject(dc_, previous_);
-            DeleteDC(dc_);
-        }
-    }
-    TSelectedBitmap(const TSelectedBitmap&) = delete;
-    TSelectedBitmap& operator=(const TSelectedBitmap&) = delete;
-    HDC DC() const { return dc_; }
+    HDC DC() const { return dc_.Get(); }
 
 private:
-    HDC dc_;
-    HGDIOBJ previous_ = nullptr;
+    TOwnedDC dc_;  // declared first: the bitmap is put out before the context goes
+    TSelectGuard selection_;
 };
 
 }  // namespace
@@ -146,7 +147,7 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format) : pixelFormat_(Norm
 
 TBitmap::~TBitmap()
 {
-    FreeImage();
+    ReleaseCanvasHandle();  // the canvas lets the context go while it exists
 }
 
 TCanvas* TBitmap::Canvas()
@@ -159,33 +160,28 @@ TCanvas* TBitmap::Canvas()
 HDC TBitmap::MemoryDC()
 {
     if (!memoryDC_) {
-        memoryDC_ = CreateCompatibleDC(nullptr);
-        if (!memoryDC_)
+        TOwnedDC dc(CreateCompatibleDC(nullptr));
+        if (!dc)
             throw EInvalidGraphicOperation("Cannot create a memory device context");
-        memoryDCOriginal_ = handle_ ? SelectObject(memoryDC_, handle_) : nullptr;
+        if (image_)
+            imageInMemoryDC_ = std::make_unique<TSelectGuard>(dc.Get(), image_.Get());
+        memoryDC_ = std::move(dc);
     }
-    return memoryDC_;
+    return memoryDC_.Get();
 }
 
 void TBitmap::ReleaseCanvasHandle()
 {
     if (canvas_)
         canvas_->SetHandle(nullptr);
-    if (memoryDC_) {
-        if (memoryDCOriginal_)
-            SelectObject(memoryDC_, memoryDCOriginal_);
-        DeleteDC(memoryDC_);
-        memoryDC_ = nullptr;
-        memoryDCOriginal_ = nullptr;
-    }
+    imageInMemoryDC_.reset();
+    memoryDC_.Reset();
 }
 
 void TBitmap::FreeImage()
 {
     ReleaseCanvasHandle();
-    if (handle_)
-        DeleteObject(handle_);
-    handle_ = nullptr;
+    image_.Reset();
     bits_ = nullptr;
     bottomUp_ = false;
     width_ = height_ = 0;
@@ -219,8 +215,7 @@ void TBitmap::Rebuild(int width, int height, TPixelFormat format)
     info.header.biCompression = BI_RGB;
     if (format == pf16bit) {
         info.header.biCompression = BI_BITFIELDS;
-        const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
-        std::memcpy(info.colors, masks, sizeof masks);
+        std::memcpy(info.colors, Rgb565Masks, sizeof Rgb565Masks);
     } else if (bitCount <= 8) {
         std::vector<RGBQUAD> table = DefaultColorTable(bitCount);
         for (size_t i = 0; i < colorTable_.size() && i < table.size(); ++i)
@@ -230,26 +225,24 @@ void TBitmap::Rebuild(int width, int height, TPixelFormat format)
     }
 
     void* bits = nullptr;
-    HBITMAP section =
-        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    TOwnedGdiObject section(
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section)
         throw EInvalidGraphic("Cannot create a bitmap of " + std::to_string(width) + " x " +
                               std::to_string(height) + " pixels");
 
     ReleaseCanvasHandle();
     {
-        TSelectedBitmap target(section);
+        TSelectedBitmap target(section.Get());
         RECT all{0, 0, width, height};
         FillRect(target.DC(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        if (handle_) {
-            TSelectedBitmap source(handle_);
+        if (image_) {
+            TSelectedBitmap source(image_.Get());
             BitBlt(target.DC(), 0, 0, width_, height_, source.DC(), 0, 0, SRCCOPY);
         }
     }
     GdiFlush();
-    if (handle_)
-        DeleteObject(handle_);
-    handle_ = section;
+    image_ = std::move(section);
     bits_ = bits;
     bottomUp_ = false;
     width_ = width;
@@ -260,7 +253,7 @@ void TBitmap::Rebuild(int width, int height, TPixelFormat format)
 
 void TBitmap::SetHandle(HBITMAP bitmap)
 {
-    if (bitmap == handle_)
+    if (bitmap == Handle())
         return;
     if (!bitmap) {
         FreeImage();
@@ -270,7 +263,7 @@ void TBitmap::SetHandle(HBITMAP bitmap)
     DIBSECTION ds;
     if (GetObjectA(bitmap, sizeof ds, &ds) == sizeof ds) {
         FreeImage();
-        handle_ = bitmap;
+        image_.Reset(bitmap);
         bits_ = ds.dsBm.bmBits;
         bottomUp_ = ds.dsBmih.biHeight > 0;
         width_ = ds.dsBm.bmWidth;
@@ -284,23 +277,22 @@ void TBitmap::SetHandle(HBITMAP bitmap)
     BITMAP bm;
     if (!GetObjectA(bitmap, sizeof bm, &bm))
         throw EInvalidGraphic("Invalid bitmap handle");
+    const TOwnedGdiObject taken(bitmap);
     FreeImage();
     colorTable_.clear();
     Rebuild(bm.bmWidth, bm.bmHeight, bm.bmBitsPixel == 1 ? pf1bit : pf32bit);
     {
-        TSelectedBitmap source(bitmap);
-        TSelectedBitmap target(handle_);
+        TSelectedBitmap source(taken.Get());
+        TSelectedBitmap target(image_.Get());
         BitBlt(target.DC(), 0, 0, width_, height_, source.DC(), 0, 0, SRCCOPY);
     }
     GdiFlush();
-    DeleteObject(bitmap);
 }
 
 HBITMAP TBitmap::ReleaseHandle()
 {
-    ReleaseCanvasHandle();
-    HBITMAP handle = handle_;
-    handle_ = nullptr;
+    ReleaseCanvasHandle();  // the image leaves the canvas's context first
+    HBITMAP handle = static_cast<HBITMAP>(image_.Release());
     FreeImage();
     Changed();
     return handle;
@@ -322,7 +314,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format)
 void TBitmap::SetColorTable(const std::vector<RGBQUAD>& colors)
 {
     colorTable_ = colors;
-    if (handle_ && BitCount(pixelFormat_) <= 8 && !colors.empty()) {
+    if (image_ && BitCount(pixelFormat_) <= 8 && !colors.empty()) {
         const UINT count = static_cast<UINT>(std::min<size_t>(colors.size(), size_t(1) << BitCount(pixelFormat_)));
         SetDIBColorTable(MemoryDC(), 0, count, colors.data());
     }
@@ -332,13 +324,19 @@ void TBitmap::SetColorTable(const std::vector<RGBQUAD>& colors)
 std::vector<RGBQUAD> TBitmap::ColorTable() const
 {
     std::vector<RGBQUAD> table;
-    if (!handle_ || BitCount(pixelFormat_) > 8)
+    if (!image_ || BitCount(pixelFormat_) > 8)
         return table;
     table.resize(size_t(1) << BitCount(pixelFormat_));
-    TSelectedBitmap probe(handle_);
-    // The bitmap may be selected into our memory context; ask that one then.
-    HDC dc = memoryDC_ ? memoryDC_ : probe.DC();
-    table.resize(GetDIBColorTable(dc, 0, static_cast<UINT>(table.size()), table.data()));
+    auto read = [&table](HDC dc) {
+        table.resize(GetDIBColorTable(dc, 0, static_cast<UINT>(table.size()), table.data()));
+    };
+    // A bitmap selected into our memory context cannot be selected elsewhere.
+    if (memoryDC_) {
+        read(memoryDC_.Get());
+    } else {
+        TSelectedBitmap probe(image_.Get());
+        read(probe.DC());
+    }
     return table;
 }
 
@@ -349,7 +347,7 @@ int TBitmap::ScanLineSize() const
 
 void* TBitmap::ScanLine(int row)
 {
-    if (!handle_ || row < 0 || row >= height_)
+    if (!image_ || row < 0 || row >= height_)
         throw EInvalidGraphicOperation("Scan line index out of range");
     GdiFlush();
     const int stored = bottomUp_ ? height_ - 1 - row : row;
@@ -378,12 +376,12 @@ void TBitmap::SaveToStream(TStream& stream)
         return;
     const int bitCount = BitCount(pixelFormat_);
     std::vector<RGBQUAD> table = ColorTable();
-    const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
-    const DWORD extra = pixelFormat_ == pf16bit ? sizeof masks : DWORD(table.size() * sizeof(RGBQUAD));
+    const DWORD extra =
+        pixelFormat_ == pf16bit ? sizeof Rgb565Masks : DWORD(table.size() * sizeof(RGBQUAD));
     const DWORD imageSize = DWORD(ScanLineSize()) * DWORD(height_);
 
     BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;  // "BM"
+    file.bfType = BitmapFileType;
     file.bfOffBits = sizeof file + sizeof(BITMAPINFOHEADER) + extra;
     file.bfSize = file.bfOffBits + imageSize;
     BITMAPINFOHEADER info = {};
@@ -399,7 +397,7 @@ void TBitmap::SaveToStream(TStream& stream)
     stream.WriteBuffer(&file, sizeof file);
     stream.WriteBuffer(&info, sizeof info);
     if (pixelFormat_ == pf16bit)
-        stream.WriteBuffer(masks, sizeof masks);
+        stream.WriteBuffer(Rgb565Masks, sizeof Rgb565Masks);
     else if (!table.empty())
         stream.WriteBuffer(table.data(), table.size() * sizeof(RGBQUAD));
     for (int row = height_ - 1; row >= 0; --row)
@@ -489,11 +487,10 @@ void TBitmap::Draw(TCanvas* canvas, const TRect& rect)
     HDC source = MemoryDC();
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
-    const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
+    TStretchModeGuard mode(target, COLORONCOLOR);
     if (Transparent())
         TransparentBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_,
                        ColorToRGB(TransparentColor()));
     else
         StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_, canvas->CopyMode());
-    SetStretchBltMode(target, oldMode);
 }

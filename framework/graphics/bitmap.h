@@ -2,6 +2,8 @@
 // device-independent bitmap with its own canvas and direct pixel access.
 #pragma once
 
+#include "framework/base/dcguards.h"
+#include "framework/base/handles.h"
 #include "framework/graphics/canvas.h"
 
 #include <windows.h>
@@ -51,7 +53,7 @@ public:
     TBitmap(int width, int height, TPixelFormat format = pf32bit);
     ~TBitmap() override;
 
-    bool Empty() const override { return handle_ == nullptr; }
+    bool Empty() const override { return !image_; }
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void SetWidth(int width) override { SetSize(width, height_); }
@@ -61,7 +63,7 @@ public:
     void SetSize(int width, int height);
 
     // The DIB section; the bitmap keeps owning it.
-    HBITMAP Handle() const { return handle_; }
+    HBITMAP Handle() const { return static_cast<HBITMAP>(image_.Get()); }
     // Takes ownership of a bitmap (a device-dependent one is converted to
     // a DIB section and deleted). nullptr empties the bitmap.
     void SetHandle(HBITMAP bitmap);
@@ -119,7 +121,7 @@ private:
     void ReleaseCanvasHandle();
     HDC MemoryDC();
 
-    HBITMAP handle_ = nullptr;
+    TOwnedGdiObject image_;  // the DIB section
     void* bits_ = nullptr;
     bool bottomUp_ = false;
     int width_ = 0;
@@ -129,7 +131,10 @@ private:
     TTransparentMode transparentMode_ = tmAuto;
     TColor transparentColor_ = clDefault;
     std::unique_ptr<TCanvas> canvas_;
-    HDC memoryDC_ = nullptr;
-    HGDIOBJ memoryDCOriginal_ = nullptr;
+    // The canvas's context, made when drawing first needs it, with the image
+    // selected. Declared in this order so that the image is put out of the
+    // context before the context goes, and the context before the image.
+    TOwnedDC memoryDC_;
+    std::unique_ptr<TSelectGuard> imageInMemoryDC_;
 };
 

@@ -7,8 +7,25 @@ namespace {
 constexpr size_t HeaderSize = 128;
 constexpr size_t PaletteSize = 768;
 constexpr uint8_t PaletteMarker = 0x0C;
-// One run (two bytes) yields at most 63 bytes.
-constexpr uint64_t MaxRunLength = 63;
+// The two maker bytes a PCX file may start with.
+constexpr uint8_t MakerByte = 0x0A;
+constexpr uint8_t OtherMakerByte = 0xCD;
+constexpr uint8_t RunLengthEncoding = 1;  // else the rows are stored as they are
+constexpr uint8_t BitsPerIndex = 8;        // 256 colours
+constexpr uint32_t OpaqueAlpha = 0xFF000000u;
+
+// Where the header keeps its fields.
+constexpr size_t EncodingAt = 2;
+constexpr size_t BitsPerPixelAt = 3;
+constexpr size_t LeftAt = 4, TopAt = 6, RightAt = 8, BottomAt = 10;  // inclusive
+constexpr size_t PlanesAt = 65;
+constexpr size_t BytesPerLineAt = 66;
+
+// A byte with both top bits set starts a run: its low six bits count the
+// copies of the byte after it. One run (two bytes) yields at most 63 bytes.
+constexpr uint8_t RunFlags = 0xC0;
+constexpr uint8_t RunCountMask = 0x3F;
+constexpr uint64_t MaxRunLength = RunCountMask;
 
 struct TPcxHeader {
     int32_t width;
@@ -30,11 +47,11 @@ TPcxStatus Fail(std::string* error, const char* why)
 TPcxHeader ReadHeader(const uint8_t* h)
 {
     TPcxHeader header;
-    header.width = int32_t(Word(h + 8)) - int32_t(Word(h + 4)) + 1;
-    header.height = int32_t(Word(h + 10)) - int32_t(Word(h + 6)) + 1;
-    header.encoding = h[2];
-    header.bitsPerPixel = h[3];
-    header.bytesPerRow = size_t(h[65]) * Word(h + 66);
+    header.width = int32_t(Word(h + RightAt)) - int32_t(Word(h + LeftAt)) + 1;
+    header.height = int32_t(Word(h + BottomAt)) - int32_t(Word(h + TopAt)) + 1;
+    header.encoding = h[EncodingAt];
+    header.bitsPerPixel = h[BitsPerPixelAt];
+    header.bytesPerRow = size_t(h[PlanesAt]) * Word(h + BytesPerLineAt);
     return header;
 }
 
@@ -47,10 +64,10 @@ bool DecodeRuns(const uint8_t* p, const uint8_t* end, std::vector<uint8_t>& out)
             return false;
         uint8_t b = *p++;
         size_t count = 1;
-        if (b >= 0xC0) {
+        if ((b & RunFlags) == RunFlags) {
             if (p == end)
                 return false;
-            count = b & 0x3F;
+            count = b & RunCountMask;
             b = *p++;
         }
         // A run reaching past the image is cut at its end.
@@ -65,7 +82,7 @@ bool DecodeRuns(const uint8_t* p, const uint8_t* end, std::vector<uint8_t>& out)
 
 TPcxStatus DecodePcx(const uint8_t* data, size_t size, TPcxImage& image, std::string* error)
 {
-    if (size < 1 || (data[0] != 0x0A && data[0] != 0xCD))
+    if (size < 1 || (data[0] != MakerByte && data[0] != OtherMakerByte))
         return TPcxStatus::NotPcx;
     if (size < HeaderSize)
         return Fail(error, "the header is cut short");
@@ -76,7 +93,7 @@ TPcxStatus DecodePcx(const uint8_t* data, size_t size, TPcxImage& image, std::st
         uint64_t(header.width) * uint64_t(header.height) > PcxMaxPixels ||
         uint64_t(header.bytesPerRow) * uint64_t(header.height) > PcxMaxDataBytes)
         return Fail(error, "the picture is too large");
-    if (header.bitsPerPixel != 8)
+    if (header.bitsPerPixel != BitsPerIndex)
         return Fail(error, "only 256-colour pictures are read");
     if (header.bytesPerRow < size_t(header.width))
         return Fail(error, "the rows are shorter than the picture is wide");
@@ -91,12 +108,14 @@ TPcxStatus DecodePcx(const uint8_t* data, size_t size, TPcxImage& image, std::st
     // Refuse before allocating when the data cannot hold the image.
     uint64_t needed = uint64_t(header.bytesPerRow) * uint64_t(header.height);
     uint64_t available = uint64_t(pixelsEnd - pixels);
-    uint64_t most = header.encoding == 1 ? (available / 2) * MaxRunLength + available % 2 : available;
+    uint64_t most = header.encoding == RunLengthEncoding
+                        ? (available / 2) * MaxRunLength + available % 2
+                        : available;
     if (needed > most)
         return Fail(error, "the pixel data is cut short");
 
     std::vector<uint8_t> indices(static_cast<size_t>(needed));
-    if (header.encoding == 1) {
+    if (header.encoding == RunLengthEncoding) {
         if (!DecodeRuns(pixels, pixelsEnd, indices))
             return Fail(error, "the pixel data is cut short");
     } else {
@@ -109,7 +128,7 @@ TPcxStatus DecodePcx(const uint8_t* data, size_t size, TPcxImage& image, std::st
         uint32_t* target = out.data() + size_t(y) * size_t(header.width);
         for (int32_t x = 0; x < header.width; ++x) {
             const uint8_t* rgb = palette + size_t(row[x]) * 3;
-            target[x] = 0xFF000000u | (uint32_t(rgb[0]) << 16) | (uint32_t(rgb[1]) << 8) | rgb[2];
+            target[x] = OpaqueAlpha | (uint32_t(rgb[0]) << 16) | (uint32_t(rgb[1]) << 8) | rgb[2];
         }
     }
     image.Width = header.width;

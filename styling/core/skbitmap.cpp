@@ -60,6 +60,12 @@ struct TPixelRows {
 
 enum class TPixelRule { Opaque, Keyed, Alpha };
 
+// Source positions of scaled copies are 16.16 fixed point.
+constexpr int FixedShift = 16;
+constexpr int64_t FixedOne = int64_t(1) << FixedShift;
+
+constexpr size_t PixelBytes = sizeof(TSkColor);
+
 template <TPixelRule Mode>
 inline void PutPixel(TSkColor& d, TSkColor s)
 {
@@ -106,13 +112,13 @@ void CopyKeyedRow(TSkColor* to, const TSkColor* from, int64_t count)
 template <TPixelRule Mode>
 void CopyStretchedRow(TSkColor* to, int64_t count, const TSkColor* from, int64_t pos, int64_t step)
 {
-    const int64_t shrink = 65536 - step;  // how far each pixel falls behind
+    const int64_t shrink = FixedOne - step;  // how far each pixel falls behind
     while (count > 0) {
-        const int64_t index = pos >> 16;
+        const int64_t index = pos >> FixedShift;
         // Pixels until the fraction runs out and a source pixel repeats.
-        const int64_t run = std::min(count, (pos - (index << 16)) / shrink + 1);
+        const int64_t run = std::min(count, (pos - (index << FixedShift)) / shrink + 1);
         if constexpr (Mode == TPixelRule::Opaque)
-            std::memmove(to, from + index, size_t(run) * 4);
+            std::memmove(to, from + index, size_t(run) * PixelBytes);
         else
             CopyKeyedRow(to, from + index, run);
         to += run;
@@ -128,18 +134,18 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
                 const TBox& visible, const TPixelRows& target)
 {
     const int64_t sw = s.Width(), sh = s.Height(), dw = dst.Width(), dh = dst.Height();
-    const int64_t stepX = sw * 65536 / dw, stepY = sh * 65536 / dh;
+    const int64_t stepX = sw * FixedOne / dw, stepY = sh * FixedOne / dh;
     int64_t previousSy = -1;
     const TSkColor* previousRow = nullptr;
     for (int64_t y = visible.top; y < visible.bottom; ++y) {
-        const int64_t sy = s.top + (((y - dst.top) * stepY) >> 16);
+        const int64_t sy = s.top + (((y - dst.top) * stepY) >> FixedShift);
         const TSkColor* srow = srcPixels + sy * srcWidth;
         TSkColor* drow = target.Row(y);
         // A row stretched down repeats the one above: copy that instead of
         // scaling again (opaque only: keyed rows keep what was under them).
         if (Mode == TPixelRule::Opaque && sw != dw && sy == previousSy) {
             std::memmove(drow + visible.left, previousRow + visible.left,
-                         size_t(visible.Width()) * 4);
+                         size_t(visible.Width()) * PixelBytes);
             continue;
         }
         previousSy = sy;
@@ -147,7 +153,7 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
         if (sw == dw) {
             const TSkColor* from = srow + s.left + (visible.left - dst.left);
             if constexpr (Mode == TPixelRule::Opaque) {
-                std::memmove(drow + visible.left, from, size_t(visible.Width()) * 4);
+                std::memmove(drow + visible.left, from, size_t(visible.Width()) * PixelBytes);
             } else if constexpr (Mode == TPixelRule::Keyed) {
                 CopyKeyedRow(drow + visible.left, from, visible.Width());
             } else {
@@ -157,12 +163,12 @@ void CopyPixels(const TSkColor* srcPixels, int64_t srcWidth, const TBox& s, cons
             continue;
         }
         int64_t pos = (visible.left - dst.left) * stepX;
-        if (Mode != TPixelRule::Alpha && stepX < 65536 && stepX >= 32768) {
+        if (Mode != TPixelRule::Alpha && stepX < FixedOne && stepX >= FixedOne / 2) {
             CopyStretchedRow<Mode>(drow + visible.left, visible.Width(), srow + s.left, pos, stepX);
             continue;
         }
         for (int64_t x = visible.left; x < visible.right; ++x, pos += stepX)
-            PutPixel<Mode>(drow[x], srow[s.left + (pos >> 16)]);
+            PutPixel<Mode>(drow[x], srow[s.left + (pos >> FixedShift)]);
     }
 }
 
@@ -174,12 +180,14 @@ void ShiftPixels(TSkColor* p, size_t count, TShift shift)
 {
     constexpr unsigned SlotBits = 12;
     constexpr TSkColor NoColor = 0xFFFFFFFF;  // never an alpha-free colour
+    // 2^32 over the golden ratio: spreads nearby colours across the table.
+    constexpr uint32_t GoldenRatioHash = 2654435761u;
     std::vector<TSkColor> keys(size_t(1) << SlotBits, NoColor), values(size_t(1) << SlotBits);
     for (size_t i = 0; i < count; ++i) {
         if (SkAlpha(p[i]) == 0)
             continue;
         TSkColor rgb = p[i] & SkColorMask;
-        size_t slot = (rgb * 2654435761u) >> (32 - SlotBits);
+        size_t slot = (rgb * GoldenRatioHash) >> (32 - SlotBits);
         if (keys[slot] != rgb) {
             keys[slot] = rgb;
             values[slot] = shift(p[i]);
@@ -329,7 +337,9 @@ void TSkBitmap::ReplaceSimilarColor(TSkColor color)
     if (IsEmpty())
         return;
     Sync();
-    auto similar = [](int a, int b) { return std::abs(a - b) < 6; };
+    // How far each channel may be from the colour's and still count as it.
+    constexpr int similarWithin = 5;
+    auto similar = [](int a, int b) { return std::abs(a - b) <= similarWithin; };
     TSkColor* end = pixels_ + size_t(width_) * height_;
     for (TSkColor* p = pixels_; p != end; ++p)
         if (similar(SkRed(*p), SkRed(color)) && similar(SkGreen(*p), SkGreen(color)) &&
@@ -619,7 +629,8 @@ void TSkBitmap::DrawToBitmap(TSkBitmap& dst, const RECT& dstRect, const RECT& sr
     if (s.Empty() || d.Empty())
         return;
     Sync();
-    TPixelRows rows{reinterpret_cast<uint8_t*>(dst.pixels_), int64_t(dst.width_) * 4};
+    TPixelRows rows{reinterpret_cast<uint8_t*>(dst.pixels_),
+                    int64_t(dst.width_) * int64_t(PixelBytes)};
     CopyPixels<TPixelRule::Alpha>(pixels_, width_, s, d, d, rows);
 }
 
@@ -668,7 +679,7 @@ void TSkBitmap::Assign(const TPersistent* source)
             return;
         SetSize(other->width_, other->height_);
         other->Sync();
-        std::memcpy(pixels_, other->pixels_, size_t(width_) * height_ * 4);
+        std::memcpy(pixels_, other->pixels_, size_t(width_) * height_ * PixelBytes);
         return;
     }
     if (source && source->InheritsFrom(TBitmap::StaticClass())) {
@@ -686,10 +697,9 @@ void TSkBitmap::Assign(const TPersistent* source)
         SetSize(graphic->Width(), graphic->Height());
         if (graphic->Empty() || IsEmpty())
             return;
-        TCanvas canvas;
+        TCanvas canvas;  // lets the DC go when it is destroyed
         canvas.SetHandle(DC());
         graphic->Draw(&canvas, TRect{0, 0, width_, height_});
-        canvas.SetHandle(nullptr);
         SetAlpha(255);
         return;
     }
@@ -727,12 +737,12 @@ void TSkBitmap::LoadFromMemory(const void* data, size_t size)
         throw ESkBitmapError("Damaged PCX image: " + error);
     SetSize(image.Width, image.Height);
     Sync();
-    std::memcpy(pixels_, image.Pixels.data(), image.Pixels.size() * 4);
+    std::memcpy(pixels_, image.Pixels.data(), image.Pixels.size() * PixelBytes);
 }
 
 void TSkBitmap::LoadFromResource(HINSTANCE instance, const char* name)
 {
-    HRSRC info = FindResourceA(instance, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC info = FindResourceA(instance, name, RT_RCDATA);
     HGLOBAL resource = info ? LoadResource(instance, info) : nullptr;
     const void* data = resource ? LockResource(resource) : nullptr;
     if (!data) {

@@ -5,6 +5,9 @@
 
 namespace {
 
+// Values are held to this range before they become int, which it fits.
+constexpr double IntSafeRange = 1e9;
+
 uint8_t ClampByte(int value) { return static_cast<uint8_t>(std::clamp(value, 0, 255)); }
 
 // Rounds halves to even. Done by hand: the C library's nearbyint saves and
@@ -14,7 +17,7 @@ int RoundEven(double value)
 {
     if (value != value)
         return 0;  // NaN
-    value = std::clamp(value, -1e9, 1e9);
+    value = std::clamp(value, -IntSafeRange, IntSafeRange);
     int whole = static_cast<int>(value);  // towards zero
     double rest = value - whole;
     if (rest > 0.5 || (rest == 0.5 && (whole & 1)))
@@ -28,7 +31,7 @@ double Floor(double value)
 {
     if (value != value)
         return 0;
-    value = std::clamp(value, -1e9, 1e9);
+    value = std::clamp(value, -IntSafeRange, IntSafeRange);
     double whole = static_cast<double>(static_cast<int>(value));
     return whole > value ? whole - 1 : whole;
 }

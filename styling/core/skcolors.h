@@ -13,10 +13,6 @@ using TSkColor = uint32_t;
 constexpr TSkColor SkTransparentColor = 0x007F007F;
 // What a read outside a bitmap gives.
 constexpr TSkColor SkInvalidPixel = 0x33333333;
-// Two fixed accent colours of the library.
-constexpr TSkColor SkAmberColor = 0xFFF8C751;
-constexpr TSkColor SkSkyBlueColor = 0xFF64A0FF;
-
 constexpr TSkColor SkColorMask = 0x00FFFFFF;  // red, green, blue without alpha
 
 constexpr uint8_t SkAlpha(TSkColor c) { return static_cast<uint8_t>(c >> 24); }

@@ -19,6 +19,10 @@
 class TSkBitmap;
 class TSkPaintTarget;
 
+// The size of a themed control until it is placed.
+constexpr int SkDefaultControlWidth = 100;
+constexpr int SkDefaultControlHeight = 30;
+
 template <typename TBase>
 class TSkControlBase : public TBase, public TSkVersioned {
 public:

@@ -1,5 +1,7 @@
 #include "styling/core/skcontrolpaint.h"
 
+#include "framework/base/dcguards.h"
+#include "framework/base/handles.h"
 #include "framework/forms/form.h"
 #include "styling/core/sksystem.h"
 
@@ -28,9 +30,8 @@ void EraseParent(TWinControl* parent, HDC dc)
 
 void FillWithColor(HDC dc, const RECT& rect, TColor color)
 {
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(color));
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const TOwnedGdiObject brush(CreateSolidBrush(ColorToRGB(color)));
+    FillRect(dc, &rect, static_cast<HBRUSH>(brush.Get()));
 }
 
 // The windowless siblings, each clipped to its own bounds, in parent
@@ -42,7 +43,7 @@ void PaintSiblingGraphics(TControl* control, HDC dc)
         TControl* sibling = parent->Controls(i);
         if (sibling == control || dynamic_cast<TWinControl*>(sibling) || !sibling->Visible())
             continue;
-        TSkDCState state(dc);
+        TDCStateGuard state(dc);
         const RECT r = sibling->BoundsRect();
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
@@ -66,7 +67,7 @@ void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance,
         TSkBitmap under;
         under.SetSize(control->Width(), control->Height());
         {
-            TSkDCState state(under.DC());
+            TDCStateGuard state(under.DC());
             OffsetViewportOrgEx(under.DC(), -control->Left(), -control->Top(), nullptr);
             if (ISkFormBackground* painter = FormBackgroundPainter(parent))
                 painter->EraseFormBackground(under.DC());
@@ -77,7 +78,7 @@ void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance,
         return;
     }
 
-    TSkDCState state(dc);
+    TDCStateGuard state(dc);
     OffsetViewportOrgEx(dc, -control->Left(), -control->Top(), nullptr);
     if (designing && dynamic_cast<TCustomForm*>(parent)) {
         RECT inParent = area;

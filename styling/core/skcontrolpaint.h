@@ -53,16 +53,3 @@ private:
     TSkBitmap* bitmap_ = nullptr;         // the shared buffer or own_
     std::unique_ptr<TSkBitmap> own_;      // kspDoubleBuffer only
 };
-
-// Restores a device context's state (origin, clipping, objects) on the way out.
-class TSkDCState {
-public:
-    explicit TSkDCState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~TSkDCState() { RestoreDC(dc_, saved_); }
-    TSkDCState(const TSkDCState&) = delete;
-    TSkDCState& operator=(const TSkDCState&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};

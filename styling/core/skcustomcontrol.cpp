@@ -1,5 +1,6 @@
 #include "styling/core/skcustomcontrol.h"
 
+#include "framework/base/dcguards.h"
 #include "framework/components/properties.h"
 #include "framework/graphics/canvasguards.h"
 #include "styling/core/skcontrolpaint.h"
@@ -63,7 +64,7 @@ TSkCustomControl::TSkCustomControl(TComponent* owner) : TInherited(owner)
 {
     // Here rather than in the shared base, so that this class's SetBounds
     // keeps the size.
-    SetBounds(0, 0, 100, 30);
+    SetBounds(0, 0, SkDefaultControlWidth, SkDefaultControlHeight);
 }
 
 void TSkCustomControl::SetBorderWidth(int value)
@@ -277,30 +278,37 @@ void TSkCustomControl::SetBounds(int left, int top, int width, int height)
 
 void TSkCustomControl::Paint()
 {
+    PaintLayers(PaintDC(), true);
+}
+
+void TSkCustomControl::PaintLayers(HDC dc, bool buffered)
+{
     const int width = Width(), height = Height();
     if (width < 1 || height < 1)
         return;
-    TSkPaintTarget target(PaintDC(), width, height, Performance(), true);
-    TCanvasRedirect redirect(Canvas(), target.DC());
+    TCanvas* canvas = Canvas();
+    TCanvasLock lock(canvas);
+    TSkPaintTarget target(dc, width, height, buffered ? Performance() : kspNoBuffer, true);
+    TCanvasRedirect redirect(canvas, target.DC());
+    // What the framework's paint scope sets; an erase has no such scope.
+    canvas->SetFont(Font());
+    canvas->Brush()->SetColor(Color());
     PaintUnderlay(target.DC());
 
-    RECT client;
-    GetClientArea(client);
+    // The border may reach into the client only at the corner between the
+    // scroll bars, which the client leaves alone.
+    const RECT scrolled = ScrolledClientArea();
     {
-        TSkDCState state(target.DC());
-        ExcludeClipRect(target.DC(), client.left, client.top, client.right, client.bottom);
+        TCanvasStateGuard state(canvas);
+        ExcludeClipRect(target.DC(), scrolled.left, scrolled.top, scrolled.right, scrolled.bottom);
         PaintBorder();
-        Canvas()->Refresh();  // the state goes back: let the canvas reselect
     }
     {
-        TSkDCState state(target.DC());
-        if (BothScrollBars()) {
-            const RECT scrolled = ScrolledClientArea();
+        TCanvasStateGuard state(canvas);
+        if (BothScrollBars())
             IntersectClipRect(target.DC(), scrolled.left, scrolled.top, scrolled.right,
                               scrolled.bottom);
-        }
         PaintClient();
-        Canvas()->Refresh();
     }
     BlendOverParent(target);
     target.Present();
@@ -315,11 +323,24 @@ void TSkCustomControl::PaintClient()
     FillRectColor(Canvas(), client, Color());
 }
 
+int TSkCustomControl::EditStyleState() const
+{
+    if (!Enabled())
+        return SkEditDisabled;
+    if (focused_)
+        return SkEditFocused;
+    return MouseInControl() ? SkEditHot : SkEditNormal;
+}
+
 void TSkCustomControl::PaintScrollCorner()
 {
-    const RECT corner{keptWidth_ - 20, keptHeight_ - 20, keptWidth_, keptHeight_};
+    // A fixed square, at least as large as the corner between the bars; the
+    // bars cover the rest of it.
+    constexpr int cornerSize = 20;
+    const RECT corner{keptWidth_ - cornerSize, keptHeight_ - cornerSize, keptWidth_, keptHeight_};
     if (useVisualStyles_ && HandleAllocated() &&
-        DrawVisualStyle(Handle(), Canvas()->Handle(), L"Edit", 1, 0, corner))
+        DrawVisualStyle(Handle(), Canvas()->Handle(), SkEditStyleClass, SkEditBoxPart,
+                        SkEditPlain, corner))
         return;
     FillRectColor(Canvas(), corner, Color());
 }
@@ -340,11 +361,10 @@ void TSkCustomControl::PaintBorder()
     if (EqualRect(&client, &rect))
         return;
     if (useVisualStyles_ && SkVisualStylesActive() && HandleAllocated()) {
-        const int state = !Enabled() ? 4 : focused_ ? 3 : MouseInControl() ? 2 : 1;
         HDC dc = Canvas()->Handle();
-        TSkDCState saved(dc);
+        TDCStateGuard saved(dc);
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-        if (DrawVisualStyle(Handle(), dc, L"Edit", 1, state, rect))
+        if (DrawVisualStyle(Handle(), dc, SkEditStyleClass, SkEditBoxPart, EditStyleState(), rect))
             return;
     }
     if (bevelWidth_ > 0) {
@@ -392,26 +412,8 @@ void TSkCustomControl::Dispatch(TMessage& message)
 void TSkCustomControl::WMEraseBkgnd(TMessage& message)
 {
     message.Result = 1;
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
-    if (!dc || Width() < 1 || Height() < 1)
-        return;
-    TCanvas* canvas = Canvas();
-    canvas->Lock();
-    {
-        TCanvasRedirect redirect(canvas, dc);
-        canvas->SetFont(Font());
-        canvas->Brush()->SetColor(Color());
-        PaintUnderlay(dc);
-        PaintBorder();
-        TSkDCState state(dc);
-        if (BothScrollBars()) {
-            const RECT scrolled = ScrolledClientArea();
-            IntersectClipRect(dc, scrolled.left, scrolled.top, scrolled.right, scrolled.bottom);
-        }
-        PaintClient();
-        canvas->Refresh();
-    }
-    canvas->Unlock();
+    if (HDC dc = reinterpret_cast<HDC>(message.WParam))
+        PaintLayers(dc, false);
 }
 
 void TSkCustomControl::WMWindowPosChanging(TMessage& message)

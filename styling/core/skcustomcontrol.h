@@ -87,8 +87,15 @@ private:
     bool BothScrollBars() const { return horzScrollBar_ && vertScrollBar_; }
     // The client area less the scroll bars.
     RECT ScrolledClientArea() const;
+    // The one paint of the control, for WM_PAINT, WM_ERASEBKGND and PaintTo
+    // alike: what lies under it, the border, the client and the blend, into
+    // dc through the buffer Performance chooses, or straight in when not
+    // buffered (an erase).
+    void PaintLayers(HDC dc, bool buffered);
     void PaintBevel(RECT& rect, TSkBevelCut cut, bool outer);
     void PaintScrollCorner();
+    // The state the system's edit-box style draws the border in.
+    int EditStyleState() const;
     void WMEraseBkgnd(TMessage& message);
     void WMWindowPosChanging(TMessage& message);
 

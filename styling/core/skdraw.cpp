@@ -9,6 +9,13 @@
 
 namespace {
 
+// The side of a pattern brush: older systems use no more of a pattern.
+constexpr int PatternSize = 8;
+// The size DrawIconCentered draws icons at: the small icon.
+constexpr int SmallIconSize = 16;
+// A gradient's bands are one more than this at most.
+constexpr int MaxGradientSteps = 255;
+
 void SolidBrush(TCanvas* canvas, TColor color)
 {
     TBrush* brush = canvas->Brush();
@@ -41,11 +48,11 @@ void Line(TCanvas* canvas, int x1, int y1, int x2, int y2)
 // The 8 x 8 checkerboard brush of the dither fills.
 std::unique_ptr<TBitmap> DitherPattern(TColor color1, TColor color2)
 {
-    auto pattern = std::make_unique<TBitmap>(8, 8, pf32bit);
+    auto pattern = std::make_unique<TBitmap>(PatternSize, PatternSize, pf32bit);
     TSkColor c1 = ColorToSkColor(color1), c2 = ColorToSkColor(color2);
-    for (int y = 0; y < 8; ++y) {
+    for (int y = 0; y < PatternSize; ++y) {
         auto* row = static_cast<TSkColor*>(pattern->ScanLine(y));
-        for (int x = 0; x < 8; ++x)
+        for (int x = 0; x < PatternSize; ++x)
             row[x] = (x + y) % 2 == 0 ? c2 : c1;
     }
     return pattern;
@@ -182,7 +189,7 @@ void GradientFillRect(TCanvas* canvas, const TRect& r, TColor start, TColor end,
     if (IsRectEmptyEx(r))
         return;
     const int size = vertical ? RectHeight(r) : RectWidth(r);
-    const int n = std::min(255, size);
+    const int n = std::min(MaxGradientSteps, size);
     const uint32_t c1 = ColorToRGB(start), c2 = ColorToRGB(end);
     double base[3], span[3];
     for (int k = 0; k < 3; ++k) {
@@ -235,7 +242,7 @@ void DrawFrameGlyph(TCanvas* canvas, const TRect& rect, UINT type, TColor color,
         return;
     TSkBitmap glyph;
     glyph.SetSize(RectWidth(rect), RectHeight(rect));
-    glyph.Fill(0xFFFFFFFF);
+    glyph.Fill(SkRGBA(255, 255, 255, 255));  // white paper; the glyph's ink is black
     RECT area{0, 0, glyph.Width(), glyph.Height()};
     DrawFrameControl(glyph.DC(), &area, type, state);
     GdiFlush();
@@ -250,6 +257,7 @@ void DrawIconCentered(TCanvas* canvas, const TRect& rect, HICON icon)
 {
     if (!icon || IsRectEmptyEx(rect))
         return;
-    TRect at = CenterRect(TRect{0, 0, 16, 16}, rect);
-    DrawIconEx(canvas->Handle(), at.left, at.top, icon, 16, 16, 0, nullptr, DI_NORMAL);
+    TRect at = CenterRect(TRect{0, 0, SmallIconSize, SmallIconSize}, rect);
+    DrawIconEx(canvas->Handle(), at.left, at.top, icon, SmallIconSize, SmallIconSize, 0, nullptr,
+               DI_NORMAL);
 }

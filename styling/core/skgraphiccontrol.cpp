@@ -1,6 +1,7 @@
 #include "styling/core/skgraphiccontrol.h"
 
 #include "framework/components/properties.h"
+#include "framework/graphics/canvasguards.h"
 #include "styling/core/skcontrolpaint.h"
 #include "styling/core/skdraw.h"
 
@@ -12,7 +13,7 @@ FW_PUBLISH(TSkGraphicControl)
 
 TSkGraphicControl::TSkGraphicControl(TComponent* owner) : TInherited(owner)
 {
-    SetBounds(0, 0, 100, 30);
+    SetBounds(0, 0, SkDefaultControlWidth, SkDefaultControlHeight);
 }
 
 void TSkGraphicControl::Loaded()
@@ -26,20 +27,13 @@ void TSkGraphicControl::Paint()
     const int width = Width(), height = Height();
     if (width < 1 || height < 1)
         return;
-    TCanvas* canvas = Canvas();
-    canvas->Lock();
-    {
-        TSkPaintTarget target(PaintDC(), width, height, Performance(), false);
-        if (target.DC() != PaintDC())
-            canvas->SetHandle(target.DC());
-        PaintUnderlay(target.DC());
-        PaintClient();
-        BlendOverParent(target);
-        target.Present();
-        if (target.DC() != PaintDC())
-            canvas->SetHandle(PaintDC());
-    }
-    canvas->Unlock();
+    TCanvasLock lock(Canvas());
+    TSkPaintTarget target(PaintDC(), width, height, Performance(), false);
+    TCanvasRedirect redirect(Canvas(), target.DC());
+    PaintUnderlay(target.DC());
+    PaintClient();
+    BlendOverParent(target);
+    target.Present();
 }
 
 void TSkGraphicControl::PaintClient()

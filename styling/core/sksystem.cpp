@@ -17,6 +17,15 @@ TProc Lookup(HMODULE module, const char* name)
     return reinterpret_cast<TProc>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+// TransparentBlt is trusted from the first NT with it (version 5) on.
+constexpr DWORD FirstNTWithTransparentBlt = 5;
+// How far the shared buffer reaches past the primary screen's size each way.
+constexpr int SharedBufferMargin = 500;
+// Each step of the keyboard delay setting (0 the shortest) waits this long.
+constexpr int KeyDelayStepMs = 200;
+// Each step of the keyboard speed setting adds this many repeats a second.
+constexpr double KeyRepeatsPerSecondPerStep = 2.3;
+
 using TMonitorFromRectProc = HMONITOR(WINAPI*)(LPCRECT, DWORD);
 using TMonitorFromPointProc = HMONITOR(WINAPI*)(POINT, DWORD);
 using TMonitorFromWindowProc = HMONITOR(WINAPI*)(HWND, DWORD);
@@ -66,7 +75,8 @@ void MakeSystemColors(TSkControlsState& s)
 
 void FindTransparentBlt(TSkControlsState& s, const OSVERSIONINFOA& version)
 {
-    if (version.dwPlatformId != VER_PLATFORM_WIN32_NT || version.dwMajorVersion < 5)
+    if (version.dwPlatformId != VER_PLATFORM_WIN32_NT ||
+        version.dwMajorVersion < FirstNTWithTransparentBlt)
         return;
     s.msimg32.Reset(LoadLibraryA("msimg32.dll"));
     s.transparentBlt = Lookup<TTransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
@@ -74,7 +84,8 @@ void FindTransparentBlt(TSkControlsState& s, const OSVERSIONINFOA& version)
 
 void MakeSharedBuffer(TSkControlsState& s)
 {
-    s.sharedBufferSize = SIZE{GetSystemMetrics(SM_CXSCREEN) + 500, GetSystemMetrics(SM_CYSCREEN) + 500};
+    s.sharedBufferSize = SIZE{GetSystemMetrics(SM_CXSCREEN) + SharedBufferMargin,
+                              GetSystemMetrics(SM_CYSCREEN) + SharedBufferMargin};
     s.sharedBuffer = std::make_unique<TSkBitmap>();
 }
 
@@ -172,14 +183,14 @@ int KeyRepeatDelay()
 {
     int setting = 0;
     SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &setting, 0);
-    return (setting + 1) * 200;
+    return (setting + 1) * KeyDelayStepMs;
 }
 
 int KeyRepeatInterval()
 {
     DWORD setting = 0;
     SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &setting, 0);
-    return static_cast<int>(std::nearbyint(1000 / ((setting + 1) * 2.3)));
+    return static_cast<int>(std::nearbyint(1000 / ((setting + 1) * KeyRepeatsPerSecondPerStep)));
 }
 
 bool IsMultiMonitor() { return HasMonitorFunctions() && GetSystemMetrics(SM_CMONITORS) > 1; }

@@ -1,5 +1,7 @@
 #include "styling/core/skvisualstyles.h"
 
+#include "framework/base/dcguards.h"
+
 namespace {
 
 using TIsThemeActive = BOOL(WINAPI*)();
@@ -40,6 +42,24 @@ const TVisualStyles& Styles()
     return styles;
 }
 
+// The style data of one class for one window, closed on the way out.
+class TThemeData {
+public:
+    TThemeData(HWND window, const wchar_t* styleClass) : theme_(Styles().Open(window, styleClass)) {}
+    ~TThemeData()
+    {
+        if (theme_)
+            Styles().Close(theme_);
+    }
+    TThemeData(const TThemeData&) = delete;
+    TThemeData& operator=(const TThemeData&) = delete;
+    HANDLE Get() const { return theme_; }
+    explicit operator bool() const { return theme_ != nullptr; }
+
+private:
+    HANDLE theme_;
+};
+
 } // namespace
 
 bool SkVisualStylesActive()
@@ -53,15 +73,11 @@ bool DrawVisualStyle(HWND window, HDC dc, const wchar_t* styleClass, int part, i
 {
     if (!SkVisualStylesActive())
         return false;
-    const TVisualStyles& s = Styles();
-    HANDLE theme = s.Open(window, styleClass);
+    const TThemeData theme(window, styleClass);
     if (!theme)
         return false;
     // Some styles draw past the rectangle they are given: keep them inside.
-    const int saved = SaveDC(dc);
+    TDCStateGuard saved(dc);
     IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    const bool drawn = SUCCEEDED(s.DrawBackground(theme, dc, part, state, &rect, nullptr));
-    RestoreDC(dc, saved);
-    s.Close(theme);
-    return drawn;
+    return SUCCEEDED(Styles().DrawBackground(theme.Get(), dc, part, state, &rect, nullptr));
 }
