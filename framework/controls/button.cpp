@@ -1,6 +1,5 @@
 #include "framework/controls/button.h"
 
-#include "framework/forms/form.h"
 #include "framework/components/properties.h"
 
 FW_IMPLEMENT_CLASS(TButtonControl, TWinControl)
@@ -117,7 +116,7 @@ void TButton::Dispatch(TMessage& message)
 void TButton::Click()
 {
     if (modalResult_ != mrNone)
-        if (TCustomForm* form = GetParentForm(this))
+        if (IFormSite* form = FindFormSite(this))
             form->SetModalResult(modalResult_);
     TButtonControl::Click();
 }

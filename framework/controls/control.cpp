@@ -2,7 +2,6 @@
 #include "framework/components/properties.h"
 
 #include "framework/base/ansi.h"
-#include "framework/forms/form.h"
 #include "framework/graphics/graphicsobjects.h"
 #include "framework/controls/wincontrol.h"
 
@@ -89,16 +88,6 @@ bool IsAccel(unsigned key, const std::string& caption)
                std::toupper(static_cast<int>(key & 0xFF));
     }
     return false;
-}
-
-TCustomForm* GetParentForm(const TControl* control)
-{
-    const TControl* top = control;
-    while (top && top->Parent())
-        top = top->Parent();
-    if (!top || !top->InheritsFrom(TCustomForm::StaticClass()))
-        return nullptr;
-    return static_cast<TCustomForm*>(const_cast<TControl*>(top));
 }
 
 TControl* GetCaptureControl() { return captureControl; }

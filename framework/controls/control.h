@@ -14,7 +14,6 @@
 
 class TFont;
 class TWinControl;
-class TCustomForm;
 
 // An operation that the control's state does not allow (no parent window,
 // focusing a hidden control, showing a visible form modally).
@@ -266,9 +265,6 @@ private:
     int anchorBottom_ = 0;
     bool controlTornDown_ = false;
 };
-
-// The form that holds control, or null.
-TCustomForm* GetParentForm(const TControl* control);
 
 // The control that holds the mouse capture, if any.
 TControl* GetCaptureControl();

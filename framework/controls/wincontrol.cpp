@@ -2,10 +2,9 @@
 #include "framework/base/dcguards.h"
 #include "framework/components/properties.h"
 
-#include "framework/forms/application.h"
-#include "framework/forms/form.h"
+#include "framework/controls/controlhooks.h"
+#include "framework/controls/formsite.h"
 #include "framework/graphics/graphicsobjects.h"
-#include "framework/forms/screen.h"
 
 #include <windowsx.h>
 
@@ -62,7 +61,7 @@ void TWinControl::BeforeDestruction()
         return;
     winTornDown_ = true;
     Destroying();
-    if (TCustomForm* form = GetParentForm(this))
+    if (IFormSite* form = FindFormSite(this))
         form->DefocusControl(this);
     DestroyHandle();
     while (!controls_.empty()) {
@@ -246,9 +245,17 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam
     try {
         control->WindowProc(message);
     } catch (...) {
-        Application->HandleException(control);
+        HandleWindowException(control);
     }
     return message.Result;
+}
+
+IFormSite* FindFormSite(const TControl* control)
+{
+    const TControl* top = control;
+    while (top->Parent())
+        top = top->Parent();
+    return IsWindowed(top) ? static_cast<const TWinControl*>(top)->FormSite() : nullptr;
 }
 
 TWinControl* TWinControl::FindControl(HWND window)
@@ -619,8 +626,7 @@ void TWinControl::CNCtlColor(TMessage& message)
 void TWinControl::WMSetFocus(TMessage& message)
 {
     DefaultHandler(message);
-    TCustomForm* form = GetParentForm(this);
-    if (form && !form->ComponentState().Contains(csDestroying))
+    if (IFormSite* form = FindFormSite(this))
         form->SetFocusedControl(this);
 }
 
@@ -658,7 +664,7 @@ void TWinControl::UpdateBounds()
 void TWinControl::WMSetCursor(TMessage& message)
 {
     if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == handle_) {
-        TCursor cursor = Screen->Cursor();
+        TCursor cursor = ProgramCursor();
         if (cursor == crDefault) {
             POINT p;
             GetCursorPos(&p);
@@ -669,7 +675,7 @@ void TWinControl::WMSetCursor(TMessage& message)
                 cursor = Cursor();
         }
         if (cursor != crDefault) {
-            ::SetCursor(Screen->Cursors(cursor));
+            ::SetCursor(CursorHandle(cursor));
             message.Result = TRUE;
             return;
         }
@@ -731,7 +737,7 @@ void TWinControl::RemoveControl(TControl* control)
         control->SetMouseCapture(false);
     if (IsWindowed(control)) {
         auto* win = static_cast<TWinControl*>(control);
-        if (TCustomForm* form = GetParentForm(this))
+        if (IFormSite* form = FindFormSite(this))
             form->DefocusControl(win);
         win->DestroyHandle();
         tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), win), tabList_.end());
@@ -880,12 +886,12 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
         next->SetFocus();
 }
 
+// Every window up to the form (the top one) is visible and enabled.
 bool TWinControl::CanFocus() const
 {
-    TCustomForm* form = GetParentForm(this);
-    if (!form)
+    if (!FindFormSite(this))
         return false;
-    for (const TControl* c = this; c && c != form; c = c->Parent())
+    for (const TControl* c = this; c->Parent(); c = c->Parent())
         if (!c->Visible() || !c->Enabled())
             return false;
     return true;
@@ -898,7 +904,7 @@ bool TWinControl::Focused() const
 
 void TWinControl::SetFocus()
 {
-    if (TCustomForm* form = GetParentForm(this))
+    if (IFormSite* form = FindFormSite(this))
         form->FocusControl(this);
     else
         ::SetFocus(Handle());
@@ -980,7 +986,7 @@ void TWinControl::KeyPress(char& key)
 void TWinControl::CNKeyDown(TMessage& message)
 {
     message.Result = 1;
-    TCustomForm* form = GetParentForm(this);
+    IFormSite* form = FindFormSite(this);
     if (form && form->IsShortCut(message))
         return;
     if (!ComponentState().Contains(csDesigning)) {
@@ -1008,7 +1014,7 @@ void TWinControl::CNKeyDown(TMessage& message)
         }
         if (mask && form && Perform(CM_WANTSPECIALKEY, message.WParam, message.LParam) == 0 &&
             (Perform(WM_GETDLGCODE) & mask) == 0 &&
-            form->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
+            form->DialogKey(message.WParam, message.LParam))
             return;
     }
     message.Result = 0;
@@ -1019,10 +1025,10 @@ void TWinControl::CNKeyDown(TMessage& message)
 void TWinControl::CNChar(TMessage& message)
 {
     message.Result = 1;
-    TCustomForm* form = GetParentForm(this);
+    IFormSite* form = FindFormSite(this);
     if (form && !ComponentState().Contains(csDesigning)) {
         bool offer = message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0;
-        if (offer && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+        if (offer && form->DialogChar(message.WParam, message.LParam))
             return;
     }
     message.Result = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/controls/control.h"
+#include "framework/controls/formsite.h"
 
 #include <vector>
 
@@ -52,6 +53,9 @@ public:
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
                                  bool checkParent) const;
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+
+    // The site this window offers the controls it holds when it is a form.
+    virtual IFormSite* FormSite() const { return nullptr; }
 
     virtual bool CanFocus() const;
     bool Focused() const;

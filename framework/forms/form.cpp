@@ -403,6 +403,16 @@ void TCustomForm::DefocusControl(TWinControl* control)
         focusedControl_ = nullptr;
 }
 
+bool TCustomForm::DialogKey(WPARAM key, LPARAM keyData)
+{
+    return Perform(CM_DIALOGKEY, key, keyData) != 0;
+}
+
+bool TCustomForm::DialogChar(WPARAM key, LPARAM keyData)
+{
+    return Perform(CM_DIALOGCHAR, key, keyData) != 0;
+}
+
 bool TCustomForm::IsShortCut(TMessage& message)
 {
     bool handled = false;
@@ -571,6 +581,16 @@ void TCustomForm::Close()
 void TCustomForm::Release()
 {
     PostMessageA(Handle(), CM_RELEASE, 0, 0);
+}
+
+TCustomForm* GetParentForm(const TControl* control)
+{
+    const TControl* top = control;
+    while (top && top->Parent())
+        top = top->Parent();
+    if (!top || !top->InheritsFrom(TCustomForm::StaticClass()))
+        return nullptr;
+    return static_cast<TCustomForm*>(const_cast<TControl*>(top));
 }
 
 TForm::TForm(TComponent* owner) : TCustomForm(owner)
