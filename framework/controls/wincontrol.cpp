@@ -1,9 +1,11 @@
+// TWinControl: the window, the routing of its messages, and painting. Focus
+// and keys are in wincontrolfocus.cpp, alignment and bounds in
+// wincontrolalign.cpp.
 #include "framework/controls/wincontrol.h"
+
 #include "framework/base/dcguards.h"
 #include "framework/components/properties.h"
-
 #include "framework/controls/controlhooks.h"
-#include "framework/controls/formsite.h"
 #include "framework/graphics/graphicsobjects.h"
 
 #include <windowsx.h>
@@ -38,12 +40,12 @@ void MoveOrigin(HDC dc, int dx, int dy)
     SetViewportOrgEx(dc, origin.x + dx, origin.y + dy, nullptr);
 }
 
+} // namespace
+
 bool IsWindowed(const TControl* control)
 {
     return control->InheritsFrom(TWinControl::StaticClass());
 }
-
-} // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner)
 {
@@ -248,14 +250,6 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam
         HandleWindowException(control);
     }
     return message.Result;
-}
-
-IFormSite* FindFormSite(const TControl* control)
-{
-    const TControl* top = control;
-    while (top->Parent())
-        top = top->Parent();
-    return IsWindowed(top) ? static_cast<const TWinControl*>(top)->FormSite() : nullptr;
 }
 
 TWinControl* TWinControl::FindControl(HWND window)
@@ -623,44 +617,6 @@ void TWinControl::CNCtlColor(TMessage& message)
     message.Result = reinterpret_cast<LRESULT>(BrushHandle());
 }
 
-void TWinControl::WMSetFocus(TMessage& message)
-{
-    DefaultHandler(message);
-    if (IFormSite* form = FindFormSite(this))
-        form->SetFocusedControl(this);
-}
-
-void TWinControl::WMKillFocus(TMessage& message)
-{
-    DefaultHandler(message);
-}
-
-void TWinControl::WMWindowPosChanged(TMessage& message)
-{
-    DefaultHandler(message);
-    UpdateBounds();
-}
-
-void TWinControl::UpdateBounds()
-{
-    if (!handle_ || IsIconic(handle_))
-        return;
-    RECT r;
-    GetWindowRect(handle_, &r);
-    if (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD)
-        MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
-    bool sized = (r.right - r.left) != width_ || (r.bottom - r.top) != height_;
-    if (r.left == left_ && r.top == top_ && !sized)
-        return;
-    left_ = r.left;
-    top_ = r.top;
-    width_ = r.right - r.left;
-    height_ = r.bottom - r.top;
-    UpdateAnchorRules();
-    if (sized)
-        Realign();
-}
-
 void TWinControl::WMSetCursor(TMessage& message)
 {
     if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == handle_) {
@@ -781,376 +737,11 @@ void TWinControl::Broadcast(TMessage& message)
     }
 }
 
-int TWinControl::TabOrder() const
-{
-    if (!parent_)
-        return -1;
-    const auto& list = parent_->tabList_;
-    auto it = std::find(list.begin(), list.end(), this);
-    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-}
-
-// Orders stay consecutive: an order past the end (or negative) means last.
-void TWinControl::SetTabOrder(int value)
-{
-    if (ComponentState().Contains(csLoading)) {
-        storedTabOrder_ = value;
-        return;
-    }
-    if (!parent_)
-        return;
-    auto& list = parent_->tabList_;
-    int current = TabOrder();
-    if (current < 0)
-        return;
-    int count = static_cast<int>(list.size());
-    if (value < 0 || value >= count)
-        value = count - 1;
-    if (value == current)
-        return;
-    list.erase(list.begin() + current);
-    list.insert(list.begin() + value, this);
-}
-
-// The stored orders of children read from a description, closed up.
-void TWinControl::FixupTabList()
-{
-    std::vector<TWinControl*> sorted = tabList_;
-    std::stable_sort(sorted.begin(), sorted.end(), [](TWinControl* a, TWinControl* b) {
-        if (a->storedTabOrder_ < 0 || b->storedTabOrder_ < 0)
-            return a->storedTabOrder_ >= 0 && b->storedTabOrder_ < 0;
-        return a->storedTabOrder_ < b->storedTabOrder_;
-    });
-    tabList_ = sorted;
-    for (TWinControl* child : tabList_)
-        child->storedTabOrder_ = -1;
-}
-
 void TWinControl::Loaded()
 {
     TControl::Loaded();
     FixupTabList();
     Realign();
-}
-
-void TWinControl::SetTabStop(bool value)
-{
-    if (value == tabStop_)
-        return;
-    tabStop_ = value;
-    UpdateStyleBit(WS_TABSTOP, value);
-    Perform(CM_TABSTOPCHANGED);
-}
-
-void TWinControl::UpdateStyleBit(DWORD bit, bool on)
-{
-    if (!handle_)
-        return;
-    LONG_PTR style = GetWindowLongPtrA(handle_, GWL_STYLE);
-    style = on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit));
-    SetWindowLongPtrA(handle_, GWL_STYLE, style);
-}
-
-void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
-{
-    for (TWinControl* child : tabList_) {
-        list.push_back(child);
-        child->GetTabOrderList(list);
-    }
-}
-
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward,
-                                          bool checkTabStop, bool checkParent) const
-{
-    std::vector<TWinControl*> list;
-    GetTabOrderList(list);
-    int count = static_cast<int>(list.size());
-    if (count == 0)
-        return nullptr;
-    auto it = std::find(list.begin(), list.end(), current);
-    int start = it == list.end() ? (goForward ? count - 1 : 0) : static_cast<int>(it - list.begin());
-    int i = start;
-    do {
-        i = goForward ? (i + 1) % count : (i + count - 1) % count;
-        TWinControl* c = list[i];
-        if (c->CanFocus() && (!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this))
-            return c;
-    } while (i != start);
-    return nullptr;
-}
-
-void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop)
-{
-    TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop);
-    if (next)
-        next->SetFocus();
-}
-
-// Every window up to the form (the top one) is visible and enabled.
-bool TWinControl::CanFocus() const
-{
-    if (!FindFormSite(this))
-        return false;
-    for (const TControl* c = this; c->Parent(); c = c->Parent())
-        if (!c->Visible() || !c->Enabled())
-            return false;
-    return true;
-}
-
-bool TWinControl::Focused() const
-{
-    return handle_ && GetFocus() == handle_;
-}
-
-void TWinControl::SetFocus()
-{
-    if (IFormSite* form = FindFormSite(this))
-        form->FocusControl(this);
-    else
-        ::SetFocus(Handle());
-}
-
-void TWinControl::DoEnter()
-{
-    if (OnEnter)
-        OnEnter(this);
-}
-
-void TWinControl::DoExit()
-{
-    if (OnExit)
-        OnExit(this);
-}
-
-namespace {
-
-unsigned KeyShift(LPARAM keyData)
-{
-    unsigned shift = KeyboardShiftState();
-    if (keyData & (1 << 29))
-        shift |= 1u << ssAlt;
-    return shift;
-}
-
-} // namespace
-
-bool TWinControl::DoKeyDown(TMessage& message)
-{
-    auto key = static_cast<unsigned short>(message.WParam);
-    KeyDown(key, KeyShift(message.LParam));
-    if (key == 0)
-        return true;
-    message.WParam = key;
-    return false;
-}
-
-bool TWinControl::DoKeyUp(TMessage& message)
-{
-    auto key = static_cast<unsigned short>(message.WParam);
-    KeyUp(key, KeyShift(message.LParam));
-    if (key == 0)
-        return true;
-    message.WParam = key;
-    return false;
-}
-
-bool TWinControl::DoKeyPress(TMessage& message)
-{
-    char key = static_cast<char>(message.WParam);
-    KeyPress(key);
-    if (key == 0)
-        return true;
-    message.WParam = static_cast<unsigned char>(key);
-    return false;
-}
-
-void TWinControl::KeyDown(unsigned short& key, unsigned shift)
-{
-    if (OnKeyDown)
-        OnKeyDown(this, key, shift);
-}
-
-void TWinControl::KeyUp(unsigned short& key, unsigned shift)
-{
-    if (OnKeyUp)
-        OnKeyUp(this, key, shift);
-}
-
-void TWinControl::KeyPress(char& key)
-{
-    if (OnKeyPress)
-        OnKeyPress(this, key);
-}
-
-// Keys the control does not want go to the form as dialog keys.
-void TWinControl::CNKeyDown(TMessage& message)
-{
-    message.Result = 1;
-    IFormSite* form = FindFormSite(this);
-    if (form && form->IsShortCut(message))
-        return;
-    if (!ComponentState().Contains(csDesigning)) {
-        if (Perform(CM_CHILDKEY, message.WParam, reinterpret_cast<LPARAM>(this)) != 0)
-            return;
-        LRESULT mask = 0;
-        switch (message.WParam) {
-        case VK_TAB:
-            mask = DLGC_WANTTAB;
-            break;
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-            mask = DLGC_WANTARROWS;
-            break;
-        case VK_RETURN:
-        case VK_EXECUTE:
-        case VK_ESCAPE:
-        case VK_CANCEL:
-            mask = DLGC_WANTALLKEYS;
-            break;
-        default:
-            break;
-        }
-        if (mask && form && Perform(CM_WANTSPECIALKEY, message.WParam, message.LParam) == 0 &&
-            (Perform(WM_GETDLGCODE) & mask) == 0 &&
-            form->DialogKey(message.WParam, message.LParam))
-            return;
-    }
-    message.Result = 0;
-}
-
-// Characters the control does not want, and every Alt+character, are
-// offered to the form as accelerators.
-void TWinControl::CNChar(TMessage& message)
-{
-    message.Result = 1;
-    IFormSite* form = FindFormSite(this);
-    if (form && !ComponentState().Contains(csDesigning)) {
-        bool offer = message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0;
-        if (offer && form->DialogChar(message.WParam, message.LParam))
-            return;
-    }
-    message.Result = 0;
-}
-
-void TWinControl::Realign()
-{
-    if (aligning_)
-        return;
-    RECT rect = ClientRect();
-    AdjustClientRect(rect);
-    AlignControls(nullptr, rect);
-}
-
-void TWinControl::AdjustClientRect(RECT&) const
-{
-}
-
-void TWinControl::AlignControls(TControl*, RECT& rect)
-{
-    aligning_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{aligning_};
-    const std::vector<TControl*> children = controls_;
-    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
-        for (TControl* c : children) {
-            if (c->Align() != align || !c->Visible())
-                continue;
-            int w = c->Width(), h = c->Height();
-            switch (align) {
-            case alTop:
-                c->SetBounds(rect.left, rect.top, rect.right - rect.left, h);
-                rect.top += h;
-                break;
-            case alBottom:
-                c->SetBounds(rect.left, rect.bottom - h, rect.right - rect.left, h);
-                rect.bottom -= h;
-                break;
-            case alLeft:
-                c->SetBounds(rect.left, rect.top, w, rect.bottom - rect.top);
-                rect.left += w;
-                break;
-            case alRight:
-                c->SetBounds(rect.right - w, rect.top, w, rect.bottom - rect.top);
-                rect.right -= w;
-                break;
-            default:
-                c->SetBounds(rect.left, rect.top, std::max(0L, rect.right - rect.left),
-                             std::max(0L, rect.bottom - rect.top));
-                break;
-            }
-        }
-    }
-    RECT client = ClientRect();
-    for (TControl* c : children) {
-        TAnchors a = c->Anchors();
-        if (c->Align() != alNone || (!a.Contains(akRight) && !a.Contains(akBottom)))
-            continue;
-        int left = c->Left(), top = c->Top(), w = c->Width(), h = c->Height();
-        if (a.Contains(akRight)) {
-            if (a.Contains(akLeft))
-                w = client.right - left - c->anchorRight_;
-            else
-                left = client.right - w - c->anchorRight_;
-        }
-        if (a.Contains(akBottom)) {
-            if (a.Contains(akTop))
-                h = client.bottom - top - c->anchorBottom_;
-            else
-                top = client.bottom - h - c->anchorBottom_;
-        }
-        c->SetBounds(left, top, std::max(0, w), std::max(0, h));
-    }
-}
-
-void TWinControl::SetBounds(int left, int top, int width, int height)
-{
-    if (left == left_ && top == top_ && width == width_ && height == height_)
-        return;
-    bool sized = width != width_ || height != height_;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    if (handle_)
-        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    UpdateAnchorRules();
-    if (sized)
-        Realign();
-    RequestAlign();
-}
-
-void TWinControl::SetParent(TWinControl* parent)
-{
-    TControl::SetParent(parent);
-}
-
-RECT TWinControl::ClientRect() const
-{
-    if (handle_) {
-        RECT r;
-        GetClientRect(handle_, &r);
-        return r;
-    }
-    TCreateParams params;
-    const_cast<TWinControl*>(this)->CreateParams(params);
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
-    return RECT{0, 0, std::max(0L, width_ - (frame.right - frame.left)),
-                std::max(0L, height_ - (frame.bottom - frame.top))};
-}
-
-POINT TWinControl::ClientOrigin() const
-{
-    if (handle_) {
-        POINT p{0, 0};
-        ::ClientToScreen(handle_, &p);
-        return p;
-    }
-    return TControl::ClientOrigin();
 }
 
 void TWinControl::Invalidate()

@@ -20,6 +20,9 @@ struct TCreateParams {
     std::string WinClassName;
 };
 
+// True when control has a window of its own (a TWinControl).
+bool IsWindowed(const TControl* control);
+
 class TWinControl : public TControl {
     FW_DECLARE_CLASS(TWinControl)
 public:
