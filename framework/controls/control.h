@@ -244,11 +244,16 @@ protected:
 private:
     friend class TWinControl;
 
-    void DispatchMouse(TMessage& message);
-    void DoMouseDown(const TMessage& message, TMouseButton button, unsigned extraShift);
-    void DoMouseUp(const TMessage& message, TMouseButton button);
-    void CMParentColorChanged(TMessage& message);
-    void CMParentFontChanged(TMessage& message);
+    // Typed handlers.
+    void WMLButtonDown(const TWMMouse& mouse, bool doubleClick);
+    void WMLButtonUp(const TWMMouse& mouse);
+    void WMOtherButtonDown(const TWMMouse& mouse, TMouseButton button, bool doubleClick);
+    void WMOtherButtonUp(const TWMMouse& mouse, TMouseButton button);
+    void WMMouseMove(const TWMMouse& mouse);
+    void WMSetText(const TWMSetText& text);
+    void WMGetText(const TWMGetText& text);
+    void CMParentColorChanged();
+    void CMParentFontChanged();
 
     void OwnFontChanged();
 

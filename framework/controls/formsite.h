@@ -17,11 +17,11 @@ public:
     // Forgets control (and what it contains) as the focused or active control.
     virtual void DefocusControl(TWinControl* control) = 0;
     // Offers a key message as a shortcut; true when it was taken.
-    virtual bool IsShortCut(TMessage& message) = 0;
+    virtual bool IsShortCut(const TWMKey& key) = 0;
     // Offers a dialog key (Tab, Return, Escape, arrows) or an accelerator
     // character to the form's controls; true when one took it.
-    virtual bool DialogKey(WPARAM key, LPARAM keyData) = 0;
-    virtual bool DialogChar(WPARAM key, LPARAM keyData) = 0;
+    virtual bool DialogKey(const TWMKey& key) = 0;
+    virtual bool DialogChar(const TWMKey& key) = 0;
     // Ends the form's modal loop with value (a button's modal result).
     virtual void SetModalResult(int value) = 0;
 

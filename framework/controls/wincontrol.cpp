@@ -8,8 +8,6 @@
 #include "framework/controls/controlhooks.h"
 #include "framework/graphics/graphicsobjects.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 FW_IMPLEMENT_CLASS(TWinControl, TControl)
@@ -267,29 +265,28 @@ TWinControl* TWinControl::FindControl(HWND window)
 void TWinControl::WndProc(TMessage& message)
 {
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK &&
-        IsControlMouseMsg(message))
+        IsControlMouseMsg(TWMMouse(message)))
         return;
     TControl::WndProc(message);
 }
 
 // Mouse input over a windowless child goes to that child, in its coordinates.
-bool TWinControl::IsControlMouseMsg(TMessage& message)
+bool TWinControl::IsControlMouseMsg(const TWMMouse& mouse)
 {
-    POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
     TControl* capture = GetCaptureControl();
     TControl* target = nullptr;
     if (capture && capture != this && capture->Parent() == this && !IsWindowed(capture))
         target = capture;
     else if (!capture || capture == this)
-        target = ControlAtPos(point, false);
-    if (message.Msg == WM_MOUSEMOVE)
+        target = ControlAtPos(mouse.Pos, false);
+    if (mouse.Message.Msg == WM_MOUSEMOVE)
         TrackMouse(target ? target : this);
     if (!target)
         return false;
-    TMessage forwarded = message;
-    forwarded.LParam = MAKELPARAM(point.x - target->Left(), point.y - target->Top());
+    TMessage forwarded = mouse.Message;
+    forwarded.LParam = PointToLParam(POINT{mouse.Pos.x - target->Left(), mouse.Pos.y - target->Top()});
     target->WindowProc(forwarded);
-    message.Result = forwarded.Result;
+    mouse.Message.Result = forwarded.Result;
     return true;
 }
 
@@ -312,53 +309,43 @@ void TWinControl::WMMouseLeave(TMessage& message)
 
 // Another window took the capture: this window's control (or windowless
 // child) no longer holds it.
-void TWinControl::WMCaptureChanged(TMessage& message)
+void TWinControl::WMCaptureChanged(const TWMCaptureChanged& change)
 {
     TControl* capture = GetCaptureControl();
-    if (capture && reinterpret_cast<HWND>(message.LParam) != handle_ &&
+    if (capture && change.NewCapture != handle_ &&
         (capture == this || (capture->Parent() == this && !IsWindowed(capture))))
         ForgetCaptureControl();
-    DefaultHandler(message);
+    DefaultHandler(change.Message);
 }
 
+// Routes each message to its typed handler; what none takes goes on to
+// TControl.
 void TWinControl::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case WM_PAINT:
-        WMPaint(message);
+        WMPaint(TWMPaint(message));
         return;
     case WM_PRINTCLIENT:
-        if (message.LParam & PRF_ERASEBKGND)
-            Perform(WM_ERASEBKGND, message.WParam);
-        if (!controlState_.Contains(csCustomPaint) && !HasWindowlessChildren()) {
-            DefaultHandler(message);
-        } else {
-            TMessage paint;
-            paint.Msg = WM_PAINT;
-            paint.WParam = message.WParam;
-            PaintHandler(paint);
-        }
+        WMPrintClient(TWMPrintClient(message));
         return;
     case WM_ERASEBKGND:
-        WMEraseBkgnd(message);
+        WMEraseBkgnd(TWMEraseBkgnd(message));
         return;
     case WM_SETFOCUS:
         WMSetFocus(message);
-        return;
-    case WM_KILLFOCUS:
-        WMKillFocus(message);
         return;
     case WM_WINDOWPOSCHANGED:
         WMWindowPosChanged(message);
         return;
     case WM_SETCURSOR:
-        WMSetCursor(message);
+        WMSetCursor(TWMSetCursor(message));
         return;
     case WM_MOUSELEAVE:
         WMMouseLeave(message);
         return;
     case WM_CAPTURECHANGED:
-        WMCaptureChanged(message);
+        WMCaptureChanged(TWMCaptureChanged(message));
         return;
     case WM_NCDESTROY:
         WMNCDestroy(message);
@@ -379,25 +366,22 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (!DoKeyDown(message))
-            DefaultHandler(message);
+        WMKeyDown(TWMKey(message));
         return;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        if (!DoKeyUp(message))
-            DefaultHandler(message);
+        WMKeyUp(TWMKey(message));
         return;
     case WM_CHAR:
-        if (!DoKeyPress(message))
-            DefaultHandler(message);
+        WMChar(TWMKey(message));
         return;
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
-        CNKeyDown(message);
+        CNKeyDown(TWMKey(message));
         return;
     case CN_CHAR:
     case CN_SYSCHAR:
-        CNChar(message);
+        CNChar(TWMKey(message));
         return;
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORDLG:
@@ -406,23 +390,19 @@ void TWinControl::Dispatch(TMessage& message)
     case CN_CTLCOLORMSGBOX:
     case CN_CTLCOLORSCROLLBAR:
     case CN_CTLCOLORSTATIC:
-        CNCtlColor(message);
+        CNCtlColor(TWMCtlColor(message));
         return;
     case CM_ENABLEDCHANGED:
-        CMEnabledChanged(message);
+        CMEnabledChanged();
         return;
     case CM_VISIBLECHANGED:
-        CMVisibleChanged(message);
+        CMVisibleChanged();
         return;
     case CM_COLORCHANGED:
-        CMColorChanged(message);
+        CMColorChanged();
         return;
     case CM_FONTCHANGED:
-        if (handle_)
-            Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
-        Invalidate();
-        for (TControl* child : std::vector<TControl*>(controls_))
-            child->Perform(CM_PARENTFONTCHANGED);
+        CMFontChanged();
         return;
     case CM_ENTER:
         DoEnter();
@@ -457,13 +437,28 @@ void TWinControl::WMNCDestroy(TMessage& message)
     handle_ = nullptr;
 }
 
-void TWinControl::WMPaint(TMessage& message)
+// A system control with nothing drawn over it paints itself.
+bool TWinControl::PaintsItself() const
 {
-    if (!controlState_.Contains(csCustomPaint) && !HasWindowlessChildren()) {
-        DefaultHandler(message);
-        return;
-    }
-    PaintHandler(message);
+    return !controlState_.Contains(csCustomPaint) && !HasWindowlessChildren();
+}
+
+void TWinControl::WMPaint(const TWMPaint& paint)
+{
+    if (PaintsItself())
+        DefaultHandler(paint.Message);
+    else
+        PaintHandler(paint.DC);
+}
+
+void TWinControl::WMPrintClient(const TWMPrintClient& print)
+{
+    if (print.Flags & PRF_ERASEBKGND)
+        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(print.DC));
+    if (PaintsItself())
+        DefaultHandler(print.Message);
+    else
+        PaintHandler(print.DC);
 }
 
 bool TWinControl::HasWindowlessChildren() const
@@ -472,14 +467,11 @@ bool TWinControl::HasWindowlessChildren() const
                        [](TControl* c) { return !IsWindowed(c); });
 }
 
-void TWinControl::PaintHandler(TMessage& message)
+void TWinControl::PaintHandler(HDC dc)
 {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
     if (!dc) {
         TPaintGuard paint(handle_);
-        TMessage inner = message;
-        inner.WParam = reinterpret_cast<WPARAM>(paint.DC());
-        PaintHandler(inner);
+        PaintHandler(paint.DC());
         return;
     }
     {
@@ -523,12 +515,11 @@ void TWinControl::PaintControls(HDC dc)
 
 // Also serves children that send their own DC, its origin moved so that
 // this control's client coordinates land under them.
-void TWinControl::WMEraseBkgnd(TMessage& message)
+void TWinControl::WMEraseBkgnd(const TWMEraseBkgnd& erase)
 {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
-    if (dc)
-        EraseBackground(dc);
-    message.Result = 1;
+    if (erase.DC)
+        EraseBackground(erase.DC);
+    erase.Message.Result = 1;
 }
 
 void TWinControl::EraseBackground(HDC dc)
@@ -587,20 +578,10 @@ void TWinControl::PaintTo(HDC dc, int x, int y)
     ExcludeControlState(csPaintCopy);
 }
 
+// A notification goes back to the control it concerns as the CN_ message.
 void TWinControl::ReflectToChild(TMessage& message)
 {
-    HWND child = nullptr;
-    switch (message.Msg) {
-    case WM_NOTIFY:
-        child = reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
-        break;
-    case WM_DRAWITEM:
-        child = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
-        break;
-    default:
-        child = reinterpret_cast<HWND>(message.LParam);
-        break;
-    }
+    HWND child = NotifyingChild(message);
     auto* target = child ? static_cast<TWinControl*>(GetPropA(child, ControlProp)) : nullptr;
     if (target && target != this) {
         message.Result = target->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
@@ -609,17 +590,16 @@ void TWinControl::ReflectToChild(TMessage& message)
     DefaultHandler(message);
 }
 
-void TWinControl::CNCtlColor(TMessage& message)
+void TWinControl::CNCtlColor(const TWMCtlColor& color)
 {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
-    SetTextColor(dc, ColorToRGB(Font()->Color()));
-    SetBkColor(dc, ColorToRGB(Color()));
-    message.Result = reinterpret_cast<LRESULT>(BrushHandle());
+    SetTextColor(color.DC, ColorToRGB(Font()->Color()));
+    SetBkColor(color.DC, ColorToRGB(Color()));
+    color.Message.Result = reinterpret_cast<LRESULT>(BrushHandle());
 }
 
-void TWinControl::WMSetCursor(TMessage& message)
+void TWinControl::WMSetCursor(const TWMSetCursor& setCursor)
 {
-    if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == handle_) {
+    if (setCursor.HitTest == HTCLIENT && setCursor.Window == handle_) {
         TCursor cursor = ProgramCursor();
         if (cursor == crDefault) {
             POINT p;
@@ -632,21 +612,21 @@ void TWinControl::WMSetCursor(TMessage& message)
         }
         if (cursor != crDefault) {
             ::SetCursor(CursorHandle(cursor));
-            message.Result = TRUE;
+            setCursor.Message.Result = TRUE;
             return;
         }
     }
-    DefaultHandler(message);
+    DefaultHandler(setCursor.Message);
 }
 
-void TWinControl::CMEnabledChanged(TMessage&)
+void TWinControl::CMEnabledChanged()
 {
     if (handle_)
         EnableWindow(handle_, enabled_);
     Invalidate();
 }
 
-void TWinControl::CMVisibleChanged(TMessage&)
+void TWinControl::CMVisibleChanged()
 {
     if (!handle_) {
         if (visible_ && parent_ && parent_->handle_)
@@ -656,12 +636,21 @@ void TWinControl::CMVisibleChanged(TMessage&)
     ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
 
-void TWinControl::CMColorChanged(TMessage&)
+void TWinControl::CMColorChanged()
 {
     FreeBrush();
     Invalidate();
     for (TControl* child : std::vector<TControl*>(controls_))
         child->Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::CMFontChanged()
+{
+    if (handle_)
+        Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
+    Invalidate();
+    for (TControl* child : std::vector<TControl*>(controls_))
+        child->Perform(CM_PARENTFONTCHANGED);
 }
 
 void TWinControl::InsertControl(TControl* control)

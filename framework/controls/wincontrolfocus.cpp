@@ -5,12 +5,34 @@
 
 namespace {
 
-unsigned KeyShift(LPARAM keyData)
+unsigned KeyShift(const TWMKey& key)
 {
     unsigned shift = KeyboardShiftState();
-    if (keyData & (1 << 29))
+    if (key.AltDown())
         shift |= 1u << ssAlt;
     return shift;
+}
+
+// The dialog code a control answers to keep a dialog key for itself; 0 for
+// keys that are no dialog keys.
+LRESULT DialogCodeFor(WORD key)
+{
+    switch (key) {
+    case VK_TAB:
+        return DLGC_WANTTAB;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return DLGC_WANTARROWS;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+        return DLGC_WANTALLKEYS;
+    default:
+        return 0;
+    }
 }
 
 } // namespace
@@ -152,11 +174,6 @@ void TWinControl::WMSetFocus(TMessage& message)
         form->SetFocusedControl(this);
 }
 
-void TWinControl::WMKillFocus(TMessage& message)
-{
-    DefaultHandler(message);
-}
-
 void TWinControl::DoEnter()
 {
     if (OnEnter)
@@ -169,33 +186,53 @@ void TWinControl::DoExit()
         OnExit(this);
 }
 
-bool TWinControl::DoKeyDown(TMessage& message)
+// What the key events leave (a key changed by a handler) goes on to the
+// window's own handling.
+void TWinControl::WMKeyDown(const TWMKey& key)
 {
-    auto key = static_cast<unsigned short>(message.WParam);
-    KeyDown(key, KeyShift(message.LParam));
-    if (key == 0)
+    if (!DoKeyDown(key))
+        DefaultHandler(key.Message);
+}
+
+void TWinControl::WMKeyUp(const TWMKey& key)
+{
+    if (!DoKeyUp(key))
+        DefaultHandler(key.Message);
+}
+
+void TWinControl::WMChar(const TWMKey& key)
+{
+    if (!DoKeyPress(key))
+        DefaultHandler(key.Message);
+}
+
+bool TWinControl::DoKeyDown(const TWMKey& key)
+{
+    unsigned short code = key.CharCode;
+    KeyDown(code, KeyShift(key));
+    if (code == 0)
         return true;
-    message.WParam = key;
+    key.Message.WParam = code;
     return false;
 }
 
-bool TWinControl::DoKeyUp(TMessage& message)
+bool TWinControl::DoKeyUp(const TWMKey& key)
 {
-    auto key = static_cast<unsigned short>(message.WParam);
-    KeyUp(key, KeyShift(message.LParam));
-    if (key == 0)
+    unsigned short code = key.CharCode;
+    KeyUp(code, KeyShift(key));
+    if (code == 0)
         return true;
-    message.WParam = key;
+    key.Message.WParam = code;
     return false;
 }
 
-bool TWinControl::DoKeyPress(TMessage& message)
+bool TWinControl::DoKeyPress(const TWMKey& key)
 {
-    char key = static_cast<char>(message.WParam);
-    KeyPress(key);
-    if (key == 0)
+    char code = static_cast<char>(key.CharCode);
+    KeyPress(code);
+    if (code == 0)
         return true;
-    message.WParam = static_cast<unsigned char>(key);
+    key.Message.WParam = static_cast<unsigned char>(code);
     return false;
 }
 
@@ -218,53 +255,34 @@ void TWinControl::KeyPress(char& key)
 }
 
 // Keys the control does not want go to the form as dialog keys.
-void TWinControl::CNKeyDown(TMessage& message)
+void TWinControl::CNKeyDown(const TWMKey& key)
 {
-    message.Result = 1;
+    key.Message.Result = 1;
     IFormSite* form = FindFormSite(this);
-    if (form && form->IsShortCut(message))
+    if (form && form->IsShortCut(key))
         return;
     if (!ComponentState().Contains(csDesigning)) {
-        if (Perform(CM_CHILDKEY, message.WParam, reinterpret_cast<LPARAM>(this)) != 0)
+        if (Perform(CM_CHILDKEY, key.CharCode, reinterpret_cast<LPARAM>(this)) != 0)
             return;
-        LRESULT mask = 0;
-        switch (message.WParam) {
-        case VK_TAB:
-            mask = DLGC_WANTTAB;
-            break;
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-            mask = DLGC_WANTARROWS;
-            break;
-        case VK_RETURN:
-        case VK_EXECUTE:
-        case VK_ESCAPE:
-        case VK_CANCEL:
-            mask = DLGC_WANTALLKEYS;
-            break;
-        default:
-            break;
-        }
-        if (mask && form && Perform(CM_WANTSPECIALKEY, message.WParam, message.LParam) == 0 &&
-            (Perform(WM_GETDLGCODE) & mask) == 0 &&
-            form->DialogKey(message.WParam, message.LParam))
+        const LRESULT wanted = DialogCodeFor(key.CharCode);
+        if (wanted && form && Perform(CM_WANTSPECIALKEY, key.CharCode, key.KeyData) == 0 &&
+            (Perform(WM_GETDLGCODE) & wanted) == 0 && form->DialogKey(key))
             return;
     }
-    message.Result = 0;
+    key.Message.Result = 0;
 }
 
 // Characters the control does not want, and every Alt+character, are
 // offered to the form as accelerators.
-void TWinControl::CNChar(TMessage& message)
+void TWinControl::CNChar(const TWMKey& key)
 {
-    message.Result = 1;
+    key.Message.Result = 1;
     IFormSite* form = FindFormSite(this);
     if (form && !ComponentState().Contains(csDesigning)) {
-        bool offer = message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0;
-        if (offer && form->DialogChar(message.WParam, message.LParam))
+        bool offer =
+            key.Message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0;
+        if (offer && form->DialogChar(key))
             return;
     }
-    message.Result = 0;
+    key.Message.Result = 0;
 }

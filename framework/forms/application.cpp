@@ -141,7 +141,7 @@ LRESULT TApplication::AppMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_SYSCOMMAND:
-        switch (wParam & 0xFFF0) {
+        switch (wParam & SysCommandMask) {
         case SC_MINIMIZE:
             Minimize();
             return 0;

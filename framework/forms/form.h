@@ -66,9 +66,9 @@ public:
     void SetFocusedControl(TWinControl* control) override;
     void DefocusControl(TWinControl* control) override;
     // Offers a key message to OnShortCut; true when it was handled.
-    bool IsShortCut(TMessage& message) override;
-    bool DialogKey(WPARAM key, LPARAM keyData) override;
-    bool DialogChar(WPARAM key, LPARAM keyData) override;
+    bool IsShortCut(const TWMKey& key) override;
+    bool DialogKey(const TWMKey& key) override;
+    bool DialogChar(const TWMKey& key) override;
 
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle value);
@@ -140,10 +140,10 @@ protected:
     void PaintWindow(HDC dc) override;
 
 private:
-    void WMActivate(TMessage& message);
+    void WMActivate(const TWMActivate& activate);
     void WMSetFocus(TMessage& message);
-    void WMSysCommand(TMessage& message);
-    void CMDialogKey(TMessage& message);
+    void WMSysCommand(const TWMSysCommand& command);
+    void CMDialogKey(const TWMKey& key);
     void ApplyPosition();
     void CloseModal();
     void FocusWindow(TWinControl* control);
