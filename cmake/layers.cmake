@@ -3,12 +3,9 @@
 # makes the linker refuse a call upwards, even one no program happens to
 # pull in yet.
 function(sheetmill_layer name)
-  cmake_parse_arguments(LAYER "NOCHECK" "" "SOURCES;BELOW;SYSTEM" ${ARGN})
+  cmake_parse_arguments(LAYER "" "" "SOURCES;BELOW;SYSTEM" ${ARGN})
   add_library(${name} STATIC ${LAYER_SOURCES})
   target_link_libraries(${name} PUBLIC ${LAYER_BELOW} ${LAYER_SYSTEM})
-  if(LAYER_NOCHECK)
-    return()
-  endif()
   set(check ${CMAKE_CURRENT_BINARY_DIR}/${name}_layercheck.cpp)
   if(NOT EXISTS ${check})
     file(WRITE ${check} "int main() { return 0; }\n")

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 // A message as the framework passes it along: number, both parameters and
 // the answer. Decoded into typed values once, by the handler's caller.
 struct TMessage {
@@ -114,6 +116,188 @@ constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
 constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+
+// Typed views of the messages the framework's handlers read, decoded once
+// where a message is routed to its handler. Each keeps the message itself:
+// the handler answers through it and hands it on to the default handling.
+
+// Bit 29 of a key message's data, the context code: Alt was held down.
+constexpr unsigned KeyDataAltDown = 1u << 29;
+
+// The low four bits of a system command are the system's own.
+constexpr WPARAM SysCommandMask = 0xFFF0;
+
+// A client point packed into an lParam: two signed 16-bit coordinates.
+inline POINT PointFromLParam(LPARAM lParam)
+{
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+inline LPARAM PointToLParam(POINT point)
+{
+    return MAKELPARAM(point.x, point.y);
+}
+
+// WM_KEYDOWN, WM_KEYUP, WM_CHAR, their system and CN_ forms, CM_DIALOGKEY
+// and CM_DIALOGCHAR.
+struct TWMKey {
+    explicit TWMKey(TMessage& message)
+        : Message(message),
+          CharCode(static_cast<WORD>(message.WParam)),
+          KeyData(static_cast<unsigned>(message.LParam))
+    {
+    }
+    bool AltDown() const { return (KeyData & KeyDataAltDown) != 0; }
+
+    TMessage& Message;
+    WORD CharCode;
+    unsigned KeyData;
+};
+
+// Mouse buttons and moves over the client area.
+struct TWMMouse {
+    explicit TWMMouse(TMessage& message)
+        : Message(message),
+          Keys(static_cast<unsigned>(message.WParam)),
+          Pos(PointFromLParam(message.LParam))
+    {
+    }
+
+    TMessage& Message;
+    unsigned Keys;  // MK_ flags
+    POINT Pos;
+};
+
+// WM_PAINT and WM_ERASEBKGND: the context to draw into (for WM_PAINT, null
+// when the window is to be painted through BeginPaint).
+struct TWMPaint {
+    explicit TWMPaint(TMessage& message)
+        : Message(message), DC(reinterpret_cast<HDC>(message.WParam))
+    {
+    }
+
+    TMessage& Message;
+    HDC DC;
+};
+using TWMEraseBkgnd = TWMPaint;
+
+struct TWMPrintClient {
+    explicit TWMPrintClient(TMessage& message)
+        : Message(message),
+          DC(reinterpret_cast<HDC>(message.WParam)),
+          Flags(static_cast<DWORD>(message.LParam))
+    {
+    }
+
+    TMessage& Message;
+    HDC DC;
+    DWORD Flags;  // PRF_ flags
+};
+
+struct TWMSetCursor {
+    explicit TWMSetCursor(TMessage& message)
+        : Message(message),
+          Window(reinterpret_cast<HWND>(message.WParam)),
+          HitTest(static_cast<short>(LOWORD(message.LParam)))
+    {
+    }
+
+    TMessage& Message;
+    HWND Window;  // the window under the mouse
+    short HitTest;  // HT_ code; the error codes are negative
+};
+
+// WM_CTLCOLOR* and their CN_ forms.
+struct TWMCtlColor {
+    explicit TWMCtlColor(TMessage& message)
+        : Message(message),
+          DC(reinterpret_cast<HDC>(message.WParam))
+    {
+    }
+
+    TMessage& Message;
+    HDC DC;
+};
+
+// WM_COMMAND and CN_COMMAND.
+struct TWMCommand {
+    explicit TWMCommand(TMessage& message) : Message(message), NotifyCode(HIWORD(message.WParam))
+    {
+    }
+
+    TMessage& Message;
+    WORD NotifyCode;
+};
+
+struct TWMCaptureChanged {
+    explicit TWMCaptureChanged(TMessage& message)
+        : Message(message), NewCapture(reinterpret_cast<HWND>(message.LParam))
+    {
+    }
+
+    TMessage& Message;
+    HWND NewCapture;
+};
+
+struct TWMActivate {
+    explicit TWMActivate(TMessage& message)
+        : Message(message),
+          Active(LOWORD(message.WParam)),
+          Minimized(HIWORD(message.WParam) != 0)
+    {
+    }
+
+    TMessage& Message;
+    WORD Active;  // WA_ code
+    bool Minimized;
+};
+
+struct TWMSysCommand {
+    explicit TWMSysCommand(TMessage& message)
+        : Message(message), CmdType(message.WParam & SysCommandMask)
+    {
+    }
+
+    TMessage& Message;
+    WPARAM CmdType;  // SC_ code
+};
+
+struct TWMSetText {
+    explicit TWMSetText(TMessage& message)
+        : Message(message), Text(reinterpret_cast<const char*>(message.LParam))
+    {
+    }
+
+    TMessage& Message;
+    const char* Text;  // may be null
+};
+
+struct TWMGetText {
+    explicit TWMGetText(TMessage& message)
+        : Message(message),
+          BufferSize(static_cast<size_t>(message.WParam)),
+          Buffer(reinterpret_cast<char*>(message.LParam))
+    {
+    }
+
+    TMessage& Message;
+    size_t BufferSize;  // characters, the terminating NUL included
+    char* Buffer;
+};
+
+// The child window a notification to its parent concerns (WM_COMMAND,
+// WM_NOTIFY, WM_DRAWITEM, the scroll and WM_CTLCOLOR* messages).
+inline HWND NotifyingChild(const TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_NOTIFY:
+        return reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
+    case WM_DRAWITEM:
+        return reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
+    default:
+        return reinterpret_cast<HWND>(message.LParam);
+    }
+}
 
 // Modal results.
 constexpr int mrNone = 0;

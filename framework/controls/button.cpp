@@ -1,6 +1,5 @@
 #include "framework/controls/button.h"
 
-#include "framework/forms/form.h"
 #include "framework/components/properties.h"
 
 FW_IMPLEMENT_CLASS(TButtonControl, TWinControl)
@@ -50,19 +49,29 @@ void TButtonControl::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == BN_CLICKED)
-            Clicked();
+        CNCommand(TWMCommand(message));
         return;
     case CM_DIALOGCHAR:
-        // The "&" letter of the caption focuses and presses the button.
-        if (IsAccel(static_cast<unsigned>(message.WParam), Caption()) && CanFocus()) {
-            SetFocus();
-            Clicked();
-            message.Result = 1;
-        }
+        CMDialogChar(TWMKey(message));
         return;
     default:
         TWinControl::Dispatch(message);
+    }
+}
+
+void TButtonControl::CNCommand(const TWMCommand& command)
+{
+    if (command.NotifyCode == BN_CLICKED)
+        Clicked();
+}
+
+// The "&" letter of the caption focuses and presses the button.
+void TButtonControl::CMDialogChar(const TWMKey& key)
+{
+    if (IsAccel(key.CharCode, Caption()) && CanFocus()) {
+        SetFocus();
+        Clicked();
+        key.Message.Result = 1;
     }
 }
 
@@ -89,7 +98,7 @@ void TButton::SetDefault(bool value)
 
 // A focused button takes Return itself; the default one only while no
 // other button holds the focus.
-bool TButton::WantsDialogKey(WPARAM key) const
+bool TButton::WantsDialogKey(WORD key) const
 {
     if (!Visible() || !Enabled())
         return false;
@@ -106,18 +115,26 @@ bool TButton::WantsDialogKey(WPARAM key) const
 
 void TButton::Dispatch(TMessage& message)
 {
-    if (message.Msg == CM_DIALOGKEY && WantsDialogKey(message.WParam)) {
-        Click();
-        message.Result = 1;
+    if (message.Msg == CM_DIALOGKEY)
+        CMDialogKey(TWMKey(message));
+    else
+        TButtonControl::Dispatch(message);
+}
+
+void TButton::CMDialogKey(const TWMKey& key)
+{
+    if (!WantsDialogKey(key.CharCode)) {
+        TButtonControl::Dispatch(key.Message);
         return;
     }
-    TButtonControl::Dispatch(message);
+    Click();
+    key.Message.Result = 1;
 }
 
 void TButton::Click()
 {
     if (modalResult_ != mrNone)
-        if (TCustomForm* form = GetParentForm(this))
+        if (IFormSite* form = FindFormSite(this))
             form->SetModalResult(modalResult_);
     TButtonControl::Click();
 }

@@ -20,6 +20,10 @@ public:
 protected:
     // BN_CLICKED from the window.
     virtual void Clicked() { Click(); }
+
+private:
+    void CNCommand(const TWMCommand& command);
+    void CMDialogChar(const TWMKey& key);
 };
 
 class TButton : public TButtonControl {
@@ -44,7 +48,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
 
 private:
-    bool WantsDialogKey(WPARAM key) const;
+    bool WantsDialogKey(WORD key) const;
+    void CMDialogKey(const TWMKey& key);
 
     bool default_ = false;
     bool cancel_ = false;

@@ -2,11 +2,8 @@
 #include "framework/components/properties.h"
 
 #include "framework/base/ansi.h"
-#include "framework/forms/form.h"
 #include "framework/graphics/graphicsobjects.h"
 #include "framework/controls/wincontrol.h"
-
-#include <windowsx.h>
 
 #include <cctype>
 
@@ -53,6 +50,8 @@ TControl* mouseControl = nullptr;
 
 unsigned Bit(TShiftStateItem item) { return 1u << item; }
 
+unsigned DoubleClickShift(bool doubleClick) { return doubleClick ? Bit(ssDouble) : 0; }
+
 } // namespace
 
 unsigned KeysToShiftState(WPARAM keys)
@@ -89,16 +88,6 @@ bool IsAccel(unsigned key, const std::string& caption)
                std::toupper(static_cast<int>(key & 0xFF));
     }
     return false;
-}
-
-TCustomForm* GetParentForm(const TControl* control)
-{
-    const TControl* top = control;
-    while (top && top->Parent())
-        top = top->Parent();
-    if (!top || !top->InheritsFrom(TCustomForm::StaticClass()))
-        return nullptr;
-    return static_cast<TCustomForm*>(const_cast<TControl*>(top));
 }
 
 TControl* GetCaptureControl() { return captureControl; }
@@ -164,22 +153,40 @@ void TControl::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
+        WMLButtonDown(TWMMouse(message), false);
+        return;
     case WM_LBUTTONDBLCLK:
+        WMLButtonDown(TWMMouse(message), true);
+        return;
+    case WM_RBUTTONDOWN:
+        WMOtherButtonDown(TWMMouse(message), mbRight, false);
+        return;
     case WM_RBUTTONDBLCLK:
+        WMOtherButtonDown(TWMMouse(message), mbRight, true);
+        return;
+    case WM_MBUTTONDOWN:
+        WMOtherButtonDown(TWMMouse(message), mbMiddle, false);
+        return;
     case WM_MBUTTONDBLCLK:
+        WMOtherButtonDown(TWMMouse(message), mbMiddle, true);
+        return;
     case WM_LBUTTONUP:
+        WMLButtonUp(TWMMouse(message));
+        return;
     case WM_RBUTTONUP:
+        WMOtherButtonUp(TWMMouse(message), mbRight);
+        return;
     case WM_MBUTTONUP:
+        WMOtherButtonUp(TWMMouse(message), mbMiddle);
+        return;
     case WM_MOUSEMOVE:
-        DispatchMouse(message);
+        WMMouseMove(TWMMouse(message));
         return;
     case CM_PARENTCOLORCHANGED:
-        CMParentColorChanged(message);
+        CMParentColorChanged();
         return;
     case CM_PARENTFONTCHANGED:
-        CMParentFontChanged(message);
+        CMParentFontChanged();
         return;
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
@@ -200,101 +207,85 @@ void TControl::DefaultHandler(TMessage& message)
 {
     switch (message.Msg) {
     case WM_SETTEXT:
-        text_ = message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
-        message.Result = TRUE;
+        WMSetText(TWMSetText(message));
         break;
     case WM_GETTEXTLENGTH:
         message.Result = static_cast<LRESULT>(text_.size());
         break;
-    case WM_GETTEXT: {
-        size_t room = message.WParam;
-        if (room == 0 || !message.LParam) {
-            message.Result = 0;
-            break;
-        }
-        size_t n = std::min(room - 1, text_.size());
-        char* buffer = reinterpret_cast<char*>(message.LParam);
-        text_.copy(buffer, n);
-        buffer[n] = '\0';
-        message.Result = static_cast<LRESULT>(n);
+    case WM_GETTEXT:
+        WMGetText(TWMGetText(message));
         break;
-    }
     default:
         break;
     }
 }
 
-void TControl::DispatchMouse(TMessage& message)
+void TControl::WMSetText(const TWMSetText& text)
 {
-    switch (message.Msg) {
-    case WM_LBUTTONDOWN:
-        DefaultHandler(message);
-        if (controlStyle_.Contains(csCaptureMouse))
-            SetMouseCapture(true);
-        if (controlStyle_.Contains(csClickEvents))
-            controlState_.Include(csClicked);
-        DoMouseDown(message, mbLeft, 0);
-        break;
-    case WM_LBUTTONDBLCLK:
-        DefaultHandler(message);
-        if (controlStyle_.Contains(csCaptureMouse))
-            SetMouseCapture(true);
-        if (controlStyle_.Contains(csClickEvents))
+    text_ = text.Text ? text.Text : "";
+    text.Message.Result = TRUE;
+}
+
+void TControl::WMGetText(const TWMGetText& text)
+{
+    if (text.BufferSize == 0 || !text.Buffer) {
+        text.Message.Result = 0;
+        return;
+    }
+    size_t n = std::min(text.BufferSize - 1, text_.size());
+    text_.copy(text.Buffer, n);
+    text.Buffer[n] = '\0';
+    text.Message.Result = static_cast<LRESULT>(n);
+}
+
+// A click is a left press and release over the control; a double click
+// reports itself at once.
+void TControl::WMLButtonDown(const TWMMouse& mouse, bool doubleClick)
+{
+    DefaultHandler(mouse.Message);
+    if (controlStyle_.Contains(csCaptureMouse))
+        SetMouseCapture(true);
+    if (controlStyle_.Contains(csClickEvents)) {
+        if (doubleClick)
             DblClick();
-        DoMouseDown(message, mbLeft, 1u << ssDouble);
-        break;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-        DefaultHandler(message);
-        DoMouseDown(message, mbRight, message.Msg == WM_RBUTTONDBLCLK ? 1u << ssDouble : 0);
-        break;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-        DefaultHandler(message);
-        DoMouseDown(message, mbMiddle, message.Msg == WM_MBUTTONDBLCLK ? 1u << ssDouble : 0);
-        break;
-    case WM_LBUTTONUP: {
-        DefaultHandler(message);
-        if (controlStyle_.Contains(csCaptureMouse))
-            SetMouseCapture(false);
-        if (controlState_.Contains(csClicked)) {
-            controlState_.Exclude(csClicked);
-            POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-            RECT client = ClientRect();
-            if (PtInRect(&client, p))
-                Click();
-        }
-        DoMouseUp(message, mbLeft);
-        break;
+        else
+            controlState_.Include(csClicked);
     }
-    case WM_RBUTTONUP:
-        DefaultHandler(message);
-        DoMouseUp(message, mbRight);
-        break;
-    case WM_MBUTTONUP:
-        DefaultHandler(message);
-        DoMouseUp(message, mbMiddle);
-        break;
-    case WM_MOUSEMOVE:
-        DefaultHandler(message);
-        MouseMove(KeysToShiftState(message.WParam), GET_X_LPARAM(message.LParam),
-                  GET_Y_LPARAM(message.LParam));
-        break;
-    default:
-        break;
-    }
+    MouseDown(mbLeft, KeysToShiftState(mouse.Keys) | DoubleClickShift(doubleClick), mouse.Pos.x,
+              mouse.Pos.y);
 }
 
-void TControl::DoMouseDown(const TMessage& message, TMouseButton button, unsigned extraShift)
+void TControl::WMLButtonUp(const TWMMouse& mouse)
 {
-    MouseDown(button, KeysToShiftState(message.WParam) | extraShift,
-              GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+    DefaultHandler(mouse.Message);
+    if (controlStyle_.Contains(csCaptureMouse))
+        SetMouseCapture(false);
+    if (controlState_.Contains(csClicked)) {
+        controlState_.Exclude(csClicked);
+        RECT client = ClientRect();
+        if (PtInRect(&client, mouse.Pos))
+            Click();
+    }
+    MouseUp(mbLeft, KeysToShiftState(mouse.Keys), mouse.Pos.x, mouse.Pos.y);
 }
 
-void TControl::DoMouseUp(const TMessage& message, TMouseButton button)
+void TControl::WMOtherButtonDown(const TWMMouse& mouse, TMouseButton button, bool doubleClick)
 {
-    MouseUp(button, KeysToShiftState(message.WParam), GET_X_LPARAM(message.LParam),
-            GET_Y_LPARAM(message.LParam));
+    DefaultHandler(mouse.Message);
+    MouseDown(button, KeysToShiftState(mouse.Keys) | DoubleClickShift(doubleClick), mouse.Pos.x,
+              mouse.Pos.y);
+}
+
+void TControl::WMOtherButtonUp(const TWMMouse& mouse, TMouseButton button)
+{
+    DefaultHandler(mouse.Message);
+    MouseUp(button, KeysToShiftState(mouse.Keys), mouse.Pos.x, mouse.Pos.y);
+}
+
+void TControl::WMMouseMove(const TWMMouse& mouse)
+{
+    DefaultHandler(mouse.Message);
+    MouseMove(KeysToShiftState(mouse.Keys), mouse.Pos.x, mouse.Pos.y);
 }
 
 void TControl::MouseDown(TMouseButton button, unsigned shift, int x, int y)
@@ -484,7 +475,7 @@ void TControl::SetParentColor(bool value)
         Perform(CM_PARENTCOLORCHANGED);
 }
 
-void TControl::CMParentColorChanged(TMessage&)
+void TControl::CMParentColorChanged()
 {
     if (!parentColor_ || !parent_)
         return;
@@ -520,7 +511,7 @@ void TControl::OwnFontChanged()
     Perform(CM_FONTCHANGED);
 }
 
-void TControl::CMParentFontChanged(TMessage&)
+void TControl::CMParentFontChanged()
 {
     if (!parentFont_ || !parent_)
         return;

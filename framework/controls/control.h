@@ -14,7 +14,6 @@
 
 class TFont;
 class TWinControl;
-class TCustomForm;
 
 // An operation that the control's state does not allow (no parent window,
 // focusing a hidden control, showing a visible form modally).
@@ -245,11 +244,16 @@ protected:
 private:
     friend class TWinControl;
 
-    void DispatchMouse(TMessage& message);
-    void DoMouseDown(const TMessage& message, TMouseButton button, unsigned extraShift);
-    void DoMouseUp(const TMessage& message, TMouseButton button);
-    void CMParentColorChanged(TMessage& message);
-    void CMParentFontChanged(TMessage& message);
+    // Typed handlers.
+    void WMLButtonDown(const TWMMouse& mouse, bool doubleClick);
+    void WMLButtonUp(const TWMMouse& mouse);
+    void WMOtherButtonDown(const TWMMouse& mouse, TMouseButton button, bool doubleClick);
+    void WMOtherButtonUp(const TWMMouse& mouse, TMouseButton button);
+    void WMMouseMove(const TWMMouse& mouse);
+    void WMSetText(const TWMSetText& text);
+    void WMGetText(const TWMGetText& text);
+    void CMParentColorChanged();
+    void CMParentFontChanged();
 
     void OwnFontChanged();
 
@@ -266,9 +270,6 @@ private:
     int anchorBottom_ = 0;
     bool controlTornDown_ = false;
 };
-
-// The form that holds control, or null.
-TCustomForm* GetParentForm(const TControl* control);
 
 // The control that holds the mouse capture, if any.
 TControl* GetCaptureControl();

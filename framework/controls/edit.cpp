@@ -239,23 +239,38 @@ void TCustomEdit::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == EN_CHANGE && !settingInitialText_)
-            Change();
+        CNCommand(TWMCommand(message));
         return;
     case CM_TEXTCHANGED:
-        // A multi-line window does not report text set by the program.
-        if (!HandleAllocated() || (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_MULTILINE))
-            Change();
-        TWinControl::Dispatch(message);
+        CMTextChanged(message);
         return;
     case CM_FONTCHANGED:
-        TWinControl::Dispatch(message);
-        if (autoSize_)
-            AdjustHeight();
+        CMFontChanged(message);
         return;
     default:
         TWinControl::Dispatch(message);
     }
+}
+
+void TCustomEdit::CNCommand(const TWMCommand& command)
+{
+    if (command.NotifyCode == EN_CHANGE && !settingInitialText_)
+        Change();
+}
+
+// A multi-line window does not report text set by the program.
+void TCustomEdit::CMTextChanged(TMessage& message)
+{
+    if (!HandleAllocated() || (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_MULTILINE))
+        Change();
+    TWinControl::Dispatch(message);
+}
+
+void TCustomEdit::CMFontChanged(TMessage& message)
+{
+    TWinControl::Dispatch(message);
+    if (autoSize_)
+        AdjustHeight();
 }
 
 TEdit::TEdit(TComponent* owner) : TCustomEdit(owner)
@@ -458,9 +473,16 @@ size_t TCustomMemo::Capacity()
 
 void TCustomMemo::Dispatch(TMessage& message)
 {
+    if (message.Msg == WM_GETDLGCODE)
+        WMGetDlgCode(message);
+    else
+        TCustomEdit::Dispatch(message);
+}
+
+// Tab and Return are the memo's own only when it wants them.
+void TCustomMemo::WMGetDlgCode(TMessage& message)
+{
     TCustomEdit::Dispatch(message);
-    if (message.Msg != WM_GETDLGCODE)
-        return;
     if (wantTabs_)
         message.Result |= DLGC_WANTTAB;
     else

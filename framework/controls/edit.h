@@ -48,6 +48,10 @@ protected:
     void AdjustHeight();
 
 private:
+    void CNCommand(const TWMCommand& command);
+    void CMTextChanged(TMessage& message);
+    void CMFontChanged(TMessage& message);
+
     bool readOnly_ = false;
     int maxLength_ = 0;
     bool autoSize_ = true;
@@ -138,6 +142,7 @@ protected:
 private:
     // Recreates the window for a style that cannot change on a live one.
     void StyleChanged();
+    void WMGetDlgCode(TMessage& message);
 
     std::unique_ptr<TMemoStrings> lines_;
     bool wantReturns_ = true;

@@ -40,16 +40,19 @@ TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(n
 // The parent sends WM_PAINT with its DC, origin moved onto this control.
 void TGraphicControl::Dispatch(TMessage& message)
 {
-    if (message.Msg == WM_PAINT) {
-        HDC dc = reinterpret_cast<HDC>(message.WParam);
-        if (dc) {
-            TPaintTarget target(paintDC_, dc);
-            TCanvasPaintScope scope(canvas_.get(), dc, this);
-            Paint();
-        }
+    if (message.Msg == WM_PAINT)
+        WMPaint(TWMPaint(message));
+    else
+        TControl::Dispatch(message);
+}
+
+void TGraphicControl::WMPaint(const TWMPaint& paint)
+{
+    if (!paint.DC)
         return;
-    }
-    TControl::Dispatch(message);
+    TPaintTarget target(paintDC_, paint.DC);
+    TCanvasPaintScope scope(canvas_.get(), paint.DC, this);
+    Paint();
 }
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(new TCanvas)

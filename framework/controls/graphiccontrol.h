@@ -35,6 +35,8 @@ protected:
     HDC PaintDC() const { return paintDC_; }
 
 private:
+    void WMPaint(const TWMPaint& paint);
+
     std::unique_ptr<TCanvas> canvas_;
     HDC paintDC_ = nullptr;
 };

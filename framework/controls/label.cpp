@@ -156,17 +156,29 @@ void TLabel::Dispatch(TMessage& message)
     switch (message.Msg) {
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
-        AdjustBounds();
-        Invalidate();
+        CMTextOrFontChanged();
         return;
     case CM_DIALOGCHAR:
-        if (focusControl_ && showAccelChar_ && Enabled() &&
-            IsAccel(static_cast<unsigned>(message.WParam), Caption()) && focusControl_->CanFocus()) {
-            focusControl_->SetFocus();
-            message.Result = 1;
-        }
+        CMDialogChar(TWMKey(message));
         return;
     default:
         TGraphicControl::Dispatch(message);
+    }
+}
+
+// The caption or its font changed: the size follows.
+void TLabel::CMTextOrFontChanged()
+{
+    AdjustBounds();
+    Invalidate();
+}
+
+// The accelerator moves the focus to FocusControl.
+void TLabel::CMDialogChar(const TWMKey& key)
+{
+    if (focusControl_ && showAccelChar_ && Enabled() && IsAccel(key.CharCode, Caption()) &&
+        focusControl_->CanFocus()) {
+        focusControl_->SetFocus();
+        key.Message.Result = 1;
     }
 }

@@ -38,6 +38,8 @@ private:
     UINT DrawFlags() const;
     void AdjustBounds();
     void DrawCaption(HDC dc, RECT& rect, UINT flags);
+    void CMTextOrFontChanged();
+    void CMDialogChar(const TWMKey& key);
 
     bool transparent_ = false;
     bool autoSize_ = true;

@@ -1,13 +1,12 @@
+// TWinControl: the window, the routing of its messages, and painting. Focus
+// and keys are in wincontrolfocus.cpp, alignment and bounds in
+// wincontrolalign.cpp.
 #include "framework/controls/wincontrol.h"
+
 #include "framework/base/dcguards.h"
 #include "framework/components/properties.h"
-
-#include "framework/forms/application.h"
-#include "framework/forms/form.h"
+#include "framework/controls/controlhooks.h"
 #include "framework/graphics/graphicsobjects.h"
-#include "framework/forms/screen.h"
-
-#include <windowsx.h>
 
 #include <algorithm>
 
@@ -39,12 +38,12 @@ void MoveOrigin(HDC dc, int dx, int dy)
     SetViewportOrgEx(dc, origin.x + dx, origin.y + dy, nullptr);
 }
 
+} // namespace
+
 bool IsWindowed(const TControl* control)
 {
     return control->InheritsFrom(TWinControl::StaticClass());
 }
-
-} // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner)
 {
@@ -62,7 +61,7 @@ void TWinControl::BeforeDestruction()
         return;
     winTornDown_ = true;
     Destroying();
-    if (TCustomForm* form = GetParentForm(this))
+    if (IFormSite* form = FindFormSite(this))
         form->DefocusControl(this);
     DestroyHandle();
     while (!controls_.empty()) {
@@ -246,7 +245,7 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam
     try {
         control->WindowProc(message);
     } catch (...) {
-        Application->HandleException(control);
+        HandleWindowException(control);
     }
     return message.Result;
 }
@@ -266,29 +265,28 @@ TWinControl* TWinControl::FindControl(HWND window)
 void TWinControl::WndProc(TMessage& message)
 {
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MBUTTONDBLCLK &&
-        IsControlMouseMsg(message))
+        IsControlMouseMsg(TWMMouse(message)))
         return;
     TControl::WndProc(message);
 }
 
 // Mouse input over a windowless child goes to that child, in its coordinates.
-bool TWinControl::IsControlMouseMsg(TMessage& message)
+bool TWinControl::IsControlMouseMsg(const TWMMouse& mouse)
 {
-    POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
     TControl* capture = GetCaptureControl();
     TControl* target = nullptr;
     if (capture && capture != this && capture->Parent() == this && !IsWindowed(capture))
         target = capture;
     else if (!capture || capture == this)
-        target = ControlAtPos(point, false);
-    if (message.Msg == WM_MOUSEMOVE)
+        target = ControlAtPos(mouse.Pos, false);
+    if (mouse.Message.Msg == WM_MOUSEMOVE)
         TrackMouse(target ? target : this);
     if (!target)
         return false;
-    TMessage forwarded = message;
-    forwarded.LParam = MAKELPARAM(point.x - target->Left(), point.y - target->Top());
+    TMessage forwarded = mouse.Message;
+    forwarded.LParam = PointToLParam(POINT{mouse.Pos.x - target->Left(), mouse.Pos.y - target->Top()});
     target->WindowProc(forwarded);
-    message.Result = forwarded.Result;
+    mouse.Message.Result = forwarded.Result;
     return true;
 }
 
@@ -311,53 +309,43 @@ void TWinControl::WMMouseLeave(TMessage& message)
 
 // Another window took the capture: this window's control (or windowless
 // child) no longer holds it.
-void TWinControl::WMCaptureChanged(TMessage& message)
+void TWinControl::WMCaptureChanged(const TWMCaptureChanged& change)
 {
     TControl* capture = GetCaptureControl();
-    if (capture && reinterpret_cast<HWND>(message.LParam) != handle_ &&
+    if (capture && change.NewCapture != handle_ &&
         (capture == this || (capture->Parent() == this && !IsWindowed(capture))))
         ForgetCaptureControl();
-    DefaultHandler(message);
+    DefaultHandler(change.Message);
 }
 
+// Routes each message to its typed handler; what none takes goes on to
+// TControl.
 void TWinControl::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case WM_PAINT:
-        WMPaint(message);
+        WMPaint(TWMPaint(message));
         return;
     case WM_PRINTCLIENT:
-        if (message.LParam & PRF_ERASEBKGND)
-            Perform(WM_ERASEBKGND, message.WParam);
-        if (!controlState_.Contains(csCustomPaint) && !HasWindowlessChildren()) {
-            DefaultHandler(message);
-        } else {
-            TMessage paint;
-            paint.Msg = WM_PAINT;
-            paint.WParam = message.WParam;
-            PaintHandler(paint);
-        }
+        WMPrintClient(TWMPrintClient(message));
         return;
     case WM_ERASEBKGND:
-        WMEraseBkgnd(message);
+        WMEraseBkgnd(TWMEraseBkgnd(message));
         return;
     case WM_SETFOCUS:
         WMSetFocus(message);
-        return;
-    case WM_KILLFOCUS:
-        WMKillFocus(message);
         return;
     case WM_WINDOWPOSCHANGED:
         WMWindowPosChanged(message);
         return;
     case WM_SETCURSOR:
-        WMSetCursor(message);
+        WMSetCursor(TWMSetCursor(message));
         return;
     case WM_MOUSELEAVE:
         WMMouseLeave(message);
         return;
     case WM_CAPTURECHANGED:
-        WMCaptureChanged(message);
+        WMCaptureChanged(TWMCaptureChanged(message));
         return;
     case WM_NCDESTROY:
         WMNCDestroy(message);
@@ -378,25 +366,22 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (!DoKeyDown(message))
-            DefaultHandler(message);
+        WMKeyDown(TWMKey(message));
         return;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        if (!DoKeyUp(message))
-            DefaultHandler(message);
+        WMKeyUp(TWMKey(message));
         return;
     case WM_CHAR:
-        if (!DoKeyPress(message))
-            DefaultHandler(message);
+        WMChar(TWMKey(message));
         return;
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
-        CNKeyDown(message);
+        CNKeyDown(TWMKey(message));
         return;
     case CN_CHAR:
     case CN_SYSCHAR:
-        CNChar(message);
+        CNChar(TWMKey(message));
         return;
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORDLG:
@@ -405,23 +390,19 @@ void TWinControl::Dispatch(TMessage& message)
     case CN_CTLCOLORMSGBOX:
     case CN_CTLCOLORSCROLLBAR:
     case CN_CTLCOLORSTATIC:
-        CNCtlColor(message);
+        CNCtlColor(TWMCtlColor(message));
         return;
     case CM_ENABLEDCHANGED:
-        CMEnabledChanged(message);
+        CMEnabledChanged();
         return;
     case CM_VISIBLECHANGED:
-        CMVisibleChanged(message);
+        CMVisibleChanged();
         return;
     case CM_COLORCHANGED:
-        CMColorChanged(message);
+        CMColorChanged();
         return;
     case CM_FONTCHANGED:
-        if (handle_)
-            Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
-        Invalidate();
-        for (TControl* child : std::vector<TControl*>(controls_))
-            child->Perform(CM_PARENTFONTCHANGED);
+        CMFontChanged();
         return;
     case CM_ENTER:
         DoEnter();
@@ -456,13 +437,28 @@ void TWinControl::WMNCDestroy(TMessage& message)
     handle_ = nullptr;
 }
 
-void TWinControl::WMPaint(TMessage& message)
+// A system control with nothing drawn over it paints itself.
+bool TWinControl::PaintsItself() const
 {
-    if (!controlState_.Contains(csCustomPaint) && !HasWindowlessChildren()) {
-        DefaultHandler(message);
-        return;
-    }
-    PaintHandler(message);
+    return !controlState_.Contains(csCustomPaint) && !HasWindowlessChildren();
+}
+
+void TWinControl::WMPaint(const TWMPaint& paint)
+{
+    if (PaintsItself())
+        DefaultHandler(paint.Message);
+    else
+        PaintHandler(paint.DC);
+}
+
+void TWinControl::WMPrintClient(const TWMPrintClient& print)
+{
+    if (print.Flags & PRF_ERASEBKGND)
+        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(print.DC));
+    if (PaintsItself())
+        DefaultHandler(print.Message);
+    else
+        PaintHandler(print.DC);
 }
 
 bool TWinControl::HasWindowlessChildren() const
@@ -471,14 +467,11 @@ bool TWinControl::HasWindowlessChildren() const
                        [](TControl* c) { return !IsWindowed(c); });
 }
 
-void TWinControl::PaintHandler(TMessage& message)
+void TWinControl::PaintHandler(HDC dc)
 {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
     if (!dc) {
         TPaintGuard paint(handle_);
-        TMessage inner = message;
-        inner.WParam = reinterpret_cast<WPARAM>(paint.DC());
-        PaintHandler(inner);
+        PaintHandler(paint.DC());
         return;
     }
     {
@@ -522,12 +515,11 @@ void TWinControl::PaintControls(HDC dc)
 
 // Also serves children that send their own DC, its origin moved so that
 // this control's client coordinates land under them.
-void TWinControl::WMEraseBkgnd(TMessage& message)
+void TWinControl::WMEraseBkgnd(const TWMEraseBkgnd& erase)
 {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
-    if (dc)
-        EraseBackground(dc);
-    message.Result = 1;
+    if (erase.DC)
+        EraseBackground(erase.DC);
+    erase.Message.Result = 1;
 }
 
 void TWinControl::EraseBackground(HDC dc)
@@ -586,20 +578,10 @@ void TWinControl::PaintTo(HDC dc, int x, int y)
     ExcludeControlState(csPaintCopy);
 }
 
+// A notification goes back to the control it concerns as the CN_ message.
 void TWinControl::ReflectToChild(TMessage& message)
 {
-    HWND child = nullptr;
-    switch (message.Msg) {
-    case WM_NOTIFY:
-        child = reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom;
-        break;
-    case WM_DRAWITEM:
-        child = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
-        break;
-    default:
-        child = reinterpret_cast<HWND>(message.LParam);
-        break;
-    }
+    HWND child = NotifyingChild(message);
     auto* target = child ? static_cast<TWinControl*>(GetPropA(child, ControlProp)) : nullptr;
     if (target && target != this) {
         message.Result = target->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
@@ -608,57 +590,17 @@ void TWinControl::ReflectToChild(TMessage& message)
     DefaultHandler(message);
 }
 
-void TWinControl::CNCtlColor(TMessage& message)
+void TWinControl::CNCtlColor(const TWMCtlColor& color)
 {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
-    SetTextColor(dc, ColorToRGB(Font()->Color()));
-    SetBkColor(dc, ColorToRGB(Color()));
-    message.Result = reinterpret_cast<LRESULT>(BrushHandle());
+    SetTextColor(color.DC, ColorToRGB(Font()->Color()));
+    SetBkColor(color.DC, ColorToRGB(Color()));
+    color.Message.Result = reinterpret_cast<LRESULT>(BrushHandle());
 }
 
-void TWinControl::WMSetFocus(TMessage& message)
+void TWinControl::WMSetCursor(const TWMSetCursor& setCursor)
 {
-    DefaultHandler(message);
-    TCustomForm* form = GetParentForm(this);
-    if (form && !form->ComponentState().Contains(csDestroying))
-        form->SetFocusedControl(this);
-}
-
-void TWinControl::WMKillFocus(TMessage& message)
-{
-    DefaultHandler(message);
-}
-
-void TWinControl::WMWindowPosChanged(TMessage& message)
-{
-    DefaultHandler(message);
-    UpdateBounds();
-}
-
-void TWinControl::UpdateBounds()
-{
-    if (!handle_ || IsIconic(handle_))
-        return;
-    RECT r;
-    GetWindowRect(handle_, &r);
-    if (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD)
-        MapWindowPoints(HWND_DESKTOP, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
-    bool sized = (r.right - r.left) != width_ || (r.bottom - r.top) != height_;
-    if (r.left == left_ && r.top == top_ && !sized)
-        return;
-    left_ = r.left;
-    top_ = r.top;
-    width_ = r.right - r.left;
-    height_ = r.bottom - r.top;
-    UpdateAnchorRules();
-    if (sized)
-        Realign();
-}
-
-void TWinControl::WMSetCursor(TMessage& message)
-{
-    if (LOWORD(message.LParam) == HTCLIENT && reinterpret_cast<HWND>(message.WParam) == handle_) {
-        TCursor cursor = Screen->Cursor();
+    if (setCursor.HitTest == HTCLIENT && setCursor.Window == handle_) {
+        TCursor cursor = ProgramCursor();
         if (cursor == crDefault) {
             POINT p;
             GetCursorPos(&p);
@@ -669,22 +611,22 @@ void TWinControl::WMSetCursor(TMessage& message)
                 cursor = Cursor();
         }
         if (cursor != crDefault) {
-            ::SetCursor(Screen->Cursors(cursor));
-            message.Result = TRUE;
+            ::SetCursor(CursorHandle(cursor));
+            setCursor.Message.Result = TRUE;
             return;
         }
     }
-    DefaultHandler(message);
+    DefaultHandler(setCursor.Message);
 }
 
-void TWinControl::CMEnabledChanged(TMessage&)
+void TWinControl::CMEnabledChanged()
 {
     if (handle_)
         EnableWindow(handle_, enabled_);
     Invalidate();
 }
 
-void TWinControl::CMVisibleChanged(TMessage&)
+void TWinControl::CMVisibleChanged()
 {
     if (!handle_) {
         if (visible_ && parent_ && parent_->handle_)
@@ -694,12 +636,21 @@ void TWinControl::CMVisibleChanged(TMessage&)
     ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
 
-void TWinControl::CMColorChanged(TMessage&)
+void TWinControl::CMColorChanged()
 {
     FreeBrush();
     Invalidate();
     for (TControl* child : std::vector<TControl*>(controls_))
         child->Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::CMFontChanged()
+{
+    if (handle_)
+        Perform(WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), 0);
+    Invalidate();
+    for (TControl* child : std::vector<TControl*>(controls_))
+        child->Perform(CM_PARENTFONTCHANGED);
 }
 
 void TWinControl::InsertControl(TControl* control)
@@ -731,7 +682,7 @@ void TWinControl::RemoveControl(TControl* control)
         control->SetMouseCapture(false);
     if (IsWindowed(control)) {
         auto* win = static_cast<TWinControl*>(control);
-        if (TCustomForm* form = GetParentForm(this))
+        if (IFormSite* form = FindFormSite(this))
             form->DefocusControl(win);
         win->DestroyHandle();
         tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), win), tabList_.end());
@@ -775,376 +726,11 @@ void TWinControl::Broadcast(TMessage& message)
     }
 }
 
-int TWinControl::TabOrder() const
-{
-    if (!parent_)
-        return -1;
-    const auto& list = parent_->tabList_;
-    auto it = std::find(list.begin(), list.end(), this);
-    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-}
-
-// Orders stay consecutive: an order past the end (or negative) means last.
-void TWinControl::SetTabOrder(int value)
-{
-    if (ComponentState().Contains(csLoading)) {
-        storedTabOrder_ = value;
-        return;
-    }
-    if (!parent_)
-        return;
-    auto& list = parent_->tabList_;
-    int current = TabOrder();
-    if (current < 0)
-        return;
-    int count = static_cast<int>(list.size());
-    if (value < 0 || value >= count)
-        value = count - 1;
-    if (value == current)
-        return;
-    list.erase(list.begin() + current);
-    list.insert(list.begin() + value, this);
-}
-
-// The stored orders of children read from a description, closed up.
-void TWinControl::FixupTabList()
-{
-    std::vector<TWinControl*> sorted = tabList_;
-    std::stable_sort(sorted.begin(), sorted.end(), [](TWinControl* a, TWinControl* b) {
-        if (a->storedTabOrder_ < 0 || b->storedTabOrder_ < 0)
-            return a->storedTabOrder_ >= 0 && b->storedTabOrder_ < 0;
-        return a->storedTabOrder_ < b->storedTabOrder_;
-    });
-    tabList_ = sorted;
-    for (TWinControl* child : tabList_)
-        child->storedTabOrder_ = -1;
-}
-
 void TWinControl::Loaded()
 {
     TControl::Loaded();
     FixupTabList();
     Realign();
-}
-
-void TWinControl::SetTabStop(bool value)
-{
-    if (value == tabStop_)
-        return;
-    tabStop_ = value;
-    UpdateStyleBit(WS_TABSTOP, value);
-    Perform(CM_TABSTOPCHANGED);
-}
-
-void TWinControl::UpdateStyleBit(DWORD bit, bool on)
-{
-    if (!handle_)
-        return;
-    LONG_PTR style = GetWindowLongPtrA(handle_, GWL_STYLE);
-    style = on ? (style | bit) : (style & ~static_cast<LONG_PTR>(bit));
-    SetWindowLongPtrA(handle_, GWL_STYLE, style);
-}
-
-void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
-{
-    for (TWinControl* child : tabList_) {
-        list.push_back(child);
-        child->GetTabOrderList(list);
-    }
-}
-
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward,
-                                          bool checkTabStop, bool checkParent) const
-{
-    std::vector<TWinControl*> list;
-    GetTabOrderList(list);
-    int count = static_cast<int>(list.size());
-    if (count == 0)
-        return nullptr;
-    auto it = std::find(list.begin(), list.end(), current);
-    int start = it == list.end() ? (goForward ? count - 1 : 0) : static_cast<int>(it - list.begin());
-    int i = start;
-    do {
-        i = goForward ? (i + 1) % count : (i + count - 1) % count;
-        TWinControl* c = list[i];
-        if (c->CanFocus() && (!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this))
-            return c;
-    } while (i != start);
-    return nullptr;
-}
-
-void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop)
-{
-    TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop);
-    if (next)
-        next->SetFocus();
-}
-
-bool TWinControl::CanFocus() const
-{
-    TCustomForm* form = GetParentForm(this);
-    if (!form)
-        return false;
-    for (const TControl* c = this; c && c != form; c = c->Parent())
-        if (!c->Visible() || !c->Enabled())
-            return false;
-    return true;
-}
-
-bool TWinControl::Focused() const
-{
-    return handle_ && GetFocus() == handle_;
-}
-
-void TWinControl::SetFocus()
-{
-    if (TCustomForm* form = GetParentForm(this))
-        form->FocusControl(this);
-    else
-        ::SetFocus(Handle());
-}
-
-void TWinControl::DoEnter()
-{
-    if (OnEnter)
-        OnEnter(this);
-}
-
-void TWinControl::DoExit()
-{
-    if (OnExit)
-        OnExit(this);
-}
-
-namespace {
-
-unsigned KeyShift(LPARAM keyData)
-{
-    unsigned shift = KeyboardShiftState();
-    if (keyData & (1 << 29))
-        shift |= 1u << ssAlt;
-    return shift;
-}
-
-} // namespace
-
-bool TWinControl::DoKeyDown(TMessage& message)
-{
-    auto key = static_cast<unsigned short>(message.WParam);
-    KeyDown(key, KeyShift(message.LParam));
-    if (key == 0)
-        return true;
-    message.WParam = key;
-    return false;
-}
-
-bool TWinControl::DoKeyUp(TMessage& message)
-{
-    auto key = static_cast<unsigned short>(message.WParam);
-    KeyUp(key, KeyShift(message.LParam));
-    if (key == 0)
-        return true;
-    message.WParam = key;
-    return false;
-}
-
-bool TWinControl::DoKeyPress(TMessage& message)
-{
-    char key = static_cast<char>(message.WParam);
-    KeyPress(key);
-    if (key == 0)
-        return true;
-    message.WParam = static_cast<unsigned char>(key);
-    return false;
-}
-
-void TWinControl::KeyDown(unsigned short& key, unsigned shift)
-{
-    if (OnKeyDown)
-        OnKeyDown(this, key, shift);
-}
-
-void TWinControl::KeyUp(unsigned short& key, unsigned shift)
-{
-    if (OnKeyUp)
-        OnKeyUp(this, key, shift);
-}
-
-void TWinControl::KeyPress(char& key)
-{
-    if (OnKeyPress)
-        OnKeyPress(this, key);
-}
-
-// Keys the control does not want go to the form as dialog keys.
-void TWinControl::CNKeyDown(TMessage& message)
-{
-    message.Result = 1;
-    TCustomForm* form = GetParentForm(this);
-    if (form && form->IsShortCut(message))
-        return;
-    if (!ComponentState().Contains(csDesigning)) {
-        if (Perform(CM_CHILDKEY, message.WParam, reinterpret_cast<LPARAM>(this)) != 0)
-            return;
-        LRESULT mask = 0;
-        switch (message.WParam) {
-        case VK_TAB:
-            mask = DLGC_WANTTAB;
-            break;
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-            mask = DLGC_WANTARROWS;
-            break;
-        case VK_RETURN:
-        case VK_EXECUTE:
-        case VK_ESCAPE:
-        case VK_CANCEL:
-            mask = DLGC_WANTALLKEYS;
-            break;
-        default:
-            break;
-        }
-        if (mask && form && Perform(CM_WANTSPECIALKEY, message.WParam, message.LParam) == 0 &&
-            (Perform(WM_GETDLGCODE) & mask) == 0 &&
-            form->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0)
-            return;
-    }
-    message.Result = 0;
-}
-
-// Characters the control does not want, and every Alt+character, are
-// offered to the form as accelerators.
-void TWinControl::CNChar(TMessage& message)
-{
-    message.Result = 1;
-    TCustomForm* form = GetParentForm(this);
-    if (form && !ComponentState().Contains(csDesigning)) {
-        bool offer = message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0;
-        if (offer && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
-            return;
-    }
-    message.Result = 0;
-}
-
-void TWinControl::Realign()
-{
-    if (aligning_)
-        return;
-    RECT rect = ClientRect();
-    AdjustClientRect(rect);
-    AlignControls(nullptr, rect);
-}
-
-void TWinControl::AdjustClientRect(RECT&) const
-{
-}
-
-void TWinControl::AlignControls(TControl*, RECT& rect)
-{
-    aligning_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{aligning_};
-    const std::vector<TControl*> children = controls_;
-    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
-        for (TControl* c : children) {
-            if (c->Align() != align || !c->Visible())
-                continue;
-            int w = c->Width(), h = c->Height();
-            switch (align) {
-            case alTop:
-                c->SetBounds(rect.left, rect.top, rect.right - rect.left, h);
-                rect.top += h;
-                break;
-            case alBottom:
-                c->SetBounds(rect.left, rect.bottom - h, rect.right - rect.left, h);
-                rect.bottom -= h;
-                break;
-            case alLeft:
-                c->SetBounds(rect.left, rect.top, w, rect.bottom - rect.top);
-                rect.left += w;
-                break;
-            case alRight:
-                c->SetBounds(rect.right - w, rect.top, w, rect.bottom - rect.top);
-                rect.right -= w;
-                break;
-            default:
-                c->SetBounds(rect.left, rect.top, std::max(0L, rect.right - rect.left),
-                             std::max(0L, rect.bottom - rect.top));
-                break;
-            }
-        }
-    }
-    RECT client = ClientRect();
-    for (TControl* c : children) {
-        TAnchors a = c->Anchors();
-        if (c->Align() != alNone || (!a.Contains(akRight) && !a.Contains(akBottom)))
-            continue;
-        int left = c->Left(), top = c->Top(), w = c->Width(), h = c->Height();
-        if (a.Contains(akRight)) {
-            if (a.Contains(akLeft))
-                w = client.right - left - c->anchorRight_;
-            else
-                left = client.right - w - c->anchorRight_;
-        }
-        if (a.Contains(akBottom)) {
-            if (a.Contains(akTop))
-                h = client.bottom - top - c->anchorBottom_;
-            else
-                top = client.bottom - h - c->anchorBottom_;
-        }
-        c->SetBounds(left, top, std::max(0, w), std::max(0, h));
-    }
-}
-
-void TWinControl::SetBounds(int left, int top, int width, int height)
-{
-    if (left == left_ && top == top_ && width == width_ && height == height_)
-        return;
-    bool sized = width != width_ || height != height_;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    if (handle_)
-        SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    UpdateAnchorRules();
-    if (sized)
-        Realign();
-    RequestAlign();
-}
-
-void TWinControl::SetParent(TWinControl* parent)
-{
-    TControl::SetParent(parent);
-}
-
-RECT TWinControl::ClientRect() const
-{
-    if (handle_) {
-        RECT r;
-        GetClientRect(handle_, &r);
-        return r;
-    }
-    TCreateParams params;
-    const_cast<TWinControl*>(this)->CreateParams(params);
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
-    return RECT{0, 0, std::max(0L, width_ - (frame.right - frame.left)),
-                std::max(0L, height_ - (frame.bottom - frame.top))};
-}
-
-POINT TWinControl::ClientOrigin() const
-{
-    if (handle_) {
-        POINT p{0, 0};
-        ::ClientToScreen(handle_, &p);
-        return p;
-    }
-    return TControl::ClientOrigin();
 }
 
 void TWinControl::Invalidate()

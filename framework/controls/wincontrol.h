@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/controls/control.h"
+#include "framework/controls/formsite.h"
 
 #include <vector>
 
@@ -18,6 +19,9 @@ struct TCreateParams {
     // copy of a system class under that name (see CreateSubClass).
     std::string WinClassName;
 };
+
+// True when control has a window of its own (a TWinControl).
+bool IsWindowed(const TControl* control);
 
 class TWinControl : public TControl {
     FW_DECLARE_CLASS(TWinControl)
@@ -52,6 +56,9 @@ public:
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
                                  bool checkParent) const;
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+
+    // The site this window offers the controls it holds when it is a form.
+    virtual IFormSite* FormSite() const { return nullptr; }
 
     virtual bool CanFocus() const;
     bool Focused() const;
@@ -96,37 +103,44 @@ protected:
     // Paints the window's own content into dc (client coordinates).
     virtual void PaintWindow(HDC dc);
     void PaintControls(HDC dc);
-    void PaintHandler(TMessage& message);
+    // Paints the window and its windowless children into dc, or through
+    // BeginPaint when dc is null.
+    void PaintHandler(HDC dc);
     // Fills dc's client area with the control's colour.
     virtual void EraseBackground(HDC dc);
     HBRUSH BrushHandle();
 
     virtual void DoEnter();
     virtual void DoExit();
-    virtual bool DoKeyDown(TMessage& message);
-    virtual bool DoKeyPress(TMessage& message);
-    virtual bool DoKeyUp(TMessage& message);
+    // The key events; true when a handler consumed the key (set it to 0).
+    virtual bool DoKeyDown(const TWMKey& key);
+    virtual bool DoKeyPress(const TWMKey& key);
+    virtual bool DoKeyUp(const TWMKey& key);
     virtual void KeyDown(unsigned short& key, unsigned shift);
     virtual void KeyUp(unsigned short& key, unsigned shift);
     virtual void KeyPress(char& key);
 
     // Typed handlers.
-    void WMPaint(TMessage& message);
-    void WMEraseBkgnd(TMessage& message);
+    void WMPaint(const TWMPaint& paint);
+    void WMPrintClient(const TWMPrintClient& print);
+    void WMEraseBkgnd(const TWMEraseBkgnd& erase);
     void WMSetFocus(TMessage& message);
-    void WMKillFocus(TMessage& message);
     void WMWindowPosChanged(TMessage& message);
-    void WMSetCursor(TMessage& message);
+    void WMSetCursor(const TWMSetCursor& setCursor);
     void WMMouseLeave(TMessage& message);
-    void WMCaptureChanged(TMessage& message);
+    void WMCaptureChanged(const TWMCaptureChanged& change);
     void WMNCDestroy(TMessage& message);
+    void WMKeyDown(const TWMKey& key);
+    void WMKeyUp(const TWMKey& key);
+    void WMChar(const TWMKey& key);
     void ReflectToChild(TMessage& message);
-    void CNKeyDown(TMessage& message);
-    void CNChar(TMessage& message);
-    void CNCtlColor(TMessage& message);
-    void CMEnabledChanged(TMessage& message);
-    void CMVisibleChanged(TMessage& message);
-    void CMColorChanged(TMessage& message);
+    void CNKeyDown(const TWMKey& key);
+    void CNChar(const TWMKey& key);
+    void CNCtlColor(const TWMCtlColor& color);
+    void CMEnabledChanged();
+    void CMVisibleChanged();
+    void CMColorChanged();
+    void CMFontChanged();
 
     WNDPROC DefWndProc() const { return defWndProc_; }
 
@@ -134,8 +148,9 @@ private:
     friend class TControl;
     static LRESULT CALLBACK InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    bool IsControlMouseMsg(TMessage& message);
+    bool IsControlMouseMsg(const TWMMouse& mouse);
     bool HasWindowlessChildren() const;
+    bool PaintsItself() const;
     void TrackMouse(TControl* target);
     void UpdateBounds();
     void UpdateStyleBit(DWORD bit, bool on);

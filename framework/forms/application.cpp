@@ -1,5 +1,6 @@
 #include "framework/forms/application.h"
 
+#include "framework/controls/controlhooks.h"
 #include "framework/forms/screen.h"
 
 FW_IMPLEMENT_CLASS(TApplication, TComponent)
@@ -8,15 +9,20 @@ TApplication* Application = nullptr;
 
 namespace {
 
-// The two process-wide objects live from start-up to the end of the process.
+// The two process-wide objects live from start-up to the end of the process,
+// and answer the controls' questions about exceptions and the cursor.
 struct TGlobalObjects {
     TGlobalObjects()
     {
         Screen = new TScreen(nullptr);
         Application = new TApplication(nullptr);
+        SetWindowExceptionHandler([](TObject* sender) { Application->HandleException(sender); });
+        SetProgramCursorSource([] { return Screen->Cursor(); });
     }
     ~TGlobalObjects()
     {
+        SetProgramCursorSource(nullptr);
+        SetWindowExceptionHandler(nullptr);
         Application->Free();
         Application = nullptr;
         Screen->Free();
@@ -135,7 +141,7 @@ LRESULT TApplication::AppMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_SYSCOMMAND:
-        switch (wParam & 0xFFF0) {
+        switch (wParam & SysCommandMask) {
         case SC_MINIMIZE:
             Minimize();
             return 0;

@@ -403,11 +403,21 @@ void TCustomForm::DefocusControl(TWinControl* control)
         focusedControl_ = nullptr;
 }
 
-bool TCustomForm::IsShortCut(TMessage& message)
+bool TCustomForm::DialogKey(const TWMKey& key)
+{
+    return Perform(CM_DIALOGKEY, key.CharCode, key.KeyData) != 0;
+}
+
+bool TCustomForm::DialogChar(const TWMKey& key)
+{
+    return Perform(CM_DIALOGCHAR, key.CharCode, key.KeyData) != 0;
+}
+
+bool TCustomForm::IsShortCut(const TWMKey& key)
 {
     bool handled = false;
     if (OnShortCut)
-        OnShortCut(message, handled);
+        OnShortCut(key.Message, handled);
     return handled;
 }
 
@@ -418,16 +428,16 @@ void TCustomForm::Dispatch(TMessage& message)
         Close();
         return;
     case WM_ACTIVATE:
-        WMActivate(message);
+        WMActivate(TWMActivate(message));
         return;
     case WM_SETFOCUS:
         WMSetFocus(message);
         return;
     case WM_SYSCOMMAND:
-        WMSysCommand(message);
+        WMSysCommand(TWMSysCommand(message));
         return;
     case CM_DIALOGKEY:
-        CMDialogKey(message);
+        CMDialogKey(TWMKey(message));
         return;
     case CM_RELEASE:
         Free();
@@ -439,16 +449,16 @@ void TCustomForm::Dispatch(TMessage& message)
     }
 }
 
-void TCustomForm::WMActivate(TMessage& message)
+void TCustomForm::WMActivate(const TWMActivate& activate)
 {
-    active_ = LOWORD(message.WParam) != WA_INACTIVE;
+    active_ = activate.Active != WA_INACTIVE;
     if (!active_) {
         if (OnDeactivate)
             OnDeactivate(this);
         return;
     }
     Screen->SetActiveForm(this);
-    if (!HIWORD(message.WParam)) {  // not minimized
+    if (!activate.Minimized) {
         TWinControl* target = activeControl_ && activeControl_->CanFocus() ? activeControl_ : this;
         FocusWindow(target);
     }
@@ -466,25 +476,25 @@ void TCustomForm::WMSetFocus(TMessage& message)
     TWinControl::Dispatch(message);
 }
 
-void TCustomForm::WMSysCommand(TMessage& message)
+void TCustomForm::WMSysCommand(const TWMSysCommand& command)
 {
-    if ((message.WParam & 0xFFF0) == SC_MINIMIZE && Application->MainForm() == this) {
+    if (command.CmdType == SC_MINIMIZE && Application->MainForm() == this) {
         Application->Minimize();
         return;
     }
-    TWinControl::Dispatch(message);
+    TWinControl::Dispatch(command.Message);
 }
 
 // Tab and Shift+Tab move the focus in tab order; the other dialog keys go
 // to the controls, which take the ones that are theirs (default button).
-void TCustomForm::CMDialogKey(TMessage& message)
+void TCustomForm::CMDialogKey(const TWMKey& key)
 {
-    if (message.WParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+    if (key.CharCode == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
         SelectNext(activeControl_, GetKeyState(VK_SHIFT) >= 0, true);
-        message.Result = 1;
+        key.Message.Result = 1;
         return;
     }
-    TWinControl::Dispatch(message);
+    TWinControl::Dispatch(key.Message);
 }
 
 TModalResult TCustomForm::ShowModal()
@@ -571,6 +581,16 @@ void TCustomForm::Close()
 void TCustomForm::Release()
 {
     PostMessageA(Handle(), CM_RELEASE, 0, 0);
+}
+
+TCustomForm* GetParentForm(const TControl* control)
+{
+    const TControl* top = control;
+    while (top && top->Parent())
+        top = top->Parent();
+    if (!top || !top->InheritsFrom(TCustomForm::StaticClass()))
+        return nullptr;
+    return static_cast<TCustomForm*>(const_cast<TControl*>(top));
 }
 
 TForm::TForm(TComponent* owner) : TCustomForm(owner)

@@ -32,7 +32,7 @@ using TFormState = TSet<TFormStateItem>;
 
 using TModalResult = int;
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TWinControl, public IFormSite {
     FW_DECLARE_CLASS(TCustomForm)
 public:
     explicit TCustomForm(TComponent* owner);
@@ -60,14 +60,15 @@ public:
     bool Active() const { return active_; }
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
-    // Makes control the active control and gives it the keyboard focus.
-    void FocusControl(TWinControl* control);
-    // Called when a window of the form received the focus.
-    void SetFocusedControl(TWinControl* control);
-    // Forgets control (and what it contains) as the focused or active control.
-    void DefocusControl(TWinControl* control);
+    // The form's answers to its controls (see IFormSite).
+    IFormSite* FormSite() const override { return const_cast<TCustomForm*>(this); }
+    void FocusControl(TWinControl* control) override;
+    void SetFocusedControl(TWinControl* control) override;
+    void DefocusControl(TWinControl* control) override;
     // Offers a key message to OnShortCut; true when it was handled.
-    virtual bool IsShortCut(TMessage& message);
+    bool IsShortCut(const TWMKey& key) override;
+    bool DialogKey(const TWMKey& key) override;
+    bool DialogChar(const TWMKey& key) override;
 
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle value);
@@ -93,7 +94,7 @@ public:
     void SetIcon(const TIcon* icon) { icon_->Assign(icon); }
 
     TModalResult ModalResult() const { return modalResult_; }
-    void SetModalResult(TModalResult value) { modalResult_ = value; }
+    void SetModalResult(TModalResult value) override { modalResult_ = value; }
     // Shows the form with every other window of the thread disabled and
     // runs messages until ModalResult is set or the form closes.
     TModalResult ShowModal();
@@ -139,10 +140,10 @@ protected:
     void PaintWindow(HDC dc) override;
 
 private:
-    void WMActivate(TMessage& message);
+    void WMActivate(const TWMActivate& activate);
     void WMSetFocus(TMessage& message);
-    void WMSysCommand(TMessage& message);
-    void CMDialogKey(TMessage& message);
+    void WMSysCommand(const TWMSysCommand& command);
+    void CMDialogKey(const TWMKey& key);
     void ApplyPosition();
     void CloseModal();
     void FocusWindow(TWinControl* control);
@@ -167,6 +168,9 @@ private:
     int pixelsPerInch_ = 96;
     int textHeight_ = 13;
 };
+
+// The form that holds control (the control itself when it is a form), or null.
+TCustomForm* GetParentForm(const TControl* control);
 
 class TForm : public TCustomForm {
     FW_DECLARE_CLASS(TForm)

@@ -1,5 +1,6 @@
 #include "framework/forms/screen.h"
 
+#include "framework/controls/controlhooks.h"
 #include "framework/forms/form.h"
 
 #include <algorithm>
@@ -34,26 +35,9 @@ void TScreen::SetCursor(TCursor value)
     SetCursorPos(p.x, p.y);  // makes the window under the mouse set it again
 }
 
-// System cursors are shared: loading them creates nothing to free.
 HCURSOR TScreen::Cursors(TCursor cursor) const
 {
-    struct Entry {
-        TCursor cursor;
-        LPCSTR id;
-    };
-    static const Entry table[] = {
-        {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},       {crIBeam, IDC_IBEAM},
-        {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},     {crSizeNWSE, IDC_SIZENWSE},
-        {crSizeWE, IDC_SIZEWE},     {crUpArrow, IDC_UPARROW},   {crHourGlass, IDC_WAIT},
-        {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},
-        {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
-    };
-    if (cursor == crNone)
-        return nullptr;
-    for (const Entry& e : table)
-        if (e.cursor == cursor)
-            return LoadCursorA(nullptr, e.id);
-    return LoadCursorA(nullptr, IDC_ARROW);
+    return CursorHandle(cursor);
 }
 
 void TScreen::AddForm(TCustomForm* form)

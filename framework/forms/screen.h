@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class TCustomForm;
+
 class TScreen : public TComponent {
     FW_DECLARE_CLASS(TScreen)
 public:
