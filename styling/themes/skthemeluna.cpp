@@ -76,11 +76,6 @@ static_assert(LunaSizes[ksCheckBoxWidth] == CellWidth(lciCheckBox) &&
                   CellHeight(lciRadio) == CellHeight(lciCheckBox),
               "check-box sizes match their cells");
 
-// Caption-button rows by glyph code.
-constexpr TLunaCaptionRow CaptionRows[] = {lcrClose,   lcrHelp,   lcrMinimize, lcrMaximize,
-                                           lcrRestore, lcrRollUp, lcrRollDown, lcrTray};
-static_assert(std::size(CaptionRows) == kfbTray + 1, "one row per caption glyph");
-
 constexpr TColor TrackSelectionColor = RgbColor(33, 195, 33);  // fixed: not shifted
 
 TRect CellRect(TLunaCellId id, int row = 0, int column = 0)
@@ -91,8 +86,34 @@ TRect CellRect(TLunaCellId id, int row = 0, int column = 0)
 
 int CellMargin(TLunaCellId id) { return LunaCellGroups[id].margin; }
 
+// The caption-button row of a glyph code; false for an unknown glyph.
+bool CaptionRow(uint8_t glyph, TLunaCaptionRow& row)
+{
+    switch (glyph) {
+    case kfbClose: row = lcrClose; return true;
+    case kfbHelp: row = lcrHelp; return true;
+    case kfbMinimize: row = lcrMinimize; return true;
+    case kfbMaximize: row = lcrMaximize; return true;
+    case kfbRestore: row = lcrRestore; return true;
+    case kfbRollup: row = lcrRollUp; return true;
+    case kfbRolldown: row = lcrRollDown; return true;
+    case kfbTray: row = lcrTray; return true;
+    default: return false;
+    }
+}
+
 // Pictures that can be pressed come in three cells: normal, hot, pressed.
 int PressLook(bool hot, bool pressed) { return pressed ? 2 : hot ? 1 : 0; }
+
+TLunaTabSide TabSide(uint8_t position)
+{
+    switch (position) {
+    case ktpBottom: return ltsBottom;
+    case ktpLeft: return ltsLeft;
+    case ktpRight: return ltsRight;
+    default: return ltsTop;
+    }
+}
 
 // Speed-button faces in the cell order of their group: raised and pushed,
 // then the white faces with a blue rim (down, down and hot); the pressed face
@@ -283,14 +304,13 @@ bool TSkThemeLuna::IsAvailable() const { return true; }
 void TSkThemeLuna::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
                                   bool pressed, bool active, TSkBorderStyle borderStyle) const
 {
-    if (glyph >= std::size(CaptionRows))
-        return;
-    if (glyph == kfbClose && borderStyle == kbsNone)
+    TLunaCaptionRow row;
+    if (!CaptionRow(glyph, row) || (glyph == kfbClose && borderStyle == kbsNone))
         return;
     const int column = PressLook(hot, pressed);
     const TRect cell = glyph == kfbClose && borderStyle == kbsToolWindow
                            ? CellRect(lciSmallClose, 0, column)
-                           : CellRect(lciCaptionButton, CaptionRows[glyph], column);
+                           : CellRect(lciCaptionButton, row, column);
     FrameAtlas(active).Draw(canvas, rect.left, rect.top, false, cell);
 }
 
@@ -367,7 +387,7 @@ void TSkThemeLuna::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t stat
 {
     if (state > kesDisabled)
         return;  // no cell for other states
-    const int mark = check == 1 ? 1 : check == 2 ? 2 : 0;
+    const int mark = check <= kchGrayed ? check : int(kchUnchecked);
     atlas_->Draw(canvas, rect.left, rect.top, true, CellRect(lciCheckBox, MarkStates * mark + state));
 }
 
@@ -377,7 +397,7 @@ void TSkThemeLuna::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t s
     if (state > kesDisabled)
         state = kesNormal;
     atlas_->Draw(canvas, rect.left, rect.top, true,
-                 CellRect(lciRadio, MarkStates * (checked ? 1 : 0) + state));
+                 CellRect(lciRadio, MarkStates * int(checked ? kchChecked : kchUnchecked) + state));
 }
 
 // Track bar.
@@ -480,7 +500,7 @@ void TSkThemeLuna::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
 void TSkThemeLuna::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
                                          uint8_t state, bool down) const
 {
-    const int row = kind == 1 ? 2 : down ? 1 : 0;  // chevron up, chevron down, close
+    const int row = kind == khbClose ? 2 : down ? 1 : 0;  // chevron up, chevron down, close
     const TRect cell =
         CellRect(lciHeaderPanelButton, row, PressLook(state == kesHot, state == kesPressed));
     atlas_->Draw(canvas, rect.left, rect.top, true, cell);
@@ -544,14 +564,12 @@ void TSkThemeLuna::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
 {
     TLunaCellId id;
     switch (state) {
-    case 0: id = lciTabNormal; break;
-    case 1: id = lciTabHot; break;
-    case 4: id = lciTabSelected; break;
+    case kesNormal: id = lciTabNormal; break;
+    case kesHot: id = lciTabHot; break;
+    case kesSelected: id = lciTabSelected; break;
     default: return;  // no picture for other states
     }
-    static const TLunaTabSide sides[] = {ltsTop, ltsBottom, ltsLeft, ltsRight};  // by position
-    const int column = position < std::size(sides) ? sides[position] : ltsTop;
-    DrawNinePieces(*atlas1_, canvas, CellRect(id, 0, column), rect, CellMargin(id));
+    DrawNinePieces(*atlas1_, canvas, CellRect(id, 0, TabSide(position)), rect, CellMargin(id));
 }
 
 void TSkThemeLuna::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
@@ -676,13 +694,13 @@ void TSkThemeLuna::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t s
 
 void TSkThemeLuna::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
-    if (flags & 4) {
+    if (flags & kibDown) {
         const TRect r = GrowRect(rect, 1);
         FillRectColor(canvas, r, GetColor(kcFace));
         FrameRectColor(canvas, r, GetColor(kcPopupHighlight));
         return;
     }
-    const uint8_t kind = (flags & 2) ? kcSelection : (flags & 1) ? kcHotFace : kcWindow;
+    const uint8_t kind = (flags & kibSelected) ? kcSelection : (flags & kibHot) ? kcHotFace : kcWindow;
     FillRectColor(canvas, rect, GetColor(kind));
 }
 
@@ -873,13 +891,13 @@ void TSkThemeLuna::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uin
         DitherFillRect(canvas, Shrunk(rect, 1), SkColorToColor(LightenSkColor(base, 90)),
                        SkColorToColor(DarkenSkColor(base, 90)));
     }
-    if (direction != 1 && direction != 2)
+    if (direction != kpsUp && direction != kpsDown)
         return;
     // A 7 x 4 triangle, one row per line: 1, 3, 5, 7 pixels wide.
     const int left = rect.left + CenteredOffset(RectWidth(rect), 7);
     const int top = rect.top + CenteredOffset(RectHeight(rect), 4);
     for (int row = 0; row < 4; ++row) {
-        const int half = direction == 1 ? row : 3 - row;
+        const int half = direction == kpsUp ? row : 3 - row;
         FillRectColor(canvas, left + 3 - half, top + row, left + 4 + half, top + row + 1, ink);
     }
 }
