@@ -1,20 +1,17 @@
 // The picture themes drawn into real device contexts and compared with the
-// atlas pixels they are cut from.
+// atlas cells they are cut from, including their popup-menu painting.
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
 
 #include "framework/graphics/canvas.h"
 #include "styling/core/skrects.h"
 #include "styling/core/sksystem.h"
-#include "styling/core/themeregistry.h"
-#include "styling/themes/skthemes.h"
-#include "tests/support/dibsection.h"
+#include "styling/menus/skitems.h"
+#include "styling/themes/lunacells.h"
+#include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,159 +19,182 @@ namespace {
 
 constexpr COLORREF Paper = RGB(1, 2, 3);  // a colour no atlas uses
 
+// How a cell shows: all pixels, see-through ones as paper, or over a body (those not compared).
+enum TShow { shOpaque, shSeeThrough, shOver };
+
+enum TOp { opButton, opCaption, opCheck, opRadio, opTrack, opScrollThumb, opScrollButton, opTab, opSpeed, opDrop };
+
+// A theme operation with a state and two more arguments, and the cell it must show (row -1:
+// none); drawn at the origin at that cell's size, or centred over a body at the body cell's size.
+struct TCut {
+    TOp op;
+    uint8_t state, a, b;
+    TLunaCellId id;
+    int row, column;
+};
+
+TLunaCellId BodyOf(TOp op)
+{
+    return op == opScrollButton ? lciScrollBody : op == opDrop ? lciSpeedFace : lciCount;
+}
+
+void Draw(const TSkThemeLuna& t, TCanvas* c, const TRect& r, const TCut& k)
+{
+    const bool hot = k.state == kesHot, pressed = k.state == kesPressed;
+    switch (k.op) {
+    case opButton: return t.DrawButton(c, r.right, r.bottom, k.state);
+    case opCaption: return t.DrawFormButton(c, r, k.a, hot, pressed, !hot, TSkBorderStyle(k.b));  // hot: inactive
+    case opCheck: return t.DrawCheckBox(c, r, k.state, k.a);
+    case opRadio: return t.DrawRadioButton(c, r, k.state, k.a);
+    case opTrack: return t.DrawScrollTrack(c, r, TScrollBarKind(k.a));
+    case opScrollThumb: return t.DrawScrollThumb(c, r, sbVertical, k.state);
+    case opScrollButton: return t.DrawScrollButton(c, r, TScrollBarKind(k.a), k.b, k.state);
+    case opTab: return t.DrawTab(c, r, k.a, k.state);
+    case opSpeed: return t.DrawSpeedButton(c, r, k.state, k.a, k.b);
+    case opDrop: return t.DrawSpeedDropButton(c, r, k.state, false, k.b);
+    }
+}
+
+std::vector<TCut> Cuts()
+{
+    std::vector<TCut> v;
+    auto add = [&](TOp op, uint8_t s, int a, int b, TLunaCellId id, int row, int column = 0) {
+        v.push_back({op, s, uint8_t(a), uint8_t(b), id, row, column});
+    };
+    const int buttonRows[] = {0, 1, 2, 3, 4, 4, 0};  // the default button looks focused
+    for (uint8_t s = 0; s < 7; ++s)
+        add(opButton, s, 0, 0, lciPushButton, buttonRows[s]);
+    // Caption buttons in three looks; tool windows have a small close, borderless ones none.
+    const int glyphRows[] = {lcrClose,   lcrHelp,   lcrMinimize, lcrMaximize, lcrRestore,
+                             lcrRollUp, lcrRollDown, lcrTray,    -1};
+    for (TSkBorderStyle style : {kbsStandard, kbsToolWindow, kbsNone})
+        for (int g = kfbClose; g <= kfbTray + 1; ++g)
+            for (uint8_t s = kesNormal; s <= kesPressed; ++s) {
+                const bool small = g == kfbClose && style == kbsToolWindow;
+                const int row = g == kfbClose && style == kbsNone ? -1 : small ? 0 : glyphRows[g];
+                add(opCaption, s, g, style, small ? lciSmallClose : lciCaptionButton, row, s);
+            }
+    // No check-box cell above disabled, radios fall back to normal; an unknown mark is none.
+    for (uint8_t s = kesNormal; s <= kesFocused; ++s)
+        for (int mark = kchUnchecked; mark <= kchGrayed + 1; ++mark) {
+            add(opCheck, s, mark, 0, lciCheckBox, s == kesFocused ? -1 : 4 * (mark % 3) + s);
+            add(opRadio, s, mark % 2, 0, lciRadio, 4 * (mark % 2) + s % 4);
+        }
+    add(opTrack, 0, sbHorizontal, 0, lciScrollTrackH, 0);
+    add(opTrack, 0, sbVertical, 0, lciScrollTrackV, 0);
+    const TLunaArrow arrows[] = {laUp, laDown, laLeft, laRight};
+    for (uint8_t s = kesNormal; s <= kesFocused; ++s) {
+        add(opScrollThumb, s, 0, 0, lciScrollBody, s % 4);
+        for (int k = 0; k < 4; ++k)
+            add(opScrollButton, s, k < 2 ? sbVertical : sbHorizontal, k % 2 == 0, lciScrollArrow, s % 4,
+                arrows[k]);
+    }
+    const TLunaTabSide sides[] = {ltsTop, ltsBottom, ltsLeft, ltsRight};  // by position
+    const TLunaCellId tabs[] = {lciTabNormal, lciTabHot, lciTabSelected, lciTabSelected, lciTabSelected};
+    for (int p = ktpTop; p <= ktpRight; ++p)
+        for (uint8_t s = kesNormal; s <= kesSelected; ++s)
+            add(opTab, s, p, 0, tabs[s], s == kesPressed || s == kesDisabled ? -1 : 0, sides[p]);
+    // Faces: raised, pushed, down, down and hot, pressed; flat buttons show
+    // nothing until touched, disabled ones never.
+    struct TSpeed { uint8_t state; bool flat, down; int face; };
+    const TSpeed speeds[] = {{kesPressed, true, false, 1}, {kesHot, true, true, 3}, {kesHot, true, false, 0},
+                             {kesNormal, true, true, 2}, {kesPressed, false, false, 4}, {kesHot, false, true, 2},
+                             {kesHot, false, false, 1}, {kesNormal, false, true, 2}, {kesNormal, false, false, 0},
+                             {kesNormal, true, false, -1}, {kesDisabled, false, true, -1}};
+    for (const TSpeed& f : speeds)
+        add(opSpeed, f.state, f.flat, f.down, f.face == 4 ? lciSpeedPressed : lciSpeedFace,
+            f.face < 0 ? -1 : f.face == 2 || f.face == 3, f.face % 2 == 1);
+    // The arrows of a down button stop where the status bar strip begins.
+    for (uint8_t s = kesNormal; s <= kesDisabled; ++s) {
+        add(opDrop, s, 0, false, lciDropArrow, s);
+        if (s == kesPressed)
+            add(opDrop, s, 0, true, lciDropArrowDownPressed, 0);
+        else
+            add(opDrop, s, 0, true, s == kesDisabled ? lciDropArrow : lciDropArrowDown, s);
+    }
+    return v;
+}
+
 class LunaTest : public ::testing::Test {
 protected:
-    // A dib of the size, filled with Paper, with the canvas over it.
-    DibSection& Surface(int width, int height)
+    void SetUp() override
     {
-        canvas.SetHandle(nullptr);
-        dib = std::make_unique<DibSection>(width, height);
-        dib->Fill(Paper);
-        canvas.SetHandle(dib->DC());
-        return *dib;
+        dib.Fill(Paper);
+        canvas.SetHandle(dib.DC());
     }
     void TearDown() override { canvas.SetHandle(nullptr); }
 
-    static COLORREF AtlasAt(const TSkBitmap& atlas, int x, int y)
+    // The atlas block src lies at (x, y) as show says.
+    ::testing::AssertionResult Shows(const TSkBitmap& atlas, const TLunaRect& src, int x, int y,
+                                     TShow show = shOpaque)
     {
-        return COLORREF(SkColorToColor(atlas.GetPixel(x, y)));
-    }
-    static bool IsKey(const TSkBitmap& atlas, int x, int y)
-    {
-        return (atlas.GetPixel(x, y) & SkColorMask) == SkTransparentColor;
-    }
-    // Every pixel of the w x h block at (dx, dy) equals the atlas block at
-    // (sx, sy); see-through atlas pixels leave Paper when transparent.
-    ::testing::AssertionResult SameBlock(const TSkBitmap& atlas, int sx, int sy, int dx, int dy,
-                                         int w, int h, bool transparent)
-    {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const COLORREF want = transparent && IsKey(atlas, sx + x, sy + y)
-                                          ? Paper
-                                          : AtlasAt(atlas, sx + x, sy + y);
-                if (dib->At(dx + x, dy + y) != want)
-                    return ::testing::AssertionFailure()
-                           << "at (" << dx + x << ", " << dy + y << ") from atlas (" << sx + x
-                           << ", " << sy + y << ")";
+        for (int sy = src.top; sy < src.bottom; ++sy)
+            for (int sx = src.left; sx < src.right; ++sx) {
+                const TSkColor p = atlas.GetPixel(sx, sy);
+                const bool key = (p & SkColorMask) == SkTransparentColor;
+                const COLORREF want = key && show == shSeeThrough ? Paper : COLORREF(SkColorToColor(p));
+                const int dx = x + sx - src.left, dy = y + sy - src.top;
+                if (!(key && show == shOver) && dib.At(dx, dy) != want)
+                    return ::testing::AssertionFailure() << dx << "," << dy << " from " << sx << "," << sy;
             }
         return ::testing::AssertionSuccess();
     }
-    bool Untouched(int left, int top, int right, int bottom)
+    int Count(const TRect& r, COLORREF color)
     {
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                if (dib->At(x, y) != Paper)
-                    return false;
-        return true;
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += dib.At(x, y) == color;
+        return n;
     }
-    static ::testing::AssertionResult Near(TColor got, COLORREF want)
-    {
-        const COLORREF c = COLORREF(got);
-        if (std::abs(GetRValue(c) - GetRValue(want)) <= 1 &&
-            std::abs(GetGValue(c) - GetGValue(want)) <= 1 &&
-            std::abs(GetBValue(c) - GetBValue(want)) <= 1)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << std::hex << c << " is not near " << want;
-    }
-    std::vector<COLORREF> Snapshot()
-    {
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < dib->Height(); ++y)
-            for (int x = 0; x < dib->Width(); ++x)
-                pixels.push_back(dib->At(x, y));
-        return pixels;
-    }
+    bool Untouched(const TRect& r) { return Count(r, Paper) == RectWidth(r) * RectHeight(r); }
+    COLORREF Color(uint8_t kind) const { return COLORREF(luna.GetColor(kind)); }
 
     TSkControlsUnit unit;
     TSkThemeLuna luna;
-    std::unique_ptr<DibSection> dib;
+    TestDib dib{200, 160};
     TCanvas canvas;
 };
 
-}  // namespace
-
-TEST_F(LunaTest, AnswersItsTablesAndNames)
-{
-    TSkThemeMetalLuna metal;
-    EXPECT_EQ(luna.GetName(), "Luna");
-    EXPECT_EQ(metal.GetName(), "MetalLuna");
-    EXPECT_TRUE(luna.IsAvailable());
-    EXPECT_TRUE(luna.HasCaptionShadow());
-    EXPECT_EQ(luna.GetColor(kcBorder), RGB(49, 106, 197));
-    EXPECT_EQ(metal.GetColor(kcBorder), RGB(163, 163, 184));
-    EXPECT_EQ(metal.GetColor(kcActiveCaptionText), RGB(0, 0, 128));
-    EXPECT_EQ(luna.GetColor(kcHeaderGradientStart), RGB(149, 206, 255));
-    EXPECT_EQ(luna.GetColor(kcPopup), RGB(255, 255, 255));
-    // Kinds without an entry and past the table: the scroll-bar colour.
-    EXPECT_EQ(luna.GetColor(kcHotFace), TColor(GetSysColor(COLOR_SCROLLBAR)));
-    EXPECT_EQ(metal.GetColor(26), TColor(GetSysColor(COLOR_SCROLLBAR)));
-    EXPECT_EQ(luna.GetSize(ksToolCaptionHeight), 19);
-    EXPECT_EQ(luna.GetSize(ksScrollBarSize), 17);
-    EXPECT_EQ(luna.GetSize(29), 11);
-    EXPECT_EQ(luna.GetSize(30), 0);
-    EXPECT_EQ(luna.GetFontName(7), "Tahoma");
-    EXPECT_EQ(luna.GetFontSize(kfCaption), 10);
-    EXPECT_EQ(luna.GetFontSize(5), 8);
-    EXPECT_TRUE(luna.GetFontStyle(kfToolCaption).Contains(fsBold));
-    EXPECT_TRUE(luna.GetFontStyle(kfPopup) == TFontStyles());
-
-    // Brightness alone is exact; the hue circle only rounds a real turn.
-    luna.SetDeltaBrightness(20);
-    EXPECT_EQ(luna.GetColor(kcBorder), RGB(69, 126, 217));
-}
-
-TEST_F(LunaTest, RegistersBothLooksAndMakesThemByName)
-{
-    RegisterSkThemes();
-    const TSkThemeClass* found = FindThemeClass("MetalLuna");
-    ASSERT_NE(found, nullptr);
-    std::unique_ptr<TSkTheme> theme(found->Create());
-    EXPECT_TRUE(theme->InheritsFrom(TSkThemeMetalLuna::StaticClass()));
-    ASSERT_NE(FindThemeClass("Luna"), nullptr);
-    EXPECT_EQ(FindThemeClass("Luna")->Class, TSkThemeLuna::StaticClass());
-}
-
-TEST_F(LunaTest, MetalLunaCarriesItsOwnAtlases)
-{
-    // The metal look must not keep the blue pictures its base class loads.
-    TSkThemeMetalLuna metal;
-    TSkBitmap blue, grey;
-    blue.LoadFromResource(GetModuleHandleA(nullptr), "XP_MAIN");
-    grey.LoadFromResource(GetModuleHandleA(nullptr), "XP_METAL_MAIN");
-    const int x = 33, y = 10;  // inside the active caption
-    EXPECT_NE(blue.GetPixel(x, y), grey.GetPixel(x, y));
-    EXPECT_EQ(metal.Atlas().GetPixel(x, y), grey.GetPixel(x, y));
-    EXPECT_EQ(luna.Atlas().GetPixel(x, y), blue.GetPixel(x, y));
-    EXPECT_EQ(metal.Atlas1().Width(), 196);
-    EXPECT_EQ(metal.Atlas1().Height(), 435);
-    // Magenta is the key after loading.
-    EXPECT_EQ(metal.Atlas().GetPixel(0, 0) & SkColorMask, SkTransparentColor);
-}
-
-namespace {
-
-// A look whose second atlas is missing from the program.
+// A look whose second atlas goes missing from the program.
 class TMissingAtlasTheme : public TSkThemeLuna {
 public:
     bool broken = false;
-    void LoadImages() override
-    {
-        if (broken)
-            LoadAtlases("XP_MAIN", "NO_SUCH_ATLAS");
-        else
-            TSkThemeLuna::LoadImages();
-    }
+    void LoadImages() override { LoadAtlases("XP_MAIN", broken ? "NO_SUCH_ATLAS" : "XP_MAIN1"); }
 };
 
 }  // namespace
 
-TEST_F(LunaTest, AMissingAtlasIsReportedAndTheOldPicturesStay)
+TEST_F(LunaTest, TablesAndColourShifts)
 {
+    TSkThemeMetalLuna metal;
+    EXPECT_TRUE(luna.GetName() == "Luna" && metal.GetName() == "MetalLuna" && luna.IsAvailable());
+    // The metal look keeps neither the blue pictures its base class loads nor its colours.
+    EXPECT_NE(metal.Atlas().GetPixel(33, 10), luna.Atlas().GetPixel(33, 10));
+    EXPECT_EQ(metal.GetColor(kcBorder), RGB(163, 163, 184));
+    // Kinds without an entry and past the tables: the scroll-bar colour, size 0.
+    EXPECT_EQ(luna.GetColor(kcHotFace), TColor(GetSysColor(COLOR_SCROLLBAR)));
+    EXPECT_EQ(metal.GetColor(kcLastColorKind + 1), TColor(GetSysColor(COLOR_SCROLLBAR)));
+    EXPECT_EQ(luna.GetSize(ksLastSizeKind + 1), 0);
+    for (uint8_t k = kfCaption; k <= kfHeaderCaption + 1; ++k)
+        EXPECT_TRUE(luna.GetFontName(k) == "Tahoma" && luna.GetFontSize(k) == (k == kfCaption ? 10 : 8) &&
+                    luna.GetFontStyle(k).Contains(fsBold) == (k <= kfToolCaption)) << int(k);
+    luna.SetDeltaBrightness(20);  // brightness alone is exact
+    EXPECT_EQ(luna.GetColor(kcBorder), RGB(69, 126, 217));
+
+    // A shift reloads both atlases; a missing one is reported and the old pictures stay.
+    auto pixels = [](const TSkBitmap& b) {
+        GdiFlush();
+        return std::vector<TSkColor>(b.Pixels(), b.Pixels() + size_t(b.Width()) * b.Height());
+    };
     TMissingAtlasTheme theme;
-    theme.SetDeltaHue(40);
-    GdiFlush();
-    const TSkColor shifted = theme.Atlas().GetPixel(33, 10);
+    const std::vector<TSkColor> main = pixels(theme.Atlas()), second = pixels(theme.Atlas1());
+    theme.SetDeltaHue(30);
+    EXPECT_TRUE(pixels(theme.Atlas()) != main && pixels(theme.Atlas1()) != second);
+    int hue = 0;
+    EXPECT_EQ(GuiGrowth([&] { theme.SetDeltaHue(hue = 10 - hue); }, 6), (TGuiCounts{0, 0}));
+    theme.SetDeltaHue(0);
+    EXPECT_TRUE(pixels(theme.Atlas()) == main && pixels(theme.Atlas1()) == second);
     theme.broken = true;
     try {
         theme.SetDeltaHue(80);
@@ -182,363 +202,140 @@ TEST_F(LunaTest, AMissingAtlasIsReportedAndTheOldPicturesStay)
     } catch (const ESkBitmapError& e) {
         EXPECT_NE(std::string(e.what()).find("NO_SUCH_ATLAS"), std::string::npos) << e.what();
     }
-    EXPECT_EQ(theme.Atlas().GetPixel(33, 10), shifted);
-    Surface(75, 25);
-    theme.DrawButton(&canvas, 75, 25, kesNormal);  // still paints
-    EXPECT_NE(dib->At(37, 12), Paper);
+    EXPECT_TRUE(pixels(theme.Atlas()) == main && pixels(theme.Atlas1()) == second);
 }
 
-TEST_F(LunaTest, ToolWindowFrameOfAHundredBySixty)
+TEST_F(LunaTest, EveryOperationCutsTheCellOfItsStateAndNothingAround)
 {
-    Surface(100, 60);
-    const TSkBitmap& a = luna.Atlas();
-    luna.DrawFormFrame(&canvas, 100, 60, TRect{2, 19, 98, 58}, true, kbsToolWindow);
-    // Caption corners of 10 x 19, unscaled.
-    EXPECT_TRUE(SameBlock(a, 66, 0, 0, 0, 10, 19, false));
-    EXPECT_TRUE(SameBlock(a, 121, 0, 90, 0, 10, 19, false));
-    // The middle stretched over x = 10..89: its ends come from the template's ends.
-    for (int y = 0; y < 19; ++y) {
-        EXPECT_EQ(dib->At(10, y), AtlasAt(a, 76, y)) << y;
-        EXPECT_EQ(dib->At(89, y), AtlasAt(a, 120, y)) << y;
+    for (const TCut& cut : Cuts()) {
+        const TLunaRect cell = LunaCell(cut.id, cut.row < 0 ? 0 : cut.row, cut.column);
+        const TLunaRect outer = BodyOf(cut.op) == lciCount ? cell : LunaCell(BodyOf(cut.op));
+        const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+        SCOPED_TRACE("operation " + std::to_string(cut.op) + " state " + std::to_string(cut.state) + " cell " +
+                     std::to_string(cell.left) + "," + std::to_string(cell.top));
+        dib.Fill(Paper);
+        Draw(luna, &canvas, TRect{0, 0, w, h}, cut);
+        // Caption cells of inactive forms (drawn hot here) come from the second atlas.
+        const TLunaSheet sheet = LunaCellGroups[cut.id].sheet;
+        const bool second = sheet == lsSecond || (sheet == lsBoth && cut.op == opCaption && cut.state == kesHot);
+        const TShow show = BodyOf(cut.op) != lciCount ? shOver
+                           : LunaCellGroups[cut.id].copy == lcOpaque ? shOpaque : shSeeThrough;
+        const int x = (w - (cell.right - cell.left)) / 2, y = (h - (cell.bottom - cell.top)) / 2;
+        EXPECT_TRUE(cut.row < 0 ? ::testing::AssertionResult(Untouched({0, 0, w, h}))
+                                : Shows(second ? luna.Atlas1() : luna.Atlas(), cell, x, y, show));
+        EXPECT_TRUE(Untouched({w, 0, w + 1, h + 1}) && Untouched({0, h, w + 1, h + 1}));  // nothing around
     }
-    // 2-pixel sides from y = 19 to 57, the 2-pixel bottom, nothing inside.
-    EXPECT_TRUE(SameBlock(a, 66, 19, 0, 19, 2, 2, false));
-    EXPECT_TRUE(SameBlock(a, 130, 19, 98, 19, 2, 2, false));
-    for (int y = 21; y < 58; ++y) {
-        EXPECT_NE(dib->At(0, y), Paper) << y;
-        EXPECT_NE(dib->At(99, y), Paper) << y;
-    }
-    EXPECT_TRUE(SameBlock(a, 66, 49, 0, 58, 2, 2, false));
-    EXPECT_TRUE(SameBlock(a, 130, 49, 98, 58, 2, 2, false));
-    EXPECT_EQ(dib->At(50, 58), AtlasAt(a, 98, 49));
-    EXPECT_TRUE(Untouched(2, 19, 98, 58));
-
-    // The inactive frame comes from the second atlas; the region is the full rectangle.
-    luna.DrawFormFrame(&canvas, 100, 60, TRect{}, false, kbsToolWindow);
-    EXPECT_TRUE(SameBlock(luna.Atlas1(), 66, 0, 0, 0, 10, 19, false));
-    HRGN region = luna.GetFormRegion(100, 60, kbsToolWindow);
-    ASSERT_NE(region, nullptr);
-    RECT box;
-    EXPECT_EQ(GetRgnBox(region, &box), SIMPLEREGION);
-    EXPECT_TRUE(RectsEqual(box, TRect{0, 0, 100, 60}));
-    DeleteObject(region);
 }
 
-TEST_F(LunaTest, StandardFrameAndItsCutCorners)
+TEST_F(LunaTest, FramesAndNinePiecesStretchBetweenUnscaledCorners)
 {
-    Surface(120, 80);
-    const TSkBitmap& a = luna.Atlas();
-    luna.DrawFormFrame(&canvas, 120, 80, TRect{3, 29, 117, 77}, true, kbsStandard);
-    EXPECT_TRUE(SameBlock(a, 0, 0, 0, 0, 10, 29, false));
-    EXPECT_TRUE(SameBlock(a, 56, 0, 110, 0, 10, 29, false));
-    EXPECT_TRUE(SameBlock(a, 0, 57, 0, 77, 3, 3, false));
-    EXPECT_TRUE(SameBlock(a, 63, 57, 117, 77, 3, 3, false));
-    EXPECT_TRUE(SameBlock(a, 63, 29, 117, 29, 3, 3, false));
-    EXPECT_TRUE(Untouched(3, 29, 117, 77));
-    luna.DrawFormFrame(&canvas, 120, 80, TRect{}, true, kbsNone);  // draws nothing
-    dib->Fill(Paper);
-    luna.DrawFormFrame(&canvas, 120, 80, TRect{}, true, kbsNone);
-    EXPECT_TRUE(Untouched(0, 0, 120, 80));
-
+    struct TFrameCase { TSkBorderStyle style; TLunaFrame frame; int border, caption; };
+    for (const TFrameCase& f : {TFrameCase{kbsStandard, LunaStandardFrame, 3, 29},
+                                TFrameCase{kbsToolWindow, LunaToolFrame, 2, 19}}) {
+        SCOPED_TRACE(int(f.style));
+        const int W = 120, H = 80, b = f.border, c = f.caption;
+        const TLunaRect t = LunaCell(f.frame.cell);
+        const int end = t.left + f.frame.captionWidth;  // the caption band's right end
+        dib.Fill(Paper);
+        luna.DrawFormFrame(&canvas, W, H, TRect{}, true, f.style);
+        // Caption corners 10 wide, the middle stretched from the template's
+        // middle; the sides' top corners and the bottom corners; strips between.
+        const TSkBitmap& a = luna.Atlas();
+        const int L = t.left, R = t.right - b, B = t.bottom - b;  // the template's border columns and rows
+        EXPECT_TRUE(Shows(a, {L, 0, L + 11, c}, 0, 0) && Shows(a, {end - 11, 0, end, c}, W - 11, 0));
+        EXPECT_TRUE(Shows(a, {L, c, L + b, c + b}, 0, c) && Shows(a, {R, c, R + b, c + b}, W - b, c));
+        EXPECT_TRUE(Shows(a, {L, B, L + b, B + b}, 0, H - b) && Shows(a, {R, B, R + b, B + b}, W - b, H - b));
+        EXPECT_EQ(Count({0, c, 1, H}, Paper) + Count({W - 1, c, W, H}, Paper), 0);
+        EXPECT_TRUE(Untouched({b, c, W - b, H - b}));
+        luna.DrawFormFrame(&canvas, W, H, TRect{}, false, f.style);  // inactive: the second atlas
+        luna.DrawFormFrame(&canvas, W, H, TRect{}, true, kbsNone);   // nothing
+        EXPECT_TRUE(Shows(luna.Atlas1(), {L, 0, L + 10, c}, 0, 0));
+    }
+    // The standard frame's region cuts the corners the template leaves see-through.
     HRGN region = luna.GetFormRegion(120, 80, kbsStandard);
-    ASSERT_NE(region, nullptr);
-    const POINT cut[] = {{0, 0}, {4, 0}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {0, 3}, {0, 4}};
-    for (const POINT& p : cut) {
-        EXPECT_FALSE(PtInRegion(region, p.x, p.y)) << p.x << "," << p.y;
-        EXPECT_FALSE(PtInRegion(region, 119 - p.x, p.y)) << 119 - p.x << "," << p.y;
-    }
-    const POINT kept[] = {{5, 0}, {3, 1}, {2, 2}, {1, 3}, {1, 4}, {0, 5}, {60, 0}, {119, 79}};
-    for (const POINT& p : kept) {
-        EXPECT_TRUE(PtInRegion(region, p.x, p.y)) << p.x << "," << p.y;
-        EXPECT_TRUE(PtInRegion(region, 119 - p.x, p.y)) << 119 - p.x << "," << p.y;
+    for (int i = 0; i < 36; ++i) {  // the top-left and top-right 6 x 6 pixels
+        const int x = i % 6, y = i / 6;
+        const bool cut = y < 5 && x < LunaCaptionCornerCut[y];
+        EXPECT_TRUE(!PtInRegion(region, x, y) == cut && !PtInRegion(region, 119 - x, y) == cut) << x << "," << y;
     }
     DeleteObject(region);
-}
+    region = luna.GetFormRegion(100, 60, kbsToolWindow);
+    RECT box;
+    EXPECT_TRUE(GetRgnBox(region, &box) == SIMPLEREGION && RectsEqual(box, TRect{0, 0, 100, 60}));
+    DeleteObject(region);
 
-TEST_F(LunaTest, ToolWindowCloseIsTheSmallCellOtherButtonsTheLargeOne)
-{
-    Surface(30, 30);
-    const TSkBitmap& a = luna.Atlas();
-    luna.DrawFormButton(&canvas, TRect{2, 3, 16, 17}, kfbClose, true, false, true, kbsToolWindow);
-    EXPECT_TRUE(SameBlock(a, 80, 70, 2, 3, 14, 14, false));
-    EXPECT_TRUE(Untouched(16, 0, 30, 30));
-    EXPECT_TRUE(Untouched(0, 17, 30, 30));
-    luna.DrawFormButton(&canvas, TRect{2, 3, 16, 17}, kfbClose, true, true, false, kbsToolWindow);
-    EXPECT_TRUE(SameBlock(luna.Atlas1(), 94, 70, 2, 3, 14, 14, false));
-
-    dib->Fill(Paper);
-    luna.DrawFormButton(&canvas, TRect{0, 0, 21, 21}, kfbMinimize, false, false, true,
-                        kbsToolWindow);
-    EXPECT_TRUE(SameBlock(a, 0, 160, 0, 0, 21, 21, false));
-    luna.DrawFormButton(&canvas, TRect{0, 0, 21, 21}, kfbClose, false, false, true, kbsStandard);
-    EXPECT_TRUE(SameBlock(a, 0, 70, 0, 0, 21, 21, false));
-    dib->Fill(Paper);
-    luna.DrawFormButton(&canvas, TRect{0, 0, 21, 21}, kfbClose, false, false, true, kbsNone);
-    luna.DrawFormButton(&canvas, TRect{0, 0, 21, 21}, 8, false, false, true, kbsStandard);
-    EXPECT_TRUE(Untouched(0, 0, 30, 30));
-}
-
-TEST_F(LunaTest, DefaultAndFocusedButtonsShareTheFocusedCell)
-{
-    Surface(75, 25);
-    luna.DrawButton(&canvas, 75, 25, kesDefault);
-    const std::vector<COLORREF> asDefault = Snapshot();
-    dib->Fill(Paper);
+    // Nine-piece pictures: corners unscaled and see-through, the centre stretched.
+    dib.Fill(Paper);
     luna.DrawButton(&canvas, 75, 25, kesFocused);
-    EXPECT_EQ(Snapshot(), asDefault);
-    dib->Fill(Paper);
-    luna.DrawButton(&canvas, 75, 25, kesNormal);
-    EXPECT_NE(Snapshot(), asDefault);
-
-    // Focused cell (70, 220, 143, 241): corners unscaled and see-through,
-    // the centre stretched.
-    dib->Fill(Paper);
-    luna.DrawButton(&canvas, 75, 25, kesFocused);
-    const TSkBitmap& a = luna.Atlas();
-    EXPECT_TRUE(SameBlock(a, 70, 220, 0, 0, 4, 4, true));
-    EXPECT_TRUE(SameBlock(a, 139, 237, 71, 21, 4, 4, true));
-    EXPECT_EQ(dib->At(37, 12), AtlasAt(a, 106, 230));
-    // A state with no cell of its own takes the normal one.
-    luna.DrawButton(&canvas, 75, 25, 9);
-    EXPECT_EQ(dib->At(37, 12), AtlasAt(a, 106, 110));
+    const TLunaRect f = LunaCell(lciPushButton, kesFocused);
+    EXPECT_TRUE(Shows(luna.Atlas(), {f.left, f.top, f.left + 4, f.top + 4}, 0, 0, shSeeThrough));
+    EXPECT_TRUE(Shows(luna.Atlas(), {f.right - 4, f.bottom - 4, f.right, f.bottom}, 71, 21, shSeeThrough));
+    EXPECT_TRUE(Shows(luna.Atlas(), {f.left + 36, f.top + 10, f.left + 37, f.top + 11}, 37, 12));
 }
 
-TEST_F(LunaTest, CheckBoxAndRadioCells)
+TEST_F(LunaTest, ProgressBlocksAndFrames)
 {
-    Surface(20, 20);
-    const TSkBitmap& a = luna.Atlas();
-    luna.DrawCheckBox(&canvas, TRect{2, 2, 18, 18}, kesDisabled, 2);
-    EXPECT_TRUE(SameBlock(a, 171, 102 + 48 + 128, 2, 2, 16, 16, true));
-    dib->Fill(Paper);
-    luna.DrawCheckBox(&canvas, TRect{0, 0, 16, 16}, kesHot, 1);
-    EXPECT_TRUE(SameBlock(a, 171, 102 + 16 + 64, 0, 0, 16, 16, true));
-    dib->Fill(Paper);
-    luna.DrawCheckBox(&canvas, TRect{0, 0, 16, 16}, kesFocused, 0);  // no such cell
-    EXPECT_TRUE(Untouched(0, 0, 20, 20));
-    luna.DrawRadioButton(&canvas, TRect{1, 1, 17, 17}, kesPressed, true);
-    EXPECT_TRUE(SameBlock(a, 152, 102 + 32 + 64, 1, 1, 16, 16, true));
-    luna.DrawRadioButton(&canvas, TRect{1, 1, 17, 17}, 7, false);
-    EXPECT_TRUE(SameBlock(a, 152, 102, 1, 1, 16, 16, true));
-}
-
-TEST_F(LunaTest, ProgressBlocksOfAHundredFiftyBySixteenClient)
-{
-    Surface(150, 16);
-    const TRect client{0, 0, 150, 16};
-    const COLORREF green = COLORREF(luna.GetColor(kcSelection));
-    luna.DrawProgressBar(&canvas, client, TRect{0, 0, 7, 16}, false, false);
-    EXPECT_TRUE(Untouched(0, 0, 150, 16));  // shorter than one pitch of 12
-
-    luna.DrawProgressBar(&canvas, client, TRect{0, 0, 15, 16}, false, false);
-    for (int x = 0; x < 30; ++x) {
-        const bool inBlock = x <= 9 || (x >= 12 && x <= 21);
-        EXPECT_EQ(dib->At(x, 8) == green, inBlock) << x;
-        EXPECT_EQ(dib->At(x, 0) == green, inBlock) << x;
-        EXPECT_EQ(dib->At(x, 15) == green, inBlock) << x;
-    }
-
+    const COLORREF green = Color(kcSelection);  // a 150 x 16 client: blocks of 12
+    luna.DrawProgressBar(&canvas, {0, 0, 150, 16}, TRect{0, 0, 7, 16}, false, false);
+    EXPECT_TRUE(Untouched({0, 0, 150, 16}));  // shorter than one pitch of 12
+    luna.DrawProgressBar(&canvas, {0, 0, 150, 16}, TRect{0, 0, 15, 16}, false, false);
+    for (int x = 0; x < 30; ++x)  // blocks 10 wide, 2 apart; the last past the bar
+        EXPECT_EQ(Count({x, 0, x + 1, 16}, green), x % 12 < 10 && x < 22 ? 16 : 0) << x;
     // Vertical: blocks grow up from the bottom; smooth is one fill.
-    Surface(16, 150);
-    luna.DrawProgressBar(&canvas, TRect{0, 0, 16, 150}, TRect{0, 126, 16, 150}, true, false);
-    EXPECT_EQ(dib->At(8, 149), green);
-    EXPECT_EQ(dib->At(8, 140), green);
-    EXPECT_EQ(dib->At(8, 139), Paper);
-    EXPECT_EQ(dib->At(8, 138), Paper);
-    EXPECT_EQ(dib->At(8, 137), green);
-    EXPECT_EQ(dib->At(8, 116), green);
-    EXPECT_EQ(dib->At(8, 115), Paper);
-    dib->Fill(Paper);
-    luna.DrawProgressBar(&canvas, TRect{0, 0, 16, 150}, TRect{0, 147, 16, 150}, true, true);
-    EXPECT_EQ(dib->At(8, 147), green);
-    EXPECT_EQ(dib->At(8, 146), Paper);
-}
+    dib.Fill(Paper);
+    luna.DrawProgressBar(&canvas, {0, 0, 16, 150}, TRect{0, 126, 16, 150}, true, false);
+    for (int y = 114; y < 150; ++y)
+        EXPECT_EQ(Count({0, y, 16, y + 1}, green), (149 - y) % 12 < 10 && y >= 116 ? 16 : 0) << y;
+    luna.DrawProgressBar(&canvas, {0, 0, 16, 150}, TRect{0, 90, 16, 100}, true, true);
+    EXPECT_EQ(Count({0, 80, 16, 110}, green), 16 * 10);
 
-TEST_F(LunaTest, ProgressFrameEditAndMemoFrames)
-{
-    Surface(60, 40);
-    const COLORREF border = COLORREF(luna.GetColor(kcBorder));
-    const COLORREF window = COLORREF(luna.GetColor(kcWindow));
-    luna.DrawEditFrame(&canvas, TRect{0, 0, 60, 40}, kesNormal);
-    EXPECT_EQ(dib->At(0, 0), border);
-    EXPECT_EQ(dib->At(59, 39), border);
-    EXPECT_EQ(dib->At(8, 20), window);   // the eighth ring
-    EXPECT_EQ(dib->At(9, 20), Paper);    // inside the rings
-    EXPECT_EQ(dib->At(45, 25), window);  // the 20 x 20 corner
-    EXPECT_EQ(dib->At(39, 19), Paper);
-
-    dib->Fill(Paper);
-    luna.DrawEditFrame(&canvas, TRect{0, 0, 60, 40}, kesDisabled);
-    EXPECT_EQ(dib->At(0, 0), COLORREF(luna.GetColor(kcDisabledBorder)));
-    EXPECT_EQ(dib->At(5, 5), COLORREF(luna.GetColor(kcDisabledFace)));
-
-    dib->Fill(Paper);
-    luna.DrawMemoFrame(&canvas, TRect{0, 0, 60, 40}, true);
-    EXPECT_EQ(dib->At(30, 0), border);
-    EXPECT_EQ(dib->At(9, 20), COLORREF(luna.GetColor(kcFace)));  // nine rings
-    EXPECT_EQ(dib->At(10, 20), Paper);
-
-    dib->Fill(Paper);
-    luna.DrawProgressFrame(&canvas, TRect{0, 0, 60, 16});
-    EXPECT_EQ(dib->At(30, 0), border);
-    EXPECT_EQ(dib->At(30, 8), window);
-    EXPECT_EQ(dib->At(0, 0), Paper);  // the rounded corner
-}
-
-TEST_F(LunaTest, ScrollThumbAndButtonAreCutFromTheSecondAtlas)
-{
-    Surface(17, 60);
-    const TSkBitmap& a = luna.Atlas1();
-    luna.DrawScrollThumb(&canvas, TRect{0, 0, 17, 60}, sbVertical, kesHot);
-    EXPECT_TRUE(SameBlock(a, 1, 322, 0, 0, 3, 3, false));
-    EXPECT_TRUE(SameBlock(a, 15, 336, 14, 57, 3, 3, false));
-    EXPECT_EQ(dib->At(8, 30), AtlasAt(a, 9, 330));
-
-    Surface(17, 17);
-    luna.DrawScrollButton(&canvas, TRect{0, 0, 17, 17}, sbHorizontal, false, kesPressed);
-    // The right arrow of the pressed row, centred at (4, 4), over the body.
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 9; ++x) {
-            if (!IsKey(a, 29 + x, 393 + y)) {
-                EXPECT_EQ(dib->At(4 + x, 4 + y), AtlasAt(a, 29 + x, 393 + y)) << x << "," << y;
-            }
-        }
-    EXPECT_TRUE(SameBlock(a, 1, 339, 0, 0, 3, 3, false));
-
-    luna.DrawScrollTrack(&canvas, TRect{0, 0, 17, 17}, sbVertical);
-    EXPECT_TRUE(SameBlock(a, 37, 305, 0, 0, 17, 17, false));
-}
-
-TEST_F(LunaTest, ThumbsOfAnyShapeMatchTheBitmapsOwnNinePieces)
-{
-    // Thumbs as wide or as high as their cell take a shorter way; the
-    // pixels must not differ from the full nine-piece copy.
-    for (const SIZE size : {SIZE{17, 60}, SIZE{60, 17}, SIZE{30, 25}, SIZE{17, 17}}) {
-        Surface(size.cx, size.cy);
-        luna.DrawScrollThumb(&canvas, TRect{0, 0, size.cx, size.cy}, sbHorizontal, kesPressed);
-        const std::vector<COLORREF> theme = Snapshot();
-        dib->Fill(Paper);
-        luna.Atlas1().DrawNine(dib->DC(), TRect{0, 0, size.cx, size.cy}, false, true, 3, 3, 3, 3,
-                               TRect{1, 339, 18, 356});
-        EXPECT_EQ(theme, Snapshot()) << size.cx << " x " << size.cy;
+    // Edit, memo and progress frames ring their inside.
+    struct TRing { uint8_t op, state; int x, y; uint8_t kind; };  // op: edit, memo, progress
+    const TRing rings[] = {{0, kesNormal, 59, 39, kcBorder}, {0, kesNormal, 8, 20, kcWindow},  // eight rings
+                           {0, kesNormal, 45, 25, kcWindow}, {0, kesDisabled, 5, 5, kcDisabledFace},
+                           {1, true, 9, 20, kcFace},         {1, false, 0, 0, kcDisabledBorder},  // nine rings
+                           {2, 0, 30, 0, kcBorder},          {2, 0, 30, 8, kcWindow}};
+    for (const TRing& r : rings) {
+        dib.Fill(Paper);
+        if (r.op == 0)
+            luna.DrawEditFrame(&canvas, TRect{0, 0, 60, 40}, r.state);
+        else if (r.op == 1)
+            luna.DrawMemoFrame(&canvas, TRect{0, 0, 60, 40}, r.state);
+        else
+            luna.DrawProgressFrame(&canvas, TRect{0, 0, 60, 16});
+        EXPECT_EQ(dib.At(r.x, r.y), Color(r.kind)) << int(r.op) << " at " << r.x << "," << r.y;
+        // Inside the rings, and the progress frame's rounded corner, stay untouched.
+        EXPECT_TRUE(r.op == 2 ? Untouched({0, 0, 1, 1}) : Untouched({r.op + 9, 10, 40, 20}));
     }
 }
 
-TEST_F(LunaTest, SpeedButtonFacesAndDropArrows)
+TEST_F(LunaTest, PopupItemsAndBackground)
 {
-    Surface(24, 24);
-    const TSkBitmap& a = luna.Atlas();
-    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesNormal, true, false);
-    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesDisabled, false, true);
-    EXPECT_TRUE(Untouched(0, 0, 24, 24));  // flat and idle, or disabled: nothing
-    // At the cell's own size the nine pieces give the cell back.
-    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesHot, false, false);
-    EXPECT_TRUE(SameBlock(a, 109, 282, 0, 4, 20, 15, false));  // pushed face (2, 0)
-    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesPressed, false, false);
-    EXPECT_TRUE(SameBlock(a, 69, 305, 0, 4, 20, 15, false));  // pressed face at (69, 301)
-    luna.DrawSpeedButton(&canvas, TRect{0, 0, 20, 23}, kesNormal, true, true);
-    EXPECT_TRUE(SameBlock(a, 89, 305, 0, 4, 20, 15, false));  // white face (1, 1)
+    TSkCustomItem item(nullptr), separator(nullptr);
+    item.SetCaption(L"&Close");
+    separator.SetCaption(L"-");
+    int width = 0, height = 0, plain = 0;
+    luna.MeasurePopupItem(&canvas, &item, plain, height);
+    item.SetShortCut(scAlt | VK_F4);
+    luna.MeasurePopupItem(&canvas, &item, width, height);
+    EXPECT_TRUE(height == 22 && width > plain);
+    luna.MeasurePopupItem(&canvas, &separator, width, height);
+    EXPECT_EQ(height, 9);
 
-    // A disabled down drop button shows the disabled arrow, not status-bar pixels.
-    dib->Fill(Paper);
-    luna.DrawSpeedDropButton(&canvas, TRect{0, 0, 24, 24}, kesDisabled, false, true);
-    EXPECT_TRUE(SameBlock(a, 60, 320, 9, 10, 6, 3, true));
-    EXPECT_TRUE(Untouched(0, 0, 24, 10));
-    EXPECT_TRUE(Untouched(0, 13, 24, 24));
-}
-
-TEST_F(LunaTest, HueShiftAndBackRestoresTheExactAtlas)
-{
-    const TSkBitmap& a = luna.Atlas();
-    auto pixels = [](const TSkBitmap& b) {
-        return std::vector<TSkColor>(b.Pixels(), b.Pixels() + size_t(b.Width()) * b.Height());
-    };
-    GdiFlush();
-    const std::vector<TSkColor> main = pixels(luna.Atlas()), second = pixels(luna.Atlas1());
-    luna.SetDeltaHue(30);
-    GdiFlush();
-    EXPECT_NE(pixels(luna.Atlas()), main);
-    EXPECT_NE(pixels(luna.Atlas1()), second);
-    // The key survives the shift.
-    EXPECT_EQ(luna.Atlas().GetPixel(0, 0) & SkColorMask, SkTransparentColor);
-    // The caption moved away from blue.
-    const TSkColor caption = luna.Atlas().GetPixel(33, 10);
-    EXPECT_NE(caption, main[10 * size_t(a.Width()) + 33]);
-
-    luna.SetDeltaHue(0);
-    GdiFlush();
-    EXPECT_EQ(pixels(luna.Atlas()), main);
-    EXPECT_EQ(pixels(luna.Atlas1()), second);
-}
-
-TEST_F(LunaTest, EveryElementDrawsNothingIntoEmptyRectanglesAndLeaksNothing)
-{
-    TSkThemeMetalLuna metal;
-    Surface(300, 200);
-    for (TSkThemeLuna* theme : {&luna, static_cast<TSkThemeLuna*>(&metal)}) {
-        for (const TRect& r : {TRect{40, 40, 40, 40}, TRect{50, 50, 20, 20}}) {
-            for (uint8_t s = 0; s < 6; ++s) {
-                theme->DrawButton(&canvas, 0, 0, s);
-                theme->DrawScrollThumb(&canvas, r, sbVertical, s);
-                theme->DrawScrollButton(&canvas, r, sbVertical, true, s);
-                theme->DrawScrollTrack(&canvas, r, sbHorizontal);
-                theme->DrawEditFrame(&canvas, r, s);
-                theme->DrawMemoFrame(&canvas, r, s & 1);
-                theme->DrawProgressFrame(&canvas, r);
-                theme->DrawProgressBar(&canvas, r, r, s & 1, s & 2);
-                theme->DrawTab(&canvas, r, s & 3, s);
-                theme->DrawTabSheet(&canvas, r);
-                theme->DrawSpeedButton(&canvas, r, s, s & 1, s & 2);
-                theme->DrawSmallButton(&canvas, r, s, 0);
-                theme->DrawComboButton(&canvas, r, s);
-                theme->DrawHeaderSection(&canvas, r, 0, s);
-                theme->DrawHeaderPanel(&canvas, r, true, 0);
-                theme->DrawHeaderPanelCaption(&canvas, r, L"Panel");
-                theme->DrawGroupBox(&canvas, r, r, L"");
-                theme->DrawStatusBar(&canvas, r);
-                theme->DrawSizeGrip(&canvas, r);
-                theme->DrawStatusPanel(&canvas, r, nullptr);
-                theme->DrawTrackBar(&canvas, r, r);
-                theme->DrawItemBackground(&canvas, r, s & 3);
-                theme->DrawPanelFace(&canvas, r, s & 1, false);
-                theme->DrawBarBackground(&canvas, r);
-                theme->DrawSpeedContainer(&canvas, r);
-                theme->DrawGripBar(&canvas, r, r);
-                theme->DrawPopupScrollButton(&canvas, r, 1 + (s & 1), s & 1);
-                theme->DrawFormFrame(&canvas, 0, 0, r, true, kbsStandard);
-                theme->DrawMenuBarBackground(&canvas, 0, 0);
-            }
-        }
-    }
-    EXPECT_TRUE(Untouched(0, 0, 300, 200));
-
-    // Large and 1 x 1 rectangles in every state: nothing breaks, nothing
-    // leaks. The first pass leaves the canvas its own pen, brush and font.
-    auto everything = [&](TSkThemeLuna* theme) {
-        for (const TRect& r : {TRect{0, 0, 1, 1}, TRect{-10, -10, 5000, 4000}}) {
-            for (uint8_t s = 0; s < 6; ++s) {
-                theme->DrawButton(&canvas, r.right, r.bottom, s);
-                theme->DrawScrollButton(&canvas, r, sbHorizontal, false, s);
-                theme->DrawTrackThumb(&canvas, r, s & 1, s % 3, s);
-                theme->DrawHeaderPanelButton(&canvas, r, s & 1, s, s & 2);
-                theme->DrawSpeedDropButton(&canvas, r, s, false, s & 1);
-                theme->DrawCheckBox(&canvas, r, s, s % 3);
-                theme->DrawRadioButton(&canvas, r, s, s & 1);
-                theme->DrawTab(&canvas, r, s & 3, s);
-                theme->DrawFormFrame(&canvas, r.right, r.bottom, r, s & 1, TSkBorderStyle(s % 3));
-                theme->DrawFormButton(&canvas, r, s, s & 1, s & 2, true, TSkBorderStyle(s % 3));
-                theme->DrawHeaderPanelCaption(&canvas, r, L"Panel");
-                theme->DrawGroupBox(&canvas, r, TRect{10, -10, 40, 10}, L"Group");
-                theme->DrawGripBar(&canvas, r, TRect{5, 5, 60, 12});
-                theme->DrawPopupScrollButton(&canvas, r, 2, true);
-                HRGN region = theme->GetFormRegion(r.right, r.bottom, TSkBorderStyle(s % 3));
-                if (region)
-                    DeleteObject(region);
-            }
-        }
-    };
-    everything(&luna);
-    const DWORD before = GdiObjectCount();
-    everything(&luna);
-    everything(&metal);
-    EXPECT_EQ(GdiObjectCount(), before);
+    luna.DrawPopupItem(&canvas, &item, TRect{0, 0, 200, 22}, true, true);
+    EXPECT_TRUE(dib.At(0, 0) == Color(kcMenuBorder) && dib.At(5, 5) == Color(kcPopupHighlight));
+    EXPECT_GT(Count({26, 0, 100, 22}, RGB(255, 255, 255)), 10);  // the caption after the glyph column
+    item.SetChecked(true);
+    item.SetEnabled(false);
+    luna.DrawPopupItem(&canvas, &item, TRect{0, 30, 200, 52}, false, false);
+    // Check mark around ((0 + 22) div 2 - 2, (30 + 52) div 2 + 1) = (9, 42): black, lined white.
+    for (const POINT& p : {POINT{9, 42}, POINT{13, 38}, POINT{9, 43}, POINT{9, 44}, POINT{14, 37}})
+        EXPECT_EQ(dib.At(p.x, p.y), p.y == 44 || p.y == 37 ? RGB(255, 255, 255) : RGB(0, 0, 0)) << p.x;
+    EXPECT_GT(Count({26, 30, 120, 52}, Color(kcDisabledMenuText)), 10);
+    luna.DrawPopupItem(&canvas, &separator, TRect{0, 0, 200, 9}, false, false);
+    for (int x : {1, 2, 197, 198})
+        EXPECT_EQ(dib.At(x, 4), x == 1 || x == 198 ? Color(kcPopup) : COLORREF(GetSysColor(COLOR_BTNSHADOW))) << x;
+    dib.Fill(Paper);
+    luna.DrawPopupBackground(&canvas, 50, 40);
+    EXPECT_TRUE(dib.At(0, 20) == Color(kcMenuBorder) && dib.At(2, 20) == Color(kcPopup) && dib.At(3, 20) == Paper);
 }

@@ -1,3 +1,4 @@
+// Theme interface: the "No Theme" look that every look derives from.
 #include "styling/core/themethemes.h"
 
 #include "framework/base/sysutils.h"

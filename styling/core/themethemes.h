@@ -1,4 +1,5 @@
-// TSkTheme: the look every themed control and skinned form paints through.
+// Theme interface: TSkTheme, its colour, size and font kinds and its state codes.
+// TSkTheme is the look every themed control and skinned form paints through.
 // The base class is the "No Theme" look: it paints nothing and is not
 // available, so controls fall back to their own plain painting. Concrete
 // looks override the operations below; the declaration order is the slot
@@ -20,10 +21,9 @@ class TSkCustomItem;
 class TSkStatusPanel;
 
 // Colour kinds of GetColor (0..25); anything else gives the default colour.
+// Kinds 0, 1 and 2 (active and inactive caption, caption shadow) and 4 are in
+// every theme's table but have no reader yet.
 enum : uint8_t {
-    kcActiveCaption = 0,
-    kcInactiveCaption = 1,
-    kcCaptionShadow = 2,
     kcActiveCaptionText = 3,
     kcInactiveCaptionText = 5,
     kcWindow = 6,
@@ -49,7 +49,8 @@ enum : uint8_t {
     kcLastColorKind = 25
 };
 
-// Size kinds of GetSize (0..29); anything else is 0.
+// Size kinds of GetSize (0..29); anything else is 0. Kinds 15, 20..24 and
+// 26..29 are in every theme's table but have no reader.
 enum : uint8_t {
     ksFrameWidth = 0,
     ksToolFrameWidth = 1,
@@ -83,15 +84,32 @@ enum : uint8_t {
     kfHeaderCaption = 4
 };
 
-// Element states handed to the drawing operations.
+// Element states handed to the drawing operations. A push button may be
+// focused or default; a tab is normal, hot or selected.
 enum : uint8_t {
     kesNormal = 0,
     kesHot = 1,
     kesPressed = 2,
     kesDisabled = 3,
     kesFocused = 4,
-    kesDefault = 5
+    kesDefault = 5,
+    kesSelected = 4
 };
+
+// Marks of DrawCheckBox.
+enum : uint8_t { kchUnchecked = 0, kchChecked = 1, kchGrayed = 2 };
+
+// Sides of DrawTab, where the tab sits on its page.
+enum : uint8_t { ktpTop = 0, ktpBottom = 1, ktpLeft = 2, ktpRight = 3 };
+
+// Flags of DrawItemBackground.
+enum : uint8_t { kibHot = 1, kibSelected = 2, kibDown = 4 };
+
+// Buttons of DrawHeaderPanelButton.
+enum : uint8_t { khbChevron = 0, khbClose = 1 };
+
+// Directions of DrawPopupScrollButton.
+enum : uint8_t { kpsUp = 1, kpsDown = 2 };
 
 // Caption-button glyphs of DrawFormButton.
 enum : uint8_t {
@@ -141,12 +159,12 @@ public:
     virtual void DrawPopupBackground(TCanvas* canvas, int width, int height) const;
     virtual void DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                bool selected, bool hot) const;
-    // direction: 1 up, 2 down.
+    // direction: kpsUp or kpsDown.
     virtual void DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
                                        bool hot) const;
 
     virtual void DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const;
-    // check: 0 unchecked, 1 checked, 2 grayed.
+    // check: a kch mark.
     virtual void DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
                               uint8_t check) const;
     virtual void DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -163,7 +181,7 @@ public:
                                  uint8_t unused) const;
     virtual void DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
                                         const std::wstring& caption) const;
-    // kind: 0 chevron, 1 close.
+    // kind: khbChevron or khbClose.
     virtual void DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
                                        uint8_t state, bool down) const;
     virtual void DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
@@ -175,12 +193,12 @@ public:
     virtual void DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
                                  uint8_t state) const;
     virtual void DrawTabSheet(TCanvas* canvas, const TRect& rect) const;
-    // position: 0 top, 1 bottom, 2 left, 3 right; state: 0 normal, 1 hot, 4 selected.
+    // position: a ktp side; state: kesNormal, kesHot or kesSelected.
     virtual void DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
                          uint8_t state) const;
     virtual void DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first,
                                      uint8_t unused, uint8_t state) const;
-    // state: 0 or 3.
+    // state: kesNormal or kesDisabled.
     virtual void DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const;
     virtual void DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const;
     virtual void DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
@@ -192,7 +210,7 @@ public:
     virtual void DrawBarBackground(TCanvas* canvas, const TRect& rect) const;
     virtual void DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                  uint8_t unused) const;
-    // flags: bit 0 hot, bit 1 selected, bit 2 down.
+    // flags: kib bits.
     virtual void DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const;
     virtual void DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const;
     virtual void DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,

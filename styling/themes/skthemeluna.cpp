@@ -8,6 +8,7 @@
 #include "styling/core/sktext.h"
 #include "styling/menus/skitems.h"
 #include "styling/menus/skstatuspanel.h"
+#include "styling/themes/lunacells.h"
 
 #include <algorithm>
 #include <array>
@@ -55,15 +56,72 @@ constexpr std::array<int, 30> LunaSizes = {
 };
 static_assert(LunaSizes.size() == ksLastSizeKind + 1, "one size per kind");
 
-// Where the pictures lie in the atlases (left, top of the first cell).
-constexpr int PushButtonRows[] = {100, 130, 160, 190, 220, 220};  // by state; 4 and 5 share
-constexpr int CaptionGlyphRows[] = {70, 100, 160, 130, 190, 280, 220, 250};  // by glyph code
+constexpr int CellWidth(TLunaCellId id) { return LunaCellGroups[id].width; }
+constexpr int CellHeight(TLunaCellId id) { return LunaCellGroups[id].height; }
+
+// The metrics the skinned form lays out by must match the pictures cut here.
+static_assert(LunaSizes[ksFrameWidth] == LunaStandardFrame.border &&
+                  LunaSizes[ksToolFrameWidth] == LunaToolFrame.border &&
+                  LunaSizes[ksCaptionHeight] == LunaStandardFrame.caption &&
+                  LunaSizes[ksToolCaptionHeight] == LunaToolFrame.caption,
+              "frame sizes match the frame templates");
+static_assert(LunaSizes[ksButtonWidth] == CellWidth(lciCaptionButton) &&
+                  LunaSizes[ksButtonHeight] == CellHeight(lciCaptionButton) &&
+                  LunaSizes[ksToolButtonWidth] == CellWidth(lciSmallClose) &&
+                  LunaSizes[ksToolButtonHeight] == CellHeight(lciSmallClose),
+              "caption-button sizes match their cells");
+static_assert(LunaSizes[ksCheckBoxWidth] == CellWidth(lciCheckBox) &&
+                  LunaSizes[ksCheckBoxHeight] == CellHeight(lciCheckBox) &&
+                  CellWidth(lciRadio) == CellWidth(lciCheckBox) &&
+                  CellHeight(lciRadio) == CellHeight(lciCheckBox),
+              "check-box sizes match their cells");
+
 constexpr TColor TrackSelectionColor = RgbColor(33, 195, 33);  // fixed: not shifted
 
-TRect Cell(int left, int top, int width, int height)
+TRect CellRect(TLunaCellId id, int row = 0, int column = 0)
 {
-    return TRect{left, top, left + width, top + height};
+    const TLunaRect r = LunaCell(id, row, column);
+    return TRect{r.left, r.top, r.right, r.bottom};
 }
+
+int CellMargin(TLunaCellId id) { return LunaCellGroups[id].margin; }
+
+// The caption-button row of a glyph code; false for an unknown glyph.
+bool CaptionRow(uint8_t glyph, TLunaCaptionRow& row)
+{
+    switch (glyph) {
+    case kfbClose: row = lcrClose; return true;
+    case kfbHelp: row = lcrHelp; return true;
+    case kfbMinimize: row = lcrMinimize; return true;
+    case kfbMaximize: row = lcrMaximize; return true;
+    case kfbRestore: row = lcrRestore; return true;
+    case kfbRollup: row = lcrRollUp; return true;
+    case kfbRolldown: row = lcrRollDown; return true;
+    case kfbTray: row = lcrTray; return true;
+    default: return false;
+    }
+}
+
+// Pictures that can be pressed come in three cells: normal, hot, pressed.
+int PressLook(bool hot, bool pressed) { return pressed ? 2 : hot ? 1 : 0; }
+
+TLunaTabSide TabSide(uint8_t position)
+{
+    switch (position) {
+    case ktpBottom: return ltsBottom;
+    case ktpLeft: return ltsLeft;
+    case ktpRight: return ltsRight;
+    default: return ltsTop;
+    }
+}
+
+// Speed-button faces in the cell order of their group: raised and pushed,
+// then the white faces with a blue rim (down, down and hot); the pressed face
+// has a cell of its own.
+enum TSpeedFace { sfRaised, sfPushed, sfDown, sfDownHot, sfPressed };
+
+// Check-box and radio cells: four state rows per mark.
+constexpr int MarkStates = kesDisabled + 1;
 
 TRect Shrunk(const TRect& r, int by) { return TRect{r.left + by, r.top + by, r.right - by, r.bottom - by}; }
 
@@ -246,20 +304,14 @@ bool TSkThemeLuna::IsAvailable() const { return true; }
 void TSkThemeLuna::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
                                   bool pressed, bool active, TSkBorderStyle borderStyle) const
 {
-    if (glyph >= std::size(CaptionGlyphRows))
+    TLunaCaptionRow row;
+    if (!CaptionRow(glyph, row) || (glyph == kfbClose && borderStyle == kbsNone))
         return;
-    const TSkBitmap& atlas = FrameAtlas(active);
-    if (glyph == kfbClose && borderStyle == kbsNone)
-        return;
-    if (glyph == kfbClose && borderStyle == kbsToolWindow) {
-        const int x = pressed ? 94 : hot ? 80 : 66;
-        atlas.Draw(canvas, rect.left, rect.top, false,
-                   Cell(x, 70, GetSize(ksToolButtonWidth), GetSize(ksToolButtonHeight)));
-        return;
-    }
-    const int x = pressed ? 42 : hot ? 21 : 0;
-    atlas.Draw(canvas, rect.left, rect.top, false,
-               Cell(x, CaptionGlyphRows[glyph], GetSize(ksButtonWidth), GetSize(ksButtonHeight)));
+    const int column = PressLook(hot, pressed);
+    const TRect cell = glyph == kfbClose && borderStyle == kbsToolWindow
+                           ? CellRect(lciSmallClose, 0, column)
+                           : CellRect(lciCaptionButton, row, column);
+    FrameAtlas(active).Draw(canvas, rect.left, rect.top, false, cell);
 }
 
 void TSkThemeLuna::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect&,
@@ -267,41 +319,34 @@ void TSkThemeLuna::DrawFormFrame(TCanvas* canvas, int width, int height, const T
 {
     if (borderStyle == kbsNone || width <= 0 || height <= 0)
         return;
-    const TSkBitmap& a = FrameAtlas(active);
+    const bool tool = borderStyle != kbsStandard;
+    const TLunaFrame& frame = tool ? LunaToolFrame : LunaStandardFrame;
     const int W = width, H = height, K = GetSize(ksBottomFrameHeight);
-    if (borderStyle == kbsStandard) {
-        const int F = GetSize(ksFrameWidth), C = GetSize(ksCaptionHeight);
-        // Caption, bottom, left side, right side; corners unscaled.
-        const TSkPiece pieces[] = {
-            Unscaled(0, 0, {0, 0, K, C}),
-            {{K, 0, W - K, C}, {K, 0, 66 - K, C}, false},
-            Unscaled(W - K, 0, {66 - K, 0, 66, C}),
-            Unscaled(0, H - F, {0, 57, F, 57 + F}),
-            {{F, H - F, W - F, H}, {F, 57, 62, 57 + F}, false},
-            Unscaled(W - F, H - F, {63, 57, 63 + F, 57 + F}),
-            Unscaled(0, C, {0, 29, F, 29 + F}),
-            {{0, C + F, F, H - F}, {0, 29 + F, F, 57}, false},
-            Unscaled(W - F, C, {66 - F, 29, 66, 29 + F}),
-            {{W - F, C + F, W, H - F}, {66 - F, 29 + F, 66, 57}, false},
-        };
-        a.DrawPieces(canvas, pieces, std::size(pieces));
-        return;
-    }
-    const int F1 = GetSize(ksToolFrameWidth), C1 = GetSize(ksToolCaptionHeight);
-    const int sideTop = C1 + GetSize(ksFrameWidth);  // where the stretched side strip starts
+    const int F = GetSize(tool ? ksToolFrameWidth : ksFrameWidth);
+    const int C = GetSize(tool ? ksToolCaptionHeight : ksCaptionHeight);
+    // The template: caption rows 0..cap-1 over captionRight columns, the
+    // last F columns the right border, the last F rows the bottom.
+    const TRect t = CellRect(frame.cell);
+    const int cap = frame.caption, captionRight = t.left + frame.captionWidth;
+    const int right = t.right - F, bottom = t.bottom - F;
+    // The stretched sides start the standard frame's width below the caption,
+    // in tool windows too.
+    const int sideTop = cap + GetSize(ksFrameWidth);
+    // Caption, bottom, left side, right side; corners unscaled. The bottom
+    // strip stops one column short of its right corner.
     const TSkPiece pieces[] = {
-        Unscaled(0, 0, {66, 0, 66 + K, C1}),
-        {{K, 0, W - K, C1}, {66 + K, 0, 131 - K, C1}, false},
-        Unscaled(W - K, 0, {131 - K, 0, 131, C1}),
-        Unscaled(0, H - F1, {66, 49, 66 + F1, 49 + F1}),
-        {{F1, H - F1, W - F1, H}, {66 + F1, 49, 131 - F1, 49 + F1}, false},
-        Unscaled(W - F1, H - F1, {130, 49, 130 + F1, 49 + F1}),
-        Unscaled(0, C1, {66, C1, 66 + F1, C1 + F1}),
-        {{0, C1 + F1, F1, H - F1}, {66, sideTop, 66 + F1, 49}, false},
-        Unscaled(W - F1, C1, {130, C1, 130 + F1, C1 + F1}),
-        {{W - F1, C1 + F1, W, H - F1}, {130, sideTop, 130 + F1, 49}, false},
+        Unscaled(0, 0, {t.left, 0, t.left + K, cap}),
+        {{K, 0, W - K, C}, {t.left + K, 0, captionRight - K, cap}, false},
+        Unscaled(W - K, 0, {captionRight - K, 0, captionRight, cap}),
+        Unscaled(0, H - F, {t.left, bottom, t.left + F, bottom + F}),
+        {{F, H - F, W - F, H}, {t.left + F, bottom, right - 1, bottom + F}, false},
+        Unscaled(W - F, H - F, {right, bottom, right + F, bottom + F}),
+        Unscaled(0, C, {t.left, cap, t.left + F, cap + F}),
+        {{0, C + F, F, H - F}, {t.left, sideTop, t.left + F, bottom}, false},
+        Unscaled(W - F, C, {right, cap, right + F, cap + F}),
+        {{W - F, C + F, W, H - F}, {right, sideTop, right + F, bottom}, false},
     };
-    a.DrawPieces(canvas, pieces, std::size(pieces));
+    FrameAtlas(active).DrawPieces(canvas, pieces, std::size(pieces));
 }
 
 HRGN TSkThemeLuna::GetFormRegion(int width, int height, TSkBorderStyle borderStyle) const
@@ -309,10 +354,10 @@ HRGN TSkThemeLuna::GetFormRegion(int width, int height, TSkBorderStyle borderSty
     HRGN region = CreateRectRgn(0, 0, width, height);
     if (!region || borderStyle != kbsStandard)
         return region;
-    // The rounded top corners of the caption: rows 0..4 lose 5, 3, 2, 1, 1 pixels.
-    const RECT cuts[] = {{0, 0, 5, 1}, {0, 0, 3, 2}, {0, 0, 2, 3}, {0, 0, 1, 5}};
-    for (const RECT& c : cuts) {
-        for (const RECT& r : {c, RECT{width - c.right, 0, width, c.bottom}}) {
+    // The rounded top corners of the caption, row by row.
+    for (int y = 0; y < int(std::size(LunaCaptionCornerCut)); ++y) {
+        const int cut = LunaCaptionCornerCut[y];
+        for (const RECT& r : {RECT{0, y, cut, y + 1}, RECT{width - cut, y, width, y + 1}}) {
             HRGN cut = CreateRectRgn(r.left, r.top, r.right, r.bottom);
             if (!cut)
                 continue;
@@ -327,8 +372,14 @@ HRGN TSkThemeLuna::GetFormRegion(int width, int height, TSkBorderStyle borderSty
 
 void TSkThemeLuna::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
-    const int top = state < std::size(PushButtonRows) ? PushButtonRows[state] : PushButtonRows[0];
-    DrawNinePieces(*atlas_, canvas, Cell(70, top, 73, 21), {0, 0, width, height}, 4);
+    // Rows are the states up to focused; the default button looks focused.
+    int row = state;
+    if (state == kesDefault)
+        row = kesFocused;
+    else if (state > kesFocused)
+        row = kesNormal;
+    DrawNinePieces(*atlas_, canvas, CellRect(lciPushButton, row), {0, 0, width, height},
+                   CellMargin(lciPushButton));
 }
 
 void TSkThemeLuna::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -336,9 +387,8 @@ void TSkThemeLuna::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t stat
 {
     if (state > kesDisabled)
         return;  // no cell for other states
-    const int top = 102 + 16 * state + (check == 1 ? 64 : check == 2 ? 128 : 0);
-    atlas_->Draw(canvas, rect.left, rect.top, true,
-                 Cell(171, top, GetSize(ksCheckBoxWidth), GetSize(ksCheckBoxHeight)));
+    const int mark = check <= kchGrayed ? check : int(kchUnchecked);
+    atlas_->Draw(canvas, rect.left, rect.top, true, CellRect(lciCheckBox, MarkStates * mark + state));
 }
 
 void TSkThemeLuna::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -346,9 +396,8 @@ void TSkThemeLuna::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t s
 {
     if (state > kesDisabled)
         state = kesNormal;
-    const int top = 102 + 16 * state + (checked ? 64 : 0);
     atlas_->Draw(canvas, rect.left, rect.top, true,
-                 Cell(152, top, GetSize(ksCheckBoxWidth), GetSize(ksCheckBoxHeight)));
+                 CellRect(lciRadio, MarkStates * int(checked ? kchChecked : kchUnchecked) + state));
 }
 
 // Track bar.
@@ -356,25 +405,14 @@ void TSkThemeLuna::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t s
 void TSkThemeLuna::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
                                   uint8_t pointer, uint8_t state) const
 {
-    static const int looks[] = {0, 1, 2, 4, 3};  // by state
-    const int i = state < std::size(looks) ? looks[state] : 0;
-    TRect cell;
-    if (vertical) {
-        switch (pointer) {
-        case 0: cell = Cell(75, 128 + 43 * i, 22, 11); break;
-        case 1: cell = Cell(153, 96 + 55 * i, 22, 11); break;
-        case 2: cell = Cell(152, 78 + 55 * i, 22, 11); break;
-        default: return;
-        }
-    } else {
-        switch (pointer) {
-        case 0: cell = Cell(80, 100 + 43 * i, 11, 23); break;
-        case 1: cell = Cell(129, 96 + 55 * i, 11, 22); break;
-        case 2: cell = Cell(129, 67 + 55 * i, 11, 22); break;
-        default: return;
-        }
-    }
-    atlas1_->Draw(canvas, rect.left, rect.top, true, cell);
+    static const int rows[] = {0, 1, 2, 4, 3};  // by state; the rows end focused, disabled
+    static const TLunaCellId verticals[] = {lciThumbV0, lciThumbV1, lciThumbV2};
+    static const TLunaCellId horizontals[] = {lciThumbH0, lciThumbH1, lciThumbH2};
+    if (pointer >= std::size(verticals))
+        return;
+    const int row = state < std::size(rows) ? rows[state] : 0;
+    const TLunaCellId id = vertical ? verticals[pointer] : horizontals[pointer];
+    atlas1_->Draw(canvas, rect.left, rect.top, true, CellRect(id, row));
 }
 
 void TSkThemeLuna::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
@@ -462,9 +500,10 @@ void TSkThemeLuna::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
 void TSkThemeLuna::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
                                          uint8_t state, bool down) const
 {
-    const int x = state == kesPressed ? 168 : state == kesHot ? 151 : 134;
-    const int y = kind == 1 ? 66 : down ? 49 : 32;
-    atlas_->Draw(canvas, rect.left, rect.top, true, Cell(x, y, 17, 17));
+    const int row = kind == khbClose ? 2 : down ? 1 : 0;  // chevron up, chevron down, close
+    const TRect cell =
+        CellRect(lciHeaderPanelButton, row, PressLook(state == kesHot, state == kesPressed));
+    atlas_->Draw(canvas, rect.left, rect.top, true, cell);
 }
 
 void TSkThemeLuna::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
@@ -490,8 +529,8 @@ void TSkThemeLuna::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect&
 
 void TSkThemeLuna::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const
 {
-    const TRect cell = kind == sbHorizontal ? TRect{19, 305, 36, 322} : TRect{37, 305, 54, 322};
-    atlas1_->StretchDraw(canvas, rect, false, cell);
+    atlas1_->StretchDraw(canvas, rect, false,
+                         CellRect(kind == sbHorizontal ? lciScrollTrackH : lciScrollTrackV));
 }
 
 void TSkThemeLuna::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
@@ -499,7 +538,8 @@ void TSkThemeLuna::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBa
 {
     if (state > kesDisabled)
         state = kesNormal;
-    DrawNineStretched(*atlas1_, canvas, Cell(1, 305 + 17 * state, 17, 17), rect, 3);
+    DrawNineStretched(*atlas1_, canvas, CellRect(lciScrollBody, state), rect,
+                      CellMargin(lciScrollBody));
 }
 
 void TSkThemeLuna::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
@@ -508,33 +548,28 @@ void TSkThemeLuna::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollB
     DrawScrollThumb(canvas, rect, kind, state);
     if (state > kesDisabled)
         state = kesNormal;
-    const int dx = kind == sbVertical ? (first ? 0 : 18) : (first ? 9 : 27);
-    DrawCentered(*atlas1_, canvas, Cell(2 + dx, 375 + 9 * state, 9, 9), rect);
+    const TLunaArrow arrow = kind == sbVertical ? (first ? laUp : laDown) : (first ? laLeft : laRight);
+    DrawCentered(*atlas1_, canvas, CellRect(lciScrollArrow, state, arrow), rect);
 }
 
 // Tabs.
 
 void TSkThemeLuna::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
 {
-    DrawNineStretched(*atlas1_, canvas, {153, 344, 168, 362}, rect, 4);
+    DrawNineStretched(*atlas1_, canvas, CellRect(lciTabSheet), rect, CellMargin(lciTabSheet));
 }
 
 void TSkThemeLuna::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
                            uint8_t state) const
 {
-    TRect cell;
+    TLunaCellId id;
     switch (state) {
-    case 0: cell = {68, 365, 89, 386}; break;
-    case 1: cell = {68, 344, 89, 365}; break;
-    case 4: cell = {69, 386, 87, 407}; break;
+    case kesNormal: id = lciTabNormal; break;
+    case kesHot: id = lciTabHot; break;
+    case kesSelected: id = lciTabSelected; break;
     default: return;  // no picture for other states
     }
-    static const int shifts[] = {0, 21, 63, 42};  // top, bottom, left, right
-    if (position < std::size(shifts)) {
-        cell.left += shifts[position];
-        cell.right += shifts[position];
-    }
-    DrawNinePieces(*atlas1_, canvas, cell, rect, 4);
+    DrawNinePieces(*atlas1_, canvas, CellRect(id, 0, TabSide(position)), rect, CellMargin(id));
 }
 
 void TSkThemeLuna::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
@@ -572,13 +607,13 @@ void TSkThemeLuna::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t s
         return;
     if (state > kesDisabled)
         state = kesNormal;
-    const TRect cell = Cell(151, 248 + 14 * state, 15, 14);
+    const TRect cell = CellRect(lciComboButton, state);
     atlas_->Draw(canvas, rect.left, rect.top, false, {cell.left, cell.top, cell.right, cell.top + 3});
     atlas_->Draw(canvas, rect.left, rect.bottom - 3, false,
                  {cell.left, cell.bottom - 3, cell.right, cell.bottom});
     atlas_->StretchDraw(canvas, {rect.left, rect.top + 3, rect.right, rect.bottom - 3}, false,
                         {cell.left, cell.top + 3, cell.right, cell.bottom - 3});
-    DrawCentered(*atlas_, canvas, Cell(155, 314 + 7 * state, 10, 7), rect);
+    DrawCentered(*atlas_, canvas, CellRect(lciComboGlyph, state), rect);
 }
 
 // Speed buttons and bars.
@@ -590,24 +625,24 @@ void TSkThemeLuna::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t s
         state = kesNormal;
     if ((flat && state == kesNormal && !down) || state == kesDisabled)
         return;
-    // Cells: (1, 0) raised, (2, 0) pushed, (1, 1) and (2, 1) white with a
-    // blue rim, (0, 1) the pressed face.
-    int c, r;
+    TSpeedFace face;
     if (flat) {
         if (state == kesPressed)
-            c = 2, r = 0;
+            face = sfPushed;
         else if (state == kesHot)
-            c = down ? 2 : 1, r = down ? 1 : 0;
+            face = down ? sfDownHot : sfRaised;
         else
-            c = 1, r = 1;
+            face = sfDown;
     } else if (state == kesPressed) {
-        c = 0, r = 1;
+        face = sfPressed;
     } else if (state == kesHot) {
-        c = down ? 1 : 2, r = down ? 1 : 0;
+        face = down ? sfDown : sfPushed;
     } else {
-        c = 1, r = down ? 1 : 0;
+        face = down ? sfDown : sfRaised;
     }
-    DrawNinePieces(*atlas_, canvas, Cell(69 + 20 * c, 278 + 23 * r, 20, 23), rect, 4);
+    const TRect cell = face == sfPressed ? CellRect(lciSpeedPressed)
+                                         : CellRect(lciSpeedFace, face / 2, face % 2);
+    DrawNinePieces(*atlas_, canvas, cell, rect, CellMargin(lciSpeedFace));
 }
 
 void TSkThemeLuna::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -619,11 +654,13 @@ void TSkThemeLuna::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8
     // The arrows of a down button end where the status bar strip begins:
     // the pressed one is 2 rows high and the disabled one is the plain
     // disabled arrow, so no strip pixels show as an arrow.
-    TRect arrow = Cell(60, 311 + 3 * state + (down ? 12 : 0), 6, 3);
-    if (down && state == kesPressed)
-        arrow.bottom = 331;
-    else if (down && state == kesDisabled)
-        arrow = Cell(60, 320, 6, 3);
+    TRect arrow;
+    if (!down || state == kesDisabled)
+        arrow = CellRect(lciDropArrow, state);
+    else if (state == kesPressed)
+        arrow = CellRect(lciDropArrowDownPressed);
+    else
+        arrow = CellRect(lciDropArrowDown, state);
     DrawCentered(*atlas_, canvas, arrow, rect);
 }
 
@@ -643,7 +680,7 @@ void TSkThemeLuna::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& 
     FillRectColor(canvas, rect, GetColor(kcFace));
     DrawFrame3D(canvas, rect, SkColorToColor(LightenSkColor(face, 50)),
                 SkColorToColor(DarkenSkColor(face, 50)));
-    atlas_->TileDraw(canvas, gripRect, true, {119, 58, 129, 64});
+    atlas_->TileDraw(canvas, gripRect, true, CellRect(lciGripDot));
 }
 
 void TSkThemeLuna::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -651,18 +688,19 @@ void TSkThemeLuna::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t s
 {
     if (state > kesDisabled)
         state = kesNormal;
-    DrawNinePieces(*atlas_, canvas, Cell(132, 278 + 14 * state, 14, 14), rect, 3);
+    DrawNinePieces(*atlas_, canvas, CellRect(lciSmallButton, state), rect,
+                   CellMargin(lciSmallButton));
 }
 
 void TSkThemeLuna::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
-    if (flags & 4) {
+    if (flags & kibDown) {
         const TRect r = GrowRect(rect, 1);
         FillRectColor(canvas, r, GetColor(kcFace));
         FrameRectColor(canvas, r, GetColor(kcPopupHighlight));
         return;
     }
-    const uint8_t kind = (flags & 2) ? kcSelection : (flags & 1) ? kcHotFace : kcWindow;
+    const uint8_t kind = (flags & kibSelected) ? kcSelection : (flags & kibHot) ? kcHotFace : kcWindow;
     FillRectColor(canvas, rect, GetColor(kind));
 }
 
@@ -674,21 +712,23 @@ void TSkThemeLuna::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, b
 void TSkThemeLuna::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
                                      uint8_t state) const
 {
-    static const int looks[] = {0, 2, 3, 1, 1, 2};  // by state
-    const int k = state < std::size(looks) ? looks[state] : 0;
-    DrawNineStretched(*atlas1_, canvas, Cell(103, 101 + 18 * k, 18, 18), rect, 4);
+    // Rows: normal, disabled or focused, hot, pressed; by state.
+    static const int rows[] = {0, 2, 3, 1, 1, 2};
+    const int row = state < std::size(rows) ? rows[state] : 0;
+    DrawNineStretched(*atlas1_, canvas, CellRect(lciHeaderSection, row), rect,
+                      CellMargin(lciHeaderSection));
 }
 
 // Status bar.
 
 void TSkThemeLuna::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
 {
-    atlas_->StretchDraw(canvas, rect, false, {60, 331, 128, 346});
+    atlas_->StretchDraw(canvas, rect, false, CellRect(lciStatusBar));
 }
 
 void TSkThemeLuna::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
-    atlas_->StretchDraw(canvas, rect, true, {69, 279, 85, 296});
+    atlas_->StretchDraw(canvas, rect, true, CellRect(lciSizeGrip));
 }
 
 void TSkThemeLuna::DrawStatusPanel(TCanvas* canvas, const TRect& rect,
@@ -698,8 +738,9 @@ void TSkThemeLuna::DrawStatusPanel(TCanvas* canvas, const TRect& rect,
         const TControl* bar = panel->StatusBar();
         DrawStatusBar(canvas, {0, 0, bar->Width(), bar->Height()});
     }
-    atlas_->StretchDraw(canvas, {rect.right - 3, rect.top, rect.right, rect.bottom}, true,
-                        {60, 348, 63, 363});
+    const TRect separator = CellRect(lciStatusSeparator);
+    atlas_->StretchDraw(canvas, {rect.right - RectWidth(separator), rect.top, rect.right, rect.bottom},
+                        true, separator);
 }
 
 // Menus.
@@ -767,18 +808,18 @@ void TSkThemeLuna::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const
 {
     if (!item)
         return;
-    int x;
+    int column;  // the cells' columns: minimize, restore, close
     switch (item->SystemKind()) {
-    case ksbClose: x = 38; break;
-    case ksbRestore: x = 19; break;
-    case ksbMinimize: x = 0; break;
+    case ksbClose: column = 2; break;
+    case ksbRestore: column = 1; break;
+    case ksbMinimize: column = 0; break;
     case ksbIcon:
         FillRectColor(canvas, rect, GetColor(selected ? kcMenuBarHighlight : kcMenuBar));
         return;
     default: return;
     }
-    const int y = 310 + (selected ? (hot ? 19 : 38) : 0);
-    DrawCentered(*atlas_, canvas, Cell(x, y, 19, 19), rect);
+    const int row = PressLook(selected && hot, selected && !hot);  // rows: normal, hot, pressed
+    DrawCentered(*atlas_, canvas, CellRect(lciMenuBarButton, row, column), rect);
 }
 
 void TSkThemeLuna::DrawPopupBackground(TCanvas* canvas, int width, int height) const
@@ -850,13 +891,13 @@ void TSkThemeLuna::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uin
         DitherFillRect(canvas, Shrunk(rect, 1), SkColorToColor(LightenSkColor(base, 90)),
                        SkColorToColor(DarkenSkColor(base, 90)));
     }
-    if (direction != 1 && direction != 2)
+    if (direction != kpsUp && direction != kpsDown)
         return;
     // A 7 x 4 triangle, one row per line: 1, 3, 5, 7 pixels wide.
     const int left = rect.left + CenteredOffset(RectWidth(rect), 7);
     const int top = rect.top + CenteredOffset(RectHeight(rect), 4);
     for (int row = 0; row < 4; ++row) {
-        const int half = direction == 1 ? row : 3 - row;
+        const int half = direction == kpsUp ? row : 3 - row;
         FillRectColor(canvas, left + 3 - half, top + row, left + 4 + half, top + row + 1, ink);
     }
 }

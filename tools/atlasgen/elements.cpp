@@ -4,15 +4,23 @@
 // soft edges are blended over the colour they will usually sit on.
 #include "tools/atlasgen/atlas.h"
 
-#include "tools/atlasgen/cells.h"
+#include "styling/themes/lunacells.h"
 #include "tools/atlasgen/glyphs.h"
 #include "tools/atlasgen/looks.h"
+
+#include <iterator>
 
 namespace {
 
 const TRgb White = {255, 255, 255};
 
 enum TState { stNormal, stHot, stPressed, stDisabled, stFocused };
+
+TPixelRect Cell(TLunaCellId id, int row = 0, int column = 0)
+{
+    const TLunaRect r = LunaCell(id, row, column);
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 std::vector<TStop> CaptionStops(const TCaptionColors& c, double height)
 {
@@ -35,27 +43,23 @@ void Shade(TAtlasCanvas& canvas, TPixelRect area, const TShape& shape, TRgb c, d
 
 // ---- window frames -------------------------------------------------------
 
-// Pixels the window region of a standard frame leaves out at each top corner.
-bool CutByRegion(int x, int y)
-{
-    return (y == 0 && x < 5) || (y == 1 && x < 3) || (y == 2 && x < 2) || (y < 5 && x < 1);
-}
-
 void DrawStandardFrame(TAtlasCanvas& canvas, const TCaptionColors& c, TRgb window)
 {
-    const TPixelRect cell = Cell(ciFrameStandard);
+    const TLunaFrame& frame = LunaStandardFrame;
+    const TPixelRect cell = Cell(frame.cell);
     const TBox box = ToBox(cell);
-    const double caption = 29, radius = 6;
-    canvas.FillRect({cell.left + 3, cell.top + 29, cell.right - 3, cell.top + 57}, window);
+    const int b = frame.border;
+    const double caption = frame.caption, radius = 6;
+    canvas.FillRect({cell.left + b, cell.top + frame.caption, cell.right - b, cell.bottom - b}, window);
     const TShape outer = RoundBox(box, radius, radius, 0, 0);
-    const TShape sides = Minus(outer, RoundBox({box.left + 3, box.top + caption, box.right - 3, box.bottom - 3}, 0));
+    const TShape sides = Minus(outer, RoundBox({box.left + b, box.top + caption, box.right - b, box.bottom - b}, 0));
     canvas.Fill(cell, Intersect(outer, [=](double, double y) { return y < box.top + caption; }),
                 CaptionPaint(c, caption, box.top, 0));
     canvas.Fill(cell, Intersect(sides, [=](double, double y) { return y >= box.top + caption; }),
                 Solid(c.border));
     // A darker inner line where the border meets the client area.
-    const TShape inner = Minus(RoundBox({box.left + 2, box.top + caption, box.right - 2, box.bottom - 2}, 0),
-                               RoundBox({box.left + 3, box.top + caption, box.right - 3, box.bottom - 3}, 0));
+    const TShape inner = Minus(RoundBox({box.left + b - 1, box.top + caption, box.right - b + 1, box.bottom - b + 1}, 0),
+                               RoundBox({box.left + b, box.top + caption, box.right - b, box.bottom - b}, 0));
     Shade(canvas, cell, inner, Darken(c.border, 0.15));
     const TShape ring = Minus(outer, RoundBox(Inset(box, 1), radius - 1, radius - 1, 0, 0));
     const TShape sheen = Minus(RoundBox(Inset(box, 1), radius - 1, radius - 1, 0, 0),
@@ -63,29 +67,31 @@ void DrawStandardFrame(TAtlasCanvas& canvas, const TCaptionColors& c, TRgb windo
     Shade(canvas, cell, Intersect(sheen, [=](double, double y) { return y < box.top + caption; }), c.highlight, 0.35);
     Shade(canvas, cell, ring, c.outline);
     canvas.Flatten(cell, c.outline, false);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x)
-            if (CutByRegion(x, y)) {
-                canvas.MakeTransparent(cell.left + x, cell.top + y);
-                canvas.MakeTransparent(cell.right - 1 - x, cell.top + y);
-            }
+    // What the window region cuts away at the top corners stays see-through.
+    for (int y = 0; y < int(std::size(LunaCaptionCornerCut)); ++y)
+        for (int x = 0; x < LunaCaptionCornerCut[y]; ++x) {
+            canvas.MakeTransparent(cell.left + x, cell.top + y);
+            canvas.MakeTransparent(cell.right - 1 - x, cell.top + y);
+        }
 }
 
 // The tool-window caption ends one column before the template does: its right
 // corner is cut at x = 121..130 while the right border is x = 130..131. So the
-// caption is drawn over 65 columns and its last column repeated.
+// caption is drawn over its band of 65 columns and its last column repeated.
 void DrawToolFrame(TAtlasCanvas& canvas, const TCaptionColors& c, TRgb window)
 {
-    const TPixelRect cell = Cell(ciFrameTool);
+    const TLunaFrame& frame = LunaToolFrame;
+    const TPixelRect cell = Cell(frame.cell);
     const TBox box = ToBox(cell);
-    const double caption = 19;
-    canvas.FillRect({cell.left + 2, cell.top + 19, cell.right - 2, cell.top + 49}, window);
-    const TPixelRect band = {cell.left, cell.top, cell.right - 1, cell.top + 19};
+    const int b = frame.border;
+    const double caption = frame.caption;
+    canvas.FillRect({cell.left + b, cell.top + frame.caption, cell.right - b, cell.bottom - b}, window);
+    const TPixelRect band = {cell.left, cell.top, cell.left + frame.captionWidth, cell.top + frame.caption};
     canvas.Fill(band, RoundBox(ToBox(band), 0), CaptionPaint(c, caption, box.top, 0));
     Shade(canvas, band, Minus(RoundBox(ToBox(band), 0), RoundBox({box.left + 1, box.top + 1, box.right - 2, box.bottom}, 0)),
           c.outline);
-    const TPixelRect rest = {cell.left, cell.top + 19, cell.right, cell.bottom};
-    Shade(canvas, rest, Minus(RoundBox(box, 0), RoundBox(Inset(box, 2), 0)), c.border);
+    const TPixelRect rest = {cell.left, cell.top + frame.caption, cell.right, cell.bottom};
+    Shade(canvas, rest, Minus(RoundBox(box, 0), RoundBox(Inset(box, b), 0)), c.border);
     Shade(canvas, rest, Minus(RoundBox(box, 0), RoundBox(Inset(box, 1), 0)), c.outline);
     canvas.Flatten(cell, c.outline, false);
     for (int y = band.top; y < band.bottom; ++y)
@@ -135,21 +141,26 @@ void DrawCaptionFace(TAtlasCanvas& canvas, TPixelRect cell, const TCaptionColors
     Shade(canvas, cell, RoundRing(box, radius, 1), c.glyph, state == stPressed ? 0.6 : 0.85);
 }
 
+// The glyph of each caption-button row.
+constexpr TCaptionGlyph CaptionRowGlyphs[] = {cgClose,    cgHelp,     cgMaximize, cgMinimize,
+                                              cgRestore, cgRollDown, cgTray,     cgRollUp};
+static_assert(std::size(CaptionRowGlyphs) == lcrRollUp + 1, "one glyph per caption-button row");
+
 void DrawCaptionButtons(TAtlasCanvas& canvas, const TCaptionColors& c)
 {
-    const double caption = 29, tool = 19;
-    for (int row = 0; row < 8; ++row)
+    const double caption = LunaStandardFrame.caption, tool = LunaToolFrame.caption;
+    for (int row = 0; row < LunaCellGroups[lciCaptionButton].rows; ++row)
         for (int state = 0; state < 3; ++state) {
-            const TPixelRect cell = Cell(ciCaptionButton, row, state);
+            const TPixelRect cell = Cell(lciCaptionButton, row, state);
             // The theme draws caption buttons opaque at caption rows 4..24.
             canvas.Fill(cell, RoundBox(ToBox(cell), 0), CaptionPaint(c, caption, cell.top, 4));
-            const TRgb face = row == cgClose ? StateFace(c.close, c.closeHot, state) : StateFace(c.button, c.buttonHot, state);
+            const TRgb face = row == lcrClose ? StateFace(c.close, c.closeHot, state) : StateFace(c.button, c.buttonHot, state);
             DrawCaptionFace(canvas, cell, c, face, state, 3);
-            DrawGlyph(canvas, cell, TCaptionGlyph(row), Inset(ToBox(cell), 5.5), 2.0, face, c.glyph);
+            DrawGlyph(canvas, cell, CaptionRowGlyphs[row], Inset(ToBox(cell), 5.5), 2.0, face, c.glyph);
             canvas.Flatten(cell, c.middle, false);
         }
     for (int state = 0; state < 3; ++state) {
-        const TPixelRect cell = Cell(ciSmallClose, 0, state);
+        const TPixelRect cell = Cell(lciSmallClose, 0, state);
         // Tool windows put their close button at caption rows 3..16.
         canvas.Fill(cell, RoundBox(ToBox(cell), 0), CaptionPaint(c, tool, cell.top, 3));
         const TRgb face = StateFace(c.close, c.closeHot, state);
@@ -204,7 +215,7 @@ void DrawFace(TAtlasCanvas& canvas, TPixelRect cell, const TFaceStyle& s, double
 void DrawPushButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     for (int state = 0; state < 5; ++state)
-        DrawFace(canvas, Cell(ciPushButton, state), ButtonStyle(l, state), 3.5, l.window);
+        DrawFace(canvas, Cell(lciPushButton, state), ButtonStyle(l, state), 3.5, l.window);
 }
 
 void DrawSmallButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
@@ -212,7 +223,7 @@ void DrawSmallButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
     for (int state = 0; state < 4; ++state) {
         TFaceStyle s = ButtonStyle(l, state);
         s.outline = state == stDisabled ? l.disabled : Mix(l.outline, l.window, 0.35);
-        DrawFace(canvas, Cell(ciSmallButton, state), s, 3, l.window);
+        DrawFace(canvas, Cell(lciSmallButton, state), s, 3, l.window);
     }
 }
 
@@ -225,11 +236,11 @@ void DrawSpeedButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
     const TFaceStyle downHot = {Darken(l.focus, 0.15), l.focusLight, Lighten(l.focusLight, 0.4), true,
                                 l.hotLight, l.hot};
     const TFaceStyle pressed = {l.outline, Darken(l.faceBottom, 0.14), Darken(l.faceBottom, 0.02), false, {}, {}};
-    DrawFace(canvas, Cell(ciSpeedFace, 0, 0), raised, 3, l.window);
-    DrawFace(canvas, Cell(ciSpeedFace, 0, 1), pushed, 3, l.window);
-    DrawFace(canvas, Cell(ciSpeedFace, 1, 0), down, 3, l.window);
-    DrawFace(canvas, Cell(ciSpeedFace, 1, 1), downHot, 3, l.window);
-    DrawFace(canvas, Cell(ciSpeedPressed), pressed, 3, l.window);
+    DrawFace(canvas, Cell(lciSpeedFace, 0, 0), raised, 3, l.window);
+    DrawFace(canvas, Cell(lciSpeedFace, 0, 1), pushed, 3, l.window);
+    DrawFace(canvas, Cell(lciSpeedFace, 1, 0), down, 3, l.window);
+    DrawFace(canvas, Cell(lciSpeedFace, 1, 1), downHot, 3, l.window);
+    DrawFace(canvas, Cell(lciSpeedPressed), pressed, 3, l.window);
 }
 
 TRgb ArrowColor(const TAtlasLook& l, int state)
@@ -253,10 +264,10 @@ void DrawDropArrows(TAtlasCanvas& canvas, const TAtlasLook& l)
         canvas.Flatten(cell, l.window, true);
     };
     for (int state = 0; state < 4; ++state)
-        draw(Cell(ciDropArrow, state), ArrowColor(l, state));
-    draw(Cell(ciDropArrowDown, 0), Darken(l.focus, 0.3));
-    draw(Cell(ciDropArrowDown, 1), Darken(l.focus, 0.55));
-    draw(Cell(ciDropArrowDownPressed), Darken(l.focus, 0.75));
+        draw(Cell(lciDropArrow, state), ArrowColor(l, state));
+    draw(Cell(lciDropArrowDown, 0), Darken(l.focus, 0.3));
+    draw(Cell(lciDropArrowDown, 1), Darken(l.focus, 0.55));
+    draw(Cell(lciDropArrowDownPressed), Darken(l.focus, 0.75));
 }
 
 // ---- check boxes and radio buttons ---------------------------------------
@@ -301,7 +312,7 @@ void DrawCheckBoxes(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     for (int check = 0; check < 3; ++check)
         for (int state = 0; state < 4; ++state) {
-            const TPixelRect cell = Cell(ciCheckBox, check * 4 + state);
+            const TPixelRect cell = Cell(lciCheckBox, check * 4 + state);
             const TMarkStyle s = MarkStyle(l, state);
             const TBox b = MarkBox(cell);
             canvas.Fill(cell, RoundBox(Inset(b, 1), 1), MarkFace(b, s.faceFrom, s.faceTo));
@@ -323,7 +334,7 @@ void DrawRadioButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     for (int checked = 0; checked < 2; ++checked)
         for (int state = 0; state < 4; ++state) {
-            const TPixelRect cell = Cell(ciRadio, checked * 4 + state);
+            const TPixelRect cell = Cell(lciRadio, checked * 4 + state);
             const TMarkStyle s = MarkStyle(l, state);
             const TBox b = MarkBox(cell);
             canvas.Fill(cell, Ellipse(b), MarkFace(b, s.faceFrom, s.faceTo));
@@ -347,7 +358,7 @@ void DrawHeaderPanelButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
     const TRgb panel = Mix(l.panel, White, 0.3);
     for (int glyph = 0; glyph < 3; ++glyph)
         for (int state = 0; state < 3; ++state) {
-            const TPixelRect cell = Cell(ciHeaderPanelButton, glyph, state);
+            const TPixelRect cell = Cell(lciHeaderPanelButton, glyph, state);
             const TBox b = Inset(ToBox(cell), 1);
             const TRgb face = state == stHot ? White : (state == stPressed ? Darken(l.panel, 0.1) : Mix(panel, White, 0.75));
             const TRgb ring = state == stHot ? l.hot : (state == stPressed ? Darken(l.panel, 0.35) : Lighten(l.panel, 0.35));
@@ -379,11 +390,11 @@ void DrawComboButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     const TRgb field = Mix(l.window, White, 0.85);
     for (int state = 0; state < 4; ++state) {
-        const TPixelRect cell = Cell(ciComboButton, state);
+        const TPixelRect cell = Cell(lciComboButton, state);
         canvas.FillRect(cell, field);
         DrawFace(canvas, cell, RoundFaceStyle(l, state), 2.5, field);
         canvas.Flatten(cell, field, false);
-        const TPixelRect glyph = Cell(ciComboGlyph, state);
+        const TPixelRect glyph = Cell(lciComboGlyph, state);
         Shade(canvas, glyph, Chevron(Inset(ToBox(glyph), 0.8), 0, 1, 2.0), ArrowColor(l, state));
         canvas.Flatten(glyph, l.scroll, true);
     }
@@ -396,9 +407,9 @@ void DrawGrips(TAtlasCanvas& canvas, const TAtlasLook& l)
         canvas.FillRect({x + 1, y + 1, x + 3, y + 3}, White);
         canvas.FillRect({x, y, x + 2, y + 2}, dark);
     };
-    const TPixelRect grip = Cell(ciGripDot);
+    const TPixelRect grip = Cell(lciGripDot);
     dot(grip.left + 4, grip.top + 2);
-    const TPixelRect size = Cell(ciSizeGrip);
+    const TPixelRect size = Cell(lciSizeGrip);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
             if (r + c >= 2)
@@ -407,13 +418,13 @@ void DrawGrips(TAtlasCanvas& canvas, const TAtlasLook& l)
 
 void DrawStatusBar(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
-    const TPixelRect strip = Cell(ciStatusBar);
+    const TPixelRect strip = Cell(lciStatusBar);
     canvas.Fill(strip, RoundBox(ToBox(strip), 0),
                 VerticalGradient(strip.top, strip.bottom,
                                  {{0, Darken(l.window, 0.18)}, {0.07, Darken(l.window, 0.18)},
                                   {0.07, White}, {0.14, White}, {0.2, Lighten(l.window, 0.5)}, {1, l.window}}));
     canvas.Flatten(strip, l.window, false);
-    const TPixelRect sep = Cell(ciStatusSeparator);
+    const TPixelRect sep = Cell(lciStatusSeparator);
     canvas.FillRect({sep.left, sep.top + 2, sep.left + 1, sep.bottom - 2}, Darken(l.window, 0.28));
     canvas.FillRect({sep.left + 1, sep.top + 2, sep.left + 2, sep.bottom - 2}, White);
 }
@@ -423,7 +434,7 @@ void DrawMenuBarButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
     const TCaptionGlyph glyphs[] = {cgMinimize, cgRestore, cgClose};
     for (int kind = 0; kind < 3; ++kind)
         for (int state = 0; state < 3; ++state) {
-            const TPixelRect cell = Cell(ciMenuBarButton, state, kind);
+            const TPixelRect cell = Cell(lciMenuBarButton, state, kind);
             // The menu bar is white in both looks; these cells go down opaque.
             canvas.FillRect(cell, White);
             if (state != stNormal) {
@@ -443,7 +454,7 @@ void DrawMenuBarButtons(TAtlasCanvas& canvas, const TAtlasLook& l)
 void DrawScrollParts(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     for (int state = 0; state < 4; ++state) {
-        const TPixelRect cell = Cell(ciScrollBody, state);
+        const TPixelRect cell = Cell(lciScrollBody, state);
         canvas.FillRect(cell, l.track);
         const TFaceStyle s = RoundFaceStyle(l, state);
         DrawFace(canvas, cell, s, 3, l.track);
@@ -453,15 +464,15 @@ void DrawScrollParts(TAtlasCanvas& canvas, const TAtlasLook& l)
               White, state == stPressed ? 0.2 : 0.6);
         canvas.Flatten(cell, l.track, false);
         for (int dir = 0; dir < 4; ++dir) {
-            const TPixelRect arrow = Cell(ciScrollArrow, state, dir);
-            const int dx[] = {0, -1, 0, 1}, dy[] = {-1, 0, 1, 0};
+            const TPixelRect arrow = Cell(lciScrollArrow, state, dir);
+            const int dx[] = {0, -1, 0, 1}, dy[] = {-1, 0, 1, 0};  // by TLunaArrow
             Shade(canvas, arrow, Chevron(Inset(ToBox(arrow), 1.2), dx[dir], dy[dir], 2.0), ArrowColor(l, state));
             canvas.Flatten(arrow, s.bottom, true);
         }
     }
     const std::vector<TStop> across = {{0, Darken(l.track, 0.06)}, {0.12, l.track}, {0.5, Lighten(l.track, 0.6)},
                                        {1, l.track}};
-    const TPixelRect h = Cell(ciScrollTrackH), v = Cell(ciScrollTrackV);
+    const TPixelRect h = Cell(lciScrollTrackH), v = Cell(lciScrollTrackV);
     canvas.Fill(h, RoundBox(ToBox(h), 0), VerticalGradient(h.top, h.bottom, across));
     canvas.Fill(v, RoundBox(ToBox(v), 0), HorizontalGradient(v.left, v.right, across));
     canvas.Flatten(h, l.track, false);
@@ -490,30 +501,30 @@ void DrawTrackThumbs(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     for (int look = 0; look < 5; ++look) {
         // Horizontal bar: upright thumbs, the pointer at the top or bottom.
-        TBox b = Inset(ToBox(Cell(ciThumbH0, look)), 0.5);
-        DrawThumb(canvas, l, Cell(ciThumbH0, look), RoundBox(b, 2),
+        TBox b = Inset(ToBox(Cell(lciThumbH0, look)), 0.5);
+        DrawThumb(canvas, l, Cell(lciThumbH0, look), RoundBox(b, 2),
                   [=](double, double y) { return y > b.bottom - 3 || y < b.top + 3; }, look);
-        b = Inset(ToBox(Cell(ciThumbH1, look)), 0.5);
-        DrawThumb(canvas, l, Cell(ciThumbH1, look),
+        b = Inset(ToBox(Cell(lciThumbH1, look)), 0.5);
+        DrawThumb(canvas, l, Cell(lciThumbH1, look),
                   Polygon({{b.left, b.top + 5}, {(b.left + b.right) / 2, b.top}, {b.right, b.top + 5},
                            {b.right, b.bottom}, {b.left, b.bottom}}),
                   [=](double, double y) { return y > b.bottom - 3; }, look);
-        b = Inset(ToBox(Cell(ciThumbH2, look)), 0.5);
-        DrawThumb(canvas, l, Cell(ciThumbH2, look),
+        b = Inset(ToBox(Cell(lciThumbH2, look)), 0.5);
+        DrawThumb(canvas, l, Cell(lciThumbH2, look),
                   Polygon({{b.left, b.top}, {b.right, b.top}, {b.right, b.bottom - 5},
                            {(b.left + b.right) / 2, b.bottom}, {b.left, b.bottom - 5}}),
                   [=](double, double y) { return y < b.top + 3; }, look);
         // Vertical bar: lying thumbs, the pointer at the left or right.
-        b = Inset(ToBox(Cell(ciThumbV0, look)), 0.5);
-        DrawThumb(canvas, l, Cell(ciThumbV0, look), RoundBox(b, 2),
+        b = Inset(ToBox(Cell(lciThumbV0, look)), 0.5);
+        DrawThumb(canvas, l, Cell(lciThumbV0, look), RoundBox(b, 2),
                   [=](double x, double) { return x > b.right - 3 || x < b.left + 3; }, look);
-        b = Inset(ToBox(Cell(ciThumbV1, look)), 0.5);
-        DrawThumb(canvas, l, Cell(ciThumbV1, look),
+        b = Inset(ToBox(Cell(lciThumbV1, look)), 0.5);
+        DrawThumb(canvas, l, Cell(lciThumbV1, look),
                   Polygon({{b.left + 5, b.top}, {b.right, b.top}, {b.right, b.bottom}, {b.left + 5, b.bottom},
                            {b.left, (b.top + b.bottom) / 2}}),
                   [=](double x, double) { return x > b.right - 3; }, look);
-        b = Inset(ToBox(Cell(ciThumbV2, look)), 0.5);
-        DrawThumb(canvas, l, Cell(ciThumbV2, look),
+        b = Inset(ToBox(Cell(lciThumbV2, look)), 0.5);
+        DrawThumb(canvas, l, Cell(lciThumbV2, look),
                   Polygon({{b.left, b.top}, {b.right - 5, b.top}, {b.right, (b.top + b.bottom) / 2},
                            {b.right - 5, b.bottom}, {b.left, b.bottom}}),
                   [=](double x, double) { return x < b.left + 3; }, look);
@@ -522,18 +533,16 @@ void DrawTrackThumbs(TAtlasCanvas& canvas, const TAtlasLook& l)
 
 // ---- tabs, tab sheet, header sections --------------------------------------
 
-enum TTabSide { tsTop, tsBottom, tsRight, tsLeft };  // cell column order
-
 // Distance from the tab's outer edge (the one away from the page), 0..1.
-TPaint AlongTab(TBox b, TTabSide side, std::vector<TStop> stops)
+TPaint AlongTab(TBox b, TLunaTabSide side, std::vector<TStop> stops)
 {
     return [=](double x, double y) {
         switch (side) {
-        case tsTop:
+        case ltsTop:
             return GradientAt(stops, (y - b.top) / (b.bottom - b.top));
-        case tsBottom:
+        case ltsBottom:
             return GradientAt(stops, (b.bottom - y) / (b.bottom - b.top));
-        case tsLeft:
+        case ltsLeft:
             return GradientAt(stops, (x - b.left) / (b.right - b.left));
         default:
             return GradientAt(stops, (b.right - x) / (b.right - b.left));
@@ -541,12 +550,12 @@ TPaint AlongTab(TBox b, TTabSide side, std::vector<TStop> stops)
     };
 }
 
-void DrawTab(TAtlasCanvas& canvas, const TAtlasLook& l, TPixelRect cell, TTabSide side, int kind)
+void DrawTab(TAtlasCanvas& canvas, const TAtlasLook& l, TPixelRect cell, TLunaTabSide side, int kind)
 {
     const TBox b = ToBox(cell);
     const double r = 4;
-    const double tl = side == tsTop || side == tsLeft ? r : 0, tr = side == tsTop || side == tsRight ? r : 0;
-    const double br = side == tsBottom || side == tsRight ? r : 0, bl = side == tsBottom || side == tsLeft ? r : 0;
+    const double tl = side == ltsTop || side == ltsLeft ? r : 0, tr = side == ltsTop || side == ltsRight ? r : 0;
+    const double br = side == ltsBottom || side == ltsRight ? r : 0, bl = side == ltsBottom || side == ltsLeft ? r : 0;
     const TShape shape = RoundBox(b, tl, tr, br, bl);
     const bool selected = kind == 2;
     const TRgb far = selected ? White : Mix(White, l.faceBottom, kind == 1 ? 0.3 : 0.75);
@@ -554,10 +563,10 @@ void DrawTab(TAtlasCanvas& canvas, const TAtlasLook& l, TPixelRect cell, TTabSid
     // The selected tab is open towards the page: its outline stops there.
     TBox open = Inset(b, 1);
     if (selected) {
-        if (side == tsTop) open.bottom = b.bottom;
-        if (side == tsBottom) open.top = b.top;
-        if (side == tsLeft) open.right = b.right;
-        if (side == tsRight) open.left = b.left;
+        if (side == ltsTop) open.bottom = b.bottom;
+        if (side == ltsBottom) open.top = b.top;
+        if (side == ltsLeft) open.right = b.right;
+        if (side == ltsRight) open.left = b.left;
     }
     Shade(canvas, cell, Minus(shape, RoundBox(open, tl ? r - 1 : 0, tr ? r - 1 : 0, br ? r - 1 : 0, bl ? r - 1 : 0)),
           l.tabOutline);
@@ -565,9 +574,9 @@ void DrawTab(TAtlasCanvas& canvas, const TAtlasLook& l, TPixelRect cell, TTabSid
         const double width = 3;
         const TShape band = [=](double x, double y) {
             switch (side) {
-            case tsTop: return y < b.top + width;
-            case tsBottom: return y >= b.bottom - width;
-            case tsLeft: return x < b.left + width;
+            case ltsTop: return y < b.top + width;
+            case ltsBottom: return y >= b.bottom - width;
+            case ltsLeft: return x < b.left + width;
             default: return x >= b.right - width;
             }
         };
@@ -579,11 +588,11 @@ void DrawTab(TAtlasCanvas& canvas, const TAtlasLook& l, TPixelRect cell, TTabSid
 void DrawTabs(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     for (int side = 0; side < 4; ++side) {
-        DrawTab(canvas, l, Cell(ciTabNormal, 0, side), TTabSide(side), 0);
-        DrawTab(canvas, l, Cell(ciTabHot, 0, side), TTabSide(side), 1);
-        DrawTab(canvas, l, Cell(ciTabSelected, 0, side), TTabSide(side), 2);
+        DrawTab(canvas, l, Cell(lciTabNormal, 0, side), TLunaTabSide(side), 0);
+        DrawTab(canvas, l, Cell(lciTabHot, 0, side), TLunaTabSide(side), 1);
+        DrawTab(canvas, l, Cell(lciTabSelected, 0, side), TLunaTabSide(side), 2);
     }
-    const TPixelRect sheet = Cell(ciTabSheet);
+    const TPixelRect sheet = Cell(lciTabSheet);
     const TBox b = ToBox(sheet);
     canvas.Fill(sheet, RoundBox(b, 0), VerticalGradient(b.top, b.bottom, {{0, White}, {1, Mix(White, l.window, 0.5)}}));
     Shade(canvas, sheet, Minus(RoundBox(b, 0), RoundBox(Inset(b, 1), 0)), l.tabOutline);
@@ -594,7 +603,7 @@ void DrawTabs(TAtlasCanvas& canvas, const TAtlasLook& l)
 void DrawHeaderSections(TAtlasCanvas& canvas, const TAtlasLook& l)
 {
     for (int k = 0; k < 4; ++k) {
-        const TPixelRect cell = Cell(ciHeaderSection, k);
+        const TPixelRect cell = Cell(lciHeaderSection, k);
         const TBox b = ToBox(cell);
         const TRgb face = k == 3 ? Darken(l.faceBottom, 0.02) : (k == 1 ? Mix(l.window, White, 0.6) : Mix(l.window, White, 0.8));
         const TRgb base = k == 2 ? l.hot : (k == 3 ? Darken(l.faceBottom, 0.2) : (k == 1 ? l.disabled : Darken(l.window, 0.1)));
@@ -628,7 +637,7 @@ TAtlasCanvas DrawAtlas(TAtlasId id)
 {
     const TAtlasLook& look = LookOf(id);
     if (id == aiMain || id == aiMetalMain) {
-        TAtlasCanvas canvas(MainAtlasSize.width, MainAtlasSize.height);
+        TAtlasCanvas canvas(LunaMainAtlasSize.width, LunaMainAtlasSize.height);
         DrawStandardFrame(canvas, look.active, look.window);
         DrawToolFrame(canvas, look.active, look.window);
         DrawCaptionButtons(canvas, look.active);
@@ -645,7 +654,7 @@ TAtlasCanvas DrawAtlas(TAtlasId id)
         DrawMenuBarButtons(canvas, look);
         return canvas;
     }
-    TAtlasCanvas canvas(SecondAtlasSize.width, SecondAtlasSize.height);
+    TAtlasCanvas canvas(LunaSecondAtlasSize.width, LunaSecondAtlasSize.height);
     DrawStandardFrame(canvas, look.inactive, look.window);
     DrawToolFrame(canvas, look.inactive, look.window);
     DrawCaptionButtons(canvas, look.inactive);

@@ -106,16 +106,19 @@ void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
             {
                 TOriginShift shift(c, r);
                 t.DrawFormFrame(c, 160, 90, TRect{}, active, style);
-                // A tool window shows only its close button, as this program's do.
+                // A tool window shows only its close button, as this program's do;
+                // the buttons sit where the theme's metrics put them.
                 const bool tool = style == kbsToolWindow;
-                const int size = tool ? 14 : 21, top = tool ? 3 : 4;
-                int x = 160 - (tool ? 4 : 5) - size;
+                const int width = t.GetSize(tool ? ksToolButtonWidth : ksButtonWidth);
+                const int height = t.GetSize(tool ? ksToolButtonHeight : ksButtonHeight);
+                const int top = t.GetSize(tool ? ksToolButtonTop : ksButtonTop);
+                int x = 160 - t.GetSize(tool ? ksToolButtonRight : ksButtonRight) - width;
                 for (uint8_t glyph : {kfbClose, kfbMaximize, kfbMinimize}) {
                     if (tool && glyph != kfbClose)
                         break;
-                    t.DrawFormButton(c, TRect{x, top, x + size, top + size}, glyph, false, false,
+                    t.DrawFormButton(c, TRect{x, top, x + width, top + height}, glyph, false, false,
                                      active, style);
-                    x -= size + 1;
+                    x -= width + t.GetSize(ksButtonGap);
                 }
                 TFont* font = c->Font();
                 font->SetName(t.GetFontName(tool ? kfToolCaption : kfCaption));
@@ -150,7 +153,7 @@ void DrawCaptionButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 void DrawButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Push buttons: normal, hot, pressed, disabled, focused, default; 120 x 40");
-    for (uint8_t state = 0; state < 6; ++state) {
+    for (uint8_t state = kesNormal; state <= kesDefault; ++state) {
         const TRect r = s.Next(75, 25);
         TOriginShift shift(c, r);
         t.DrawButton(c, 75, 25, state);
@@ -163,14 +166,17 @@ void DrawButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 void DrawChecks(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Check boxes (unchecked, checked, grayed x 4 states), radio buttons (2 x 4 states)");
-    for (uint8_t check = 0; check < 3; ++check) {
-        for (uint8_t state = 0; state < 4; ++state)
-            t.DrawCheckBox(c, s.Next(16, 16), state, check);
+    for (uint8_t check : {kchUnchecked, kchChecked, kchGrayed}) {
+        for (uint8_t state = kesNormal; state <= kesDisabled; ++state)
+            t.DrawCheckBox(c, s.Next(t.GetSize(ksCheckBoxWidth), t.GetSize(ksCheckBoxHeight)),
+                           state, check);
         s.Gap(8);
     }
     for (bool checked : {false, true}) {
-        for (uint8_t state = 0; state < 4; ++state)
-            t.DrawRadioButton(c, s.Next(16, 16), state, checked);
+        for (uint8_t state = kesNormal; state <= kesDisabled; ++state)
+            t.DrawRadioButton(
+                c, s.Next(t.GetSize(ksRadioButtonWidth), t.GetSize(ksRadioButtonHeight)), state,
+                checked);
         s.Gap(8);
     }
 }
@@ -215,32 +221,33 @@ void DrawProgressAndTrack(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 void DrawScrollParts(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Scroll bars: vertical and horizontal in each state; tab scroll buttons");
-    for (uint8_t state = 0; state < 4; ++state) {
-        const TRect r = s.Next(17, 100);
+    const int size = t.GetSize(ksScrollBarSize);
+    for (uint8_t state = kesNormal; state <= kesDisabled; ++state) {
+        const TRect r = s.Next(size, 100);
         t.DrawScrollTrack(c, r, sbVertical);
-        t.DrawScrollButton(c, {r.left, r.top, r.right, r.top + 17}, sbVertical, true, state);
+        t.DrawScrollButton(c, {r.left, r.top, r.right, r.top + size}, sbVertical, true, state);
         t.DrawScrollThumb(c, {r.left, r.top + 30, r.right, r.top + 60}, sbVertical, state);
-        t.DrawScrollButton(c, {r.left, r.bottom - 17, r.right, r.bottom}, sbVertical, false,
+        t.DrawScrollButton(c, {r.left, r.bottom - size, r.right, r.bottom}, sbVertical, false,
                            state);
     }
-    for (uint8_t state = 0; state < 4; ++state) {
-        const TRect r = s.Next(100, 17);
+    for (uint8_t state = kesNormal; state <= kesDisabled; ++state) {
+        const TRect r = s.Next(100, size);
         t.DrawScrollTrack(c, r, sbHorizontal);
-        t.DrawScrollButton(c, {r.left, r.top, r.left + 17, r.bottom}, sbHorizontal, true, state);
+        t.DrawScrollButton(c, {r.left, r.top, r.left + size, r.bottom}, sbHorizontal, true, state);
         t.DrawScrollThumb(c, {r.left + 40, r.top, r.left + 70, r.bottom}, sbHorizontal, state);
-        t.DrawScrollButton(c, {r.right - 17, r.top, r.right, r.bottom}, sbHorizontal, false,
+        t.DrawScrollButton(c, {r.right - size, r.top, r.right, r.bottom}, sbHorizontal, false,
                            state);
     }
-    for (uint8_t state = 0; state < 4; ++state)
-        t.DrawTabScrollButton(c, s.Next(17, 17), state & 1, 0, state);
+    for (uint8_t state = kesNormal; state <= kesDisabled; ++state)
+        t.DrawTabScrollButton(c, s.Next(size, size), state & 1, 0, state);
 }
 
 void DrawTabs(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Tabs: top, bottom, left, right x normal, hot, selected; tab sheet");
-    for (uint8_t position = 0; position < 4; ++position) {
-        const bool side = position >= 2;
-        for (uint8_t state : {0, 1, 4})
+    for (uint8_t position : {ktpTop, ktpBottom, ktpLeft, ktpRight}) {
+        const bool side = position == ktpLeft || position == ktpRight;
+        for (uint8_t state : {kesNormal, kesHot, kesSelected})
             t.DrawTab(c, s.Next(side ? 24 : 60, side ? 50 : 22), position, state);
         s.Gap(6);
     }
@@ -251,7 +258,7 @@ void DrawEdits(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Edit frames and memo frames, enabled and disabled; combo buttons x 4 states");
     // Filled first with the window colour, as the edit and memo fill their text area.
-    for (uint8_t state : {0, 3}) {
+    for (uint8_t state : {kesNormal, kesDisabled}) {
         const TRect r = s.Next(120, 21);
         FillRectColor(c, r, t.GetColor(kcWindow));
         t.DrawEditFrame(c, r, state);
@@ -261,7 +268,7 @@ void DrawEdits(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         FillRectColor(c, r, t.GetColor(kcWindow));
         t.DrawMemoFrame(c, r, enabled);
     }
-    for (uint8_t state = 0; state < 4; ++state)
+    for (uint8_t state = kesNormal; state <= kesDisabled; ++state)
         t.DrawComboButton(c, s.Next(17, 21), state);
 }
 
@@ -269,14 +276,14 @@ void DrawSpeedButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Speed buttons: (plain, down, flat, flat down) x 4 states; drop buttons; small buttons");
     for (int kind = 0; kind < 4; ++kind) {
-        for (uint8_t state = 0; state < 4; ++state)
+        for (uint8_t state = kesNormal; state <= kesDisabled; ++state)
             t.DrawSpeedButton(c, s.Next(24, 24), state, kind >= 2, kind & 1);
         s.Gap(6);
     }
-    for (uint8_t state = 0; state < 4; ++state)
-        t.DrawSpeedDropButton(c, s.Next(24, 24), state, false, state == 3);
+    for (uint8_t state = kesNormal; state <= kesDisabled; ++state)
+        t.DrawSpeedDropButton(c, s.Next(24, 24), state, false, state == kesDisabled);
     s.Gap(6);
-    for (uint8_t state = 0; state < 4; ++state)
+    for (uint8_t state = kesNormal; state <= kesDisabled; ++state)
         t.DrawSmallButton(c, s.Next(14, 14), state, 0);
 }
 
@@ -287,7 +294,7 @@ void DrawBars(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     const TRect grip = s.Next(100, 24);
     t.DrawGripBar(c, grip, {grip.left + 3, grip.top + 4, grip.left + 13, grip.bottom - 4});
     t.DrawBarBackground(c, s.Next(60, 24));
-    for (uint8_t flags = 0; flags < 5; ++flags) {
+    for (uint8_t flags = 0; flags <= kibDown; ++flags) {
         TRect r = s.Next(30, 20);
         t.DrawItemBackground(c, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, flags);
     }
@@ -301,12 +308,13 @@ void DrawBars(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
                              L"Header panel");
     int x = panel.right - 20;
     for (int kind = 0; kind < 3; ++kind, x -= 18)
-        t.DrawHeaderPanelButton(c, {x, panel.top + 2, x + 17, panel.top + 19}, kind == 0 ? 1 : 0,
+        t.DrawHeaderPanelButton(c, {x, panel.top + 2, x + 17, panel.top + 19},
+                                kind == 0 ? khbClose : khbChevron,
                                 uint8_t(kind), kind == 2);
     const TRect group = s.Next(150, 80);
     const TRect caption{group.left + 10, group.top - 6, group.left + 70, group.top + 7};
     t.DrawGroupBox(c, group, caption, L"Group box");
-    for (uint8_t state = 0; state < 6; ++state)
+    for (uint8_t state = kesNormal; state <= kesDefault; ++state)
         t.DrawHeaderSection(c, s.Next(60, 20), 0, state);
 }
 
@@ -384,7 +392,7 @@ void DrawMenus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawPopupItem(c, root.Items(i), {popup.left + 3, y, popup.right - 3, y + ih}, i == 1, i == 1);
         y += ih;
     }
-    for (uint8_t direction : {1, 2})
+    for (uint8_t direction : {kpsUp, kpsDown})
         for (bool hot : {false, true})
             t.DrawPopupScrollButton(c, s.Next(80, 10), direction, hot);
 }
