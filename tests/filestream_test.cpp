@@ -3,6 +3,7 @@
 #include "framework/base/exceptions.h"
 #include "framework/base/streams.h"
 #include "framework/base/sysutils.h"
+#include "tests/support/raises.h"
 #include "tests/support/tempfolder.h"
 
 #include <windows.h>
@@ -12,18 +13,6 @@
 #include <tuple>
 
 namespace {
-
-// The message of the exception that action raises, or "" if none.
-template <typename E = EStreamError, typename Action>
-std::string MessageOf(Action action)
-{
-    try {
-        action();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    return "";
-}
 
 TEST(FileStream, FailuresNameThePathAndTheSystemsReasonWithoutItsFullStop)
 {
@@ -38,7 +27,7 @@ TEST(FileStream, FailuresNameThePathAndTheSystemsReasonWithoutItsFullStop)
     for (const auto& [name, mode, code] : cases) {
         SCOPED_TRACE(name);
         const std::string path = name.find('\\') == std::string::npos ? folder.PathOf(name) : name;
-        EXPECT_EQ(MessageOf([&, &name = name, mode = mode] { TFileStream stream(name, mode); }),
+        EXPECT_EQ(MessageOf<EStreamError>([&, &name = name, mode = mode] { TFileStream stream(name, mode); }),
                   (mode == fmCreate ? "Cannot create file \"" : "Cannot open file \"") + path + "\". " +
                       SysErrorMessage(code));
     }
@@ -64,14 +53,14 @@ TEST(FileStream, ReadersShareButExcludeWritersAndCreateTruncatesExclusively)
         EXPECT_EQ(reader.ReadToEnd(), "y\r\nz");
         EXPECT_EQ(reader.ReadToEnd(), "");
         char byte;
-        EXPECT_EQ(MessageOf([&] { reader.ReadBuffer(&byte, 1); }), "Stream read error");
-        EXPECT_EQ(MessageOf([&] { reader.WriteBuffer("x", 1); }), "Stream write error");
-        EXPECT_NE(MessageOf([] { TFileStream writer("a.cue", fmOpenWrite | fmShareDenyNone); }), "");
+        EXPECT_EQ(MessageOf<EReadError>([&] { reader.ReadBuffer(&byte, 1); }), "Stream read error");
+        EXPECT_EQ(MessageOf<EWriteError>([&] { reader.WriteBuffer("x", 1); }), "Stream write error");
+        EXPECT_NE(MessageOf<EFOpenError>([] { TFileStream writer("a.cue", fmOpenWrite | fmShareDenyNone); }), "");
     }
     {
         TFileStream stream("a.cue", fmCreate);
         EXPECT_EQ(stream.Size(), 0);
-        EXPECT_NE(MessageOf([] { TFileStream r("a.cue", fmOpenRead | fmShareDenyNone); }), "");
+        EXPECT_NE(MessageOf<EFOpenError>([] { TFileStream r("a.cue", fmOpenRead | fmShareDenyNone); }), "");
         stream.WriteBuffer("new", 3);
     }
     EXPECT_EQ(ReadFileBytes("a.cue"), "new");
@@ -88,7 +77,7 @@ public:
 TEST(StreamBuffers, APartialWriteRaises)
 {
     HalfWritingStream half;
-    EXPECT_EQ(MessageOf([&] { half.WriteBuffer("abcd", 4); }), "Stream write error");
+    EXPECT_EQ(MessageOf<EWriteError>([&] { half.WriteBuffer("abcd", 4); }), "Stream write error");
     EXPECT_NO_THROW(half.WriteBuffer("", 0));
 }
 

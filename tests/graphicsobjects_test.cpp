@@ -2,6 +2,7 @@
 // notices, and the shared GDI object behind each.
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/graphicsobjects.h"
+#include "tests/support/raises.h"
 
 #include <gtest/gtest.h>
 
@@ -9,30 +10,23 @@ namespace {
 
 TEST(Font, SizeAndHeightConvertThroughPixelsPerInch)
 {
-    // Pixels per inch, size set, height expected; or height set, size expected.
-    const struct {
-        int ppi;
-        bool setSize;
-        int value, expected;
-    } cases[] = {
-        {96, true, 8, -11},  {96, true, 10, -13},   // 10 * 96 / 72 = 13.3
-        {96, true, 12, -16}, {96, false, -15, 11},  // 15 * 72 / 96 = 11.25
-        {96, false, 20, -15},                       // a cell height reads as a positive size too
-        {120, true, 9, -15},
+    // Pixels per inch, the size or (size 0) height set, and both as read back.
+    const std::tuple<int, int, int, int, int> cases[] = {
+        {96, 10, 0, 10, -13},   // 10 * 96 / 72 = 13.3
+        {96, 0, -15, 11, -15},  // 15 * 72 / 96 = 11.25
+        {96, 0, 20, -15, 20},   // a cell height reads as a positive size too
+        {120, 9, 0, 9, -15},
     };
-    for (const auto& c : cases) {
+    for (const auto& [ppi, setSize, setHeight, size, height] : cases) {
         TFont font;
-        font.SetPixelsPerInch(c.ppi);
+        font.SetPixelsPerInch(ppi);
         font.SetPixelsPerInch(0);  // ignored
-        if (c.setSize)
-            font.SetSize(c.value);
-        else
-            font.SetHeight(c.value);
-        EXPECT_EQ(c.setSize ? font.Height() : font.Size(), c.expected) << c.ppi << " " << c.value;
+        setSize ? font.SetSize(setSize) : font.SetHeight(setHeight);
+        EXPECT_EQ(std::make_pair(font.Size(), font.Height()), std::make_pair(size, height)) << ppi;
     }
 }
 
-TEST(Font, OnChangeFiresOnlyForRealChangesAndAssignIsOne)
+TEST(Font, ChangesNotifyOnlyWhenRealAndAssignCopiesAllAtOnce)
 {
     TFont font;
     int changes = 0;
@@ -41,6 +35,7 @@ TEST(Font, OnChangeFiresOnlyForRealChangesAndAssignIsOne)
     font.SetHeight(-11);
     font.SetColor(clWindowText);
     font.SetStyle(TFontStyles{});
+    font.SetName("");  // no name is no font: kept
     EXPECT_EQ(changes, 0);
     font.SetName("Arial");
     font.SetSize(14);
@@ -49,71 +44,34 @@ TEST(Font, OnChangeFiresOnlyForRealChangesAndAssignIsOne)
     font.SetCharset(GREEK_CHARSET);
     font.SetPitch(fpFixed);
     EXPECT_EQ(changes, 6);
-    font.SetName("");  // no name is no font: kept
-    EXPECT_EQ(font.Name(), "Arial");
 
     TFont copy;
-    changes = 0;
     copy.OnChange = [&](TObject*) { ++changes; };
     copy.Assign(&font);
     copy.Assign(&font);
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changes, 7);
     EXPECT_EQ(std::make_tuple(copy.Name(), copy.Height(), copy.Style(), copy.Color(), copy.Charset(), copy.Pitch()),
-              std::make_tuple(font.Name(), -19, TFontStyles{fsStrikeOut}, clRed, GREEK_CHARSET, fpFixed));
+              std::make_tuple(std::string("Arial"), -19, TFontStyles{fsStrikeOut}, clRed, GREEK_CHARSET, fpFixed));
     TPen pen;
-    try {
-        copy.Assign(&pen);
-        FAIL() << "no exception";
-    } catch (const EConvertError& e) {
-        EXPECT_STREQ(e.what(), "Cannot assign a TPen to a TFont");
-    }
+    EXPECT_EQ(MessageOf<EConvertError>([&] { copy.Assign(&pen); }), "Cannot assign a TPen to a TFont");
 }
 
-TEST(Font, HandleIsCachedUntilAnAttributeOfTheGdiFontChanges)
-{
-    TFont font;
-    font.SetHeight(-37);  // a font no other test holds
-    const HFONT first = font.Handle();
-    font.SetColor(clRed);  // colour is not part of the GDI font
-    EXPECT_EQ(font.Handle(), first);
-    font.SetStyle(TFontStyles{fsBold, fsUnderline});
-    EXPECT_EQ(GetObjectType(first), 0u);  // the old one is gone
-    LOGFONTA lf = {};
-    GetObjectA(font.Handle(), sizeof lf, &lf);
-    EXPECT_EQ(std::make_tuple(lf.lfWeight, lf.lfUnderline, lf.lfItalic, lf.lfHeight, std::string(lf.lfFaceName)),
-              std::make_tuple(LONG(FW_BOLD), BYTE(1), BYTE(0), LONG(-37), std::string("MS Sans Serif")));
-
-    // A foreign handle lends its attributes; the caller keeps it.
-    lf.lfHeight = -20;
-    lf.lfItalic = TRUE;
-    lf.lfUnderline = FALSE;
-    lf.lfCharSet = RUSSIAN_CHARSET;
-    lf.lfPitchAndFamily = FIXED_PITCH;
-    strcpy(lf.lfFaceName, "Courier New");
-    HFONT foreign = CreateFontIndirectA(&lf);
-    font.SetHandle(foreign);
-    EXPECT_EQ(std::make_tuple(font.Name(), font.Height(), font.Style(), font.Charset(), font.Pitch()),
-              std::make_tuple(std::string("Courier New"), -20, TFontStyles{fsBold, fsItalic},
-                              TFontCharset(RUSSIAN_CHARSET), fpFixed));
-    EXPECT_NE(font.Handle(), foreign);
-    EXPECT_NE(GetObjectType(foreign), 0u);
-    DeleteObject(foreign);
-    EXPECT_THROW(font.SetHandle(nullptr), EInvalidGraphic);
-}
-
-TEST(GraphicsObject, EqualToolsShareOneGdiObjectUntilTheLastLetsGo)
+TEST(GraphicsObject, EqualToolsShareOneGdiObjectRemadeOnlyWhenItsAttributesChange)
 {
     const int before = TGraphicsObject::SharedHandleCount();
     auto a = std::make_unique<TFont>(), b = std::make_unique<TFont>();
-    for (TFont* f : {a.get(), b.get()}) {
-        f->SetName("Arial");
-        f->SetHeight(-29);
-    }
+    for (TFont* f : {a.get(), b.get()})
+        f->SetHeight(-29);  // a font no other test holds
     const HFONT shared = a->Handle();
     EXPECT_EQ(b->Handle(), shared);
     EXPECT_EQ(TGraphicsObject::SharedHandleCount(), before + 1);
-    b->SetStyle(TFontStyles{fsItalic});
-    EXPECT_NE(b->Handle(), shared);
+    b->SetColor(clRed);  // colour is not part of the GDI font
+    EXPECT_EQ(b->Handle(), shared);
+    b->SetStyle(TFontStyles{fsBold, fsUnderline});
+    LOGFONTA lf = {};
+    GetObjectA(b->Handle(), sizeof lf, &lf);
+    EXPECT_EQ(std::make_tuple(lf.lfWeight, lf.lfUnderline, lf.lfItalic, lf.lfHeight, std::string(lf.lfFaceName)),
+              std::make_tuple(LONG(FW_BOLD), BYTE(1), BYTE(0), LONG(-29), std::string("MS Sans Serif")));
     EXPECT_NE(GetObjectType(shared), 0u);  // a still uses it
     a.reset();
     EXPECT_EQ(GetObjectType(shared), 0u);
@@ -125,6 +83,16 @@ TEST(GraphicsObject, EqualToolsShareOneGdiObjectUntilTheLastLetsGo)
     clear2.SetColor(clRed);
     clear2.SetStyle(bsClear);  // the colour of a clear brush does not matter
     EXPECT_EQ(clear1.Handle(), clear2.Handle());
+
+    // A foreign font lends its attributes; its owner keeps it.
+    lf.lfItalic = TRUE;
+    HFONT foreign = CreateFontIndirectA(&lf);
+    TFont font;
+    font.SetHandle(foreign);
+    EXPECT_EQ(std::make_tuple(font.Height(), font.Style()), std::make_tuple(-29, TFontStyles{fsBold, fsItalic, fsUnderline}));
+    EXPECT_NE(font.Handle(), foreign);
+    EXPECT_TRUE(DeleteObject(foreign));
+    EXPECT_THROW(font.SetHandle(nullptr), EInvalidGraphic);
 }
 
 TEST(PenAndBrush, AttributesMakeTheGdiObject)
@@ -136,44 +104,34 @@ TEST(PenAndBrush, AttributesMakeTheGdiObject)
     GetObjectA(pen.Handle(), sizeof lp, &lp);
     EXPECT_EQ(std::make_tuple(lp.lopnColor, lp.lopnWidth.x, lp.lopnStyle), std::make_tuple(RGB(255, 0, 0), 3L, UINT(PS_SOLID)));
     pen.SetStyle(psClear);
+    pen.SetWidth(0);  // taken as 1
     GetObjectA(pen.Handle(), sizeof lp, &lp);
-    EXPECT_EQ(lp.lopnStyle, UINT(PS_NULL));
-    pen.SetWidth(0);
-    EXPECT_EQ(pen.Width(), 1);
+    EXPECT_EQ(std::make_pair(lp.lopnStyle, pen.Width()), std::make_pair(UINT(PS_NULL), 1));
     // The mode is the context's, not the pen's: it notifies but keeps the handle.
     int changes = 0;
     pen.OnChange = [&](TObject*) { ++changes; };
     const HPEN handle = pen.Handle();
     pen.SetMode(pmXor);
     pen.SetMode(pmXor);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(pen.Handle(), handle);
-    EXPECT_EQ(PenModeToRop2(pmNotXor), R2_NOTXORPEN);
+    EXPECT_EQ(std::make_pair(changes, pen.Handle()), std::make_pair(1, handle));
 
     TBrush brush;
-    const std::tuple<TBrushStyle, UINT, ULONG_PTR> styles[] = {
-        {bsSolid, BS_SOLID, 0}, {bsDiagCross, BS_HATCHED, HS_DIAGCROSS}, {bsClear, BS_NULL, 0}};
-    for (const auto& [style, gdiStyle, hatch] : styles) {
-        brush.SetStyle(style);
-        LOGBRUSH lb = {};
-        GetObjectA(brush.Handle(), sizeof lb, &lb);
-        EXPECT_EQ(lb.lbStyle, gdiStyle);
-        if (gdiStyle == BS_HATCHED)
-            EXPECT_EQ(lb.lbHatch, hatch);
-    }
+    LOGBRUSH lb = {};
+    brush.SetStyle(bsDiagCross);
+    GetObjectA(brush.Handle(), sizeof lb, &lb);
+    EXPECT_EQ(std::make_pair(lb.lbStyle, lb.lbHatch), std::make_pair(UINT(BS_HATCHED), ULONG_PTR(HS_DIAGCROSS)));
+    brush.SetStyle(bsClear);
+    GetObjectA(brush.Handle(), sizeof lb, &lb);
+    EXPECT_EQ(lb.lbStyle, UINT(BS_NULL));
     brush.SetColor(clRed);  // a colour makes a clear brush solid again
     EXPECT_EQ(brush.Style(), bsSolid);
 
-    // A pattern brush keeps its own copy of the bitmap, and so does a copy of it.
+    // A copy of a pattern brush keeps its own copy of the bitmap.
     TBitmap pattern(8, 8);
     brush.SetBitmap(&pattern);
-    ASSERT_NE(brush.Bitmap(), nullptr);
-    EXPECT_NE(brush.Bitmap(), &pattern);
     TBrush copy;
     copy.Assign(&brush);
-    ASSERT_NE(copy.Bitmap(), nullptr);
-    EXPECT_NE(copy.Bitmap(), brush.Bitmap());
-    LOGBRUSH lb = {};
+    EXPECT_TRUE(copy.Bitmap() && copy.Bitmap() != brush.Bitmap());
     GetObjectA(copy.Handle(), sizeof lb, &lb);
     EXPECT_EQ(lb.lbStyle, UINT(BS_PATTERN));
 }
