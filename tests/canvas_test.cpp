@@ -15,24 +15,21 @@
 namespace {
 
 const COLORREF White = RGB(255, 255, 255), Black = RGB(0, 0, 0), Red = RGB(255, 0, 0), Green = RGB(0, 128, 0),
-               Blue = RGB(0, 0, 255);
+               Lime = RGB(0, 255, 0), Blue = RGB(0, 0, 255);
 
-// A 4 x 4 picture: red with a blue bottom row and a blue dot at (1, 1).
-std::unique_ptr<TBitmap> KeyedPicture()
+// The 4 x 3 resource picture: rows red, lime and blue, the last column white.
+std::unique_ptr<TBitmap> Stripes()
 {
-    auto bitmap = std::make_unique<TBitmap>(4, 4);
-    bitmap->Canvas()->Brush()->SetColor(clRed);
-    bitmap->Canvas()->FillRect(Rect(0, 0, 4, 4));
-    bitmap->Canvas()->Brush()->SetColor(clBlue);
-    bitmap->Canvas()->FillRect(Rect(0, 3, 4, 4));
-    bitmap->Canvas()->SetPixels(1, 1, clBlue);
-    return bitmap;
+    auto stripes = std::make_unique<TBitmap>();
+    stripes->LoadFromResourceName(GetModuleHandleA(nullptr), "STRIPES");
+    return stripes;
 }
 
 TEST(Canvas, EachCallPaintsWhatItShouldOntoAWhiteDib)
 {
     // What is drawn, how, and the pixels it leaves.
-    const std::tuple<const char*, std::function<void(TCanvas&)>, std::vector<std::tuple<int, int, COLORREF>>> cases[] = {
+    using TPixels = std::vector<std::tuple<int, int, COLORREF>>;
+    const std::tuple<const char*, std::function<void(TCanvas&)>, TPixels> cases[] = {
         {"FillRect stops short of right and bottom; FrameRect is one brush dot wide", [](TCanvas& c) {
              c.Brush()->SetColor(clRed); c.FillRect(Rect(2, 2, 6, 6));
              c.Brush()->SetColor(clBlue); c.FrameRect(Rect(10, 2, 18, 8));
@@ -85,22 +82,58 @@ TEST(Canvas, EachCallPaintsWhatItShouldOntoAWhiteDib)
              c.SetCopyMode(NOTSRCCOPY); c.CopyRect(Rect(0, 0, 2, 2), &source, Rect(0, 0, 2, 2));
          }, {{10, 10, Red}, {17, 17, Red}, {18, 18, White}, {0, 0, RGB(0, 255, 255)}}},
         {"Draw copies a picture; a transparent one leaves its key colour out", [](TCanvas& c) {
-             auto picture = KeyedPicture();
+             auto picture = Stripes();
              c.Draw(2, 3, picture.get());
-             picture->SetTransparent(true); c.Draw(10, 0, picture.get());  // keyed on the bottom-left pixel
-             picture->SetTransparentColor(clRed); c.Draw(20, 0, picture.get());
+             picture->SetTransparent(true);  // keyed on the bottom-left pixel
+             c.Draw(10, 0, picture.get());
+             picture->SetTransparentColor(clRed);
+             c.Draw(20, 0, picture.get());
              c.Draw(0, 0, nullptr);
-         }, {{2, 3, Red}, {3, 4, Blue}, {5, 6, Blue}, {6, 6, White}, {1, 3, White}, {10, 0, Red}, {11, 1, White},
-          {12, 3, White}, {20, 0, White}, {21, 1, Blue}, {20, 3, Blue}}},
+         }, {{2, 3, Red}, {3, 4, Lime}, {4, 5, Blue}, {5, 3, White}, {1, 3, White}, {10, 0, Red}, {10, 2, White},
+             {20, 0, White}, {20, 1, Lime}, {20, 2, Blue}}},
         {"StretchDraw scales into the rectangle; icons draw through their mask", [](TCanvas& c) {
-             c.StretchDraw(Rect(0, 0, 16, 16), KeyedPicture().get());
+             c.StretchDraw(Rect(0, 0, 16, 12), Stripes().get());
              TBitmap empty;
              c.StretchDraw(Rect(0, 0, 20, 20), &empty);
              TIcon icon;
              icon.LoadFromResourceName(GetModuleHandleA(nullptr), "HALFRED", 16);
              c.Draw(20, 2, &icon);
-         }, {{0, 0, Red}, {15, 11, Red}, {5, 5, Blue}, {7, 7, Blue}, {8, 8, Red}, {0, 12, Blue}, {16, 16, White},
-          {22, 8, Red}, {32, 8, White}, {19, 8, White}}},
+         }, {{0, 0, Red}, {11, 3, Red}, {12, 0, White}, {0, 4, Lime}, {11, 11, Blue}, {0, 12, White}, {22, 8, Red},
+             {32, 8, White}, {19, 8, White}}},
+        {"text is measured with the canvas font, drawn in its colour, and moves the pen", [](TCanvas& c) {
+             c.Font()->SetHeight(-16);
+             const TSize extent = c.TextExtent("Sheet Mill");
+             SIZE direct{0, 0};
+             GetTextExtentPoint32A(c.Handle(), "Sheet Mill", 10, &direct);
+             EXPECT_EQ(std::make_pair(extent.cx, extent.cy), std::make_pair(direct.cx, direct.cy));
+             c.Font()->SetHeight(-32);
+             EXPECT_GT(c.TextHeight("x"), direct.cy);
+             c.Font()->SetColor(clRed); c.Brush()->SetStyle(bsClear); c.TextOut(2, 2, "HM");
+             EXPECT_EQ(c.PenPos().x, 2 + c.TextWidth("HM"));
+             int red = 0;
+             for (int i = 0; i < 40 * 30; ++i)
+                 red += c.Pixels(i % 40, i / 40) == clRed;
+             EXPECT_GT(red, 10);
+         }, {{0, 0, White}}},
+        {"an equal font, assigned as a control does before every paint, stays selected; only drawing is announced",
+         [](TCanvas& c) {
+             TFont paintFont;
+             paintFont.SetHeight(-13);
+             c.SetFont(&paintFont); c.TextOut(0, 0, "a");
+             const HGDIOBJ selected = GetCurrentObject(c.Handle(), OBJ_FONT);
+             std::string events;
+             c.OnChanging = [&](TObject*) { events += "<"; };
+             c.OnChange = [&](TObject*) { events += ">"; };
+             c.SetFont(&paintFont); c.TextWidth("abc");
+             EXPECT_EQ(GetCurrentObject(c.Handle(), OBJ_FONT), selected);
+             c.FillRect(Rect(0, 0, 2, 2));
+             EXPECT_EQ(events, "<>");
+             c.OnChanging = c.OnChange = nullptr;
+             IntersectClipRect(c.Handle(), 5, 6, 10, 12);
+             const TRect clip = c.ClipRect();
+             EXPECT_EQ(std::make_tuple(clip.left, clip.top, clip.right, clip.bottom), std::make_tuple(5, 6, 10, 12));
+             EXPECT_EQ(std::make_pair(c.Pixels(15, 15), c.Pixels(40, 0)), std::make_pair(clWhite, clNone));
+         }, {}},
     };
     for (const auto& [what, draw, expected] : cases) {
         SCOPED_TRACE(what);
@@ -112,57 +145,6 @@ TEST(Canvas, EachCallPaintsWhatItShouldOntoAWhiteDib)
         for (const auto& [x, y, color] : expected)
             EXPECT_EQ(dib.At(x, y), color) << x << ", " << y;
     }
-}
-
-TEST(Canvas, TextIsMeasuredAndDrawnWithTheCanvasFont)
-{
-    DibSection dib(40, 30);
-    dib.Fill(White);
-    TCanvas canvas;
-    canvas.SetHandle(dib.DC());
-    canvas.Font()->SetHeight(-16);
-    const TSize extent = canvas.TextExtent("Sheet Mill");
-    SIZE direct{0, 0};
-    GetTextExtentPoint32A(dib.DC(), "Sheet Mill", 10, &direct);
-    EXPECT_EQ(std::make_pair(extent.cx, extent.cy), std::make_pair(direct.cx, direct.cy));
-    canvas.Font()->SetHeight(-32);
-    EXPECT_GT(canvas.TextHeight("x"), direct.cy);
-    canvas.Font()->SetColor(clRed);
-    canvas.Brush()->SetStyle(bsClear);
-    canvas.TextOut(2, 2, "HM");
-    EXPECT_EQ(canvas.PenPos().x, 2 + canvas.TextWidth("HM"));
-    int red = 0;
-    for (int i = 0; i < 40 * 30; ++i)
-        red += dib.At(i % 40, i / 40) == Red;
-    EXPECT_GT(red, 10);
-    EXPECT_EQ(std::make_pair(canvas.Pixels(3, 1), canvas.Pixels(40, 0)), std::make_pair(clWhite, clNone));
-}
-
-TEST(Canvas, AnEqualFontKeepsTheSelectedOneAndOnlyDrawingIsAnnounced)
-{
-    DibSection dib(20, 20);
-    TCanvas canvas;
-    canvas.SetHandle(dib.DC());
-    // An equal font, assigned as a control does before every paint, keeps
-    // the selected one and tells nobody; measuring changes nothing either.
-    // (Changed tools are replaced at the next call: the drawing cases show.)
-    TFont paintFont;
-    paintFont.SetHeight(-13);
-    canvas.SetFont(&paintFont);
-    canvas.TextOut(0, 0, "a");
-    const HGDIOBJ selected = GetCurrentObject(dib.DC(), OBJ_FONT);
-    std::string events;
-    canvas.OnChanging = [&](TObject*) { events += "<"; };
-    canvas.OnChange = [&](TObject*) { events += ">"; };
-    canvas.SetFont(&paintFont);
-    canvas.TextWidth("abc");
-    EXPECT_EQ(GetCurrentObject(dib.DC(), OBJ_FONT), selected);
-    canvas.FillRect(Rect(0, 0, 2, 2));
-    EXPECT_EQ(events, "<>");
-
-    IntersectClipRect(dib.DC(), 5, 6, 10, 12);
-    const TRect clip = canvas.ClipRect();
-    EXPECT_EQ(std::make_tuple(clip.left, clip.top, clip.right, clip.bottom), std::make_tuple(5, 6, 10, 12));
 }
 
 TEST(Canvas, AWindowsContextIsDrawnOnAndHandedBackAsItWas)
@@ -212,18 +194,20 @@ TEST(Canvas, WithoutAContextDrawingRaisesAndLockingIsPerThread)
     TCanvas canvas;
     EXPECT_EQ(MessageOf<EInvalidGraphicOperation>([&] { canvas.Rectangle(0, 0, 4, 4); }),
               "Canvas does not allow drawing");
+    auto anotherThreadLocks = [&] {
+        std::atomic<bool> locked{false};
+        std::thread([&] {
+            if ((locked = canvas.TryLock()))
+                canvas.Unlock();
+        }).join();
+        return bool(locked);
+    };
     canvas.Lock();
     canvas.Lock();  // reentrant
-    std::atomic<bool> otherGotIt{true};
-    std::thread([&] { otherGotIt = canvas.TryLock(); }).join();
-    EXPECT_FALSE(otherGotIt);
     canvas.Unlock();
+    EXPECT_FALSE(anotherThreadLocks());
     canvas.Unlock();
-    std::thread([&] {
-        if ((otherGotIt = canvas.TryLock()))
-            canvas.Unlock();
-    }).join();
-    EXPECT_TRUE(otherGotIt);
+    EXPECT_TRUE(anotherThreadLocks());
 }
 
 }  // namespace

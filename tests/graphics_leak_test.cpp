@@ -1,16 +1,14 @@
 // Creating and freeing the graphics objects many times leaves the process's
 // GDI and USER object counts where they were.
-#include "framework/components/timer.h"
 #include "framework/graphics/imagelist.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 // One of everything, used the way painting code uses it: tools replaced
-// while selected, pictures converted, drawn, loaded and listed, a timer.
+// while selected, pictures converted, drawn, loaded and listed.
 void UseEverything(HDC dc)
 {
     TCanvas canvas;
@@ -38,10 +36,6 @@ void UseEverything(HDC dc)
     images.Add(&bitmap, nullptr);
     images.AddIcon(&icon);
     images.Draw(&canvas, 0, 0, 1);
-    TTimer timer(nullptr);
-    timer.SetInterval(1);
-    timer.SetOnTimer([](TObject*) {});
-    PumpFor(0);
 }
 
 TEST(GraphicsLeaks, ManyObjectsCreatedAndFreedLeaveTheCountsUnchanged)

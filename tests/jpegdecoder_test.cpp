@@ -2,6 +2,7 @@
 // cleanly with the reason.
 #include "framework/graphics/jpegdecoder.h"
 #include "tests/support/jpegmaker.h"
+#include "tests/support/raises.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,7 @@ namespace {
 
 std::string FailureOf(const std::vector<uint8_t>& bytes)
 {
-    try {
-        DecodeJpeg(bytes.data(), bytes.size());
-    } catch (const EJPEGError& e) {
-        return e.Message();
-    }
-    return "";
+    return MessageOf<EJPEGError>([&] { DecodeJpeg(bytes.data(), bytes.size()); });
 }
 
 TEST(JpegDecoder, DecodesSizeAndOpaquePixels)
@@ -25,8 +21,8 @@ TEST(JpegDecoder, DecodesSizeAndOpaquePixels)
     const TDecodedJpeg picture = DecodeJpeg(bytes.data(), bytes.size());
     ASSERT_EQ(std::make_tuple(picture.Width, picture.Height, picture.Pixels.size()), std::make_tuple(39, 48, size_t(39 * 48)));
     // Red at the top left, blue at the top right, allowing for lossy rounding.
-    EXPECT_EQ(picture.Pixels[4 * 39 + 4] & 0xFFC0C0C0u, 0xFFC00000u) << std::hex << picture.Pixels[4 * 39 + 4];
-    EXPECT_EQ(picture.Pixels[4 * 39 + 34] & 0xFFC0C0C0u, 0xFF0000C0u) << std::hex << picture.Pixels[4 * 39 + 34];
+    EXPECT_EQ(std::make_pair(picture.Pixels[4 * 39 + 4] & 0xFFC0C0C0u, picture.Pixels[4 * 39 + 34] & 0xFFC0C0C0u),
+              std::make_pair(0xFFC00000u, 0xFF0000C0u));
 }
 
 TEST(JpegDecoder, RejectsForeignTruncatedAndHugePicturesCleanly)
