@@ -1,587 +1,411 @@
-// Controls over real windows: tree, layout, tab order, messages, painting,
-// mouse routing to windowless controls, and native window classes.
-#include "framework/forms/application.h"
+// Controls over real windows: tree, layout, tab order, notifications,
+// painting and repainting, and mouse routing to windowless controls.
+#include "framework/controls/button.h"
+#include "framework/controls/edit.h"
 #include "framework/controls/graphiccontrol.h"
-#include "framework/graphics/graphicsobjects.h"
-#include "framework/forms/screen.h"
+#include "framework/forms/application.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <iterator>
 #include <vector>
 
 namespace {
 
-const COLORREF Red = RGB(255, 0, 0);
-const COLORREF Green = RGB(0, 255, 0);
-const COLORREF Blue = RGB(0, 0, 255);
+const COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255),
+               White = RGB(255, 255, 255);
 
-void FillWith(HDC dc, int w, int h, COLORREF color)
-{
-    HBRUSH brush = CreateSolidBrush(color);
-    RECT r{0, 0, w, h};
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-}
-
-// A windowed control that fills itself with one colour.
-class TSolidControl : public TCustomControl {
+// A control of either kind that fills itself with its colour, counts its
+// paints and logs the framework's notifications.
+template <class Base>
+class TSolid : public Base {
 public:
-    TSolidControl(TComponent* owner, COLORREF color) : TCustomControl(owner), color_(color) {}
+    using Base::Base;
     int paints = 0;
+    std::vector<UINT> notes;
+
+    size_t Heard(UINT msg) const { return static_cast<size_t>(std::count(notes.begin(), notes.end(), msg)); }
+    void Dispatch(TMessage& m) override
+    {
+        if (m.Msg >= CM_BASE && m.Msg <= CM_LAST)
+            notes.push_back(m.Msg);
+        Base::Dispatch(m);
+    }
 
 protected:
     void Paint() override
     {
         ++paints;
-        FillWith(PaintDC(), Width(), Height(), color_);
+        this->Canvas()->FillRect(TRect{0, 0, this->Width(), this->Height()});
     }
-
-private:
-    COLORREF color_;
 };
+using TSolidControl = TSolid<TCustomControl>;
+using TSolidGraphic = TSolid<TGraphicControl>;
 
-// A windowless control that fills itself and records what reaches it.
-class TSolidGraphic : public TGraphicControl {
-public:
-    TSolidGraphic(TComponent* owner, COLORREF color) : TGraphicControl(owner)
-    {
-        SetColor(static_cast<TColor>(color));
-    }
-    std::vector<UINT> messages;
-
-    void Dispatch(TMessage& message) override
-    {
-        if (message.Msg >= CM_BASE && message.Msg <= CM_LAST)
-            messages.push_back(message.Msg);
-        TGraphicControl::Dispatch(message);
-    }
-
-protected:
-    // Through the canvas: its brush starts as the control's colour.
-    void Paint() override { Canvas()->FillRect(TRect{0, 0, Width(), Height()}); }
-};
-
-FormPtr NewForm(int width = 300, int height = 200)
+// A control of class T on parent, owned by parent's form, at bounds.
+template <class T>
+T* Add(TWinControl* parent, RECT bounds, TColor color = clRed)
 {
-    FormPtr form(TCustomForm::Create<TForm>(nullptr));
+    auto* c = new T(parent->Owner() ? parent->Owner() : parent);
+    c->SetParent(parent);
+    c->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);  // right, bottom: size
+    c->SetColor(color);
+    return c;
+}
+
+// Without a frame, window and client coordinates agree.
+FormPtr BareForm(int width, int height)
+{
+    FormPtr form = NewForm(width, height);
     form->SetBorderStyle(bsNone);
-    form->SetBounds(40, 40, width, height);
     return form;
 }
 
-size_t Count(const std::vector<UINT>& list, UINT msg)
-{
-    return static_cast<size_t>(std::count(list.begin(), list.end(), msg));
-}
+std::array<LONG, 4> Box(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 } // namespace
 
-TEST(ControlTree, ChildrenKeepInsertionOrderAndFollowTheirParent)
+TEST(ControlTree, ChildrenFollowTheirParentAndLiveInItsWindow)
 {
     FormPtr form = NewForm();
-    auto* panel = new TSolidControl(form.get(), Red);
-    auto* a = new TSolidGraphic(form.get(), Blue);
-    auto* b = new TSolidGraphic(form.get(), Green);
-    panel->SetParent(form.get());
-    a->SetParent(form.get());
-    b->SetParent(panel);
+    auto* panel = Add<TSolidControl>(form.get(), {0, 0, 200, 150});
+    auto* a = Add<TSolidGraphic>(form.get(), {0, 0, 10, 10});
+    auto* inner = Add<TSolidControl>(panel, {5, 6, 30, 20});
     ASSERT_EQ(form->ControlCount(), 2);
-    EXPECT_EQ(form->Controls(0), panel);
     EXPECT_EQ(form->Controls(1), a);
-    a->SetParent(panel);
+    a->SetParent(panel);  // to the end of the new parent's list
     EXPECT_EQ(form->ControlCount(), 1);
     ASSERT_EQ(panel->ControlCount(), 2);
-    EXPECT_EQ(panel->Controls(0), b);
     EXPECT_EQ(panel->Controls(1), a);
     EXPECT_EQ(GetParentForm(a), form.get());
 
+    EXPECT_FALSE(inner->HandleAllocated());  // made when first needed
+    EXPECT_EQ(GetParent(inner->Handle()), panel->Handle());
+    EXPECT_EQ(GetParent(panel->Handle()), form->Handle());
+    RECT r;
+    GetWindowRect(inner->Handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, panel->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(Box(r), Box(RECT{5, 6, 35, 26}));
+    std::unique_ptr<TSolidControl> orphan(new TSolidControl(nullptr));
+    EXPECT_THROW(orphan->Handle(), EInvalidOperation);  // no form, no window
+
     // Freeing a parent frees its children and tells the owner.
-    int before = form->ComponentCount();
+    const int before = form->ComponentCount();
     panel->Free();
     EXPECT_EQ(form->ControlCount(), 0);
     EXPECT_EQ(form->ComponentCount(), before - 3);
 }
 
-TEST(ControlTree, ChildWindowsAreMadeWithTheParentsWindow)
+TEST(ControlLayout, AlignAndAnchorsFollowTheParentsSize)
 {
-    FormPtr form = NewForm();
-    auto* panel = new TSolidControl(form.get(), Red);
-    panel->SetParent(form.get());
-    auto* inner = new TSolidControl(form.get(), Blue);
-    inner->SetParent(panel);
-    inner->SetBounds(5, 6, 30, 20);
-    EXPECT_FALSE(inner->HandleAllocated());
-    HWND innerWindow = inner->Handle();
-    EXPECT_EQ(GetParent(innerWindow), panel->Handle());
-    EXPECT_EQ(GetParent(panel->Handle()), form->Handle());
-    RECT r;
-    GetWindowRect(innerWindow, &r);
-    MapWindowPoints(HWND_DESKTOP, panel->Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 5);
-    EXPECT_EQ(r.top, 6);
-    EXPECT_EQ(r.right - r.left, 30);
-
-    // A control without a form has no window to live in.
-    auto orphan = std::unique_ptr<TSolidControl>(new TSolidControl(nullptr, Red));
-    EXPECT_THROW(orphan->Handle(), EInvalidOperation);
-}
-
-TEST(ControlLayout, AlignFillsTheClientAreaInOrder)
-{
-    FormPtr form = NewForm(300, 200);
-    auto* top = new TSolidControl(form.get(), Red);
-    auto* left = new TSolidControl(form.get(), Green);
-    auto* client = new TSolidControl(form.get(), Blue);
-    for (TControl* c : {static_cast<TControl*>(client), static_cast<TControl*>(left),
-                        static_cast<TControl*>(top)})
-        c->SetParent(form.get());
-    top->SetHeight(30);
-    left->SetWidth(50);
+    FormPtr form = BareForm(300, 200);
+    auto* client = Add<TSolidControl>(form.get(), {0, 0, 10, 10});
+    auto* left = Add<TSolidControl>(form.get(), {0, 0, 50, 10});
+    auto* top = Add<TSolidControl>(form.get(), {0, 0, 10, 30});
+    auto* pinned = Add<TSolidGraphic>(form.get(), {250, 170, 40, 20});  // 10 from right and bottom
+    auto* stretched = Add<TSolidGraphic>(form.get(), {10, 10, 200, 50});
     client->SetAlign(alClient);
     left->SetAlign(alLeft);
     top->SetAlign(alTop);
+    pinned->SetAnchors({akRight, akBottom});
+    stretched->SetAnchors({akLeft, akTop, akRight});
     form->HandleNeeded();
-
-    EXPECT_EQ(top->BoundsRect().right, 300);
-    EXPECT_EQ(left->Top(), 30);
-    EXPECT_EQ(left->Height(), 170);
-    EXPECT_EQ(client->Left(), 50);
-    EXPECT_EQ(client->Top(), 30);
-    EXPECT_EQ(client->Width(), 250);
-    EXPECT_EQ(client->Height(), 170);
-
+    const struct {
+        TControl* control;
+        RECT small, large;  // in a 300 x 200 and a 400 x 260 form
+    } cases[] = {
+        {top, {0, 0, 300, 30}, {0, 0, 400, 30}},
+        {left, {0, 30, 50, 200}, {0, 30, 50, 260}},
+        {client, {50, 30, 300, 200}, {50, 30, 400, 260}},
+        {pinned, {250, 170, 290, 190}, {350, 230, 390, 250}},
+        {stretched, {10, 10, 210, 60}, {10, 10, 310, 60}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Box(c.control->BoundsRect()), Box(c.small)) << &c - cases;
     form->SetBounds(40, 40, 400, 260);
-    EXPECT_EQ(top->Width(), 400);
-    EXPECT_EQ(client->Width(), 350);
-    EXPECT_EQ(client->Height(), 230);
+    for (const auto& c : cases)
+        EXPECT_EQ(Box(c.control->BoundsRect()), Box(c.large)) << &c - cases;
     RECT r;
     GetWindowRect(client->Handle(), &r);
     EXPECT_EQ(r.right - r.left, 350);
-}
 
-TEST(ControlLayout, AnchorsKeepDistancesToTheRightAndBottom)
-{
-    FormPtr form = NewForm(300, 200);
-    auto* pinned = new TSolidGraphic(form.get(), Red);
-    auto* stretched = new TSolidControl(form.get(), Green);
-    pinned->SetParent(form.get());
-    stretched->SetParent(form.get());
-    pinned->SetBounds(250, 170, 40, 20);  // 10 from the right, 10 from the bottom
-    pinned->SetAnchors({akRight, akBottom});
-    stretched->SetBounds(10, 10, 200, 50);
-    stretched->SetAnchors({akLeft, akTop, akRight});
-    form->SetBounds(40, 40, 400, 300);
-    EXPECT_EQ(pinned->Left(), 350);
-    EXPECT_EQ(pinned->Top(), 270);
-    EXPECT_EQ(pinned->Width(), 40);
-    EXPECT_EQ(stretched->Left(), 10);
-    EXPECT_EQ(stretched->Width(), 300);
-    EXPECT_EQ(stretched->Height(), 50);
-}
-
-TEST(ControlLayout, ClientSizeAccountsForTheFrame)
-{
-    FormPtr form(TCustomForm::Create<TForm>(nullptr));
-    form->SetBorderStyle(bsSingle);
-    form->SetClientWidth(300);
-    form->SetClientHeight(150);
-    EXPECT_EQ(form->ClientWidth(), 300);
-    RECT client;
-    GetClientRect(form->Handle(), &client);
-    EXPECT_EQ(client.right, 300);
-    EXPECT_EQ(client.bottom, 150);
-    EXPECT_GT(form->Width(), 300);
+    // The client size leaves room for a frame.
+    FormPtr framed = NewForm();
+    framed->SetBorderStyle(bsSingle);
+    framed->SetClientWidth(300);
+    framed->SetClientHeight(150);
+    GetClientRect(framed->Handle(), &r);
+    EXPECT_EQ(Box(r), Box(RECT{0, 0, 300, 150}));
+    EXPECT_GT(framed->Width(), 300);
 }
 
 TEST(TabOrder, OrdersStayConsecutive)
 {
     FormPtr form = NewForm();
     std::vector<TSolidControl*> c;
-    for (int i = 0; i < 4; ++i) {
-        c.push_back(new TSolidControl(form.get(), Red));
-        c.back()->SetParent(form.get());
-    }
-    EXPECT_EQ(c[3]->TabOrder(), 3);
+    for (int i = 0; i < 4; ++i)
+        c.push_back(Add<TSolidControl>(form.get(), {0, 0, 10, 10}));
+    auto orders = [&] {
+        std::vector<int> o;
+        for (auto* x : c)
+            o.push_back(x->TabOrder());
+        return o;
+    };
+    EXPECT_EQ(orders(), (std::vector<int>{0, 1, 2, 3}));
     c[3]->SetTabOrder(0);
-    EXPECT_EQ(c[3]->TabOrder(), 0);
-    EXPECT_EQ(c[0]->TabOrder(), 1);
-    EXPECT_EQ(c[2]->TabOrder(), 3);
+    EXPECT_EQ(orders(), (std::vector<int>{1, 2, 3, 0}));
     c[3]->SetTabOrder(99);  // past the end means last
-    EXPECT_EQ(c[3]->TabOrder(), 3);
+    EXPECT_EQ(orders(), (std::vector<int>{0, 1, 2, 3}));
     c[0]->SetTabOrder(-5);
-    EXPECT_EQ(c[0]->TabOrder(), 3);
-    EXPECT_EQ(c[1]->TabOrder(), 0);
-    c[1]->Free();
-    EXPECT_EQ(c[2]->TabOrder(), 0);
-    EXPECT_EQ(c[3]->TabOrder(), 1);
-    EXPECT_EQ(c[0]->TabOrder(), 2);
-}
+    EXPECT_EQ(orders(), (std::vector<int>{3, 0, 1, 2}));
+    c[1]->Free();  // the gap closes
+    c.erase(c.begin() + 1);
+    EXPECT_EQ(orders(), (std::vector<int>{2, 0, 1}));
 
-TEST(TabOrder, StoredOrdersAreClosedUpAfterLoading)
-{
-    FormPtr form = NewForm();
-    std::vector<TSolidControl*> c;
-    for (int i = 0; i < 3; ++i) {
-        c.push_back(new TSolidControl(form.get(), Red));
+    // Orders read from a description are closed up once loading ends.
+    for (auto* x : c)
+        x->Free();
+    c.clear();
+    for (int stored : {7, 2, 5}) {
+        c.push_back(new TSolidControl(form.get()));
         c.back()->SetLoading(true);
         c.back()->SetParent(form.get());
+        c.back()->SetTabOrder(stored);
     }
-    c[0]->SetTabOrder(7);
-    c[1]->SetTabOrder(2);
-    c[2]->SetTabOrder(5);
-    for (TSolidControl* x : c)
+    for (auto* x : c)
         x->Loaded();
     form->Loaded();
-    EXPECT_EQ(c[1]->TabOrder(), 0);
-    EXPECT_EQ(c[2]->TabOrder(), 1);
-    EXPECT_EQ(c[0]->TabOrder(), 2);
+    EXPECT_EQ(orders(), (std::vector<int>{2, 0, 1}));
 }
 
-TEST(ControlMessages, PropertyChangesAreAnnounced)
+TEST(ControlMessages, ChangesAreAnnouncedOnceAndParentsPassColourAndFontDown)
 {
     FormPtr form = NewForm();
-    auto* g = new TSolidGraphic(form.get(), Red);
-    g->SetParent(form.get());
-    g->messages.clear();
-    g->SetText("Hello");
-    g->SetText("Hello");  // unchanged: no message
-    g->SetEnabled(false);
-    g->SetVisible(false);
-    g->Font()->SetColor(clRed);
-    EXPECT_EQ(g->Text(), "Hello");
-    EXPECT_EQ(Count(g->messages, CM_TEXTCHANGED), 1u);
-    EXPECT_EQ(Count(g->messages, CM_ENABLEDCHANGED), 1u);
-    EXPECT_EQ(Count(g->messages, CM_VISIBLECHANGED), 1u);
-    EXPECT_EQ(Count(g->messages, CM_FONTCHANGED), 1u);
+    auto* g = Add<TSolidGraphic>(form.get(), {0, 0, 10, 10});
+    g->notes.clear();
+    for (int twice = 0; twice < 2; ++twice) {  // the second time changes nothing
+        g->SetText("Hello");
+        g->SetEnabled(false);
+        g->SetVisible(false);
+        g->Font()->SetColor(clRed);
+    }
+    for (UINT msg : {CM_TEXTCHANGED, CM_ENABLEDCHANGED, CM_VISIBLECHANGED, CM_FONTCHANGED})
+        EXPECT_EQ(g->Heard(msg), 1u) << std::hex << msg;
 
-    EXPECT_FALSE(g->ParentFont());
-
-    // Children that follow the parent's font take it over.
+    EXPECT_FALSE(g->ParentFont());  // it has its own now
     g->SetParentFont(true);
-    EXPECT_EQ(g->Font()->Color(), form->Font()->Color());
-    g->messages.clear();
+    g->notes.clear();
     form->Font()->SetHeight(-20);
-    EXPECT_EQ(Count(g->messages, CM_FONTCHANGED), 1u);
+    EXPECT_EQ(g->Heard(CM_FONTCHANGED), 1u);
     EXPECT_EQ(g->Font()->Height(), -20);
-    EXPECT_TRUE(g->ParentFont());
     g->SetParentFont(false);
-    g->messages.clear();
     form->Font()->SetHeight(-30);
-    EXPECT_EQ(Count(g->messages, CM_FONTCHANGED), 0u);
     EXPECT_EQ(g->Font()->Height(), -20);
+
+    g->SetParentColor(true);
+    form->SetColor(clYellow);
+    EXPECT_EQ(g->Color(), clYellow);
+    g->SetColor(clAqua);  // its own colour ends the following
+    EXPECT_FALSE(g->ParentColor());
+    form->SetColor(clWhite);
+    EXPECT_EQ(g->Color(), clAqua);
+    g->SetParentColor(true);
+    EXPECT_EQ(g->Color(), clWhite);
 }
 
-TEST(ControlMessages, WindowStateFollowsTheProperties)
+TEST(ControlMessages, TheWindowFollowsThePropertiesAndSurvivesRecreation)
 {
     FormPtr form = NewForm();
-    auto* c = new TSolidControl(form.get(), Red);
-    c->SetParent(form.get());
-    c->SetText("First");
-    HWND window = c->Handle();
-    char buffer[32] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "First");
-    c->SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(window));
-    c->SetVisible(false);
-    EXPECT_FALSE(GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE);
-    c->SetTabStop(true);
-    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_TABSTOP);
-
-    // A new window keeps what the old one had.
-    SetWindowTextA(window, "Typed");
-    c->RecreateWnd();
-    EXPECT_NE(c->Handle(), nullptr);
-    EXPECT_FALSE(IsWindow(window));
-    GetWindowTextA(c->Handle(), buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "Typed");
-    EXPECT_FALSE(IsWindowEnabled(c->Handle()));
-}
-
-TEST(ControlMessages, ACaptionShowingTheNameFollowsIt)
-{
-    FormPtr form = NewForm();
-    auto* c = new TSolidControl(form.get(), Red);
-    c->SetParent(form.get());
-    c->SetName("Button1");
-    EXPECT_EQ(c->Caption(), "Button1");
+    auto* c = Add<TSolidControl>(form.get(), {0, 0, 50, 20});
+    c->SetName("Button1");  // a caption that shows the name follows it
     c->SetName("Button2");
-    EXPECT_EQ(c->Caption(), "Button2");
+    EXPECT_EQ(WindowText(c->Handle()), "Button2");
     c->SetCaption("OK");
     c->SetName("Button3");
     EXPECT_EQ(c->Caption(), "OK");
-
-    auto* plain = new TSolidGraphic(form.get(), Red);
+    auto* plain = Add<TSolidGraphic>(form.get(), {0, 0, 10, 10});
     plain->SetControlStyle(plain->ControlStyle() - TControlStyle{csSetCaption});
     plain->SetName("Label1");
     EXPECT_EQ(plain->Caption(), "");
-}
 
-TEST(ControlMessages, ChildrenFollowTheParentColourUntilTheyHaveTheirOwn)
-{
-    FormPtr form = NewForm();
-    auto* child = new TSolidGraphic(form.get(), Red);
-    child->SetParentColor(true);
-    child->SetParent(form.get());
-    EXPECT_EQ(child->Color(), clBtnFace);
-    form->SetColor(clYellow);
-    EXPECT_EQ(child->Color(), clYellow);
-    EXPECT_TRUE(child->ParentColor());
-    child->SetColor(clAqua);
-    EXPECT_FALSE(child->ParentColor());
-    form->SetColor(clWhite);
-    EXPECT_EQ(child->Color(), clAqua);
-    child->SetParentColor(true);
-    EXPECT_EQ(child->Color(), clWhite);
-}
+    HWND window = c->Handle();
+    c->SetEnabled(false);
+    c->SetVisible(false);
+    c->SetTabStop(true);
+    EXPECT_FALSE(IsWindowEnabled(window));
+    EXPECT_EQ(GetWindowLongPtrA(window, GWL_STYLE) & (WS_VISIBLE | WS_TABSTOP), WS_TABSTOP);
 
-TEST(ControlMessages, WindowProcCanBeReplacedAndChained)
-{
-    FormPtr form = NewForm();
-    auto* c = new TSolidControl(form.get(), Red);
-    c->SetParent(form.get());
-    std::vector<UINT> before, after;
+    // Messages pass through a replaceable window procedure.
+    std::vector<UINT> seen;
     TWndMethod old = c->WindowProc;
     c->WindowProc = [&](TMessage& m) {
-        before.push_back(m.Msg);
+        seen.push_back(m.Msg);
         old(m);
-        after.push_back(m.Msg);
     };
-    SendMessageA(c->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Hooked"));
-    EXPECT_EQ(c->Text(), "Hooked");
-    EXPECT_EQ(Count(before, WM_SETTEXT), 1u);
-    EXPECT_EQ(Count(after, WM_SETTEXT), 1u);
+    SetWindowTextA(window, "Typed");
     c->WindowProc = old;
+    EXPECT_EQ(c->Text(), "Typed");
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_SETTEXT), 1);
+
+    c->RecreateWnd();  // the new window keeps what the old one had
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(WindowText(c->Handle()), "Typed");
+    EXPECT_FALSE(IsWindowEnabled(c->Handle()));
 }
 
-namespace {
-
-// A window of the system "BUTTON" class driven as a framework control.
-class TNativeButton : public TWinControl {
-public:
-    // The system button reports its own clicks: no framework click on mouse-up.
-    explicit TNativeButton(TComponent* owner) : TWinControl(owner)
-    {
-        SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks});
-    }
-    int clicks = 0;
-
-    void Dispatch(TMessage& message) override
-    {
-        if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
-            ++clicks;
-            Click();
-            return;
-        }
-        TWinControl::Dispatch(message);
-    }
-
-protected:
-    void CreateParams(TCreateParams& params) override
-    {
-        TWinControl::CreateParams(params);
-        CreateSubClass(params, "BUTTON");
-        params.Style |= BS_PUSHBUTTON;
-    }
-};
-
-class TNativeEdit : public TWinControl {
-public:
-    using TWinControl::TWinControl;
-    COLORREF textColor = Red;
-
-    void Dispatch(TMessage& message) override
-    {
-        TWinControl::Dispatch(message);
-        if (message.Msg == CN_CTLCOLOREDIT)
-            SetTextColor(reinterpret_cast<HDC>(message.WParam), textColor);
-    }
-
-protected:
-    void CreateParams(TCreateParams& params) override
-    {
-        TWinControl::CreateParams(params);
-        CreateSubClass(params, "EDIT");
-        params.Style |= ES_AUTOHSCROLL;
-    }
-};
-
-} // namespace
-
-TEST(NativeControls, SystemClassesWorkThroughTheFramework)
+TEST(NativeControls, SystemClassesReportAndAreColouredThroughTheFramework)
 {
     FormPtr form = NewForm();
-    auto* button = new TNativeButton(form.get());
-    button->SetParent(form.get());
-    button->SetBounds(10, 10, 80, 24);
-    button->SetText("Push");
-    int clicked = 0;
-    button->OnClick = [&](TObject*) { ++clicked; };
+    auto* button = Add<TButton>(form.get(), {10, 10, 80, 24});
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
     char cls[64] = {};
     GetClassNameA(button->Handle(), cls, sizeof cls);
-    EXPECT_STREQ(cls, "TWinControl.BUTTON");
-    SendMessageA(button->Handle(), BM_CLICK, 0, 0);  // the button notifies its parent
-    EXPECT_EQ(button->clicks, 1);
-    EXPECT_EQ(clicked, 1);
+    EXPECT_STREQ(cls, "TButton.BUTTON");
+    SendMessageA(button->Handle(), BM_CLICK, 0, 0);  // told to the parent, reflected back
+    EXPECT_EQ(clicks, 1);
 
-    auto* edit = new TNativeEdit(form.get());
-    edit->SetParent(form.get());
-    edit->SetBounds(10, 40, 100, 22);
-    edit->SetColor(clYellow);
-    SendMessageA(edit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc"));
-    EXPECT_EQ(edit->Text(), "abc");
+    auto* edit = Add<TEdit>(form.get(), {10, 40, 100, 22}, clYellow);
+    edit->Font()->SetColor(clRed);
     HDC dc = GetDC(edit->Handle());
-    LRESULT brush = SendMessageA(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                 reinterpret_cast<LPARAM>(edit->Handle()));
-    EXPECT_NE(brush, 0);
+    EXPECT_NE(SendMessageA(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(edit->Handle())), 0);
     EXPECT_EQ(GetBkColor(dc), ColorToRGB(clYellow));
     EXPECT_EQ(GetTextColor(dc), Red);
     ReleaseDC(edit->Handle(), dc);
-
-    // The window uses the control's font, also after it changes.
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(edit->Handle(), WM_GETFONT, 0, 0)),
-              edit->Font()->Handle());
-    edit->Font()->SetHeight(-19);
+    edit->Font()->SetHeight(-19);  // the window takes the new font
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(edit->Handle(), WM_GETFONT, 0, 0)),
               edit->Font()->Handle());
 }
 
-TEST(Painting, PaintToRendersTheControlWithItsChildren)
+TEST(Painting, PaintToAndTheShownWindowShowTheControlsAndTheirChildren)
 {
-    FormPtr form = NewForm(120, 80);
+    FormPtr form = BareForm(120, 80);
     form->SetColor(clWhite);
-    auto* panel = new TSolidControl(form.get(), Red);
-    panel->SetParent(form.get());
-    panel->SetBounds(10, 10, 100, 60);
-    auto* graphic = new TSolidGraphic(form.get(), Blue);
-    graphic->SetParent(panel);
-    graphic->SetBounds(5, 5, 20, 20);
-    auto* inner = new TSolidControl(form.get(), Green);
-    inner->SetParent(panel);
-    inner->SetBounds(50, 30, 30, 20);
-    auto* button = new TNativeButton(form.get());
-    button->SetParent(form.get());
-    button->SetBounds(0, 75, 120, 5);
+    auto* panel = Add<TSolidControl>(form.get(), {10, 10, 100, 60});
+    auto* graphic = Add<TSolidGraphic>(panel, {5, 5, 20, 20}, clBlue);
+    Add<TSolidControl>(panel, {50, 30, 30, 20}, clLime);
+    Add<TButton>(form.get(), {0, 75, 120, 5});
     form->HandleNeeded();
 
+    const COLORREF untouched = RGB(1, 2, 3);
+    const struct {
+        int x, y;
+        COLORREF color;
+    } points[] = {{2, 2, White}, {10, 10, Red}, {20, 20, Blue}, {70, 50, Green}};
     TestDib dib(140, 100);
-    dib.Fill(RGB(1, 2, 3));
+    dib.Fill(untouched);
     form->PaintTo(dib.DC(), 10, 10);
-    EXPECT_EQ(dib.Pixel(12, 12), Rgb(RGB(255, 255, 255)));  // the form's colour
-    EXPECT_EQ(dib.Pixel(20, 20), Rgb(Red));                  // the panel
-    EXPECT_EQ(dib.Pixel(30, 30), Rgb(Blue));                 // windowless child on the panel
-    EXPECT_EQ(dib.Pixel(80, 60), Rgb(Green));                // windowed grandchild
-    EXPECT_EQ(dib.Pixel(5, 5), Rgb(RGB(1, 2, 3)));           // outside: untouched
-    EXPECT_EQ(dib.Pixel(135, 95), Rgb(RGB(1, 2, 3)));
-    EXPECT_NE(dib.Pixel(60, 87), Rgb(RGB(1, 2, 3)));         // the native button drew
+    for (const auto& p : points)
+        EXPECT_EQ(dib.Pixel(p.x + 10, p.y + 10), Rgb(p.color)) << p.x << "," << p.y;
+    EXPECT_EQ(dib.Pixel(5, 5), Rgb(untouched));
+    EXPECT_EQ(dib.Pixel(135, 95), Rgb(untouched));
+    EXPECT_NE(dib.Pixel(60, 87), Rgb(untouched));  // the native button drew
     EXPECT_EQ(panel->paints, 1);
+    TestDib alone(20, 20);
+    graphic->PaintTo(alone.DC(), 0, 0);
+    EXPECT_EQ(alone.Pixel(10, 10), Rgb(Blue));
 
-    // Invalidate and Update repaint at once; PaintTo does not count as one.
     form->Show();
     UpdateWindow(form->Handle());
-    int before = panel->paints;
+    TestDib shown(120, 80);
+    HDC windowDC = GetDC(form->Handle());
+    BitBlt(shown.DC(), 0, 0, 120, 80, windowDC, 0, 0, SRCCOPY);
+    ReleaseDC(form->Handle(), windowDC);
+    for (const auto& p : points)
+        EXPECT_EQ(shown.Pixel(p.x, p.y), Rgb(p.color)) << p.x << "," << p.y;
+
+    // Invalidate and Update repaint at once; so does Repaint.
+    const int before = panel->paints;
     panel->Invalidate();
     panel->Update();
-    EXPECT_EQ(panel->paints, before + 1);
     panel->Repaint();
     EXPECT_EQ(panel->paints, before + 2);
 
-    // The graphic control alone, at the origin.
-    TestDib small(20, 20);
-    graphic->PaintTo(small.DC(), 0, 0);
-    EXPECT_EQ(small.Pixel(10, 10), Rgb(Blue));
+    // A child asking its parent to erase gets the parent's colour.
+    TestDib behind(20, 20);
+    SetViewportOrgEx(behind.DC(), -panel->Left(), -panel->Top(), nullptr);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(behind.DC()), 0), 1);
+    EXPECT_EQ(behind.Pixel(19, 19), Rgb(White));
 }
 
-TEST(Painting, RealWindowsShowWhatPaintToShows)
+TEST(Painting, AChangeRepaintsTheControlAndTheSameValueDoesNot)
 {
-    FormPtr form = NewForm(100, 60);
-    form->SetColor(clWhite);
-    auto* graphic = new TSolidGraphic(form.get(), Blue);
-    graphic->SetParent(form.get());
-    graphic->SetBounds(10, 10, 30, 30);
-    graphic->SetControlStyle(graphic->ControlStyle() + TControlStyle{csOpaque});
+    FormPtr form = BareForm(200, 100);
+    auto* g = Add<TSolidGraphic>(form.get(), {10, 10, 40, 30}, clBlue);
+    auto* w = Add<TSolidControl>(form.get(), {100, 10, 40, 30});
     form->Show();
-    UpdateWindow(form->Handle());
-    TestDib dib(100, 60);
-    HDC windowDC = GetDC(form->Handle());
-    BitBlt(dib.DC(), 0, 0, 100, 60, windowDC, 0, 0, SRCCOPY);
-    ReleaseDC(form->Handle(), windowDC);
-    GdiFlush();
-    EXPECT_EQ(dib.Pixel(20, 20), Rgb(Blue));
-    EXPECT_EQ(dib.Pixel(60, 40), Rgb(RGB(255, 255, 255)));
-}
-
-TEST(Painting, AChildGetsItsParentsBackgroundThroughEraseBackground)
-{
-    FormPtr form = NewForm(100, 100);
-    form->SetColor(clLime);
-    auto* child = new TSolidControl(form.get(), Red);
-    child->SetParent(form.get());
-    child->SetBounds(30, 40, 20, 20);
-    TestDib dib(20, 20);
-    dib.Fill(RGB(9, 9, 9));
-    SetViewportOrgEx(dib.DC(), -child->Left(), -child->Top(), nullptr);
-    LRESULT erased = SendMessageA(form->Handle(), WM_ERASEBKGND,
-                                  reinterpret_cast<WPARAM>(dib.DC()), 0);
-    SetViewportOrgEx(dib.DC(), 0, 0, nullptr);
-    EXPECT_EQ(erased, 1);
-    EXPECT_EQ(dib.Pixel(0, 0), Rgb(Green));
-    EXPECT_EQ(dib.Pixel(19, 19), Rgb(Green));
+    const std::function<void(TControl*)> changes[] = {
+        [](TControl* c) { c->SetColor(clYellow); },
+        [](TControl* c) { c->SetText("new"); },
+        [](TControl* c) { c->Font()->SetColor(clGreen); },
+        [](TControl* c) { c->SetEnabled(false); },
+    };
+    auto dirty = [&](TControl* c) {
+        HWND window = c == w ? w->Handle() : form->Handle();
+        RECT update, bounds = c == w ? w->ClientRect() : c->BoundsRect(), common;
+        return GetUpdateRect(window, &update, FALSE) && IntersectRect(&common, &update, &bounds);
+    };
+    for (TControl* c : {static_cast<TControl*>(g), static_cast<TControl*>(w)}) {
+        for (size_t i = 0; i < std::size(changes); ++i) {
+            SCOPED_TRACE(testing::Message() << (c == w ? "windowed " : "windowless ") << i);
+            for (int twice = 0; twice < 2; ++twice) {
+                RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+                changes[i](c);
+                EXPECT_EQ(dirty(c), twice == 0);
+            }
+        }
+    }
 }
 
 TEST(Mouse, WindowlessControlsGetMouseInputThroughTheirParent)
 {
     FormPtr form = NewForm();
-    auto* g = new TSolidGraphic(form.get(), Blue);
-    g->SetParent(form.get());
-    g->SetBounds(50, 60, 40, 30);
-    struct Event {
-        TMouseButton button;
-        int x, y;
-    };
-    std::vector<Event> downs, ups;
-    int clicks = 0, doubles = 0;
-    g->OnMouseDown = [&](TObject*, TMouseButton b, unsigned, int x, int y) { downs.push_back({b, x, y}); };
-    g->OnMouseUp = [&](TObject*, TMouseButton b, unsigned, int x, int y) { ups.push_back({b, x, y}); };
+    auto* g = Add<TSolidGraphic>(form.get(), {50, 60, 40, 30});
+    std::vector<POINT> downs, ups;
+    int clicks = 0, doubles = 0, formDowns = 0;
+    g->OnMouseDown = [&](TObject*, TMouseButton, unsigned, int x, int y) { downs.push_back({x, y}); };
+    g->OnMouseUp = [&](TObject*, TMouseButton, unsigned, int x, int y) { ups.push_back({x, y}); };
     g->OnClick = [&](TObject*) { ++clicks; };
     g->OnDblClick = [&](TObject*) { ++doubles; };
-    HWND window = form->Handle();
+    form->OnMouseDown = [&](TObject*, TMouseButton, unsigned, int, int) { ++formDowns; };
+    auto send = [&](UINT msg, int x, int y) {
+        SendMessageA(form->Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+    };
 
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 65));
+    send(WM_LBUTTONDOWN, 55, 65);
     EXPECT_TRUE(g->MouseCapture());
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 70));
+    send(WM_LBUTTONUP, 60, 70);
     EXPECT_FALSE(g->MouseCapture());
     ASSERT_EQ(downs.size(), 1u);
-    EXPECT_EQ(downs[0].x, 5);
+    EXPECT_EQ(downs[0].x, 5);  // in the control's own coordinates
     EXPECT_EQ(downs[0].y, 5);
     EXPECT_EQ(ups[0].x, 10);
     EXPECT_EQ(clicks, 1);
 
-    // Pressed inside, released outside: captured, but no click.
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 65));
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(200, 10));
-    EXPECT_EQ(ups.size(), 2u);
+    send(WM_LBUTTONDOWN, 55, 65);  // released outside: captured, but no click
+    send(WM_LBUTTONUP, 200, 10);
+    ASSERT_EQ(ups.size(), 2u);
     EXPECT_EQ(ups[1].x, 150);
     EXPECT_EQ(clicks, 1);
 
-    SendMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(55, 65));
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(55, 65));
+    send(WM_LBUTTONDBLCLK, 55, 65);
+    send(WM_LBUTTONUP, 55, 65);
     EXPECT_EQ(doubles, 1);
 
-    // Another window taking the capture ends this one's.
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 65));
+    send(WM_LBUTTONDOWN, 55, 65);  // another window taking the capture ends this one's
     EXPECT_EQ(GetCaptureControl(), g);
     SetCapture(Application->Handle());
     EXPECT_EQ(GetCaptureControl(), nullptr);
     ReleaseCapture();
-    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(55, 65));
+    send(WM_LBUTTONUP, 55, 65);
 
-    // A press beside it belongs to the form.
-    int formDowns = 0;
-    form->OnMouseDown = [&](TObject*, TMouseButton, unsigned, int, int) { ++formDowns; };
-    SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    send(WM_LBUTTONDOWN, 5, 5);  // beside it: the form's
+    send(WM_LBUTTONUP, 5, 5);
     EXPECT_EQ(formDowns, 1);
     EXPECT_EQ(downs.size(), 4u);
 }
@@ -599,76 +423,40 @@ void MoveMouseTo(POINT screen)
     PumpFor(60);
 }
 
-// Counts enter and leave messages per control.
-class TTrackedControl : public TSolidControl {
-public:
-    using TSolidControl::TSolidControl;
-    std::vector<UINT>* log = nullptr;
-    void Dispatch(TMessage& m) override
-    {
-        if (log && (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE))
-            log->push_back(m.Msg);
-        TSolidControl::Dispatch(m);
-    }
-};
-
 } // namespace
 
-TEST(Mouse, EnterAndLeaveAreTrackedAcrossWindowedAndWindowlessControls)
+TEST(Mouse, EnterLeaveAndTheCursorFollowTheControlUnderTheMouse)
 {
-    FormPtr form = NewForm(300, 200);
+    FormPtr form = NewForm();
     form->SetBounds(100, 100, 300, 200);
-    auto* g = new TSolidGraphic(form.get(), Blue);
-    g->SetParent(form.get());
-    g->SetBounds(10, 10, 50, 50);
-    auto* w = new TTrackedControl(form.get(), Red);
-    std::vector<UINT> windowedLog;
-    w->log = &windowedLog;
-    w->SetParent(form.get());
-    w->SetBounds(100, 10, 50, 50);
+    auto* g = Add<TSolidGraphic>(form.get(), {10, 10, 50, 50}, clBlue);
+    auto* w = Add<TSolidControl>(form.get(), {100, 10, 50, 50});
+    g->SetCursor(crHandPoint);
     form->Show();
     PumpFor(50);
     MoveMouseTo(POINT{5, 5});
-    g->messages.clear();
+    g->notes.clear();
 
     MoveMouseTo(form->ClientToScreen(POINT{30, 30}));
     EXPECT_EQ(GetMouseControl(), g);
-    EXPECT_EQ(Count(g->messages, CM_MOUSEENTER), 1u);
     MoveMouseTo(form->ClientToScreen(POINT{35, 32}));  // moving inside: nothing new
-    EXPECT_EQ(Count(g->messages, CM_MOUSEENTER), 1u);
+    EXPECT_EQ(g->Heard(CM_MOUSEENTER), 1u);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
     g->SetVisible(false);  // hidden under the mouse: it is left
-    EXPECT_EQ(Count(g->messages, CM_MOUSELEAVE), 1u);
+    EXPECT_EQ(g->Heard(CM_MOUSELEAVE), 1u);
     EXPECT_EQ(GetMouseControl(), nullptr);
     g->SetVisible(true);
     MoveMouseTo(form->ClientToScreen(POINT{30, 30}));
-    EXPECT_EQ(Count(g->messages, CM_MOUSEENTER), 2u);
+    EXPECT_EQ(g->Heard(CM_MOUSEENTER), 2u);
 
     MoveMouseTo(form->ClientToScreen(POINT{120, 30}));
-    EXPECT_EQ(Count(g->messages, CM_MOUSELEAVE), 2u);
+    EXPECT_EQ(g->Heard(CM_MOUSELEAVE), 2u);
     EXPECT_EQ(GetMouseControl(), w);
-    ASSERT_EQ(windowedLog.size(), 1u);
-    EXPECT_EQ(windowedLog[0], CM_MOUSEENTER);
-
+    EXPECT_EQ(w->Heard(CM_MOUSEENTER), 1u);
     MoveMouseTo(POINT{form->Left() + 400, form->Top() + 300});  // off the form
-    EXPECT_TRUE(PumpUntil([&] { return windowedLog.size() == 2; }, 1500));
-    ASSERT_EQ(windowedLog.size(), 2u);
-    EXPECT_EQ(windowedLog[1], CM_MOUSELEAVE);
+    EXPECT_TRUE(PumpUntil([&] { return w->Heard(CM_MOUSELEAVE) == 1; }, 1500));
     EXPECT_EQ(GetMouseControl(), nullptr);
-}
-
-TEST(Mouse, TheControlUnderTheMouseChoosesTheCursor)
-{
-    FormPtr form = NewForm();
-    auto* g = new TSolidGraphic(form.get(), Blue);
-    g->SetParent(form.get());
-    g->SetBounds(10, 10, 50, 50);
-    g->SetCursor(crHandPoint);
-    form->Show();
-    MoveMouseTo(form->ClientToScreen(POINT{20, 20}));
-    LRESULT handled = SendMessageA(form->Handle(), WM_SETCURSOR,
-                                   reinterpret_cast<WPARAM>(form->Handle()),
-                                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(handled, TRUE);
-    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
     MoveMouseTo(POINT{2, 2});
 }

@@ -1,43 +1,37 @@
 // Forms with real windows and real keyboard input: focus and tab cycling,
-// dialog keys and accelerators, the modal loop, closing, and handle leaks.
-#include "framework/forms/application.h"
+// dialog keys and accelerators, the modal loop, closing, the form's window,
+// and handle leaks.
+#include "framework/controls/button.h"
+#include "framework/controls/edit.h"
 #include "framework/controls/graphiccontrol.h"
+#include "framework/forms/application.h"
 #include "framework/forms/screen.h"
-#include "tests/support/dibsection.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-// A focusable control that logs its entries, exits and focus news.
+using Log = std::vector<std::string>;
+
+// A focusable control that logs its entries and exits, hears who has the
+// focus, and asks for every key when told to.
 class TFocusBox : public TCustomControl {
 public:
-    TFocusBox(TComponent* owner, std::vector<std::string>* log) : TCustomControl(owner), log_(log)
-    {
-        SetTabStop(true);
-    }
-    TWinControl* lastFocusChanged = nullptr;
+    TFocusBox(TComponent* owner, Log* log = nullptr) : TCustomControl(owner), log_(log) { SetTabStop(true); }
     bool wantsAllKeys = false;
+    TWinControl* focusNews = nullptr;
 
     void Dispatch(TMessage& m) override
     {
-        switch (m.Msg) {
-        case CM_FOCUSCHANGED:
-            lastFocusChanged = reinterpret_cast<TWinControl*>(m.LParam);
-            break;
-        case WM_GETDLGCODE:
+        if (m.Msg == CM_FOCUSCHANGED)
+            focusNews = reinterpret_cast<TWinControl*>(m.LParam);
+        if (m.Msg == WM_GETDLGCODE) {
             m.Result = wantsAllKeys ? DLGC_WANTALLKEYS : 0;
             return;
-        case WM_LBUTTONDOWN:
-            SetFocus();
-            break;
-        default:
-            break;
         }
         TCustomControl::Dispatch(m);
     }
@@ -45,100 +39,69 @@ public:
 protected:
     void DoEnter() override
     {
-        log_->push_back("enter " + Name());
+        Note("enter ");
         TCustomControl::DoEnter();
     }
     void DoExit() override
     {
-        log_->push_back("exit " + Name());
+        Note("exit ");
         TCustomControl::DoExit();
     }
 
 private:
-    std::vector<std::string>* log_;
+    void Note(const char* what) const
+    {
+        if (log_)
+            log_->push_back(what + Name());
+    }
+    Log* log_;
 };
 
-// A push button of the framework's kind: Return when default, Escape when
-// cancel, and its accelerator click it.
-class TTestButton : public TFocusBox {
-public:
-    using TFocusBox::TFocusBox;
-    bool isDefault = false;
-    bool isCancel = false;
-    TModalResult modalResult = mrNone;
+TFocusBox* AddBox(TWinControl* parent, Log* log, const char* name, RECT r)
+{
+    auto* box = new TFocusBox(parent->Owner() ? parent->Owner() : parent, log);
+    box->SetName(name);
+    box->SetParent(parent);
+    box->SetBounds(r.left, r.top, r.right, r.bottom);
+    return box;
+}
 
-    void Click() override
-    {
-        if (TCustomForm* form = GetParentForm(this))
-            form->SetModalResult(modalResult);
-        TFocusBox::Click();
-    }
-
-    void Dispatch(TMessage& m) override
-    {
-        // Shown as default unless another button has the focus.
-        if (m.Msg == CM_FOCUSCHANGED)
-            focusOnButton_ = dynamic_cast<TTestButton*>(reinterpret_cast<TWinControl*>(m.LParam));
-        if (m.Msg == CM_DIALOGKEY &&
-            ((m.WParam == VK_RETURN && ((isDefault && !focusOnButton_) || Focused())) ||
-             (m.WParam == VK_ESCAPE && isCancel))) {
-            Click();
-            m.Result = 1;
-            return;
-        }
-        if (m.Msg == CM_DIALOGCHAR && IsAccel(static_cast<unsigned>(m.WParam), Caption()) &&
-            CanFocus()) {
-            SetFocus();
-            Click();
-            m.Result = 1;
-            return;
-        }
-        TFocusBox::Dispatch(m);
-    }
-
-private:
-    bool focusOnButton_ = false;
-};
-
+// In tab order: First, Skipped (no tab stop), Second, Disabled, then the
+// default button "&Save" and the cancel button.
 struct DialogForm {
-    std::vector<std::string> log;
-    Owned<TForm> form{TCustomForm::Create<TForm>(nullptr)};
-    TFocusBox* first;
-    TFocusBox* second;
-    TFocusBox* skipped;  // TabStop off
-    TFocusBox* disabled;
-    TTestButton* ok;
-    TTestButton* cancel;
+    Log log;
+    FormPtr form = NewForm(320, 200);
+    TFocusBox* first = AddBox(form.get(), &log, "First", {10, 10, 100, 25});
+    TFocusBox* skipped = AddBox(form.get(), &log, "Skipped", {10, 40, 100, 25});
+    TFocusBox* second = AddBox(form.get(), &log, "Second", {10, 70, 100, 25});
+    TFocusBox* disabled = AddBox(form.get(), &log, "Disabled", {10, 100, 100, 25});
+    TButton* ok = AddButton("&Save", 130, mrOk);
+    TButton* cancel = AddButton("Cancel", 160, mrCancel);
+    int okClicks = 0, cancelClicks = 0;
 
     DialogForm()
     {
-        form->SetBounds(50, 50, 320, 200);
-        first = Add<TFocusBox>("First", 10);
-        skipped = Add<TFocusBox>("Skipped", 40);
         skipped->SetTabStop(false);
-        second = Add<TFocusBox>("Second", 70);
-        disabled = Add<TFocusBox>("Disabled", 100);
         disabled->SetEnabled(false);
-        ok = Add<TTestButton>("Ok", 130);
-        ok->SetCaption("&Save");
-        ok->isDefault = true;
-        ok->modalResult = mrOk;
-        cancel = Add<TTestButton>("Cancel", 160);
-        cancel->isCancel = true;
-        cancel->modalResult = mrCancel;
+        ok->SetDefault(true);
+        cancel->SetCancel(true);
+        ok->OnClick = [this](TObject*) { ++okClicks; };
+        cancel->OnClick = [this](TObject*) { ++cancelClicks; };
     }
-
-    template <class T>
-    T* Add(const char* name, int top)
+    TButton* AddButton(const char* caption, int top, TModalResult result)
     {
-        auto* c = new T(form.get(), &log);
-        c->SetName(name);
-        c->SetParent(form.get());
-        c->SetBounds(10, top, 100, 25);
-        return c;
+        auto* button = new TButton(form.get());
+        button->SetParent(form.get());
+        button->SetBounds(150, top, 75, 25);
+        button->SetCaption(caption);
+        button->SetModalResult(result);
+        return button;
     }
-
-    void ShowAndWait() { ::ShowAndWait(form.get()); }
+    void Focus(TWinControl* control)
+    {
+        control->SetFocus();
+        PumpFor(20);
+    }
 };
 
 } // namespace
@@ -146,225 +109,151 @@ struct DialogForm {
 TEST(Focus, TabAndShiftTabCycleThroughTheTabOrder)
 {
     DialogForm d;
-    d.ShowAndWait();
-    // Showing focuses the first control in tab order.
-    EXPECT_EQ(GetFocus(), d.first->Handle());
-    EXPECT_EQ(d.form->ActiveControl(), d.first);
+    ShowAndWait(d.form.get());
+    EXPECT_EQ(GetFocus(), d.first->Handle());  // showing focuses the first in tab order
     EXPECT_EQ(Screen->ActiveForm(), d.form.get());
     d.log.clear();
 
     PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), d.second->Handle());
     EXPECT_EQ(d.form->ActiveControl(), d.second);
-    ASSERT_EQ(d.log.size(), 2u);
-    EXPECT_EQ(d.log[0], "exit First");
-    EXPECT_EQ(d.log[1], "enter Second");
-    EXPECT_EQ(d.ok->lastFocusChanged, d.second);  // every control hears of it
+    EXPECT_EQ(d.log, (Log{"exit First", "enter Second"}));
+    EXPECT_EQ(d.first->focusNews, d.second);  // every control hears of it
 
-    PressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), d.ok->Handle());  // the disabled one is skipped
-    PressKey(VK_TAB);
-    PressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), d.first->Handle());  // wrapped around
-    PressKey(VK_TAB, true);
-    EXPECT_EQ(GetFocus(), d.cancel->Handle());
-    PressKey(VK_TAB, true);
-    EXPECT_EQ(GetFocus(), d.ok->Handle());
+    const struct {
+        bool shift;
+        TWinControl* next;
+    } steps[] = {{false, d.ok}, {false, d.cancel}, {false, d.first}, {true, d.cancel}, {true, d.ok}};
+    for (const auto& s : steps) {
+        PressKey(VK_TAB, s.shift);
+        EXPECT_EQ(GetFocus(), s.next->Handle()) << &s - steps;
+    }
 
-    // Reordering changes the cycle.
-    d.cancel->SetTabOrder(0);
-    d.first->SetFocus();
-    PumpFor(20);
+    d.cancel->SetTabOrder(0);  // reordering changes the cycle
+    d.Focus(d.first);
     PressKey(VK_TAB, true);
     EXPECT_EQ(GetFocus(), d.cancel->Handle());
 }
 
 TEST(Focus, ContainersHearEnterAndExitOnlyWhenFocusCrossesThem)
 {
-    std::vector<std::string> log;
-    Owned<TForm> form(TCustomForm::Create<TForm>(nullptr));
-    form->SetBounds(50, 50, 300, 200);
-    auto* panel = new TFocusBox(form.get(), &log);
-    panel->SetName("Panel");
+    Log log;
+    FormPtr form = NewForm();
+    auto* panel = AddBox(form.get(), &log, "Panel", {0, 0, 200, 150});
     panel->SetTabStop(false);
-    panel->SetParent(form.get());
-    panel->SetBounds(0, 0, 200, 150);
-    auto* a = new TFocusBox(form.get(), &log);
-    a->SetName("A");
-    a->SetParent(panel);
-    a->SetBounds(5, 5, 50, 20);
-    auto* b = new TFocusBox(form.get(), &log);
-    b->SetName("B");
-    b->SetParent(panel);
-    b->SetBounds(5, 35, 50, 20);
-    auto* outside = new TFocusBox(form.get(), &log);
-    outside->SetName("Outside");
-    outside->SetParent(form.get());
-    outside->SetBounds(210, 5, 50, 20);
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    PumpFor(30);
+    auto* a = AddBox(panel, &log, "A", {5, 5, 50, 20});
+    auto* b = AddBox(panel, &log, "B", {5, 35, 50, 20});
+    auto* outside = AddBox(form.get(), &log, "Outside", {210, 5, 50, 20});
+    ShowAndWait(form.get());
     a->SetFocus();
-    log.clear();
-    b->SetFocus();
-    EXPECT_EQ(log, (std::vector<std::string>{"exit A", "enter B"}));
-    log.clear();
-    outside->SetFocus();
-    EXPECT_EQ(log, (std::vector<std::string>{"exit B", "exit Panel", "enter Outside"}));
-    log.clear();
-    a->SetFocus();
-    EXPECT_EQ(log, (std::vector<std::string>{"exit Outside", "enter Panel", "enter A"}));
+    const struct {
+        TFocusBox* target;
+        Log heard;
+    } steps[] = {
+        {b, {"exit A", "enter B"}},
+        {outside, {"exit B", "exit Panel", "enter Outside"}},
+        {a, {"exit Outside", "enter Panel", "enter A"}},
+    };
+    for (const auto& s : steps) {
+        log.clear();
+        s.target->SetFocus();
+        EXPECT_EQ(log, s.heard);
+    }
 
-    // Freeing the focused control leaves no dangling active control.
-    a->Free();
-    EXPECT_NE(form->ActiveControl(), static_cast<TWinControl*>(a));
+    a->Free();  // the focused control goes: no dangling active control
     EXPECT_TRUE(form->ActiveControl() == nullptr || form->ActiveControl() == panel);
     PumpFor(20);
 }
 
-TEST(DialogKeys, ReturnAndEscapeReachTheDefaultAndCancelButtons)
+TEST(DialogKeys, ReturnEscapeAndAcceleratorsReachTheButtons)
 {
     DialogForm d;
-    int okClicks = 0, cancelClicks = 0;
-    d.ok->OnClick = [&](TObject*) { ++okClicks; };
-    d.cancel->OnClick = [&](TObject*) { ++cancelClicks; };
-    d.ShowAndWait();
+    ShowAndWait(d.form.get());
     PressKey(VK_RETURN);
-    EXPECT_EQ(okClicks, 1);
-    EXPECT_EQ(GetFocus(), d.first->Handle());
+    EXPECT_EQ(d.okClicks, 1);
+    EXPECT_EQ(d.form->ModalResult(), mrOk);
     PressKey(VK_ESCAPE);
-    EXPECT_EQ(cancelClicks, 1);
+    EXPECT_EQ(d.cancelClicks, 1);
+    EXPECT_EQ(d.form->ModalResult(), mrCancel);
+    EXPECT_EQ(GetFocus(), d.first->Handle());
 
-    // A control that wants Return keeps it.
-    d.first->wantsAllKeys = true;
+    d.first->wantsAllKeys = true;  // a control that wants Return keeps it
     PressKey(VK_RETURN);
-    EXPECT_EQ(okClicks, 1);
     d.first->wantsAllKeys = false;
-
-    // With focus on another button, Return clicks that one.
-    d.cancel->SetFocus();
-    PumpFor(20);
+    d.ok->SetEnabled(false);  // a disabled default button is left alone
     PressKey(VK_RETURN);
-    EXPECT_EQ(cancelClicks, 2);
-    EXPECT_EQ(okClicks, 1);
-}
+    d.ok->SetEnabled(true);
+    EXPECT_EQ(d.okClicks, 1);
+    d.Focus(d.cancel);  // a focused button takes Return itself
+    PressKey(VK_RETURN);
+    EXPECT_EQ(d.cancelClicks, 2);
+    EXPECT_EQ(d.okClicks, 1);
 
-TEST(DialogKeys, AcceleratorsFocusAndClick)
-{
-    DialogForm d;
-    int okClicks = 0;
-    d.ok->OnClick = [&](TObject*) { ++okClicks; };
-    d.ShowAndWait();
-    PressKey('S', false, true);  // Alt+S
-    EXPECT_EQ(okClicks, 1);
+    PressKey('S', false, true);  // Alt+S focuses and clicks "&Save"
+    EXPECT_EQ(d.okClicks, 2);
     EXPECT_EQ(GetFocus(), d.ok->Handle());
     PressKey('Q', false, true);
-    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(d.okClicks + d.cancelClicks, 4);
 
-    EXPECT_TRUE(IsAccel('s', "&Save"));
-    EXPECT_FALSE(IsAccel('s', "Save"));
-    EXPECT_FALSE(IsAccel('a', "Fish && &Chips"));
-    EXPECT_TRUE(IsAccel('c', "Fish && &Chips"));
+    const struct {
+        char key;
+        const char* caption;
+        bool accel;
+    } accels[] = {{'s', "&Save", true}, {'S', "&save", true}, {'s', "Save", false},
+                  {'a', "Fish && &Chips", false}, {'c', "Fish && &Chips", true}};
+    for (const auto& a : accels)
+        EXPECT_EQ(IsAccel(a.key, a.caption), a.accel) << a.key << " " << a.caption;
 }
 
-namespace {
-
-class TEditBox : public TWinControl {
-public:
-    using TWinControl::TWinControl;
-
-protected:
-    void CreateParams(TCreateParams& params) override
-    {
-        TWinControl::CreateParams(params);
-        CreateSubClass(params, "EDIT");
-    }
-};
-
-} // namespace
-
-TEST(KeyEvents, KeyHandlersSeeAndCanSwallowKeys)
+TEST(KeyEvents, HandlersSeeAndSwallowKeysAndShortcutsComeFirst)
 {
     DialogForm d;
-    auto* edit = new TEditBox(d.form.get());
+    auto* edit = new TEdit(d.form.get());
     edit->SetParent(d.form.get());
-    edit->SetBounds(150, 10, 100, 22);
+    edit->SetBounds(230, 10, 80, 22);
     std::string typed;
-    std::vector<unsigned short> ups;
+    std::vector<unsigned short> downs;
     edit->OnKeyPress = [&](TObject*, char& key) {
         typed += key;
         if (key == 'b')
             key = 0;  // swallowed: the edit never sees it
     };
-    edit->OnKeyUp = [&](TObject*, unsigned short& key, unsigned) { ups.push_back(key); };
-    d.ShowAndWait();
-    edit->SetFocus();
-    PumpFor(20);
-    PressKey('A');
-    PressKey('B');
-    PressKey('C');
+    edit->OnKeyDown = [&](TObject*, unsigned short& key, unsigned) { downs.push_back(key); };
+    int shortcuts = 0;
+    d.form->OnShortCut = [&](TMessage& m, bool& handled) {
+        handled = m.WParam == VK_F2;
+        shortcuts += handled;
+    };
+    ShowAndWait(d.form.get());
+    d.Focus(edit);
+    for (WORD key : {WORD('A'), WORD('B'), WORD(VK_F2), WORD('C'), WORD(VK_F4)})
+        PressKey(key);
     EXPECT_EQ(typed, "abc");
     EXPECT_EQ(edit->Text(), "ac");
-    EXPECT_EQ(ups, (std::vector<unsigned short>{'A', 'B', 'C'}));
+    EXPECT_EQ(shortcuts, 1);
+    EXPECT_EQ(downs, (std::vector<unsigned short>{'A', 'B', 'C', VK_F4}));
 }
 
-TEST(DialogKeys, ShortcutHandlersCanBeChained)
-{
-    DialogForm d;
-    std::vector<std::string> seen;
-    d.form->OnShortCut = [&](TMessage& m, bool& handled) {
-        if (m.WParam == VK_F2) {
-            seen.push_back("form F2");
-            handled = true;
-        }
-    };
-    // What a component on the form does: take over, and pass on the rest.
-    TShortCutEvent saved = d.form->OnShortCut;
-    d.form->OnShortCut = [&, saved](TMessage& m, bool& handled) {
-        if (m.WParam == VK_F3) {
-            seen.push_back("component F3");
-            handled = true;
-            return;
-        }
-        if (saved)
-            saved(m, handled);
-    };
-    unsigned short lastKey = 0;
-    d.first->OnKeyDown = [&](TObject*, unsigned short& key, unsigned) { lastKey = key; };
-    d.ShowAndWait();
-    PressKey(VK_F3);
-    PressKey(VK_F2);
-    PressKey(VK_F4);
-    EXPECT_EQ(seen, (std::vector<std::string>{"component F3", "form F2"}));
-    EXPECT_EQ(lastKey, VK_F4);  // not a shortcut: the control gets it
-}
-
-TEST(Modal, TheLoopRunsUntilAResultIsSetAndDisablesTheOtherWindows)
+TEST(Modal, TheLoopDisablesTheOtherWindowsAndGivesTheFocusBack)
 {
     DialogForm owner;
-    owner.ShowAndWait();
+    ShowAndWait(owner.form.get());
+    owner.Focus(owner.second);
     DialogForm dialog;
-    bool ownerDisabledDuringLoop = false;
-    int shows = 0;
-    dialog.form->OnShow = [&](TObject*) {
-        ++shows;
-        PostMessageA(dialog.ok->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        PostMessageA(dialog.ok->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    };
-    dialog.ok->OnClick = [&](TObject*) { ownerDisabledDuringLoop = !IsWindowEnabled(owner.form->Handle()); };
+    bool ownerDisabled = false;
+    dialog.form->OnShow = [&](TObject*) { PostMessageA(dialog.ok->Handle(), BM_CLICK, 0, 0); };
+    dialog.ok->OnClick = [&](TObject*) { ownerDisabled = !IsWindowEnabled(owner.form->Handle()); };
     EXPECT_EQ(dialog.form->ShowModal(), mrOk);
-    EXPECT_EQ(shows, 1);
-    EXPECT_TRUE(ownerDisabledDuringLoop);
+    EXPECT_TRUE(ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(owner.form->Handle()));
-    EXPECT_FALSE(dialog.form->Visible());
     EXPECT_FALSE(IsWindowVisible(dialog.form->Handle()));
+    PumpFor(20);
+    EXPECT_EQ(GetActiveWindow(), owner.form->Handle());
+    EXPECT_EQ(GetFocus(), owner.second->Handle());
 
-    // Closing the window ends the loop with a cancel.
-    dialog.form->OnShow = [&](TObject*) { PostMessageA(dialog.form->Handle(), WM_CLOSE, 0, 0); };
-    EXPECT_EQ(dialog.form->ShowModal(), mrCancel);
-
-    // A close query that refuses keeps the loop going.
+    // Closing the window ends the loop with a cancel, once no close query refuses.
     int queries = 0;
+    dialog.form->OnShow = [&](TObject*) { PostMessageA(dialog.form->Handle(), WM_CLOSE, 0, 0); };
     dialog.form->OnCloseQuery = [&](TObject*, bool& canClose) {
         canClose = ++queries > 1;
         if (!canClose)
@@ -382,7 +271,7 @@ namespace {
 
 class TCountedForm : public TForm {
 public:
-    TCountedForm(TComponent* owner) : TForm(owner) {}
+    using TForm::TForm;
     ~TCountedForm() override { ++destroyed; }
     static int destroyed;
 };
@@ -390,44 +279,40 @@ int TCountedForm::destroyed = 0;
 
 } // namespace
 
-TEST(Close, CloseActionsHideFreeMinimizeOrKeepTheForm)
+TEST(Close, CloseActionsHideMinimizeKeepOrFreeTheForm)
 {
     TCountedForm::destroyed = 0;
     TCountedForm* form = TCustomForm::Create<TCountedForm>(nullptr);
     form->SetBounds(60, 60, 200, 120);
     TCloseAction next = caHide;
     bool allow = true;
+    form->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
     form->OnClose = [&](TObject*, TCloseAction& action) {
         EXPECT_EQ(action, caHide);  // the default offered
         action = next;
     };
-    form->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
-
-    form->Show();
-    allow = false;
-    form->Close();
-    EXPECT_TRUE(IsWindowVisible(form->Handle()));
-    allow = true;
-
-    next = caNone;
-    form->Close();
-    EXPECT_TRUE(form->Visible());
-
-    next = caMinimize;
-    form->Close();
-    EXPECT_TRUE(IsIconic(form->Handle()));
-    form->SetWindowState(wsNormal);
-
-    next = caHide;
-    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    const struct {
+        bool allow;
+        TCloseAction action;
+        bool visible, iconic;
+    } cases[] = {{false, caHide, true, false},
+                 {true, caNone, true, false},
+                 {true, caMinimize, true, true},
+                 {true, caHide, false, false}};
+    for (const auto& c : cases) {
+        form->Show();
+        form->SetWindowState(wsNormal);
+        allow = c.allow;
+        next = c.action;
+        SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(IsWindowVisible(form->Handle()) != 0, c.visible) << &c - cases;
+        EXPECT_EQ(IsIconic(form->Handle()) != 0, c.iconic) << &c - cases;
+    }
     EXPECT_FALSE(form->Visible());
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    EXPECT_EQ(TCountedForm::destroyed, 0);
-
     form->Show();
     next = caFree;
     form->Close();
-    EXPECT_EQ(TCountedForm::destroyed, 0);  // freed once queued messages ran
+    EXPECT_EQ(TCountedForm::destroyed, 0);  // freed once the queued messages ran
     EXPECT_TRUE(PumpUntil([] { return TCountedForm::destroyed == 1; }));
 }
 
@@ -437,16 +322,14 @@ class TDescribedForm : public TForm {
 public:
     using TForm::TForm;
     TFocusBox* box = nullptr;
-    std::vector<std::string> log;
+    Log log;
 
 protected:
     void ReadDescription() override
     {
         log.push_back("read");
         OnCreate = [this](TObject*) { log.push_back(box ? "create with box" : "create"); };
-        box = new TFocusBox(this, &log);
-        box->SetName("Box");
-        box->SetParent(this);
+        box = AddBox(this, nullptr, "Box", {0, 0, 10, 10});
     }
 };
 
@@ -454,45 +337,34 @@ protected:
 
 TEST(FormLifecycle, DescriptionIsReadBeforeOnCreateAndFormsAreListedInOrder)
 {
-    int before = Screen->FormCount();
-    Owned<TForm> plain(TCustomForm::Create<TForm>(nullptr));
-    Owned<TDescribedForm> described(TCustomForm::Create<TDescribedForm>(nullptr));
+    const int before = Screen->FormCount();
+    FormPtr plain = NewForm();
+    Owned<TDescribedForm> described = NewForm<TDescribedForm>();
     ASSERT_EQ(Screen->FormCount(), before + 2);
-    EXPECT_EQ(Screen->Forms(before), plain.get());
     EXPECT_EQ(Screen->Forms(before + 1), described.get());
-    EXPECT_EQ(described->log, (std::vector<std::string>{"read", "create with box"}));
+    EXPECT_EQ(described->log, (Log{"read", "create with box"}));
     EXPECT_EQ(described->FindComponent("Box"), described->box);
     plain.reset();
     EXPECT_EQ(Screen->FormCount(), before + 1);
     EXPECT_EQ(Screen->Forms(before), described.get());
-    EXPECT_EQ(Screen->Width(), GetSystemMetrics(SM_CXSCREEN));
 }
 
 TEST(FormLifecycle, PositionBorderAndIconsShapeTheWindow)
 {
-    Owned<TForm> form(TCustomForm::Create<TForm>(nullptr));
-    form->SetBounds(0, 0, 200, 100);
+    FormPtr form = NewForm(200, 100);
     form->SetPosition(poScreenCenter);
     form->Show();
     EXPECT_EQ(form->Left(), (Screen->Width() - 200) / 2);
     EXPECT_EQ(form->Top(), (Screen->Height() - 100) / 2);
-    RECT r;
-    GetWindowRect(form->Handle(), &r);
-    EXPECT_EQ(r.left, form->Left());
-    form->SetCaption("Sheet Mill");
-    char caption[32] = {};
-    GetWindowTextA(form->Handle(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "Sheet Mill");
-
     form->Hide();
     form->SetBounds(0, 0, 300, 50);
     form->SetPosition(poDesktopCenter);
     form->Show();
     EXPECT_EQ(form->Left(), Screen->DesktopLeft() + (Screen->DesktopWidth() - 300) / 2);
     EXPECT_EQ(form->Top(), Screen->DesktopTop() + (Screen->DesktopHeight() - 50) / 2);
-    LONG_PTR style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
-    EXPECT_TRUE(style & WS_THICKFRAME);
-    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    RECT r;
+    GetWindowRect(form->Handle(), &r);
+    EXPECT_EQ(r.left, form->Left());
     EXPECT_EQ(GetParent(form->Handle()), nullptr);
     EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), Application->Handle());
 
@@ -500,105 +372,56 @@ TEST(FormLifecycle, PositionBorderAndIconsShapeTheWindow)
     icon.SetHandle(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
     form->SetIcon(&icon);
     ASSERT_NE(form->Icon()->Handle(), nullptr);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0)),
-              form->Icon()->Handle());
-
-    auto* child = new TFocusBox(form.get(), nullptr);
-    child->SetParent(form.get());
-    form->SetBorderStyle(bsDialog);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0)),
-              form->Icon()->Handle());
-    style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
-    EXPECT_FALSE(style & WS_THICKFRAME);
-    EXPECT_TRUE(GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
-    EXPECT_TRUE(IsWindowVisible(form->Handle()));  // the new window shows again
-    EXPECT_EQ(GetParent(child->Handle()), form->Handle());
-
-    form->SetBorderStyle(bsSingle);
-    form->SetBorderIcons({biSystemMenu, biMaximize});
-    style = GetWindowLongPtrA(form->Handle(), GWL_STYLE);
-    EXPECT_FALSE(style & WS_MINIMIZEBOX);
-    EXPECT_TRUE(style & WS_MAXIMIZEBOX);
-
-    form->SetFormStyle(fsStayOnTop);
-    EXPECT_TRUE(GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    auto* child = AddBox(form.get(), nullptr, "Child", {0, 0, 10, 10});
+    const TBorderIcons allIcons{biSystemMenu, biMinimize, biMaximize};
+    const struct {
+        TFormBorderStyle border;
+        TBorderIcons icons;
+        TFormStyle style;
+        LONG_PTR with, without, exWith;
+    } looks[] = {
+        {bsSizeable, allIcons, fsNormal, WS_THICKFRAME | WS_MINIMIZEBOX, 0, 0},
+        {bsDialog, allIcons, fsNormal, WS_CAPTION, WS_THICKFRAME | WS_MINIMIZEBOX, WS_EX_DLGMODALFRAME},
+        {bsSingle, {biSystemMenu, biMaximize}, fsNormal, WS_MAXIMIZEBOX, WS_MINIMIZEBOX | WS_THICKFRAME, 0},
+        {bsSingle, allIcons, fsStayOnTop, WS_MINIMIZEBOX, 0, WS_EX_TOPMOST},
+    };
+    for (const auto& look : looks) {
+        SCOPED_TRACE(&look - looks);
+        form->SetBorderStyle(look.border);
+        form->SetBorderIcons(look.icons);
+        form->SetFormStyle(look.style);
+        const HWND window = form->Handle();
+        EXPECT_EQ(GetWindowLongPtrA(window, GWL_STYLE) & (look.with | look.without), look.with);
+        EXPECT_EQ(GetWindowLongPtrA(window, GWL_EXSTYLE) & look.exWith, look.exWith);
+        // A new window keeps the icon, the children and the visibility.
+        EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0)), form->Icon()->Handle());
+        EXPECT_EQ(GetParent(child->Handle()), window);
+        EXPECT_TRUE(IsWindowVisible(window));
+    }
 
     form->Hide();
     form->SetFormStyle(fsMDIChild);
-    EXPECT_EQ(form->FormStyle(), fsMDIChild);
     EXPECT_THROW(form->ShowModal(), EInvalidOperation);
 }
 
-namespace {
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM data)
-{
-    ++*reinterpret_cast<int*>(data);
-    EnumChildWindows(window, CountWindow, data);
-    return TRUE;
-}
-
-int ThreadWindowCount()
-{
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-class TColouredGraphic : public TGraphicControl {
-public:
-    using TGraphicControl::TGraphicControl;
-
-protected:
-    void Paint() override
-    {
-        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-        RECT r{0, 0, Width(), Height()};
-        FillRect(PaintDC(), &r, brush);
-        DeleteObject(brush);
-    }
-};
-
-} // namespace
-
-TEST(Leaks, AThousandFormsFullOfControlsLeaveNoHandlesBehind)
+TEST(Leaks, FormsFullOfControlsLeaveNoHandlesBehind)
 {
     auto makeOne = [] {
-        TForm* form = TCustomForm::Create<TForm>(nullptr);
-        form->SetBounds(10, 10, 200, 150);
+        FormPtr form = NewForm(200, 150);
         for (int i = 0; i < 4; ++i) {
-            auto* box = new TFocusBox(form, nullptr);
-            box->SetParent(form);
+            auto* box = AddBox(form.get(), nullptr, "", {5, 5 + i * 30, 60, 25});
             box->SetColor(clYellow);
-            box->SetBounds(5, 5 + i * 30, 60, 25);
-            auto* g = new TColouredGraphic(form);
-            g->SetParent(box);
-            g->SetBounds(2, 2, 10, 10);
+            AddBox(box, nullptr, "", {2, 2, 10, 10})->Font()->SetHeight(-20);
+            auto* graphic = new TGraphicControl(form.get());
+            graphic->SetParent(box);
+            graphic->SetBounds(20, 2, 10, 10);
         }
         form->Show();
         form->Update();
         TestDib dib(200, 150);
         form->PaintTo(dib.DC(), 0, 0);
-        SendMessageA(form->Controls(0)->InheritsFrom(TWinControl::StaticClass())
-                         ? static_cast<TWinControl*>(form->Controls(0))->Handle()
-                         : form->Handle(),
-                     WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-        form->Free();
+        SendMessageA(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     };
-    makeOne();  // first use creates classes, stock objects and caches
-    PumpFor(20);
-    TGuiCounts before = CurrentGuiCounts();
-    int windowsBefore = ThreadWindowCount();
-    for (int i = 0; i < 1000; ++i)
-        makeOne();
-    PumpFor(20);
-    TGuiCounts after = CurrentGuiCounts();
-    EXPECT_GT(before.gdi, 0u);
-    EXPECT_EQ(after.gdi, before.gdi);
-    EXPECT_EQ(after.user, before.user);
-    EXPECT_EQ(ThreadWindowCount(), windowsBefore);
-    std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu, windows %d\n",
-                static_cast<unsigned long>(before.gdi), static_cast<unsigned long>(after.gdi),
-                static_cast<unsigned long>(before.user), static_cast<unsigned long>(after.user),
-                windowsBefore);
+    EXPECT_GT(CurrentGuiCounts().gdi, 0u);
+    EXPECT_EQ(GuiGrowth(makeOne, 50), (TGuiCounts{0, 0}));
 }
