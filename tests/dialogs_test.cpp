@@ -1,4 +1,4 @@
-// The standard open and save dialogs and the input box, filled in from a
+// The standard open dialog and the input box, filled in from a
 // second thread as a person would.
 #include "framework/forms/dialogs.h"
 #include "framework/forms/inputbox.h"
@@ -24,11 +24,6 @@ bool ExecuteWith(Dialog& dialog, const std::function<void(HWND)>& action)
     const bool accepted = dialog.Execute();
     EXPECT_TRUE(driver.Handled());
     return accepted;
-}
-
-void Type(HWND box, int id, const char* text)
-{
-    SendMessageA(GetDlgItem(box, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
 TEST(OpenDialog, TheAcceptedNameIsTakenWholeAndKeptAfterACancel)
@@ -67,66 +62,25 @@ TEST(OpenDialog, TheAcceptedNameIsTakenWholeAndKeptAfterACancel)
     SetCurrentDirectoryA(folder.Path().c_str());  // so the folder can be removed
 }
 
-TEST(OpenDialog, NoChangeDirKeepsTheFolderAndANameWithoutAnsiFormIsTold)
-{
-    TempFolder folder;
-    ASSERT_TRUE(CreateDirectoryA("other", nullptr));
-    // Japanese characters have no form in code page 1252.
-    const std::wstring name =
-        std::wstring(folder.Path().begin(), folder.Path().end()) + L"\\other\\\u65E5\u672C.bin";
-    TOpenDialog dialog(nullptr);
-    dialog.SetOptions(dialog.Options() + TOpenOptions{ofNoChangeDir});
-    EXPECT_TRUE(ExecuteWith(dialog, [&](HWND box) { AcceptFileDialogWide(box, name); }));
-    EXPECT_EQ(dialog.FileNameWide(), name);
-    EXPECT_FALSE(dialog.FileNameFitsAnsi());
-    EXPECT_EQ(CurrentDirectory(), folder.Path());
-}
-
-TEST(SaveDialog, AcceptsAnExistingNameWithoutAQuestion)
-{
-    TempFolder folder;
-    WriteFileBytes("old.cue", "x");
-    TSaveDialog dialog(nullptr);
-    dialog.SetFilter("Plik cue|*.cue");
-    dialog.SetDefaultExt("*.cue");
-    EXPECT_TRUE(ExecuteWith(dialog, [&](HWND box) { AcceptFileDialog(box, folder.PathOf("old.cue")); }));
-    EXPECT_EQ(dialog.FileName(), folder.PathOf("old.cue"));
-}
-
 TEST(InputBox, OkTakesTheTypedTextAndCancelKeepsTheDefault)
 {
-    std::string caption, prompt, shownDefault;
+    std::string shown;  // caption, prompt and default
+    auto typeThen = [&shown](WPARAM button) {
+        return [&shown, button](HWND box) {
+            shown = DialogItemText(box, 0) + "|" + DialogItemText(box, 100) + "|" + DialogItemText(box, 101);
+            SendMessageA(GetDlgItem(box, 101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
+            PostMessageA(box, WM_COMMAND, button, 0);
+        };
+    };
     {
-        DialogDriver driver([&](HWND box) {
-            caption = DialogItemText(box, 0);
-            prompt = DialogItemText(box, 100);
-            shownDefault = DialogItemText(box, 101);
-            Type(box, 101, "my disc.bin");
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
-        });
-        EXPECT_EQ(InputBox("Nazwa pliku obrazu", "Podaj nazwe", "start"), "my disc.bin");
+        DialogDriver driver(typeThen(IDOK));
+        EXPECT_EQ(InputBox("Nazwa pliku obrazu", "Podaj nazwe", "start"), "typed");
     }
-    EXPECT_EQ(caption, "Nazwa pliku obrazu");
-    EXPECT_EQ(prompt, "Podaj nazwe");
-    EXPECT_EQ(shownDefault, "start");
+    EXPECT_EQ(shown, "Nazwa pliku obrazu|Podaj nazwe|start");
     {
-        DialogDriver driver([](HWND box) {
-            Type(box, 101, "typed");
-            CancelDialog(box);
-        });
+        DialogDriver driver(typeThen(IDCANCEL));
         EXPECT_EQ(InputBox("c", "p", "start"), "start");
     }
-
-    std::string value = "keep";  // the query tells a confirmation from a cancel
-    {
-        DialogDriver driver(CancelDialog);
-        EXPECT_FALSE(InputQuery("c", "p", value));
-    }
-    {
-        DialogDriver driver([](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
-        EXPECT_TRUE(InputQuery("c", "p", value));
-    }
-    EXPECT_EQ(value, "keep");
 }
 
 } // namespace
