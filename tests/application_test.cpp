@@ -33,9 +33,7 @@ TEST(Exceptions, AnEscapingExceptionShowsTheDefaultBoxOrGoesToOnException)
         return IDOK;
     };
     FormPtr form = NewForm();
-    auto* control = new TThrowingControl(form.get());
-    control->SetParent(form.get());
-    control->SetBounds(0, 0, 50, 20);
+    auto* control = AddControl<TThrowingControl>(form.get(), 0, 0, 50, 20);
     auto click = [&](const char* error) {
         control->OnClick = [error](TObject*) { throw Exception(error); };
         SendMessageA(control->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

@@ -37,10 +37,8 @@ public:
 // A box on parent, at left, top, 100 x 25, whose entries and exits go to log.
 TFocusBox* AddBox(TWinControl* parent, Log* log, const char* name, int left, int top)
 {
-    auto* box = new TFocusBox(parent->Owner() ? parent->Owner() : parent);
+    auto* box = AddControl<TFocusBox>(parent, left, top, 100, 25);
     box->SetName(name);
-    box->SetParent(parent);
-    box->SetBounds(left, top, 100, 25);
     box->OnEnter = [log, box](TObject*) { log->push_back("enter " + box->Name()); };
     box->OnExit = [log, box](TObject*) { log->push_back("exit " + box->Name()); };
     return box;
@@ -70,9 +68,7 @@ struct DialogForm {
     }
     TButton* AddButton(const char* caption, TModalResult result, int top)
     {
-        auto* button = new TButton(form.get());
-        button->SetParent(form.get());
-        button->SetBounds(150, top, 75, 25);
+        auto* button = AddControl<TButton>(form.get(), 150, top, 75, 25);
         button->SetCaption(caption);
         button->SetModalResult(result);
         return button;
@@ -166,9 +162,7 @@ TEST(DialogKeys, ReturnEscapeAndAcceleratorsReachTheButtons)
 TEST(KeyEvents, HandlersSeeAndSwallowKeysShortcutsComeFirstAndAMemoKeepsReturn)
 {
     DialogForm d;
-    auto* memo = new TMemo(d.form.get());
-    memo->SetParent(d.form.get());
-    memo->SetBounds(230, 10, 80, 60);
+    auto* memo = AddControl<TMemo>(d.form.get(), 230, 10, 80, 60);
     std::string typed;
     std::vector<unsigned short> downs;
     memo->OnKeyPress = [&](TObject*, char& key) {

@@ -52,9 +52,7 @@ TEST(Image, DrawsAtTheTopLeftCentredOrStretchedAndLeavesOutTheTransparentColour)
     FormPtr form = NewForm(120, 120);
     form->SetBorderStyle(bsNone);
     form->SetColor(clLime);
-    auto* image = new TImage(form.get());
-    image->SetParent(form.get());
-    image->SetBounds(10, 10, 80, 80);
+    auto* image = AddControl<TImage>(form.get(), 10, 10, 80, 80);
     TJPEGImage jpeg;
     jpeg.LoadFromBytes(EncodeTestPicture(40, 40, 100));
     image->Picture()->SetGraphic(&jpeg);

@@ -13,14 +13,12 @@ namespace {
 // A memo on a form whose WM_SETTEXT and change notifications are counted.
 struct CountedMemo {
     FormPtr form = NewForm();
-    TMemo* memo = new TMemo(form.get());
+    TMemo* memo = AddControl<TMemo>(form.get(), 8, 8, 257, 153);
     TStrings* lines = memo->Lines();
     int setTexts = 0, changes = 0;
 
     CountedMemo()
     {
-        memo->SetParent(form.get());
-        memo->SetBounds(8, 8, 257, 153);
         TWndMethod old = memo->WindowProc;
         memo->WindowProc = [this, old](TMessage& m) {
             setTexts += m.Msg == WM_SETTEXT;

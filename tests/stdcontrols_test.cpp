@@ -23,15 +23,6 @@
 
 namespace {
 
-template <class T>
-T* Add(TWinControl* parent, int left, int top, int width, int height)
-{
-    auto* c = new T(parent->Owner() ? parent->Owner() : parent);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width, height);
-    return c;
-}
-
 LRESULT Send(TWinControl* control, UINT msg) { return SendMessageA(control->Handle(), msg, 0, 0); }
 LONG_PTR StyleOf(TWinControl* control) { return GetWindowLongPtrA(control->Handle(), GWL_STYLE); }
 
@@ -47,11 +38,11 @@ std::wstring ShownText(HWND window)
 TEST(NativeWindows, PropertiesReachTheWindowAndSurviveANewOne)
 {
     FormPtr form = NewForm();
-    auto* edit = Add<TEdit>(form.get(), 10, 10, 100, 21);
-    auto* button = Add<TButton>(form.get(), 10, 40, 75, 25);
-    auto* box = Add<TCheckBox>(form.get(), 10, 70, 100, 17);
-    auto* bar = Add<TProgressBar>(form.get(), 10, 90, 200, 17);
-    auto* memo = Add<TMemo>(form.get(), 120, 10, 150, 60);
+    auto* edit = AddControl<TEdit>(form.get(), 10, 10, 100, 21);
+    auto* button = AddControl<TButton>(form.get(), 10, 40, 75, 25);
+    auto* box = AddControl<TCheckBox>(form.get(), 10, 70, 100, 17);
+    auto* bar = AddControl<TProgressBar>(form.get(), 10, 90, 200, 17);
+    auto* memo = AddControl<TMemo>(form.get(), 120, 10, 150, 60);
     const struct {
         TWinControl* control;
         std::function<void()> set;
@@ -82,8 +73,8 @@ TEST(NativeWindows, PropertiesReachTheWindowAndSurviveANewOne)
 TEST(Buttons, ARealClickArrivesOnceAndCheckBoxesCycleThroughGrayedOnlyWhenAllowed)
 {
     FormPtr form = NewForm();
-    auto* ok = Add<TButton>(form.get(), 10, 40, 75, 25);
-    auto* box = Add<TCheckBox>(form.get(), 10, 70, 100, 17);
+    auto* ok = AddControl<TButton>(form.get(), 10, 40, 75, 25);
+    auto* box = AddControl<TCheckBox>(form.get(), 10, 70, 100, 17);
     ok->SetModalResult(mrOk);
     int clicks = 0, boxClicks = 0;
     ok->OnClick = [&](TObject*) { ++clicks; };
@@ -114,10 +105,10 @@ TEST(Buttons, ARealClickArrivesOnceAndCheckBoxesCycleThroughGrayedOnlyWhenAllowe
 TEST(RadioButtons, CheckingOneUnchecksItsSiblingsOnly)
 {
     FormPtr form = NewForm();
-    auto* dcd = Add<TRadioButton>(form.get(), 10, 10, 98, 20);
-    auto* acd = Add<TRadioButton>(form.get(), 110, 10, 81, 20);
-    auto* check = Add<TCheckBox>(form.get(), 10, 40, 10, 10);  // not a radio: untouched
-    auto* other = Add<TRadioButton>(Add<TCustomControl>(form.get(), 10, 80, 200, 60), 10, 10, 98, 20);
+    auto* dcd = AddControl<TRadioButton>(form.get(), 10, 10, 98, 20);
+    auto* acd = AddControl<TRadioButton>(form.get(), 110, 10, 81, 20);
+    auto* check = AddControl<TCheckBox>(form.get(), 10, 40, 10, 10);  // not a radio: untouched
+    auto* other = AddControl<TRadioButton>(AddControl<TCustomControl>(form.get(), 10, 80, 200, 60), 10, 10, 98, 20);
     check->SetChecked(true);
     other->SetChecked(true);
     int acdClicks = 0;
@@ -136,7 +127,7 @@ TEST(RadioButtons, CheckingOneUnchecksItsSiblingsOnly)
 TEST(Edits, TextColoursFontAndChangesReachTheWindow)
 {
     FormPtr form = NewForm();
-    auto* edit = Add<TEdit>(form.get(), 10, 10, 150, 21);
+    auto* edit = AddControl<TEdit>(form.get(), 10, 10, 150, 21);
     int changes = 0;
     edit->OnChange = [&](TObject*) { ++changes; };
     edit->SetText("D:\\Obrazy\\gra.bin");
@@ -172,7 +163,7 @@ TEST(Labels, TheCaptionIsDrawnWithTheFontWhereAlignmentSaysAndItsLetterFocuses)
     FormPtr form = NewForm(200, 100);
     form->SetBorderStyle(bsNone);
     form->SetColor(clWhite);
-    auto* label = Add<TLabel>(form.get(), 10, 10, 0, 0);
+    auto* label = AddControl<TLabel>(form.get(), 10, 10, 0, 0);
     label->Font()->SetColor(clRed);
     label->Font()->SetHeight(-24);
     label->SetCaption("W&ybierz");
@@ -207,8 +198,8 @@ TEST(Labels, TheCaptionIsDrawnWithTheFontWhereAlignmentSaysAndItsLetterFocuses)
     EXPECT_EQ(reds(0, 100), 0);
     EXPECT_GT(reds(100, 200), 20);
 
-    auto* edit = Add<TEdit>(form.get(), 10, 60, 100, 21);
-    auto* first = Add<TEdit>(form.get(), 120, 60, 60, 21);
+    auto* edit = AddControl<TEdit>(form.get(), 10, 60, 100, 21);
+    auto* first = AddControl<TEdit>(form.get(), 120, 60, 60, 21);
     label->SetFocusControl(edit);
     ShowAndWait(form.get());
     first->SetFocus();
@@ -221,7 +212,7 @@ TEST(Labels, TheCaptionIsDrawnWithTheFontWhereAlignmentSaysAndItsLetterFocuses)
 TEST(ProgressBars, PositionStaysInRangeAndStepsRoundAgain)
 {
     FormPtr form = NewForm();
-    auto* bar = Add<TProgressBar>(form.get(), 8, 68, 281, 17);
+    auto* bar = AddControl<TProgressBar>(form.get(), 8, 68, 281, 17);
     bar->SetPosition(150);
     EXPECT_EQ(Send(bar, PBM_GETPOS), 100);
     bar->SetPosition(-3);
@@ -295,22 +286,22 @@ TEST(Leaks, FormsFullOfControlsLeaveNoHandlesBehind)
 {
     auto makeOne = [] {
         FormPtr form = NewForm();
-        auto* panel = Add<TCustomControl>(form.get(), 250, 100, 40, 40);
+        auto* panel = AddControl<TCustomControl>(form.get(), 250, 100, 40, 40);
         panel->Font()->SetHeight(-20);
-        Add<TGraphicControl>(panel, 2, 2, 10, 10);
-        Add<TButton>(form.get(), 10, 10, 75, 25)->SetDefault(true);
+        AddControl<TGraphicControl>(panel, 2, 2, 10, 10);
+        AddControl<TButton>(form.get(), 10, 10, 75, 25)->SetDefault(true);
         // Known difference: Wine's check and radio boxes leak a clip region
         // when painted with no caption into a clipped context; with one they
         // do not, on Windows neither way.
-        auto* check = Add<TCheckBox>(form.get(), 10, 40, 75, 17);
+        auto* check = AddControl<TCheckBox>(form.get(), 10, 40, 75, 17);
         check->SetCaption("Check");
         check->SetState(cbGrayed);
-        Add<TRadioButton>(form.get(), 10, 60, 75, 17)->SetCaption("Radio");
-        Add<TEdit>(form.get(), 10, 80, 75, 21)->SetText("edit");
-        Add<TMemo>(form.get(), 100, 10, 75, 60)->Lines()->SetText("a\nb");
-        Add<TProgressBar>(form.get(), 100, 80, 75, 16)->SetPosition(50);
-        Add<TLabel>(form.get(), 100, 100, 75, 16)->SetCaption("&Label");
-        Add<TImage>(form.get(), 200, 10, 40, 40);
+        AddControl<TRadioButton>(form.get(), 10, 60, 75, 17)->SetCaption("Radio");
+        AddControl<TEdit>(form.get(), 10, 80, 75, 21)->SetText("edit");
+        AddControl<TMemo>(form.get(), 100, 10, 75, 60)->Lines()->SetText("a\nb");
+        AddControl<TProgressBar>(form.get(), 100, 80, 75, 16)->SetPosition(50);
+        AddControl<TLabel>(form.get(), 100, 100, 75, 16)->SetCaption("&Label");
+        AddControl<TImage>(form.get(), 200, 10, 40, 40);
         form->Show();
         TestDib dib(300, 200);
         form->PaintTo(dib.DC(), 0, 0);
