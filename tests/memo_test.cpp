@@ -115,27 +115,7 @@ TEST(MemoText, BinaryTextsAreHeldWithoutHarm)
     EXPECT_GE(m.memo->Text().size(), noise.size());
 }
 
-TEST(MemoLines, EditingGoesThroughTheWindow)
-{
-    CountedMemo m;
-    m.lines->Add("one");
-    m.lines->Add("three");
-    m.lines->Insert(1, "two");
-    EXPECT_EQ(m.Shown(), "one\r\ntwo\r\nthree");
-    m.lines->Put(2, "THREE");
-    m.lines->Delete(0);
-    EXPECT_EQ(m.lines->Text(), "two\r\nTHREE");
-    EXPECT_THROW(m.lines->Delete(2), EStringListError);
-    EXPECT_THROW(m.lines->Insert(3, "x"), EStringListError);
-    m.lines->SetText("a\r\n");  // a typed break at the end stays when a line is added
-    m.lines->Add("b");
-    EXPECT_EQ(m.memo->Text(), "a\r\nb\r\n");
-
-    m.lines->Clear();
-    EXPECT_EQ(m.Shown(), "");
-}
-
-TEST(MemoLines, TheTextLivesInTheObjectWithoutAWindowAndSurvivesANewOne)
+TEST(MemoLines, TheTextLivesInTheObjectWithoutAWindowAndLineEditsReachTheWindow)
 {
     FormPtr form = NewForm();
     auto* memo = new TMemo(form.get());
@@ -154,6 +134,22 @@ TEST(MemoLines, TheTextLivesInTheObjectWithoutAWindowAndSurvivesANewOne)
     EXPECT_EQ(memo->Text(), "after");
     memo->SetParent(form.get());
     EXPECT_EQ(WindowText(memo->Handle()), "after");
+
+    TStrings* lines = memo->Lines();  // line edits go through the window
+    lines->Clear();
+    EXPECT_EQ(WindowText(memo->Handle()), "");
+    lines->Add("one");
+    lines->Add("three");
+    lines->Insert(1, "two");
+    EXPECT_EQ(WindowText(memo->Handle()), "one\r\ntwo\r\nthree");
+    lines->Put(2, "THREE");
+    lines->Delete(0);
+    EXPECT_EQ(lines->Text(), "two\r\nTHREE");
+    EXPECT_THROW(lines->Delete(2), EStringListError);
+    EXPECT_THROW(lines->Insert(3, "x"), EStringListError);
+    lines->SetText("a\r\n");  // a typed break at the end stays when a line is added
+    lines->Add("b");
+    EXPECT_EQ(memo->Text(), "a\r\nb\r\n");
 
     // Return goes to the form when the memo does not want it.
     EXPECT_NE(SendMessageA(memo->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, 0);

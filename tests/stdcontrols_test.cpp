@@ -35,7 +35,7 @@ std::wstring ShownText(HWND window)
 
 } // namespace
 
-TEST(NativeWindows, PropertiesReachTheWindowAndSurviveANewOne)
+TEST(NativeWindows, PropertiesReachTheWindowAndSurviveANewOneAndPositionsStayInRange)
 {
     FormPtr form = NewForm();
     auto* edit = AddControl<TEdit>(form.get(), 10, 10, 100, 21);
@@ -68,9 +68,14 @@ TEST(NativeWindows, PropertiesReachTheWindowAndSurviveANewOne)
     }
     button->SetDefault(false);  // a live window follows
     EXPECT_EQ(StyleOf(button) & BS_DEFPUSHBUTTON, 0);
+    bar->SetPosition(150);  // the position stays in range
+    EXPECT_EQ(Send(bar, PBM_GETPOS), 40);
+    bar->SetStep(15);
+    bar->StepIt();  // past the end: round again from Min
+    EXPECT_EQ(bar->Position(), 15);
 }
 
-TEST(Buttons, ARealClickArrivesOnceAndCheckBoxesCycleThroughGrayedOnlyWhenAllowed)
+TEST(Buttons, ClicksArriveOnceCheckBoxesCycleAndRadioButtonsUncheckTheirSiblings)
 {
     FormPtr form = NewForm();
     auto* ok = AddControl<TButton>(form.get(), 10, 40, 75, 25);
@@ -100,11 +105,8 @@ TEST(Buttons, ARealClickArrivesOnceAndCheckBoxesCycleThroughGrayedOnlyWhenAllowe
     EXPECT_EQ(form->Perform(CM_DIALOGCHAR, 'A', 0), 1);
     EXPECT_EQ(box->State(), cbUnchecked);
     EXPECT_EQ(GetFocus(), box->Handle());
-}
 
-TEST(RadioButtons, CheckingOneUnchecksItsSiblingsOnly)
-{
-    FormPtr form = NewForm();
+    // Checking a radio button unchecks its siblings only.
     auto* dcd = AddControl<TRadioButton>(form.get(), 10, 10, 98, 20);
     auto* acd = AddControl<TRadioButton>(form.get(), 110, 10, 81, 20);
     auto* check = AddControl<TCheckBox>(form.get(), 10, 40, 10, 10);  // not a radio: untouched
@@ -207,24 +209,6 @@ TEST(Labels, TheCaptionIsDrawnWithTheFontWhereAlignmentSaysAndItsLetterFocuses)
     EXPECT_EQ(GetFocus(), edit->Handle());
     edit->Free();
     EXPECT_EQ(label->FocusControl(), nullptr);
-}
-
-TEST(ProgressBars, PositionStaysInRangeAndStepsRoundAgain)
-{
-    FormPtr form = NewForm();
-    auto* bar = AddControl<TProgressBar>(form.get(), 8, 68, 281, 17);
-    bar->SetPosition(150);
-    EXPECT_EQ(Send(bar, PBM_GETPOS), 100);
-    bar->SetPosition(-3);
-    EXPECT_EQ(bar->Position(), 0);
-    bar->SetMax(40);
-    bar->SetStep(15);
-    std::vector<LRESULT> shown;
-    for (int i = 0; i < 3; ++i) {
-        bar->StepIt();  // past the end: round again from Min
-        shown.push_back(Send(bar, PBM_GETPOS));
-    }
-    EXPECT_EQ(shown, (std::vector<LRESULT>{15, 30, 5}));
 }
 
 // "Ręcznie" has no form in code page 1252: the window shows it whole, also
