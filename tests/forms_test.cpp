@@ -10,10 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {

@@ -16,9 +16,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
