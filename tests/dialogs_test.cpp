@@ -1,7 +1,6 @@
-// The standard open dialog and the input box, filled in from a
-// second thread as a person would.
+// The standard open dialog, filled in from a second thread as a person
+// would.
 #include "framework/forms/dialogs.h"
-#include "framework/forms/inputbox.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/tempfolder.h"
 
@@ -60,27 +59,6 @@ TEST(OpenDialog, TheAcceptedNameIsTakenWholeAndKeptAfterACancel)
     EXPECT_FALSE(ExecuteWith(dialog, CancelDialog));
     EXPECT_EQ(dialog.FileName(), shorter);
     SetCurrentDirectoryA(folder.Path().c_str());  // so the folder can be removed
-}
-
-TEST(InputBox, OkTakesTheTypedTextAndCancelKeepsTheDefault)
-{
-    std::string shown;  // caption, prompt and default
-    auto typeThen = [&shown](WPARAM button) {
-        return [&shown, button](HWND box) {
-            shown = DialogItemText(box, 0) + "|" + DialogItemText(box, 100) + "|" + DialogItemText(box, 101);
-            SendMessageA(GetDlgItem(box, 101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
-            PostMessageA(box, WM_COMMAND, button, 0);
-        };
-    };
-    {
-        DialogDriver driver(typeThen(IDOK));
-        EXPECT_EQ(InputBox("Nazwa pliku obrazu", "Podaj nazwe", "start"), "typed");
-    }
-    EXPECT_EQ(shown, "Nazwa pliku obrazu|Podaj nazwe|start");
-    {
-        DialogDriver driver(typeThen(IDCANCEL));
-        EXPECT_EQ(InputBox("c", "p", "start"), "start");
-    }
 }
 
 } // namespace
