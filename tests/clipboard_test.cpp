@@ -1,4 +1,4 @@
-// The clipboard's text in both forms, and the caret's lifetime.
+// The clipboard's text in both forms.
 #include "framework/base/clipboard.h"
 
 #include <windows.h>
@@ -26,23 +26,6 @@ TEST(Clipboard, WideTextRoundTripsAndAnsiOnlyTextIsReadThroughTheCodePage)
     CloseClipboard();
     EXPECT_EQ(Clipboard().AsTextWide(), L"caf\u00E9");
     EXPECT_EQ(Clipboard().AsText(), "caf\xE9");
-}
-
-TEST(Caret, GoesWithItsObject)
-{
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 40, nullptr, nullptr,
-                                  nullptr, nullptr);
-    POINT at = {};
-    {
-        TCaret caret;
-        ASSERT_TRUE(caret.Create(window, 1, 13));
-        caret.SetPosition(17, 4);
-        GetCaretPos(&at);
-        EXPECT_EQ(at.x, 17);
-    }
-    GetCaretPos(&at);
-    EXPECT_EQ(at.x, 0);
-    DestroyWindow(window);
 }
 
 } // namespace
