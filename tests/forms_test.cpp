@@ -38,25 +38,21 @@ struct DialogForm {
     TEdit* skipped = AddBox(form.get(), &log, "Skipped", 10, 40);
     TEdit* second = AddBox(form.get(), &log, "Second", 10, 70);
     TEdit* disabled = AddBox(form.get(), &log, "Disabled", 10, 100);
-    TButton* ok = AddButton("&Save", mrOk, 130);
-    TButton* cancel = AddButton("Cancel", mrCancel, 160);
+    TButton* ok = AddControl<TButton>(form.get(), 150, 130, 75, 25);
+    TButton* cancel = AddControl<TButton>(form.get(), 150, 160, 75, 25);
     int okClicks = 0, cancelClicks = 0;
 
     DialogForm()
     {
         skipped->SetTabStop(false);
         disabled->SetEnabled(false);
+        ok->SetCaption("&Save");
         ok->SetDefault(true);
+        ok->SetModalResult(mrOk);
         cancel->SetCancel(true);
+        cancel->SetModalResult(mrCancel);
         ok->OnClick = [this](TObject*) { ++okClicks; };
         cancel->OnClick = [this](TObject*) { ++cancelClicks; };
-    }
-    TButton* AddButton(const char* caption, TModalResult result, int top)
-    {
-        auto* button = AddControl<TButton>(form.get(), 150, top, 75, 25);
-        button->SetCaption(caption);
-        button->SetModalResult(result);
-        return button;
     }
     void Focus(TWinControl* control)
     {
@@ -225,8 +221,8 @@ TEST(Close, CloseActionsHideMinimizeKeepOrFreeTheForm)
         allow = allowed;
         next = action;
         SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
-        EXPECT_EQ(IsWindowVisible(form->Handle()) != 0, visible) << action;
-        EXPECT_EQ(IsIconic(form->Handle()) != 0, iconic) << action;
+        EXPECT_EQ(std::make_pair(IsWindowVisible(form->Handle()) != 0, IsIconic(form->Handle()) != 0),
+                  std::make_pair(visible, iconic)) << action;
     }
     form->Show();
     next = caFree;
@@ -244,8 +240,7 @@ TEST(FormWindow, OwnedByTheApplicationAndANewWindowKeepsIconChildrenAndVisibilit
     TIcon icon;
     icon.SetHandle(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));
     form->SetIcon(&icon);
-    Log log;
-    auto* child = AddBox(form.get(), &log, "Child", 0, 0);
+    auto* child = AddControl<TEdit>(form.get(), 0, 0, 50, 20);
     const std::pair<std::function<void()>, LONG_PTR> changes[] = {
         {[&] { form->SetBorderStyle(bsDialog); }, WS_EX_DLGMODALFRAME},
         {[&] { form->SetFormStyle(fsStayOnTop); }, WS_EX_TOPMOST},

@@ -64,8 +64,7 @@ TEST(Image, DrawsAtTheTopLeftCentredOrStretchedAndLeavesOutTheTransparentColour)
             EXPECT_EQ(Kind(dib.At(p.x, p.y)), p.kind) << p.x << "," << p.y;
     }
     image->SetAutoSize(true);
-    EXPECT_EQ(image->Width(), 40);
-    EXPECT_EQ(image->Height(), 40);
+    EXPECT_EQ(std::make_pair(image->Width(), image->Height()), std::make_pair(40, 40));
 }
 
 TEST(ImageDescription, PictureDataIsWrittenAndReadBackIdentically)
