@@ -16,7 +16,7 @@ public:
     using TCustomControl::TCustomControl;
 
 protected:
-    void Paint() override { throw EFCreateError("Cannot create file \"C:\\img\\disc.iso.cue\". Access is denied"); }
+    void Paint() override { throw EFCreateError("Cannot create file \"C:\\disc.iso.cue\". Access is denied"); }
 };
 
 } // namespace
@@ -46,7 +46,7 @@ TEST(Exceptions, AnEscapingExceptionShowsTheDefaultBoxOrGoesToOnException)
     InvalidateRect(control->Handle(), nullptr, TRUE);
     EXPECT_TRUE(PumpUntil([&] { return boxes.size() > 2; }));
     control->SetVisible(false);  // no more failing paints
-    EXPECT_EQ(boxes[2], "Cannot create file \"C:\\img\\disc.iso.cue\". Access is denied." + stop);
+    EXPECT_EQ(boxes[2], "Cannot create file \"C:\\disc.iso.cue\". Access is denied." + stop);
 
     std::string seen;
     Application->OnException = [&](TObject*, const std::exception& e) { seen = e.what(); };
@@ -97,9 +97,9 @@ TEST(ApplicationRun, TheFirstFormIsTheMainFormAndClosingItEndsTheLoop)
     };
     Application->Run();
     main->WindowProc = old;
+    EXPECT_TRUE(Application->Terminated());
     EXPECT_EQ(editorResult, mrCancel);
     EXPECT_EQ(std::make_pair(editor->Left(), editor->Top()), std::make_pair(200, 200));
-    EXPECT_TRUE(Application->Terminated());
     EXPECT_EQ(WindowText(Application->Handle()), "Sheet Mill");
     EXPECT_TRUE(IsWindow(main->Handle()));  // the main form stays until the end
 }

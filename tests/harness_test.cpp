@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 HWND Popup()
@@ -14,23 +16,23 @@ HWND Popup()
     return CreateWindowExA(0, "STATIC", "", WS_POPUP, 10, 10, 64, 32, nullptr, nullptr, nullptr, nullptr);
 }
 
+std::pair<DWORD, DWORD> CurrentCounts() { return {GdiObjectCount(), UserObjectCount()}; }
+
 TEST(Harness, TheScreenIs32BitsAndTheHandleCountsSeeObjectsComeAndGo)
 {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 32);
     ReleaseDC(nullptr, screen);
     HWND first = Popup();  // the first window of a thread brings helpers of its own
-    const DWORD gdi = GdiObjectCount(), user = UserObjectCount();
+    const auto [gdi, user] = CurrentCounts();
     EXPECT_GT(gdi, 0u);
     HGDIOBJ brush = CreateSolidBrush(RGB(1, 2, 3)), pen = CreatePen(PS_SOLID, 1, 0);
     HWND window = Popup();
-    EXPECT_EQ(GdiObjectCount(), gdi + 2);
-    EXPECT_EQ(UserObjectCount(), user + 1);
+    EXPECT_EQ(CurrentCounts(), std::make_pair(gdi + 2, user + 1));
     DeleteObject(brush);
     DeleteObject(pen);
     DestroyWindow(window);
-    EXPECT_EQ(GdiObjectCount(), gdi);
-    EXPECT_EQ(UserObjectCount(), user);
+    EXPECT_EQ(CurrentCounts(), std::make_pair(gdi, user));
     DestroyWindow(first);
 }
 

@@ -51,8 +51,7 @@ TEST(MemoText, BreaksBecomeCrLfAnEqualTextIsNotSetAgainAndBinaryTextIsHeld)
     EXPECT_EQ(m.lines->Strings(1), "  TRACK 01 MODE1/2352");
     m.lines->SetText(sheet);  // the same sheet in any break form: the window is not touched
     m.lines->SetText("FILE \"gra.bin\" BINARY\n  TRACK 01 MODE1/2352\r    INDEX 01 00:00:00");
-    EXPECT_EQ(m.setTexts, 1);
-    EXPECT_EQ(m.changes, 1);
+    EXPECT_EQ(std::make_pair(m.setTexts, m.changes), std::make_pair(1, 1));
     m.lines->SetText("a\r\n\r\nb\r\n");
     EXPECT_EQ(m.lines->Count(), 3);  // a break at the end adds no line
 
@@ -76,14 +75,12 @@ TEST(MemoText, ATextTheMemoCannotHoldRaisesAndKeepsTheOldText)
         huge += "line " + std::to_string(100000 + i) + " of a long text\n";
     std::string justPast(m.memo->Capacity(), 'x');  // once its break is CR LF
     justPast[10] = '\n';
-    const struct {
-        int maxLength;
-        std::string text;
-    } cases[] = {{10, std::string(11, 'x')}, {10, "\n\n\n\n\nx"}, {0, huge}, {0, justPast}};
+    const std::pair<int, std::string> cases[] = {  // the limit, the text
+        {10, std::string(11, 'x')}, {10, "\n\n\n\n\nx"}, {0, huge}, {0, justPast}};
     const auto start = std::chrono::steady_clock::now();
-    for (const auto& c : cases) {
-        m.memo->SetMaxLength(c.maxLength);
-        EXPECT_EQ(ErrorOf([&] { m.lines->SetText(c.text); }), MemoCapacityMessage) << c.text.size();
+    for (const auto& [maxLength, text] : cases) {
+        m.memo->SetMaxLength(maxLength);
+        EXPECT_EQ(ErrorOf([&] { m.lines->SetText(text); }), MemoCapacityMessage) << text.size();
         EXPECT_EQ(m.Shown(), "old");
     }
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
