@@ -1,3 +1,4 @@
+// The clipboard's text in both forms.
 #include "framework/base/clipboard.h"
 
 #include <windows.h>
@@ -8,18 +9,13 @@
 
 namespace {
 
-TEST(Clipboard, NonAnsiTextRoundTrips)
+TEST(Clipboard, WideTextRoundTripsAndAnsiOnlyTextIsReadThroughTheCodePage)
 {
     const std::wstring text = L"za\u017C\u00F3\u0142\u0107 \u65E5\u672C \u0395\u03BB";
     ASSERT_TRUE(Clipboard().SetAsTextWide(text));
     EXPECT_TRUE(Clipboard().HasText());
     EXPECT_EQ(Clipboard().AsTextWide(), text);
-    EXPECT_TRUE(Clipboard().SetAsTextWide(L""));
-    EXPECT_EQ(Clipboard().AsTextWide(), L"");
-}
 
-TEST(Clipboard, AnsiOnlyTextIsReadThroughTheCodePage)
-{
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     const char ansi[] = "caf\xE9";  // e acute in code page 1252
@@ -30,28 +26,6 @@ TEST(Clipboard, AnsiOnlyTextIsReadThroughTheCodePage)
     CloseClipboard();
     EXPECT_EQ(Clipboard().AsTextWide(), L"caf\u00E9");
     EXPECT_EQ(Clipboard().AsText(), "caf\xE9");
-}
-
-TEST(Caret, FollowsItsPositionAndGoesWithItsOwner)
-{
-    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 40, nullptr,
-                                  nullptr, nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
-    {
-        TCaret caret;
-        ASSERT_TRUE(caret.Create(window, 1, 13));
-        caret.SetPosition(17, 4);
-        caret.Show();
-        POINT at = {};
-        GetCaretPos(&at);
-        EXPECT_EQ(at.x, 17);
-        EXPECT_EQ(at.y, 4);
-    }
-    // Gone with the object: a fresh caret can be created at once elsewhere.
-    POINT at = {-1, -1};
-    GetCaretPos(&at);
-    EXPECT_EQ(at.x, 0);
-    DestroyWindow(window);
 }
 
 } // namespace

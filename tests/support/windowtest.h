@@ -60,6 +60,17 @@ Owned<T> NewForm(int width = 300, int height = 200)
     return form;
 }
 
+// A new control of class T on parent at left, top, width x height, owned
+// by the parent's owner (the parent itself when it has none).
+template <class T>
+T* AddControl(TWinControl* parent, int left, int top, int width, int height)
+{
+    auto* control = new T(parent->Owner() ? parent->Owner() : parent);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
 // Shows the form, brings it to the front and waits until it is active.
 void ShowAndWait(TCustomForm* form);
 
