@@ -11,51 +11,42 @@ TPcxStatus Decode(const std::string& bytes, TPcxImage& image, std::string* error
     return DecodePcx(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), image, error);
 }
 
-std::vector<uint32_t> Colors(const std::vector<uint8_t>& indices)
-{
-    std::vector<uint32_t> out;
-    for (uint8_t i : indices)
-        out.push_back(PcxTestColor(i));
-    return out;
-}
-
 } // namespace
 
-TEST(PcxDecoder, RunLengthRowsWithPaddingThroughThePalette)
+TEST(PcxDecoder, RunsRawDataPaddingAndOriginsGoThroughThePalette)
 {
-    std::vector<uint8_t> indices{1, 1, 1, 1, 0xC5, 9};
-    TPcxImage image;
-    ASSERT_EQ(Decode(MakePcx(3, 2, indices, 1, 4), image), TPcxStatus::Ok);
-    EXPECT_EQ(image.Width, 3);
-    EXPECT_EQ(image.Height, 2);
-    EXPECT_EQ(image.Pixels, Colors(indices));
-}
-
-TEST(PcxDecoder, RawDataLongRunsRunsAcrossRowsAndOffsetOrigins)
-{
-    TPcxImage image;
-    ASSERT_EQ(Decode(MakePcx(2, 2, {0, 255, 128, 7}, 0), image), TPcxStatus::Ok);
-    EXPECT_EQ(image.Pixels, Colors({0, 255, 128, 7}));
-
-    ASSERT_EQ(Decode(MakePcx(70, 1, std::vector<uint8_t>(70, 200)), image), TPcxStatus::Ok);
-    EXPECT_EQ(image.Pixels, Colors(std::vector<uint8_t>(70, 200)));
-
-    PcxLayout l;
-    l.maker = 0xCD;
-    l.xMin = 10;
-    l.xMax = 11;
-    l.yMin = 3;
-    l.yMax = 4;
-    l.bytesPerLine = 2;
-    ASSERT_EQ(Decode(PcxHeader(l) + "\xC4\x05" + PcxPalette(), image), TPcxStatus::Ok);
-    EXPECT_EQ(image.Width, 2);
-    EXPECT_EQ(image.Height, 2);
-    EXPECT_EQ(image.Pixels, Colors({5, 5, 5, 5}));
-
-    // A run reaching past the picture is cut at its end.
-    ASSERT_EQ(Decode(MakePcx(2, 1, {3, 3}).substr(0, 128) + "\xFF\x03" + PcxPalette(), image),
-              TPcxStatus::Ok);
-    EXPECT_EQ(image.Pixels, Colors({3, 3}));
+    PcxLayout moved;  // a run across both rows, origin off zero
+    moved.maker = 0xCD;
+    moved.xMin = 10;
+    moved.xMax = 11;
+    moved.yMin = 3;
+    moved.yMax = 4;
+    moved.bytesPerLine = 2;
+    const std::vector<uint8_t> long70(70, 200);
+    const struct {
+        const char* what;
+        std::string bytes;
+        int width, height;
+        std::vector<uint8_t> indices;
+    } cases[] = {
+        {"runs, padded rows", MakePcx(3, 2, {1, 1, 1, 1, 0xC5, 9}, 1, 4), 3, 2, {1, 1, 1, 1, 0xC5, 9}},
+        {"raw", MakePcx(2, 2, {0, 255, 128, 7}, 0), 2, 2, {0, 255, 128, 7}},
+        {"long runs", MakePcx(70, 1, long70), 70, 1, long70},
+        {"moved origin", PcxHeader(moved) + "\xC4\x05" + PcxPalette(), 2, 2, {5, 5, 5, 5}},
+        {"run past the end cut", MakePcx(2, 1, {3, 3}).substr(0, 128) + "\xFF\x03" + PcxPalette(),
+         2, 1, {3, 3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TPcxImage image;
+        ASSERT_EQ(Decode(c.bytes, image), TPcxStatus::Ok);
+        EXPECT_EQ(image.Width, c.width);
+        EXPECT_EQ(image.Height, c.height);
+        std::vector<uint32_t> colors;
+        for (uint8_t i : c.indices)
+            colors.push_back(PcxTestColor(i));
+        EXPECT_EQ(image.Pixels, colors);
+    }
 }
 
 TEST(PcxDecoder, DamagedPicturesAreRefusedAndLeaveTheImageAlone)
@@ -70,7 +61,6 @@ TEST(PcxDecoder, DamagedPicturesAreRefusedAndLeaveTheImageAlone)
         EXPECT_EQ(image.Width, 9);
         EXPECT_EQ(image.Pixels, std::vector<uint32_t>(1, 42));
     }
-
     TPcxImage image;
     EXPECT_EQ(Decode("BM" + MakePcx(1, 1, {0}).substr(2), image), TPcxStatus::NotPcx);
     EXPECT_EQ(Decode("", image), TPcxStatus::NotPcx);

@@ -43,6 +43,12 @@ public:
         const uint32_t p = bits_[y * width_ + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
+    // Every pixel as 0x00RRGGBB in the low bytes, rows top down.
+    const uint32_t* Bits() const
+    {
+        GdiFlush();
+        return bits_;
+    }
     void Fill(COLORREF color)
     {
         GdiFlush();
