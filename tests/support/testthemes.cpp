@@ -5,7 +5,6 @@
 FW_IMPLEMENT_CLASS(TTestTheme, TSkTheme)
 FW_IMPLEMENT_CLASS(TTestTwinFirst, TTestTheme)
 FW_IMPLEMENT_CLASS(TTestTwinSecond, TTestTheme)
-FW_IMPLEMENT_CLASS(TTestResting, TSkTheme)
 FW_IMPLEMENT_CLASS(TTestStray, TTestTheme)
 
 void RegisterTestThemes()
@@ -14,7 +13,6 @@ void RegisterTestThemes()
         RegisterTheme<TTestTheme>();
         RegisterTheme<TTestTwinFirst>();
         RegisterTheme<TTestTwinSecond>();
-        RegisterTheme<TTestResting>();
         return true;
     }();
     (void)registered;

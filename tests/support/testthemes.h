@@ -1,6 +1,5 @@
 // Looks made for tests, with names no library look uses: one that counts
-// its colour refreshes, two of one name, one that is not available and one
-// that is never registered.
+// its colour refreshes, two of one name and one that is never registered.
 #pragma once
 
 #include "styling/core/themethemes.h"
@@ -9,7 +8,8 @@
 class TTestTheme : public TSkTheme {
     FW_DECLARE_CLASS(TTestTheme)
 public:
-    static constexpr TColor WindowColor = 0x00C800;  // RGB(0, 200, 0): exact at thirds of the hue circle
+    // RGB(0, 200, 0): exact at thirds of the hue circle.
+    static constexpr TColor WindowColor = 0x00C800;
     static std::string ClassThemeName() { return "Counting"; }
     std::string GetName() const override { return ClassThemeName(); }
     int updates = 0;
@@ -31,7 +31,6 @@ public:
 
 TEST_THEME(TTestTwinFirst, TTestTheme, "Twin");
 TEST_THEME(TTestTwinSecond, TTestTheme, "Twin");
-TEST_THEME(TTestResting, TSkTheme, "Resting");
 TEST_THEME(TTestStray, TTestTheme, "Stray");
 
 #undef TEST_THEME
