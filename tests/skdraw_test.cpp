@@ -15,42 +15,41 @@ namespace {
 
 constexpr TColor A = 0x0000C0, B = 0x00A000;  // red 0xC0, green 0xA0
 
-// A white 32-bit bitmap with a canvas over it.
-class CanvasTest : public ::testing::Test {
-protected:
-    void Make(int w, int h, TSkColor fill = 0xFFFFFFFF)
+// A white bitmap of w x h with a canvas over it.
+struct Surface {
+    Surface(int w, int h)
     {
-        canvas.SetHandle(nullptr);
         bitmap.SetSize(w, h);
-        bitmap.Fill(fill);
+        bitmap.Fill(0xFFFFFFFF);
         canvas.SetHandle(bitmap.DC());
     }
-    void TearDown() override { canvas.SetHandle(nullptr); }
-    TColor At(int x, int y) { return SkColorToColor(bitmap.GetPixel(x, y)); }
+    ~Surface() { canvas.SetHandle(nullptr); }
     // Rows joined by '/', a letter per pixel: '.' white, 'a' A, 'b' B, '?' other.
-    std::string Picture()
+    std::string Picture() const
     {
         std::string s;
         for (int y = 0; y < bitmap.Height(); ++y, s += y < bitmap.Height() ? "/" : "")
-            for (int x = 0; x < bitmap.Width(); ++x)
-                s += At(x, y) == clWhite ? '.' : At(x, y) == A ? 'a' : At(x, y) == B ? 'b' : '?';
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                const TColor c = SkColorToColor(bitmap.GetPixel(x, y));
+                s += c == clWhite ? '.' : c == A ? 'a' : c == B ? 'b' : '?';
+            }
         return s;
     }
     TSkBitmap bitmap;
     TCanvas canvas;
 };
 
-using TRoutine = void (*)(TCanvas*, const TRect&);
 std::vector<TPoint> Corners(const TRect& r)
 {
     return {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
 }
 
-// Each routine drawn into {1, 1, 5, 5} of a 6 x 6 picture ('*': any pixel).
-// Those bound by a rectangle draw nothing into an empty or inverted one.
+// Each routine drawn into {1, 1, 5, 5} of a 6 x 6 picture (null: not
+// compared here). Those bound by a rectangle draw nothing into an empty or
+// inverted one.
 const struct {
     const char* name;
-    TRoutine draw;
+    void (*draw)(TCanvas*, const TRect&);
     bool rectBound;
     const char* picture;
 } Routines[] = {
@@ -69,14 +68,14 @@ const struct {
      "....../..aa../.aaaa./.aaaa./..aa../......"},
     {"round frame", [](TCanvas* c, const TRect& r) { FrameRoundRectColor(c, r, 3, B); }, true,
      "....../..bb../.b..b./.b..b./..bb../......"},
-    {"focus rectangle", [](TCanvas* c, const TRect& r) { DrawFocusRectColor(c, r, A); }, true,
+    {"dotted focus frame", [](TCanvas* c, const TRect& r) { DrawFocusRectColor(c, r, A); }, true,
      "....../..?.?./.?..../....?./.?.?../......"},
-    {"dither, then a plain fill", [](TCanvas* c, const TRect& r) {
+    {"dither, then no pattern lingers", [](TCanvas* c, const TRect& r) {
          DitherFillRect(c, r, A, B);
          FillRectColor(c, TRect{r.left, r.top + 3, r.right, r.bottom}, A);
      }, true, "....../.baba./.abab./.baba./.aaaa./......"},
-    {"gradient", [](TCanvas* c, const TRect& r) { GradientFillRect(c, r, A, B, false); }, true,
-     "....../.a???./.a???./.a???./.a???./......"},
+    {"gradient from the start colour", [](TCanvas* c, const TRect& r) { GradientFillRect(c, r, A, B, false); },
+     true, "....../.a???./.a???./.a???./.a???./......"},
     {"glyph", [](TCanvas* c, const TRect& r) { DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE); },
      true, nullptr},
     {"icon", [](TCanvas* c, const TRect& r) { DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION)); },
@@ -99,36 +98,31 @@ const struct {
 
 } // namespace
 
-TEST_F(CanvasTest, EveryRoutineDrawsItsShapeAndNothingIntoEmptyRectangles)
+TEST(SkDraw, EveryRoutineDrawsItsShapeAndNothingIntoEmptyRectangles)
 {
     for (const auto& routine : Routines) {
-        SCOPED_TRACE(routine.name);
-        Make(6, 6);
-        routine.draw(&canvas, TRect{1, 1, 5, 5});
-        const std::string picture = Picture();
-        for (size_t i = 0; routine.picture && i < picture.size(); ++i)
-            if (routine.picture[i] != '*') {
-                ASSERT_EQ(picture[i], routine.picture[i]) << i << " in " << picture;
-            }
-        if (!routine.rectBound)
-            continue;
-        Make(6, 6);
+        Surface shape(6, 6), empty(6, 6);
+        routine.draw(&shape.canvas, TRect{1, 1, 5, 5});
+        if (routine.picture) {
+            EXPECT_EQ(shape.Picture(), routine.picture) << routine.name;
+        }
         for (const TRect& r : {TRect{3, 3, 3, 3}, TRect{4, 4, 2, 2}, TRect{2, 5, 4, 1}})
-            routine.draw(&canvas, r);
-        EXPECT_EQ(Picture(), "....../....../....../....../....../......");
+            if (routine.rectBound)
+                routine.draw(&empty.canvas, r);
+        EXPECT_EQ(empty.Picture(), "....../....../....../....../....../......") << routine.name;
     }
 }
 
-TEST_F(CanvasTest, EveryRoutineAtEverySizeLeavesNoObjectBehind)
+TEST(SkDraw, EveryRoutineAtEverySizeLeavesNoObjectBehind)
 {
     TSkControlsUnit unit;
+    Surface large(300, 300);
     auto everything = [&](int rounds) {
-        Make(300, 300);
         for (int i = 0; i < rounds; ++i)
             for (const auto& routine : Routines)
-                for (const TRect& r : {TRect{5, 5, 5, 5}, TRect{5, 5, 6, 6},
-                                       TRect{-50, -20, 400, 350}, TRect{20, 20, 10, 10}})
-                    routine.draw(&canvas, r);
+                for (const TRect& r : {TRect{5, 5, 5, 5}, TRect{5, 5, 6, 6}, TRect{-50, -20, 400, 350},
+                                       TRect{20, 20, 10, 10}})
+                    routine.draw(&large.canvas, r);
     };
     everything(1);  // the system's own caches (fonts, icons) fill on first use
     const DWORD before = GdiObjectCount();
@@ -136,59 +130,58 @@ TEST_F(CanvasTest, EveryRoutineAtEverySizeLeavesNoObjectBehind)
     EXPECT_EQ(GdiObjectCount(), before);
 }
 
-TEST_F(CanvasTest, GradientBandsRoundHalvesToEvenAndStopShortOfTheEnd)
+TEST(SkDraw, GradientBandsRoundHalvesToEvenAndStopShortOfTheEnd)
 {
-    Make(10, 2);
-    GradientFillRect(&canvas, TRect{0, 0, 10, 2}, clBlack, clRed, false);
+    Surface wide(10, 1), tall(1, 300);  // taller than 255: bands of one or two rows
+    GradientFillRect(&wide.canvas, TRect{0, 0, 10, 1}, clBlack, clRed, false);
+    GradientFillRect(&tall.canvas, TRect{0, 0, 1, 300}, clBlack, clWhite, true);
     const int reds[10] = {0, 26, 51, 76, 102, 128, 153, 178, 204, 230};
     for (int x = 0; x < 10; ++x)
-        EXPECT_EQ(At(x, 1), reds[x]) << x;
-    Make(2, 300);  // taller than 255: bands of one or two rows
-    GradientFillRect(&canvas, TRect{0, 0, 2, 300}, clBlack, clWhite, true);
-    EXPECT_NE(At(1, 299), clWhite);
+        EXPECT_EQ(wide.bitmap.GetPixel(x, 0) & SkColorMask, TSkColor(reds[x]) << 16) << x;
     for (int y = 1; y < 300; ++y)
-        ASSERT_GE(At(0, y) & 0xFF, At(0, y - 1) & 0xFF) << y;
+        ASSERT_GE(tall.bitmap.GetPixel(0, y) & 0xFF, tall.bitmap.GetPixel(0, y - 1) & 0xFF) << y;
+    EXPECT_LT(tall.bitmap.GetPixel(0, 299) & 0xFF, 0xFFu);
 }
 
-TEST_F(CanvasTest, GlyphsTakeOneColourAndIconsAreCentredAtSixteenPixels)
+TEST(SkDraw, GlyphsTakeOneColourAndIconsAreCentredAtSixteenPixels)
 {
-    Make(30, 30, 0xFF123456);
-    DrawIconCentered(&canvas, TRect{0, 0, 30, 30}, LoadIcon(nullptr, IDI_APPLICATION));
-    int inside = 0, outside = 0;
+    Surface glyph(16, 16), icon(30, 30);
+    DrawFrameGlyph(&glyph.canvas, TRect{0, 0, 16, 16}, DFC_MENU, A, DFCS_MENUCHECK);
+    const std::string check = glyph.Picture();
+    EXPECT_GT(std::count(check.begin(), check.end(), 'a'), 5) << check;
+    EXPECT_EQ(check.find_first_not_of("./a"), std::string::npos) << check;
+    DrawIconCentered(&icon.canvas, TRect{0, 0, 30, 30}, LoadIcon(nullptr, IDI_APPLICATION));
+    const std::string centred = icon.Picture();
+    int inside = 0;
     for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x)
-            (x >= 7 && x < 23 && y >= 7 && y < 23 ? inside : outside) += bitmap.GetPixel(x, y) != 0xFF123456u;
+        for (int x = 0; x < 30; ++x) {
+            const bool in = x >= 7 && x < 23 && y >= 7 && y < 23, inked = centred[size_t(y * 31 + x)] != '.';
+            EXPECT_TRUE(in || !inked) << x << "," << y;
+            inside += in && inked;
+        }
     EXPECT_GT(inside, 0);
-    EXPECT_EQ(outside, 0);
-    Make(16, 16);
-    DrawFrameGlyph(&canvas, TRect{0, 0, 16, 16}, DFC_MENU, A, DFCS_MENUCHECK);
-    const std::string glyph = Picture();
-    EXPECT_GT(std::count(glyph.begin(), glyph.end(), 'a'), 5) << glyph;
-    EXPECT_EQ(glyph.find_first_not_of("./a"), std::string::npos) << glyph;
 }
 
-TEST_F(CanvasTest, WideTextIsDrawnTransparentlyAndMeasuredAlikeThroughEitherApi)
+TEST(SkDraw, WideTextIsDrawnTransparentlyMeasuredAlikeThroughEitherApiAndCutWithDots)
 {
-    Make(80, 30);
-    canvas.Font()->SetColor(clBlack);
+    Surface text(80, 30);
+    TCanvas& canvas = text.canvas;
     const int ansiWidth = TextWidthWide(&canvas, L"Sheet", DT_SINGLELINE);
-    TSkControlsUnit unit;  // NT platform: the wide API
+    TSkControlsUnit unit;  // an NT platform: the wide API
     EXPECT_EQ(TextWidthWide(&canvas, L"Sheet", DT_SINGLELINE), ansiWidth);
     EXPECT_GT(ansiWidth, TextWidthWide(&canvas, L"S", DT_SINGLELINE));
     TRect r{0, 0, 80, 30};
     EXPECT_EQ(DrawTextWide(&canvas, L"Sheet", r, DT_SINGLELINE), TextHeightWide(&canvas, L"Sheet"));
-    const std::string text = Picture();
-    EXPECT_GT(std::count(text.begin(), text.end(), '?'), 10);
-    EXPECT_GT(std::count(text.begin(), text.end(), '.'), 80 * 30 / 2);  // no background
-
+    const std::string drawn = text.Picture();
+    EXPECT_GT(std::count(drawn.begin(), drawn.end(), '?'), 10);
+    EXPECT_GT(std::count(drawn.begin(), drawn.end(), '.'), 80 * 30 / 2);  // no background
     HDC dc = canvas.Handle();
     auto width = [&](const std::wstring& s) {
         SIZE size{};
         GetTextExtentPoint32W(dc, s.data(), int(s.size()), &size);
         return int(size.cx);
     };
-    const std::wstring name = L"Sheet Mill";
-    EXPECT_EQ(TruncateTextWide(dc, name, width(name)), name);
-    EXPECT_EQ(TruncateTextWide(dc, name, width(L"Shee...") + 1), L"Shee...");
-    EXPECT_EQ(TruncateTextWide(dc, name, 1), L"...");
+    EXPECT_EQ(TruncateTextWide(dc, L"Sheet Mill", width(L"Sheet Mill")), L"Sheet Mill");
+    EXPECT_EQ(TruncateTextWide(dc, L"Sheet Mill", width(L"Shee...") + 1), L"Shee...");
+    EXPECT_EQ(TruncateTextWide(dc, L"Sheet Mill", 1), L"...");
 }
