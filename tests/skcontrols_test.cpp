@@ -2,8 +2,6 @@
 // painting and blending read back as pixels, bevels and border, the client
 // area, the option rules, and the shared buffer's cost per paint.
 #include "framework/forms/form.h"
-#include "framework/components/reader.h"
-#include "framework/components/writer.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/skcontrolpaint.h"
 #include "styling/core/skcustomcontrol.h"
@@ -75,11 +73,13 @@ std::unique_ptr<TestDib> Render(TControl* control)
     return dib;
 }
 
-// Red over blue at value of 255, give or take rounding.
-bool RedOverBlue(uint32_t pixel, int value)
+// Equal colours, give or take rounding.
+bool Near(uint32_t a, uint32_t b)
 {
-    return (pixel >> 8 & 0xFF) == 0 && std::abs(int(pixel >> 16) - value) <= 2 &&
-           std::abs(int(pixel & 0xFF) - (255 - value)) <= 2;
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > 2)
+            return false;
+    return true;
 }
 
 class SkControlTest : public ::testing::Test {
@@ -151,69 +151,6 @@ TEST(SkBlending, ValueIsClampedAndOnlyChangesNotify)
     EXPECT_THROW(copy.Assign(&font), EConvertError);
 }
 
-TEST_F(SkControlTest, EveryModePaintsBorderBevelsAndClientAndNothingWithoutArea)
-{
-    const auto sys = [](int index) { return Rgb(GetSysColor(index)); };
-    for (TSkPerformance mode : AllModes) {
-        SCOPED_TRACE(mode);
-        FormPtr form = BlueForm();
-        auto* control = Place<TGreenClient>(form.get(), 10, 10);
-        control->SetUseVisualStyles(false);
-        control->SetPerformance(mode);
-        control->SetBevelWidth(1);
-        control->SetBorderWidth(1);
-        auto dib = Render(control);
-        // Outer and inner bevels, the border band, the client, and outside.
-        const std::pair<POINT, uint32_t> points[] = {
-            {{0, 0}, sys(COLOR_BTNSHADOW)}, {{39, 19}, sys(COLOR_BTNHIGHLIGHT)},
-            {{1, 1}, sys(COLOR_3DDKSHADOW)}, {{38, 18}, sys(COLOR_BTNFACE)},
-            {{2, 2}, Rgb(ControlRed)},      {{37, 17}, Rgb(ControlRed)},
-            {{3, 3}, Rgb(ClientGreen)},     {{36, 16}, Rgb(ClientGreen)},
-            {{41, 21}, 0x010203}};
-        for (const auto& [at, color] : points)
-            EXPECT_EQ(dib->Pixel(at.x, at.y), color) << at.x << "," << at.y;
-
-        auto* empty = Place<TSkCustomControl>(form.get(), 10, 10, 0, 20);
-        auto* flat = Place<TSkGraphicControl>(form.get(), 10, 10, 30, 0);
-        empty->SetPerformance(mode);
-        flat->SetPerformance(mode);
-        empty->HandleNeeded();
-        dib->Fill(RGB(1, 2, 3));
-        const WPARAM into = reinterpret_cast<WPARAM>(dib->DC());
-        empty->Perform(WM_ERASEBKGND, into);
-        empty->Perform(WM_PAINT, into);
-        flat->Perform(WM_PAINT, into);
-        for (int i = 0; i < dib->Width() * dib->Height(); ++i)
-            ASSERT_EQ(dib->Bits()[i] & 0xFFFFFF, 0x010203u) << i;
-    }
-}
-
-TEST_F(SkControlTest, TransparencyAndBlendingShowTheParentInEveryMode)
-{
-    // -1: opaque; -2: transparent; else blending at that value.
-    for (TSkPerformance mode : AllModes)
-        for (int look : {-1, -2, 0, 150, 255})
-            for (bool windowed : {true, false}) {
-                SCOPED_TRACE(testing::Message() << mode << " " << look << " " << windowed);
-                FormPtr form = BlueForm();
-                auto setUp = [&](auto* control) {
-                    control->SetPerformance(mode);
-                    control->SetTransparent(look == -2);
-                    control->Blending()->SetEnabled(look >= 0);
-                    control->Blending()->SetValue(look);
-                };
-                if (windowed)
-                    setUp(Place<TSkCustomControl>(form.get(), 10, 10));
-                else
-                    setUp(Place<TSkGraphicControl>(form.get(), 10, 10));
-                TestDib whole(60, 40);
-                form->PaintTo(whole.DC(), 0, 0);
-                for (int x : {10, 30, 49, 55})  // the last past the control
-                    EXPECT_TRUE(RedOverBlue(whole.Pixel(x, 20), x > 50 || look == -2 ? 0 : look < 0 ? 255 : look))
-                        << x << ": " << std::hex << whole.Pixel(x, 20);
-            }
-}
-
 namespace {
 
 // A form component that paints the form's background itself, black, the
@@ -223,42 +160,107 @@ struct TBackgroundPainter : TComponent, ISkFormBackground {
     void EraseFormBackground(HDC dc) override { PatBlt(dc, 0, 0, 1000, 1000, BLACKNESS); }
 };
 
-} // namespace
-
-TEST_F(SkControlTest, UnderAControlLieItsWindowlessSiblingsOrTheFormsOwnBackground)
+template <class T>
+T* Blended(TForm* form, int left, int value)
 {
-    FormPtr form = BlueForm();
-    Place<TSkGraphicControl>(form.get(), 0, 0, 30, 30)->SetColor(static_cast<TColor>(ClientGreen));
-    auto* blended = Place<TSkCustomControl>(form.get(), 20, 10);
-    blended->Blending()->SetEnabled(true);
-    blended->Blending()->SetValue(0);
-    auto dib = Render(blended);
-    EXPECT_EQ(dib->Pixel(5, 5), Rgb(ClientGreen));  // over the sibling
-    EXPECT_EQ(dib->Pixel(20, 5), Rgb(FormBlue));    // past it
-    new TBackgroundPainter(form.get());  // erases for an unbuffered control
-    auto* clear = Place<TSkCustomControl>(form.get(), 70, 10);
-    clear->SetTransparent(true);
-    EXPECT_EQ(Render(clear)->Pixel(20, 10), 0u);
+    auto* control = Place<T>(form, left, 10);
+    control->Blending()->SetEnabled(true);
+    control->Blending()->SetValue(value);
+    return control;
 }
 
-TEST_F(SkControlTest, RealWindowsShowTheBufferedPaintAndTheSharedBufferMakesNoObjects)
+// Controls on a blue form, and the colours expected at points of it, in
+// every buffering mode (the painter only when unbuffered) and every way
+// a form is painted.
+const uint32_t Face = Rgb(GetSysColor(COLOR_BTNFACE)), Shadow = Rgb(GetSysColor(COLOR_BTNSHADOW)),
+               Light = Rgb(GetSysColor(COLOR_BTNHIGHLIGHT)), Dark = Rgb(GetSysColor(COLOR_3DDKSHADOW));
+const struct {
+    const char* what;
+    void (*setUp)(TForm*);
+    std::vector<std::pair<POINT, uint32_t>> colors;
+    bool unbufferedOnly = false;
+} Scenes[] = {
+    {"bevels outside in, the border band, the client", [](TForm* form) {
+         auto* control = Place<TGreenClient>(form, 10, 10);
+         control->SetUseVisualStyles(false);
+         control->SetBevelWidth(1);
+         control->SetBorderWidth(1);
+     }, {{{10, 10}, Shadow}, {{49, 29}, Light}, {{11, 11}, Dark}, {{48, 28}, Face}, {{12, 12}, 0xFF0000},
+         {{47, 27}, 0xFF0000}, {{13, 13}, 0x00FF00}, {{46, 26}, 0x00FF00}, {{51, 31}, 0x0000FF}}},
+    {"see-through", [](TForm* form) {
+         Place<TSkCustomControl>(form, 10, 10)->SetTransparent(true);
+         Place<TSkGraphicControl>(form, 60, 10)->SetTransparent(true);
+     }, {{{10, 10}, 0x0000FF}, {{49, 29}, 0x0000FF}, {{60, 10}, 0x0000FF}, {{99, 29}, 0x0000FF}}},
+    {"windowed, blended at 0, 150 and 255", [](TForm* form) {
+         Blended<TSkCustomControl>(form, 0, 0), Blended<TSkCustomControl>(form, 40, 150);
+         Blended<TSkCustomControl>(form, 80, 255);
+     }, {{{20, 20}, 0x0000FF}, {{60, 20}, 0x960069}, {{100, 20}, 0xFF0000}}},
+    {"windowless, blended", [](TForm* form) { Blended<TSkGraphicControl>(form, 40, 150); },
+     {{{60, 20}, 0x960069}, {{85, 20}, 0x0000FF}}},
+    {"windowless siblings under a blended control", [](TForm* form) {
+         Place<TSkGraphicControl>(form, 0, 0, 30, 30)->SetColor(static_cast<TColor>(ClientGreen));
+         Blended<TSkCustomControl>(form, 20, 0);
+     }, {{{25, 15}, 0x00FF00}, {{40, 15}, 0x0000FF}}},
+    {"the form's own background painter", [](TForm* form) {
+         new TBackgroundPainter(form);
+         Place<TSkCustomControl>(form, 10, 10)->SetTransparent(true);
+     }, {{{30, 20}, 0}}, true},
+};
+
+} // namespace
+
+TEST_F(SkControlTest, EveryModeAndEveryWayOfPaintingShowsBorderBevelsClientAndWhatLiesUnder)
 {
+    for (const auto& scene : Scenes)
+        for (TSkPerformance mode : AllModes) {
+            if (scene.unbufferedOnly && mode != kspNoBuffer)
+                continue;
+            FormPtr form = BlueForm();
+            scene.setUp(form.get());
+            for (int i = 0; i < form->ControlCount(); ++i)
+                if (auto* windowed = dynamic_cast<TSkCustomControl*>(form->Controls(i)))
+                    windowed->SetPerformance(mode);
+                else
+                    static_cast<TSkGraphicControl*>(form->Controls(i))->SetPerformance(mode);
+            TestDib copy(120, 80);
+            form->PaintTo(copy.DC(), 0, 0);
+            form->Show();
+            UpdateWindow(form->Handle());
+            HDC screen = GetDC(form->Handle());
+            for (const auto& [at, color] : scene.colors) {
+                EXPECT_TRUE(Near(copy.Pixel(at.x, at.y), color)) << scene.what << " " << mode << " at " << at.x << "," << at.y;
+                EXPECT_TRUE(Near(Rgb(GetPixel(screen, at.x, at.y)), color)) << scene.what << " " << mode << " on screen";
+            }
+            ReleaseDC(form->Handle(), screen);
+        }
+}
+
+TEST_F(SkControlTest, AControlWithoutAreaPaintsNothingAndTheSharedBufferMakesNoObjects)
+{
+    for (TSkPerformance mode : AllModes) {
+        FormPtr form = BlueForm();
+        auto* empty = Place<TSkCustomControl>(form.get(), 10, 10, 0, 20);
+        auto* flat = Place<TSkGraphicControl>(form.get(), 10, 10, 30, 0);
+        empty->SetPerformance(mode);
+        flat->SetPerformance(mode);
+        empty->HandleNeeded();
+        TestDib dib(40, 40);
+        dib.Fill(RGB(1, 2, 3));
+        const WPARAM into = reinterpret_cast<WPARAM>(dib.DC());
+        empty->Perform(WM_ERASEBKGND, into);
+        empty->Perform(WM_PAINT, into);
+        flat->Perform(WM_PAINT, into);
+        for (int i = 0; i < dib.Width() * dib.Height(); ++i)
+            ASSERT_EQ(dib.Bits()[i] & 0xFFFFFF, 0x010203u) << mode << ": " << i;
+    }
     FormPtr form = BlueForm();
     auto* windowed = Place<TGreenClient>(form.get(), 10, 10);
+    auto* graphic = Blended<TSkGraphicControl>(form.get(), 60, 150);
     windowed->SetPerformance(kspSharedBuffer);
-    windowed->SetUseVisualStyles(false);
-    windowed->SetBorderWidth(2);
-    auto* graphic = Place<TSkGraphicControl>(form.get(), 60, 10);
+    windowed->SetTransparent(true);
     graphic->SetPerformance(kspSharedBuffer);
-    graphic->Blending()->SetEnabled(true);
     form->Show();
     UpdateWindow(form->Handle());
-    PumpFor(20);
-    HDC dc = GetDC(form->Handle());
-    EXPECT_EQ(std::vector<COLORREF>({GetPixel(dc, 5, 5), GetPixel(dc, 11, 11), GetPixel(dc, 30, 20)}),
-              std::vector<COLORREF>({FormBlue, ControlRed, ClientGreen}));
-    EXPECT_TRUE(RedOverBlue(Rgb(GetPixel(dc, 80, 20)), TSkBlending::DefaultValue));
-    ReleaseDC(form->Handle(), dc);
     ASSERT_EQ(SharedBuffer()->Width(), SharedBufferSize().cx);  // sized by the first paint
     const DWORD before = GdiObjectCount();
     for (int i = 0; i < 1000; ++i) {
@@ -266,25 +268,6 @@ TEST_F(SkControlTest, RealWindowsShowTheBufferedPaintAndTheSharedBufferMakesNoOb
         graphic->Repaint();
     }
     EXPECT_EQ(GdiObjectCount(), before);
-}
-
-TEST_F(SkControlTest, MouseAndFocusAreTracked)
-{
-    FormPtr form = BlueForm();
-    auto* control = Place<TSkCustomControl>(form.get(), 10, 10);
-    auto* graphic = Place<TSkGraphicControl>(form.get(), 60, 10);
-    int entered = 0, left = 0;
-    control->OnMouseEnter = graphic->OnMouseEnter = [&](TObject*) { ++entered; };
-    control->OnMouseLeave = [&](TObject*) { ++left; };
-    control->Perform(CM_MOUSEENTER);
-    graphic->Perform(CM_MOUSEENTER);
-    control->Perform(CM_MOUSELEAVE);
-    EXPECT_EQ(std::pair(entered, left), std::pair(2, 1));
-    EXPECT_TRUE(graphic->MouseInControl() && !control->MouseInControl());
-    control->Perform(CM_ENTER);
-    EXPECT_TRUE(control->HasFocus());
-    control->Perform(CM_EXIT);
-    EXPECT_FALSE(control->HasFocus());
 }
 
 TEST_F(SkControlTest, ChildScrollBarsSitInsideTheBorderAndShrinkTheClientRect)
@@ -325,25 +308,4 @@ TEST_F(SkControlTest, ChildScrollBarsSitInsideTheBorderAndShrinkTheClientRect)
     EXPECT_EQ(control->scrolls, (std::vector<std::pair<UINT, WPARAM>>{
                                     {WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 40)}, {WM_HSCROLL, MAKEWPARAM(0, 7)}}));
     EXPECT_EQ(Render(control)->Pixel(145, 105), Rgb(ControlRed));
-}
-
-TEST_F(SkControlTest, OptionsAreReadAndWrittenWithTheDescription)
-{
-    // Both bases publish the same options in the same order, and keep
-    // their own version.
-    const std::vector<std::string> options = {"Blending.Enabled = True", "Blending.Value = 90",
-                                              "Performance = kspSharedBuffer", "Transparent = True"};
-    for (const char* className : {"TSkCustomControl", "TSkGraphicControl"}) {
-        std::string text = std::string("object Form1: TForm\n object Box: ") + className + "\n";
-        for (const std::string& option : options)
-            text += "  " + option + "\n";
-        FormPtr form(static_cast<TForm*>(ReadComponentText(text + "  Version = '1.0'\n end\nend\n")));
-        EXPECT_EQ(dynamic_cast<TSkVersioned*>(form->FindComponent("Box"))->Version(), "3.3.0");
-        const std::string written = WriteComponentText(form.get());
-        std::vector<size_t> at;
-        for (const std::string& option : options)
-            at.push_back(written.find(option));
-        EXPECT_TRUE(std::is_sorted(at.begin(), at.end()) && at.back() != std::string::npos) << written;
-        EXPECT_EQ(written.find("Version"), std::string::npos);
-    }
 }

@@ -44,73 +44,64 @@ std::vector<TPoint> Corners(const TRect& r)
     return {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
 }
 
-// Each routine drawn into {1, 1, 5, 5} of a 6 x 6 picture (null: not
-// compared here). Those bound by a rectangle draw nothing into an empty or
-// inverted one.
-const struct {
-    const char* name;
-    void (*draw)(TCanvas*, const TRect&);
-    bool rectBound;
-    const char* picture;
-} Routines[] = {
-    {"fill", [](TCanvas* c, const TRect& r) { FillRectColor(c, r, A); }, true,
-     "....../.aaaa./.aaaa./.aaaa./.aaaa./......"},
-    {"frame", [](TCanvas* c, const TRect& r) { FrameRectColor(c, r, B); }, true,
-     "....../.bbbb./.b..b./.b..b./.bbbb./......"},
-    {"3-D frame: far corners bottom right", [](TCanvas* c, const TRect& r) { DrawFrame3D(c, r, A, B); },
-     true, "....../.aaab./.a..b./.a..b./.bbbb./......"},
-    {"bevel rings move inward", [](TCanvas* c, const TRect& r) {
+using TRoutine = void (*)(TCanvas*, const TRect&);
+// Each routine drawn into {1, 1, 5, 5} of a 6 x 6 picture, and its picture
+// (those without one are checked for nothing but the rectangle rule).
+const std::pair<TRoutine, const char*> Bound[] = {
+    {[](TCanvas* c, const TRect& r) { FillRectColor(c, r, A); }, "....../.aaaa./.aaaa./.aaaa./.aaaa./......"},
+    {[](TCanvas* c, const TRect& r) { FrameRectColor(c, r, B); }, "....../.bbbb./.b..b./.b..b./.bbbb./......"},
+    {[](TCanvas* c, const TRect& r) { DrawFrame3D(c, r, A, B); },  // the far corners bottom right
+     "....../.aaab./.a..b./.a..b./.bbbb./......"},
+    {[](TCanvas* c, const TRect& r) {  // each ring moves the drawn sides inward
          TRect inner = r;
          DrawBevelLines(c, inner, TSkBevelSides{kbvLeft, kbvTop}, 2, A, B);
          DrawBevelLines(c, inner, TSkBevelSides{kbvRight, kbvBottom}, 1, A, B);
-     }, true, "....../.aaaa./.aaaa./.aa.b./.aabb./......"},
-    {"round fill", [](TCanvas* c, const TRect& r) { FillRoundRectColor(c, r, 3, A); }, true,
-     "....../..aa../.aaaa./.aaaa./..aa../......"},
-    {"round frame", [](TCanvas* c, const TRect& r) { FrameRoundRectColor(c, r, 3, B); }, true,
-     "....../..bb../.b..b./.b..b./..bb../......"},
-    {"dotted focus frame", [](TCanvas* c, const TRect& r) { DrawFocusRectColor(c, r, A); }, true,
-     "....../..?.?./.?..../....?./.?.?../......"},
-    {"dither, then no pattern lingers", [](TCanvas* c, const TRect& r) {
+     }, "....../.aaaa./.aaaa./.aa.b./.aabb./......"},
+    {[](TCanvas* c, const TRect& r) { FillRoundRectColor(c, r, 3, A); }, "....../..aa../.aaaa./.aaaa./..aa../......"},
+    {[](TCanvas* c, const TRect& r) { FrameRoundRectColor(c, r, 3, B); }, "....../..bb../.b..b./.b..b./..bb../......"},
+    {[](TCanvas* c, const TRect& r) { DrawFocusRectColor(c, r, A); }, "....../..?.?./.?..../....?./.?.?../......"},
+    {[](TCanvas* c, const TRect& r) {  // no pattern lingers after a dither
          DitherFillRect(c, r, A, B);
          FillRectColor(c, TRect{r.left, r.top + 3, r.right, r.bottom}, A);
-     }, true, "....../.baba./.abab./.baba./.aaaa./......"},
-    {"gradient from the start colour", [](TCanvas* c, const TRect& r) { GradientFillRect(c, r, A, B, false); },
-     true, "....../.a???./.a???./.a???./.a???./......"},
-    {"glyph", [](TCanvas* c, const TRect& r) { DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE); },
-     true, nullptr},
-    {"icon", [](TCanvas* c, const TRect& r) { DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION)); },
-     true, nullptr},
-    {"text", [](TCanvas* c, const TRect& r) {
-         TRect box = r;
-         DrawTextWide(c, L"Sheet Mill", box, DT_SINGLELINE);
-     }, false, nullptr},
-    {"polygon", [](TCanvas* c, const TRect& r) { PolygonColor(c, Corners(r), A); }, false,
-     "....../.aaaa./.aaaa./.aaaa./.aaaa./......"},
-    {"polygon frame", [](TCanvas* c, const TRect& r) { FramePolygonColor(c, Corners(r), B); }, false,
-     "....../.bbbb./.b..b./.b..b./.bbbb./......"},
-    {"dithered polygon", [](TCanvas* c, const TRect& r) { DitherFillPolygon(c, Corners(r), A, B); },
-     false, "....../.bab../.aba../.bab../....../......"},
-    {"line", [](TCanvas* c, const TRect& r) {
+     }, "....../.baba./.abab./.baba./.aaaa./......"},
+    {[](TCanvas* c, const TRect& r) { GradientFillRect(c, r, A, B, false); }, "....../.a???./.a???./.a???./.a???./......"},
+    {[](TCanvas* c, const TRect& r) { DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE); }, nullptr},
+    {[](TCanvas* c, const TRect& r) { DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION)); }, nullptr},
+};
+// Routines that take points or text instead.
+const std::pair<TRoutine, const char*> Unbound[] = {
+    {[](TCanvas* c, const TRect& r) { PolygonColor(c, Corners(r), A); }, "....../.aaaa./.aaaa./.aaaa./.aaaa./......"},
+    {[](TCanvas* c, const TRect& r) { FramePolygonColor(c, Corners(r), B); }, "....../.bbbb./.b..b./.b..b./.bbbb./......"},
+    {[](TCanvas* c, const TRect& r) { DitherFillPolygon(c, Corners(r), A, B); }, "....../.bab../.aba../.bab../....../......"},
+    {[](TCanvas* c, const TRect& r) {
          MoveTo(c, r.left, r.top);
          LineToColor(c, r.right, r.top, B);
-     }, false, "....../.bbbb./....../....../....../......"},
+     }, "....../.bbbb./....../....../....../......"},
+    {[](TCanvas* c, const TRect& r) {
+         TRect box = r;
+         DrawTextWide(c, L"Sheet Mill", box, DT_SINGLELINE);
+     }, nullptr},
 };
 
 } // namespace
 
 TEST(SkDraw, EveryRoutineDrawsItsShapeAndNothingIntoEmptyRectangles)
 {
-    for (const auto& routine : Routines) {
+    auto check = [](const std::pair<TRoutine, const char*>& routine, bool bound) {
         Surface shape(6, 6), empty(6, 6);
-        routine.draw(&shape.canvas, TRect{1, 1, 5, 5});
-        if (routine.picture) {
-            EXPECT_EQ(shape.Picture(), routine.picture) << routine.name;
+        routine.first(&shape.canvas, TRect{1, 1, 5, 5});
+        if (routine.second) {
+            EXPECT_EQ(shape.Picture(), routine.second);
         }
         for (const TRect& r : {TRect{3, 3, 3, 3}, TRect{4, 4, 2, 2}, TRect{2, 5, 4, 1}})
-            if (routine.rectBound)
-                routine.draw(&empty.canvas, r);
-        EXPECT_EQ(empty.Picture(), "....../....../....../....../....../......") << routine.name;
-    }
+            if (bound)
+                routine.first(&empty.canvas, r);
+        EXPECT_EQ(empty.Picture(), "....../....../....../....../....../......");
+    };
+    for (const auto& routine : Bound)
+        check(routine, true);
+    for (const auto& routine : Unbound)
+        check(routine, false);
 }
 
 TEST(SkDraw, EveryRoutineAtEverySizeLeavesNoObjectBehind)
@@ -119,10 +110,12 @@ TEST(SkDraw, EveryRoutineAtEverySizeLeavesNoObjectBehind)
     Surface large(300, 300);
     auto everything = [&](int rounds) {
         for (int i = 0; i < rounds; ++i)
-            for (const auto& routine : Routines)
-                for (const TRect& r : {TRect{5, 5, 5, 5}, TRect{5, 5, 6, 6}, TRect{-50, -20, 400, 350},
-                                       TRect{20, 20, 10, 10}})
-                    routine.draw(&large.canvas, r);
+            for (const TRect& r : {TRect{5, 5, 5, 5}, TRect{5, 5, 6, 6}, TRect{-50, -20, 400, 350}, TRect{20, 20, 10, 10}}) {
+                for (const auto& routine : Bound)
+                    routine.first(&large.canvas, r);
+                for (const auto& routine : Unbound)
+                    routine.first(&large.canvas, r);
+            }
     };
     everything(1);  // the system's own caches (fonts, icons) fill on first use
     const DWORD before = GdiObjectCount();
@@ -153,35 +146,31 @@ TEST(SkDraw, GlyphsTakeOneColourAndIconsAreCentredAtSixteenPixels)
     DrawIconCentered(&icon.canvas, TRect{0, 0, 30, 30}, LoadIcon(nullptr, IDI_APPLICATION));
     const std::string centred = icon.Picture();
     int inside = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x) {
-            const bool in = x >= 7 && x < 23 && y >= 7 && y < 23, inked = centred[size_t(y * 31 + x)] != '.';
-            EXPECT_TRUE(in || !inked) << x << "," << y;
-            inside += in && inked;
-        }
+    for (int i = 0; i < 30 * 31 - 1; ++i) {
+        const int x = i % 31, y = i / 31;
+        const bool in = x >= 7 && x < 23 && y >= 7 && y < 23, inked = centred[size_t(i)] != '.' && x < 30;
+        EXPECT_TRUE(in || !inked) << x << "," << y;
+        inside += in && inked;
+    }
     EXPECT_GT(inside, 0);
 }
 
 TEST(SkDraw, WideTextIsDrawnTransparentlyMeasuredAlikeThroughEitherApiAndCutWithDots)
 {
     Surface text(80, 30);
-    TCanvas& canvas = text.canvas;
-    const int ansiWidth = TextWidthWide(&canvas, L"Sheet", DT_SINGLELINE);
+    TCanvas* canvas = &text.canvas;
+    const int ansiWidth = TextWidthWide(canvas, L"Sheet", DT_SINGLELINE);
     TSkControlsUnit unit;  // an NT platform: the wide API
-    EXPECT_EQ(TextWidthWide(&canvas, L"Sheet", DT_SINGLELINE), ansiWidth);
-    EXPECT_GT(ansiWidth, TextWidthWide(&canvas, L"S", DT_SINGLELINE));
+    EXPECT_EQ(TextWidthWide(canvas, L"Sheet", DT_SINGLELINE), ansiWidth);
+    EXPECT_GT(ansiWidth, TextWidthWide(canvas, L"S", DT_SINGLELINE));
     TRect r{0, 0, 80, 30};
-    EXPECT_EQ(DrawTextWide(&canvas, L"Sheet", r, DT_SINGLELINE), TextHeightWide(&canvas, L"Sheet"));
+    EXPECT_EQ(DrawTextWide(canvas, L"Sheet", r, DT_SINGLELINE), TextHeightWide(canvas, L"Sheet"));
     const std::string drawn = text.Picture();
     EXPECT_GT(std::count(drawn.begin(), drawn.end(), '?'), 10);
     EXPECT_GT(std::count(drawn.begin(), drawn.end(), '.'), 80 * 30 / 2);  // no background
-    HDC dc = canvas.Handle();
-    auto width = [&](const std::wstring& s) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, s.data(), int(s.size()), &size);
-        return int(size.cx);
-    };
-    EXPECT_EQ(TruncateTextWide(dc, L"Sheet Mill", width(L"Sheet Mill")), L"Sheet Mill");
-    EXPECT_EQ(TruncateTextWide(dc, L"Sheet Mill", width(L"Shee...") + 1), L"Shee...");
-    EXPECT_EQ(TruncateTextWide(dc, L"Sheet Mill", 1), L"...");
+    const int whole = TextWidthWide(canvas, L"Sheet Mill", DT_SINGLELINE);
+    const int cut = TextWidthWide(canvas, L"Shee...", DT_SINGLELINE);
+    EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", whole), L"Sheet Mill");
+    EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", cut + 1), L"Shee...");
+    EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", 1), L"...");
 }

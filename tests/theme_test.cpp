@@ -51,11 +51,7 @@ TEST(ThemeColors, ShiftsApplyToEveryKindAndRefreshOnlyOnAChange)
 TEST(RightToLeft, FlagsChangeOnlyUnderAMiddleEastLocale)
 {
     const unsigned Rtl = DT_RTLREADING, Line = DT_VCENTER | DT_SINGLELINE;
-    const struct {
-        bool middleEast;
-        TBiDiMode mode;
-        unsigned in, out;
-    } cases[] = {
+    const struct { bool middleEast; TBiDiMode mode; unsigned in, out; } cases[] = {
         {false, bdRightToLeft, Line, Line},
         {true, bdRightToLeft, Line, Line | DT_RIGHT | Rtl},
         {true, bdRightToLeft, Line | DT_CENTER, Line | DT_CENTER | Rtl},
@@ -99,33 +95,20 @@ TEST(ThemeRegistry, PlaceholderFirstThenRegistrationOrderAndTheFirstOfANameWins)
 namespace {
 
 // One call of the smoke test: the canvas's origin is at the corner of the
-// rectangle, so r is the rectangle there and w x h its size.
-struct TCall {
-    TCanvas* c;
-    TRect r;
-    int w, h;
-    uint8_t s;  // the state; other arguments are varied with it
-    TSkCustomItem* item;
-    TSkStatusPanel* panel;
-};
+// rectangle, so r is the rectangle there and w x h its size; s is the state,
+// and the other arguments are varied with it.
+struct TCall { TCanvas* c; TRect r; int w, h; uint8_t s; TSkCustomItem* item; TSkStatusPanel* panel; };
 using TOperation = void (*)(const TSkTheme&, const TCall&);
 
-#define OP(name, ...) \
-    {#name, [](const TSkTheme& t, const TCall& a) { t.name(__VA_ARGS__); }}
+#define OP(name, ...) {#name, [](const TSkTheme& t, const TCall& a) { t.name(__VA_ARGS__); }}
+#define MEASURE(name) {#name, [](const TSkTheme& t, const TCall& a) { int w, h; t.name(a.c, a.item, w, h); }}
 
 // Every operation of the theme interface, in slot order.
 const std::pair<const char*, TOperation> Operations[] = {
     OP(DrawFormButton, a.c, a.r, a.s, a.s & 1, a.s & 2, a.s & 4, TSkBorderStyle(a.s % 3)),
-    OP(DrawFormFrame, a.c, a.w, a.h, TRect{4, 24, a.w - 4, a.h - 4}, a.s & 1,
-       TSkBorderStyle(a.s % 3)),
-    {"MeasureMenuBarItem", [](const TSkTheme& t, const TCall& a) {
-         int w = 0, h = 0;
-         t.MeasureMenuBarItem(a.c, a.item, w, h);
-     }},
-    {"MeasurePopupItem", [](const TSkTheme& t, const TCall& a) {
-         int w = 0, h = 0;
-         t.MeasurePopupItem(a.c, a.item, w, h);
-     }},
+    OP(DrawFormFrame, a.c, a.w, a.h, TRect{4, 24, a.w - 4, a.h - 4}, a.s & 1, TSkBorderStyle(a.s % 3)),
+    MEASURE(MeasureMenuBarItem),
+    MEASURE(MeasurePopupItem),
     OP(DrawMenuBarBackground, a.c, a.w, a.h),
     OP(DrawMenuBarItem, a.c, a.item, a.r, a.s & 1, a.s & 2),
     OP(DrawMenuBarButton, a.c, a.item, a.r, a.s & 1, a.s & 2),
@@ -171,6 +154,7 @@ const std::pair<const char*, TOperation> Operations[] = {
 };
 
 #undef OP
+#undef MEASURE
 
 // Known faults of the picture looks today, which place pictures of their own
 // size at the rectangle's corner: these draw past a 1 x 1 rectangle, those
