@@ -1,297 +1,162 @@
 #include "styling/core/skdraw.h"
 
-#include "framework/graphics/bitmap.h"
 #include "styling/core/skbitmap.h"
-#include "styling/core/skrects.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/sktext.h"
 #include "tests/support/dibsection.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr TColor A = 0x0000C0;  // red 0xC0
-constexpr TColor B = 0x00A000;  // green 0xA0
+constexpr TColor A = 0x0000C0, B = 0x00A000;  // red 0xC0, green 0xA0
 
-// A white 32-bit bitmap with a canvas over it; pixels read as plain colours.
-class CanvasTest : public ::testing::Test {
-protected:
-    void Make(int w, int h)
+// A white bitmap of w x h with a canvas over it.
+struct Surface {
+    Surface(int w, int h)
     {
-        canvas.SetHandle(nullptr);
         bitmap.SetSize(w, h);
         bitmap.Fill(0xFFFFFFFF);
         canvas.SetHandle(bitmap.DC());
     }
-    void SetUp() override { Make(6, 6); }
-    void TearDown() override { canvas.SetHandle(nullptr); }
-    TColor At(int x, int y) { return SkColorToColor(bitmap.GetPixel(x, y)); }
-    // One letter per pixel of a row: '.' white, 'a' A, 'b' B, '?' anything else.
-    std::string Row(int y)
+    ~Surface() { canvas.SetHandle(nullptr); }
+    // Rows joined by '/', a letter per pixel: '.' white, 'a' A, 'b' B, '?' other.
+    std::string Picture() const
     {
         std::string s;
-        for (int x = 0; x < bitmap.Width(); ++x) {
-            TColor c = At(x, y);
-            s += c == clWhite ? '.' : c == A ? 'a' : c == B ? 'b' : '?';
-        }
+        for (int y = 0; y < bitmap.Height(); ++y, s += y < bitmap.Height() ? "/" : "")
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                const TColor c = SkColorToColor(bitmap.GetPixel(x, y));
+                s += c == clWhite ? '.' : c == A ? 'a' : c == B ? 'b' : '?';
+            }
         return s;
     }
     TSkBitmap bitmap;
     TCanvas canvas;
 };
 
+std::vector<TPoint> Corners(const TRect& r)
+{
+    return {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
+}
+
+using TRoutine = void (*)(TCanvas*, const TRect&);
+#define ROUTINE(...) [](TCanvas* c, const TRect& r) { __VA_ARGS__; }
+// Each routine drawn into {1, 1, 5, 5} of a 6 x 6 picture, and its picture
+// (those without one are checked for nothing but the rectangle rule).
+const std::pair<TRoutine, const char*> Bound[] = {
+    {ROUTINE(FillRectColor(c, r, A)), "....../.aaaa./.aaaa./.aaaa./.aaaa./......"},
+    {ROUTINE(FrameRectColor(c, r, B)), "....../.bbbb./.b..b./.b..b./.bbbb./......"},
+    {ROUTINE(DrawFrame3D(c, r, A, B)), "....../.aaab./.a..b./.a..b./.bbbb./......"},  // far corners bottom right
+    {ROUTINE(TRect inner = r;  // each ring moves the drawn sides inward
+             DrawBevelLines(c, inner, TSkBevelSides{kbvLeft, kbvTop}, 2, A, B);
+             DrawBevelLines(c, inner, TSkBevelSides{kbvRight, kbvBottom}, 1, A, B)),
+     "....../.aaaa./.aaaa./.aa.b./.aabb./......"},
+    {ROUTINE(FillRoundRectColor(c, r, 3, A)), "....../..aa../.aaaa./.aaaa./..aa../......"},
+    {ROUTINE(FrameRoundRectColor(c, r, 3, B)), "....../..bb../.b..b./.b..b./..bb../......"},
+    {ROUTINE(DrawFocusRectColor(c, r, A)), "....../..?.?./.?..../....?./.?.?../......"},
+    {ROUTINE(DitherFillRect(c, r, A, B); FillRectColor(c, TRect{r.left, r.top + 3, r.right, r.bottom}, A)),
+     "....../.baba./.abab./.baba./.aaaa./......"},  // no pattern lingers after a dither
+    {ROUTINE(GradientFillRect(c, r, A, B, false)), "....../.a???./.a???./.a???./.a???./......"},
+    {ROUTINE(DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE)), nullptr},
+    {ROUTINE(DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION))), nullptr},
+};
+// Routines that take points or text instead.
+const std::pair<TRoutine, const char*> Unbound[] = {
+    {ROUTINE(PolygonColor(c, Corners(r), A)), "....../.aaaa./.aaaa./.aaaa./.aaaa./......"},
+    {ROUTINE(FramePolygonColor(c, Corners(r), B)), "....../.bbbb./.b..b./.b..b./.bbbb./......"},
+    {ROUTINE(DitherFillPolygon(c, Corners(r), A, B)), "....../.bab../.aba../.bab../....../......"},
+    {ROUTINE(MoveTo(c, r.left, r.top); LineToColor(c, r.right, r.top, B)), "....../.bbbb./....../....../....../......"},
+    {ROUTINE(TRect box = r; DrawTextWide(c, L"Sheet Mill", box, DT_SINGLELINE)), nullptr},
+};
+#undef ROUTINE
+
 } // namespace
 
-TEST_F(CanvasTest, FillsAndFramesStayInsideTheirRectangles)
+TEST(SkDraw, EveryRoutineDrawsItsShapeAndNothingIntoEmptyRectangles)
 {
-    FillRectColor(&canvas, TRect{1, 1, 3, 4}, A);
-    FrameRectColor(&canvas, 2, 2, 6, 6, B);
-    FillRectColor(&canvas, TRect{5, 5, 1, 1}, A);  // inverted: nothing
-    FrameRectColor(&canvas, TRect{4, 0, 4, 3}, A);  // empty: nothing
-    EXPECT_EQ(Row(0), "......");
-    EXPECT_EQ(Row(1), ".aa...");
-    EXPECT_EQ(Row(2), ".abbbb");
-    EXPECT_EQ(Row(3), ".ab..b");
-    EXPECT_EQ(Row(4), "..b..b");
-    EXPECT_EQ(Row(5), "..bbbb");
-}
-
-TEST_F(CanvasTest, Frame3DGivesTheFarCornersToTheBottomRight)
-{
-    DrawFrame3D(&canvas, TRect{1, 1, 5, 5}, A, B);
-    EXPECT_EQ(Row(1), ".aaab.");
-    EXPECT_EQ(Row(2), ".a..b.");
-    EXPECT_EQ(Row(3), ".a..b.");
-    EXPECT_EQ(Row(4), ".bbbb.");
-    EXPECT_EQ(Row(5), "......");
-}
-
-TEST_F(CanvasTest, BevelLinesMoveTheDrawnSidesInward)
-{
-    TRect r{0, 0, 5, 5};
-    DrawBevelLines(&canvas, r, TSkBevelSides{kbvLeft, kbvTop}, 2, A, B);
-    EXPECT_TRUE(RectsEqual(r, TRect{2, 2, 5, 5}));
-    EXPECT_EQ(Row(0), "aaaaa.");
-    EXPECT_EQ(Row(1), "aaaaa.");
-    EXPECT_EQ(Row(4), "aa....");
-
-    Make(6, 6);
-    r = TRect{0, 0, 5, 5};
-    DrawBevelLines(&canvas, r, TSkBevelSides{kbvRight, kbvBottom}, 1, A, B);
-    EXPECT_TRUE(RectsEqual(r, TRect{0, 0, 4, 4}));
-    EXPECT_EQ(Row(0), "....b.");
-    EXPECT_EQ(Row(4), "bbbbb.");
-}
-
-TEST_F(CanvasTest, PolygonsRoundRectanglesLinesAndFocus)
-{
-    const std::vector<TPoint> square{{1, 1}, {4, 1}, {4, 4}, {1, 4}};
-    PolygonColor(&canvas, square, A);
-    EXPECT_EQ(Row(2), ".aaaa.");
-    Make(6, 6);
-    FramePolygonColor(&canvas, square, B);
-    EXPECT_EQ(Row(1), ".bbbb.");
-    EXPECT_EQ(Row(2), ".b..b.");
-    Make(6, 6);
-    DitherFillPolygon(&canvas, {{0, 0}, {6, 0}, {6, 6}, {0, 6}}, A, B);
-    EXPECT_EQ(Row(2), "bababa");
-
-    Make(10, 10);
-    FillRoundRectColor(&canvas, TRect{0, 0, 10, 10}, 6, A);
-    EXPECT_EQ(At(0, 0), clWhite);  // the corner is rounded off
-    EXPECT_EQ(At(5, 0), A);
-    EXPECT_EQ(At(5, 5), A);
-    Make(10, 10);
-    FrameRoundRectColor(&canvas, TRect{0, 0, 10, 10}, 6, B);
-    EXPECT_EQ(At(5, 0), B);
-    EXPECT_EQ(At(5, 5), clWhite);
-
-    Make(6, 6);
-    MoveTo(&canvas, 0, 3);
-    LineToColor(&canvas, 5, 3, B);
-    EXPECT_EQ(Row(3), "bbbbb.");
-    Make(6, 6);
-    DrawFocusRectColor(&canvas, TRect{0, 0, 6, 6}, A);
-    EXPECT_NE(Row(0), "......");  // dotted, drawn by XOR
-    EXPECT_EQ(Row(3).substr(1, 4), "....");
-}
-
-TEST_F(CanvasTest, GradientBandsRoundHalvesToEvenAndStopShortOfTheEnd)
-{
-    Make(10, 2);
-    GradientFillRect(&canvas, TRect{0, 0, 10, 2}, clBlack, clRed, false);
-    const int reds[10] = {0, 26, 51, 76, 102, 128, 153, 178, 204, 230};
-    for (int x = 0; x < 10; ++x) {
-        EXPECT_EQ(At(x, 0), reds[x]) << x;
-        EXPECT_EQ(At(x, 1), reds[x]) << x;
-    }
-
-    Make(2, 300);  // taller than 255: bands of one or two rows
-    GradientFillRect(&canvas, TRect{0, 0, 2, 300}, clBlack, clWhite, true);
-    EXPECT_EQ(At(0, 0), clBlack);
-    EXPECT_NE(At(1, 299), clWhite);
-    for (int y = 1; y < 300; ++y)
-        ASSERT_GE(At(0, y) & 0xFF, At(0, y - 1) & 0xFF) << y;
-    GradientFillRect(&canvas, TRect{0, 5, 2, 5}, clRed, clRed, true);  // empty
-    EXPECT_NE(At(0, 5), clRed);
-}
-
-TEST_F(CanvasTest, DitherIsASinglePixelCheckerboard)
-{
-    DitherFillRect(&canvas, TRect{-3, 1, 4, 3}, A, B);
-    EXPECT_EQ(Row(0), "......");
-    EXPECT_EQ(Row(1), "abab..");
-    EXPECT_EQ(Row(2), "baba..");
-    // The brush does not linger: a plain fill after it is plain.
-    FillRectColor(&canvas, TRect{0, 4, 6, 5}, A);
-    EXPECT_EQ(Row(4), "aaaaaa");
-}
-
-TEST_F(CanvasTest, FrameGlyphsTakeOneColourAndKeepTheBackground)
-{
-    Make(16, 16);
-    DrawFrameGlyph(&canvas, TRect{0, 0, 16, 16}, DFC_MENU, A, DFCS_MENUCHECK);
-    int ink = 0, other = 0;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            At(x, y) == A ? ++ink : At(x, y) == clWhite ? 0 : ++other;
-    EXPECT_GT(ink, 5);
-    EXPECT_EQ(other, 0);
-}
-
-TEST_F(CanvasTest, IconsAreCentredAtSixteenPixels)
-{
-    Make(30, 30);
-    bitmap.Fill(0xFF123456);
-    HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
-    DrawIconCentered(&canvas, TRect{0, 0, 30, 30}, icon);
-    int changedOutside = 0, changedInside = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x) {
-            bool inside = x >= 7 && x < 23 && y >= 7 && y < 23;
-            bool changed = bitmap.GetPixel(x, y) != 0xFF123456u;
-            (inside ? changedInside : changedOutside) += changed;
+    auto check = [](const std::pair<TRoutine, const char*>& routine, bool bound) {
+        Surface shape(6, 6), empty(6, 6);
+        routine.first(&shape.canvas, TRect{1, 1, 5, 5});
+        if (routine.second) {
+            EXPECT_EQ(shape.Picture(), routine.second);
         }
-    EXPECT_GT(changedInside, 0);
-    EXPECT_EQ(changedOutside, 0);
-}
-
-TEST_F(CanvasTest, WideTextIsDrawnAndMeasuredTheSameThroughEitherApi)
-{
-    Make(80, 30);
-    canvas.Font()->SetColor(clBlack);
-    int ansiWidth = TextWidthWide(&canvas, L"Sheet", DT_SINGLELINE);
-    TSkControlsUnit unit;  // NT platform: the wide API
-    int wideWidth = TextWidthWide(&canvas, L"Sheet", DT_SINGLELINE);
-    EXPECT_GT(wideWidth, TextWidthWide(&canvas, L"S", DT_SINGLELINE));
-    EXPECT_EQ(wideWidth, ansiWidth);
-    EXPECT_GT(TextHeightWide(&canvas, L"Sheet"), 5);
-
-    TRect r{0, 0, 80, 30};
-    EXPECT_EQ(DrawTextWide(&canvas, L"Sheet", r, DT_SINGLELINE), TextHeightWide(&canvas, L"Sheet"));
-    int dark = 0, white = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 80; ++x)
-            At(x, y) == clWhite ? ++white : ++dark;
-    EXPECT_GT(dark, 10);
-    EXPECT_GT(white, 80 * 30 / 2);  // transparent background
-}
-
-TEST_F(CanvasTest, TruncationKeepsTheLongestPrefixThatFitsWithDots)
-{
-    HDC dc = canvas.Handle();
-    canvas.TextExtent(std::string());  // the canvas's font selected
-    auto width = [&](const std::wstring& s) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, s.data(), int(s.size()), &size);
-        return int(size.cx);
+        for (const TRect& r : {TRect{3, 3, 3, 3}, TRect{4, 4, 2, 2}, TRect{2, 5, 4, 1}})
+            if (bound)
+                routine.first(&empty.canvas, r);
+        EXPECT_EQ(empty.Picture(), "....../....../....../....../....../......");
     };
-    const std::wstring text = L"Sheet Mill";
-    EXPECT_EQ(TruncateTextWide(dc, text, width(text)), text);
-    EXPECT_EQ(TruncateTextWide(dc, text, width(L"Shee...")), L"Shee...");
-    EXPECT_EQ(TruncateTextWide(dc, text, width(L"Shee...") + 1), L"Shee...");
-    EXPECT_EQ(TruncateTextWide(dc, text, 1), L"...");
-    EXPECT_EQ(TruncateTextWide(dc, L"", 0), L"");
+    for (const auto& routine : Bound)
+        check(routine, true);
+    for (const auto& routine : Unbound)
+        check(routine, false);
 }
 
-TEST(SkBitmapFramework, AssignsWithFrameworkBitmapsBothWays)
-{
-    TBitmap source(3, 2, pf32bit);
-    for (int y = 0; y < 2; ++y) {
-        auto* row = static_cast<uint32_t*>(source.ScanLine(y));
-        for (int x = 0; x < 3; ++x)
-            row[x] = 0x00102030u + uint32_t(x * 0x10 + y);
-    }
-    TSkBitmap b;
-    b.Assign(&source);
-    ASSERT_EQ(b.Width(), 3);
-    ASSERT_EQ(b.Height(), 2);
-    EXPECT_EQ(b.GetPixel(2, 1), 0xFF102051u);  // opaque
-
-    *b.PixelPtr(0, 0) = 0xFFABCDEF;
-    TBitmap back;
-    back.Assign(&b);
-    ASSERT_EQ(back.Width(), 3);
-    EXPECT_EQ(static_cast<uint32_t*>(back.ScanLine(0))[0] & SkColorMask, 0xABCDEFu);
-    EXPECT_EQ(static_cast<uint32_t*>(back.ScanLine(1))[2] & SkColorMask, 0x102051u);
-
-    TCanvas canvas;
-    TSkBitmap target;
-    target.SetSize(4, 4);
-    target.Fill(0);
-    canvas.SetHandle(target.DC());
-    b.Draw(&canvas, 1, 1, false);
-    canvas.SetHandle(nullptr);
-    EXPECT_EQ(target.GetPixel(1, 1), 0xFFABCDEFu);
-}
-
-namespace {
-
-void DrawEverything(int rounds)
+TEST(SkDraw, EveryRoutineAtEverySizeLeavesNoObjectBehind)
 {
     TSkControlsUnit unit;
-    TSkBitmap target;
-    target.SetSize(300, 300);
-    TCanvas canvas;
-    canvas.SetHandle(target.DC());
-    HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
-    for (const TRect& r : {TRect{5, 5, 5, 5}, TRect{5, 5, 6, 6}, TRect{-50, -20, 400, 350},
-                           TRect{20, 20, 10, 10}}) {
-        const std::vector<TPoint> points{{r.left, r.top}, {r.right, r.top}, {r.left, r.bottom}};
-        for (int i = 0; i < rounds; ++i) {
-            FillRectColor(&canvas, r, A);
-            FrameRectColor(&canvas, r, B);
-            DrawFrame3D(&canvas, r, A, B);
-            TRect bevel = r;
-            DrawBevelLines(&canvas, bevel, TSkBevelSides{kbvLeft, kbvTop, kbvRight, kbvBottom}, 3,
-                           A, B);
-            FillRoundRectColor(&canvas, r, 4, A);
-            FrameRoundRectColor(&canvas, r, 4, B);
-            PolygonColor(&canvas, points, A);
-            FramePolygonColor(&canvas, points, B);
-            DrawFocusRectColor(&canvas, r, A);
-            GradientFillRect(&canvas, r, A, B, i % 2 == 0);
-            DitherFillRect(&canvas, r, A, B);
-            DitherFillPolygon(&canvas, points, A, B);
-            DrawFrameGlyph(&canvas, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE);
-            DrawIconCentered(&canvas, r, icon);
-            TRect text = r;
-            DrawTextWide(&canvas, L"Sheet Mill", text, DT_SINGLELINE);
-        }
-    }
-    canvas.SetHandle(nullptr);
+    Surface large(300, 300);
+    auto everything = [&](int rounds) {
+        for (int i = 0; i < rounds; ++i)
+            for (const TRect& r : {TRect{5, 5, 5, 5}, TRect{5, 5, 6, 6}, TRect{-50, -20, 400, 350}, TRect{20, 20, 10, 10}}) {
+                for (const auto& routine : Bound)
+                    routine.first(&large.canvas, r);
+                for (const auto& routine : Unbound)
+                    routine.first(&large.canvas, r);
+            }
+    };
+    everything(1);  // the system's own caches (fonts, icons) fill on first use
+    const DWORD before = GdiObjectCount();
+    everything(20);
+    EXPECT_EQ(GdiObjectCount(), before);
 }
 
-} // namespace
-
-TEST(SkDrawSmoke, EveryRoutineAtEverySizeLeavesNoObjectBehind)
+TEST(SkDraw, GradientBandsRoundHalvesToEvenAndStopShortOfTheEnd)
 {
-    DrawEverything(1);  // the system's own caches (fonts, icons) fill on first use
-    const DWORD before = GdiObjectCount();
-    DrawEverything(20);
-    EXPECT_EQ(GdiObjectCount(), before);
+    Surface wide(10, 1), tall(1, 300);  // taller than 255: bands of one or two rows
+    GradientFillRect(&wide.canvas, TRect{0, 0, 10, 1}, clBlack, clRed, false);
+    GradientFillRect(&tall.canvas, TRect{0, 0, 1, 300}, clBlack, clWhite, true);
+    const int reds[10] = {0, 26, 51, 76, 102, 128, 153, 178, 204, 230};
+    for (int x = 0; x < 10; ++x)
+        EXPECT_EQ(wide.bitmap.GetPixel(x, 0) & SkColorMask, TSkColor(reds[x]) << 16) << x;
+    for (int y = 1; y < 300; ++y)
+        ASSERT_GE(tall.bitmap.GetPixel(0, y) & 0xFF, tall.bitmap.GetPixel(0, y - 1) & 0xFF) << y;
+    EXPECT_LT(tall.bitmap.GetPixel(0, 299) & 0xFF, 0xFFu);
+}
+
+TEST(SkDraw, GlyphsTakeOneColourAndIconsAreCentredAtSixteenPixels)
+{
+    Surface glyph(16, 16), centred(30, 30), placed(30, 30);
+    DrawFrameGlyph(&glyph.canvas, TRect{0, 0, 16, 16}, DFC_MENU, A, DFCS_MENUCHECK);
+    const std::string check = glyph.Picture();
+    EXPECT_GT(std::count(check.begin(), check.end(), 'a'), 5) << check;
+    EXPECT_EQ(check.find_first_not_of("./a"), std::string::npos) << check;
+    HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
+    DrawIconCentered(&centred.canvas, TRect{0, 0, 30, 30}, icon);
+    DrawIconEx(placed.canvas.Handle(), 7, 7, icon, 16, 16, 0, nullptr, DI_NORMAL);
+    EXPECT_EQ(centred.Picture(), placed.Picture());
+}
+
+TEST(SkDraw, WideTextIsDrawnTransparentlyMeasuredAlikeThroughEitherApiAndCutWithDots)
+{
+    Surface text(80, 30);
+    TCanvas* canvas = &text.canvas;
+    const int ansiWidth = TextWidthWide(canvas, L"Sheet", DT_SINGLELINE);
+    TSkControlsUnit unit;  // an NT platform: the wide API
+    EXPECT_EQ(TextWidthWide(canvas, L"Sheet", DT_SINGLELINE), ansiWidth);
+    EXPECT_GT(ansiWidth, TextWidthWide(canvas, L"S", DT_SINGLELINE));
+    TRect r{0, 0, 80, 30};
+    EXPECT_EQ(DrawTextWide(canvas, L"Sheet", r, DT_SINGLELINE), TextHeightWide(canvas, L"Sheet"));
+    const std::string drawn = text.Picture();
+    EXPECT_GT(std::count(drawn.begin(), drawn.end(), '?'), 10);
+    EXPECT_GT(std::count(drawn.begin(), drawn.end(), '.'), 80 * 30 / 2);  // no background
+    const int whole = TextWidthWide(canvas, L"Sheet Mill", DT_SINGLELINE);
+    const int cut = TextWidthWide(canvas, L"Shee...", DT_SINGLELINE);
+    EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", whole), L"Sheet Mill");
+    EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", cut + 1), L"Shee...");
+    EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", 1), L"...");
 }

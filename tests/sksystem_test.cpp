@@ -4,115 +4,59 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-TEST(SkControlsUnit, InitialisationFindsTheOptionalFunctionsAndFinalisationDropsThem)
+TEST(SkControlsUnit, StartUpFindsTheOptionalFunctionsNestsAndFinishingDropsThem)
 {
     EXPECT_EQ(SkTransparentBlt(), nullptr);  // before start-up: callers fall back
     {
         TSkControlsUnit unit;
-        EXPECT_TRUE(IsWinNT());
-        EXPECT_FALSE(IsWin98());
-        EXPECT_NE(SkTransparentBlt(), nullptr);
-        EXPECT_NE(SkGetScrollBarInfo(), nullptr);
+        { TSkControlsUnit nested; }  // a second start-up only counts
+        EXPECT_TRUE(IsWinNT() && !IsWin98() && SkTransparentBlt() && SkGetScrollBarInfo());
         EXPECT_EQ(SkBtnFaceColor(), ColorToSkColor(clBtnFace));
-        EXPECT_EQ(SkWindowColor(), ColorToSkColor(clWindow));
-        EXPECT_EQ(SkBtnHighlightColor(), ColorToSkColor(clBtnHighlight));
-        SIZE buffer = SharedBufferSize();
-        EXPECT_EQ(buffer.cx, GetSystemMetrics(SM_CXSCREEN) + 500);
-        EXPECT_EQ(buffer.cy, GetSystemMetrics(SM_CYSCREEN) + 500);
-        ASSERT_NE(SharedBuffer(), nullptr);
-        EXPECT_TRUE(SharedBuffer()->IsEmpty());
-        {
-            TSkControlsUnit nested;  // a second start-up only counts
-        }
-        EXPECT_NE(SkTransparentBlt(), nullptr);
+        EXPECT_EQ(SharedBufferSize().cx, GetSystemMetrics(SM_CXSCREEN) + 500);
+        EXPECT_EQ(SharedBufferSize().cy, GetSystemMetrics(SM_CYSCREEN) + 500);
+        EXPECT_TRUE(SharedBuffer() && SharedBuffer()->IsEmpty());
     }
-    EXPECT_EQ(SkTransparentBlt(), nullptr);
-    EXPECT_FALSE(IsWinNT());
-    EXPECT_EQ(SharedBuffer(), nullptr);
+    EXPECT_FALSE(SkTransparentBlt() || IsWinNT() || SharedBuffer());
 }
 
-namespace {
-
-class CaptureTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (HWND& w : windows)
-            w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-    }
-    void TearDown() override
-    {
-        ReleaseCapture();
-        for (HWND w : windows)
-            DestroyWindow(w);
-    }
-    HWND windows[2]{};
-};
-
-} // namespace
-
-TEST_F(CaptureTest, NestedBeginsCaptureOnceAndTheLastEndReleases)
+TEST(SkSystem, NestedCaptureWorkAreasAndKeyRepeatTiming)
 {
+    HWND windows[2];
+    for (HWND& w : windows)
+        w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     BeginSkCapture(windows[0]);
     BeginSkCapture(windows[1]);  // only counts
-    EXPECT_EQ(GetCapture(), windows[0]);
     EndSkCapture();
     EXPECT_EQ(GetCapture(), windows[0]);
     EndSkCapture();
-    EXPECT_EQ(GetCapture(), nullptr);
     EndSkCapture();  // unbalanced: harmless
     EXPECT_EQ(GetCapture(), nullptr);
-}
-
-TEST_F(CaptureTest, TheLastEndLeavesAnotherWindowsCapture)
-{
     BeginSkCapture(windows[0]);
     SetCapture(windows[1]);
-    EndSkCapture();
+    EndSkCapture();  // another window's capture stays
     EXPECT_EQ(GetCapture(), windows[1]);
-}
+    ReleaseCapture();
 
-TEST(SkSystemQueries, KeyRepeatTimingFollowsTheKeyboardSettings)
-{
-    int oldDelay = 0;
-    DWORD oldSpeed = 0;
-    SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &oldDelay, 0);
-    SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &oldSpeed, 0);
-
-    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, 3, nullptr, 0);
-    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 0, nullptr, 0);
-    EXPECT_EQ(KeyRepeatDelay(), 800);
-    EXPECT_EQ(KeyRepeatInterval(), 435);  // 1000 / 2.3 = 434.8
-    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, 0, nullptr, 0);
-    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 31, nullptr, 0);
-    EXPECT_EQ(KeyRepeatDelay(), 200);
-    EXPECT_EQ(KeyRepeatInterval(), 14);  // 1000 / 73.6 = 13.6
-
-    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, oldDelay, nullptr, 0);
-    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, oldSpeed, nullptr, 0);
-}
-
-TEST(SkSystemQueries, WorkAreasOnASingleMonitor)
-{
     TSkControlsUnit unit;
     RECT desktop{};
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0));
-    RECT area = GetWorkArea();
-    EXPECT_TRUE(EqualRect(&area, &desktop));
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
     EXPECT_FALSE(IsMultiMonitor());
-    area = GetWorkAreaOfPoint(POINT{5000, 5000});
-    EXPECT_TRUE(EqualRect(&area, &desktop));
-    RECT probe{-50, -50, 10, 10};
-    area = GetWorkAreaOfRect(probe);
-    EXPECT_TRUE(EqualRect(&area, &desktop));
+    for (RECT area : {GetWorkArea(), GetWorkAreaOfPoint({5000, 5000}),
+                      GetWorkAreaOfRect({-50, -50, 10, 10}), GetMonitorAreaOfWindow(windows[0], true)})
+        EXPECT_TRUE(EqualRect(&area, &desktop));
+    for (HWND w : windows)
+        DestroyWindow(w);
 
-    HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
-                             nullptr, nullptr);
-    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    area = GetMonitorAreaOfWindow(w, false);
-    EXPECT_TRUE(EqualRect(&area, &screen));
-    DestroyWindow(w);
+    int delay = 0;
+    DWORD speed = 0;
+    SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
+    SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, 3, nullptr, 0);
+    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 0, nullptr, 0);
+    EXPECT_EQ(std::pair(KeyRepeatDelay(), KeyRepeatInterval()), std::pair(800, 435));  // 2.3 a second
+    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, 0, nullptr, 0);
+    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, 31, nullptr, 0);
+    EXPECT_EQ(std::pair(KeyRepeatDelay(), KeyRepeatInterval()), std::pair(200, 14));  // 73.6 a second
+    SystemParametersInfoA(SPI_SETKEYBOARDDELAY, delay, nullptr, 0);
+    SystemParametersInfoA(SPI_SETKEYBOARDSPEED, speed, nullptr, 0);
 }

@@ -1,5 +1,5 @@
-// A top-down 32-bit DIB section selected into a memory DC, for drawing tests
-// that read the pixels back directly.
+// A 32-bit DIB section selected into a memory DC, for drawing tests that
+// read the pixels back directly. Its rows run top down unless asked.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,13 @@
 
 class DibSection {
 public:
-    DibSection(int width, int height) : width_(width), height_(height)
+    DibSection(int width, int height, bool bottomUp = false)
+        : width_(width), height_(height), bottomUp_(bottomUp)
     {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biHeight = bottomUp ? height : -height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
@@ -40,8 +41,14 @@ public:
     COLORREF At(int x, int y) const
     {
         GdiFlush();
-        const uint32_t p = bits_[y * width_ + x];
+        const uint32_t p = bits_[(bottomUp_ ? height_ - 1 - y : y) * width_ + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    // Every pixel as 0x00RRGGBB in the low bytes, rows in memory order.
+    const uint32_t* Bits() const
+    {
+        GdiFlush();
+        return bits_;
     }
     void Fill(COLORREF color)
     {
@@ -53,6 +60,7 @@ public:
 
 private:
     int width_, height_;
+    bool bottomUp_;
     HBITMAP bitmap_ = nullptr;
     HDC dc_ = nullptr;
     HGDIOBJ previous_ = nullptr;

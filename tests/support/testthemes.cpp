@@ -3,23 +3,16 @@
 #include "styling/core/themeregistry.h"
 
 FW_IMPLEMENT_CLASS(TTestTheme, TSkTheme)
-FW_IMPLEMENT_CLASS(TTestLines, TTestTheme)
-FW_IMPLEMENT_CLASS(TTestAdvanced, TTestTheme)
-FW_IMPLEMENT_CLASS(TTestLuna, TTestTheme)
 FW_IMPLEMENT_CLASS(TTestTwinFirst, TTestTheme)
 FW_IMPLEMENT_CLASS(TTestTwinSecond, TTestTheme)
-FW_IMPLEMENT_CLASS(TTestResting, TSkTheme)
 FW_IMPLEMENT_CLASS(TTestStray, TTestTheme)
 
 void RegisterTestThemes()
 {
     static const bool registered = [] {
-        RegisterTheme<TTestLines>();
-        RegisterTheme<TTestAdvanced>();
-        RegisterTheme<TTestLuna>();
+        RegisterTheme<TTestTheme>();
         RegisterTheme<TTestTwinFirst>();
         RegisterTheme<TTestTwinSecond>();
-        RegisterTheme<TTestResting>();
         return true;
     }();
     (void)registered;
