@@ -1,4 +1,4 @@
-// The automation library against a real second process.
+// The automation library against a small program of its own in a second process.
 #include "tests/automation/automation.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/tempfolder.h"
@@ -11,50 +11,51 @@ std::string ExeBeside(const std::string& name)
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+    const std::string self = path;
+    return self.substr(0, self.find_last_of('\\') + 1) + name;
 }
 
 TEST(Automation, DrivesAnotherProgramThroughDialogsAndMessageBoxes)
 {
     TempFolder folder;
     WriteFileBytes("disc.iso", "x");
-    TestProcess target(ExeBeside("automation_target.exe"), "", folder.Path());
-    ASSERT_TRUE(target.Running());
-
+    TestProcess target(ExeBeside("automation_target.exe"), folder.Path());
     HWND main = WaitFor([&] { return FindTopWindow(target.Id(), "AutomationTarget"); });
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(WindowText(main), "Automation Target");
-    HWND pick = FindDescendant(main, "Button", "Pick");
-    ASSERT_NE(pick, nullptr);
+    const HICON stop = SystemBoxIcon(target, MB_ICONSTOP);
+    const HICON information = SystemBoxIcon(target, MB_ICONINFORMATION);
+    ASSERT_NE(stop, nullptr);
+    ASSERT_NE(information, nullptr);
+    EXPECT_NE(stop, information);
 
-    Click(pick);
+    // Picked through the button found by its caption: an information box.
+    Click(FindDescendant(main, "Button", L"Pick"));
     HWND dialog = WaitForFileDialog(target.Id());
     ASSERT_NE(dialog, nullptr);
     AcceptFileDialog(dialog, folder.PathOf("disc.iso"));
     MessageBoxSeen box = WaitForMessageBox(target.Id());
-    ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.caption, "Done");
     EXPECT_EQ(box.text, "Picked");
+    EXPECT_EQ(box.icon, information);
     PressDialogButton(box.window, IDOK);
+    EXPECT_TRUE(WaitUntilGone(box.window));
     EXPECT_EQ(ReadFileBytes(folder.PathOf("picked.txt")), folder.PathOf("disc.iso"));
 
-    // Wait for the box to go before the next click reaches the window.
-    WaitFor([&]() -> HWND { return IsWindow(box.window) ? nullptr : main; });
-    Click(main, 50, 22);  // the button's place, through the parent
+    // Clicked at the button's place through the parent, then cancelled: a stop box.
+    Click(main, 50, 22);
     dialog = WaitForFileDialog(target.Id());
     ASSERT_NE(dialog, nullptr);
     PressDialogButton(dialog, IDCANCEL);
     box = WaitForMessageBox(target.Id());
     EXPECT_EQ(box.caption, "Cancelled");
-    EXPECT_EQ(box.text, "Nothing");
+    EXPECT_EQ(box.icon, stop);
     PressDialogButton(box.window, IDOK);
+    EXPECT_TRUE(WaitUntilGone(box.window));
+    EXPECT_FALSE(DialogShown(target.Id()));
 
-    WaitFor([&]() -> HWND { return IsWindow(box.window) ? nullptr : main; });
     PostMessageA(main, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    EXPECT_TRUE(target.WaitForExit(10000, &code));
-    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(target.ExitsCleanly());
 }
 
 } // namespace
