@@ -1,7 +1,6 @@
 #include "tests/automation/automation.h"
 
 #include <chrono>
-#include <cstddef>
 
 TestProcess::TestProcess(const std::string& exe, const std::string& workingDirectory)
 {
@@ -70,30 +69,23 @@ bool WaitUntilGone(HWND window, int timeoutMs)
 
 namespace {
 
-// The first window the callback accepts, from EnumWindows or EnumChildWindows.
-struct WindowSearch {
-    std::function<bool(HWND)> accepts;
-    HWND found = nullptr;
-    static BOOL CALLBACK Visit(HWND window, LPARAM lParam)
-    {
-        auto* search = reinterpret_cast<WindowSearch*>(lParam);
-        if (!search->accepts(window))
-            return TRUE;
-        search->found = window;
-        return FALSE;
+// The first child of parent (of the desktop when null) that accepts takes.
+HWND FindChild(HWND parent, const std::function<bool(HWND)>& accepts)
+{
+    HWND window = nullptr;
+    while ((window = FindWindowExA(parent, window, nullptr, nullptr)) && !accepts(window)) {
     }
-};
+    return window;
+}
 
-// A visible top-level window of the process that accepts asks for.
+// A visible top-level window of the process that accepts takes.
 HWND FindTop(DWORD processId, const std::function<bool(HWND)>& accepts)
 {
-    WindowSearch search{[&](HWND window) {
+    return FindChild(nullptr, [&](HWND window) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
         return owner == processId && IsWindowVisible(window) && accepts(window);
-    }};
-    EnumWindows(WindowSearch::Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    });
 }
 
 bool IsStandardDialog(HWND window) { return ClassNameOf(window) == "#32770"; }
@@ -101,11 +93,10 @@ bool IsStandardDialog(HWND window) { return ClassNameOf(window) == "#32770"; }
 // A message box shows its icon in a static control of the icon kind.
 HICON IconOfBox(HWND box)
 {
-    WindowSearch search{[](HWND child) {
+    HWND icon = FindChild(box, [](HWND child) {
         return ClassNameOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-    }};
-    EnumChildWindows(box, WindowSearch::Visit, reinterpret_cast<LPARAM>(&search));
-    return reinterpret_cast<HICON>(SendMessageA(search.found, STM_GETICON, 0, 0));
+    });
+    return reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
 }
 
 } // namespace
@@ -115,38 +106,29 @@ HWND FindTopWindow(DWORD processId, const std::string& className)
     return FindTop(processId, [&](HWND window) { return ClassNameOf(window) == className; });
 }
 
-HWND FindDescendant(HWND parent, const std::string& className, const std::wstring& caption)
+HWND FindControl(HWND parent, const std::string& className, const std::wstring& caption)
 {
-    WindowSearch search{[&](HWND window) {
+    return FindChild(parent, [&](HWND window) {
         return ClassNameOf(window) == className && (caption.empty() || StoredWindowText(window) == caption);
-    }};
-    EnumChildWindows(parent, WindowSearch::Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    });
 }
 
-void Click(HWND window, int x, int y)
+void Click(HWND window)
 {
     RECT client;
     GetClientRect(window, &client);
-    POINT at = {x < 0 ? client.right / 2 : x, y < 0 ? client.bottom / 2 : y};
-    HWND target = window;
-    for (;;) {
-        HWND child = ChildWindowFromPointEx(target, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-        if (!child || child == target)
-            break;
-        MapWindowPoints(target, child, &at, 1);
-        target = child;
-    }
-    const LPARAM position = MAKELPARAM(at.x, at.y);
-    PostMessageA(target, WM_MOUSEMOVE, 0, position);
-    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, position);
-    PostMessageA(target, WM_LBUTTONUP, 0, position);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageA(window, WM_MOUSEMOVE, 0, centre);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    PostMessageA(window, WM_LBUTTONUP, 0, centre);
 }
 
-HWND WaitForDialogWith(DWORD processId, int controlId)
+HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId)
 {
     HWND dialog = WaitFor([&] {
-        return FindTop(processId, [&](HWND w) { return IsStandardDialog(w) && GetDlgItem(w, controlId); });
+        return FindTop(processId, [&](HWND w) {
+            return IsStandardDialog(w) && GetDlgItem(w, controlId) && !(withoutId && GetDlgItem(w, withoutId));
+        });
     });
     if (dialog)
         Sleep(100);  // let it finish laying itself out and filling its lists
@@ -163,7 +145,7 @@ void PressDialogButton(HWND dialog, int id)
 MessageBoxSeen WaitForMessageBox(DWORD processId)
 {
     MessageBoxSeen seen;
-    seen.window = WaitForDialogWith(processId, 0xFFFF);
+    seen.window = WaitForDialogWith(processId, 0xFFFF, FileNameBoxId);
     if (seen.window) {
         seen.caption = WindowText(seen.window);
         seen.text = WindowText(GetDlgItem(seen.window, 0xFFFF));
@@ -173,25 +155,17 @@ MessageBoxSeen WaitForMessageBox(DWORD processId)
 }
 
 // Shared icons are cached per process, so the handle a box shows means
-// something only there: a box of the system's own is opened in the process,
-// on a thread of its own, to learn the handle for that style. user32 lies at
-// the same address in every process of one pointer size, so its entry point
-// serves as the thread's start.
+// something only there: a box of the system's own (with no words) is opened
+// in the process, on a thread of its own, to learn the handle for the style.
+// user32 lies at the same address in every process of one pointer size, so
+// its entry point serves as the thread's start.
 HICON SystemBoxIcon(const TestProcess& process, UINT iconStyle)
 {
-    struct Request {
-        MSGBOXPARAMSA params;
-        char text[8];
-    };
-    auto* remote = static_cast<Request*>(VirtualAllocEx(process.Handle(), nullptr, sizeof(Request),
-                                                        MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    Request request = {};
-    request.params.cbSize = sizeof request.params;
-    lstrcpyA(request.text, "icon");
-    request.params.lpszText = request.params.lpszCaption =
-        reinterpret_cast<const char*>(remote) + offsetof(Request, text);
-    request.params.dwStyle = MB_OK | iconStyle;
-    WriteProcessMemory(process.Handle(), remote, &request, sizeof request, nullptr);
+    MSGBOXPARAMSA params = {};
+    params.cbSize = sizeof params;
+    params.dwStyle = MB_OK | iconStyle;
+    void* remote = VirtualAllocEx(process.Handle(), nullptr, sizeof params, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(process.Handle(), remote, &params, sizeof params, nullptr);
     const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32"), "MessageBoxIndirectA")));
     HANDLE thread = CreateRemoteThread(process.Handle(), nullptr, 0, start, remote, 0, nullptr);

@@ -36,23 +36,25 @@ HWND WaitFor(const std::function<HWND()>& found, int timeoutMs = 15000);
 bool WaitUntilGone(HWND window, int timeoutMs = 15000);
 // The visible top-level window of the process with that class.
 HWND FindTopWindow(DWORD processId, const std::string& className);
-// A descendant of parent with the class and (unless empty) the caption.
-HWND FindDescendant(HWND parent, const std::string& className, const std::wstring& caption = L"");
+// A child of parent with the class and (unless empty) the caption.
+HWND FindControl(HWND parent, const std::string& className, const std::wstring& caption = L"");
 
-// A left click at a point of a window's client area (its centre by default),
-// posted to the deepest visible child there, so a modal loop the click starts
-// does not block the caller.
-void Click(HWND window, int x = -1, int y = -1);
+// A left click at the window's centre, posted so that a modal loop the click
+// starts does not block the caller.
+void Click(HWND window);
 
-// The process's next standard dialog holding a control with that id.
-HWND WaitForDialogWith(DWORD processId, int controlId);
+// The process's next standard dialog holding a control with that id (and,
+// when given, none with withoutId).
+HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId = 0);
 // An open or save dialog: the one with a file-name box.
-inline HWND WaitForFileDialog(DWORD processId) { return WaitForDialogWith(processId, 0x47C); }
+const int FileNameBoxId = 0x47C;
+inline HWND WaitForFileDialog(DWORD processId) { return WaitForDialogWith(processId, FileNameBoxId); }
 // True when a window of the process is a standard dialog (a box or file dialog).
 bool DialogShown(DWORD processId);
 // Presses a dialog's button, IDOK or IDCANCEL.
 void PressDialogButton(HWND dialog, int id);
 
+// A box: text in the static 0xFFFF, and no file-name box.
 struct MessageBoxSeen {
     HWND window = nullptr;
     std::string caption, text;

@@ -67,30 +67,7 @@ Listing ListFolder(const std::string& folder)
     return listing;
 }
 
-TEST(SheetMillMain, StartsWithItsControlsAndEndsWhenClosed)
-{
-    TempFolder folder;
-    SheetMillDriver run(Exe, folder.Path());
-    // "Ręcznie" shows whole, though the ANSI code page has no "ę".
-    ASSERT_NE(run.manual, nullptr);
-    EXPECT_EQ(StoredWindowText(run.main), L"Sheet Mill by Quillon v. 0.2beta");
-    ExpectPlaced(run.main, 294, 89, GetDesktopWindow());
-    // Only a close button, no sizing frame.
-    const LONG style = GetWindowLongA(run.main, GWL_STYLE);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
-    EXPECT_TRUE(run.Checked(run.automatic));
-    EXPECT_FALSE(run.Checked(run.manual));
-    EXPECT_EQ(run.Position(), 0);
-    EXPECT_EQ(SendMessageA(run.progress, PBM_GETRANGE, FALSE, 0), 100);
-    EXPECT_EQ(WindowText(run.doc), "");
-    // The editor is made at start-up but stays hidden.
-    EXPECT_EQ(FindTopWindow(run.process.Id(), "TForm2"), nullptr);
-
-    PostMessageA(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(run.process.ExitsCleanly());
-}
-
-TEST(SheetMillMain, WritesTheSheetBesideThePickedImage)
+TEST(SheetMill, WritesTheSheetBesideThePickedImage)
 {
     TempFolder folder;
     WriteFileBytes("disc.iso", "image");
@@ -100,12 +77,6 @@ TEST(SheetMillMain, WritesTheSheetBesideThePickedImage)
     // Started elsewhere: the image's folder is not the current one.
     SheetMillDriver run(Exe, folder.PathOf("elsewhere"));
     ASSERT_NE(run.main, nullptr);
-
-    // Cancelled before anything was picked: the error, nothing written.
-    ASSERT_TRUE(run.ChooseFile(run.pick, L""));
-    ExpectBox(run, ErrorCaption, "Nie podales pliku obrazu plyty CD...", MB_ICONSTOP);
-    EXPECT_EQ(WindowText(run.doc), "");
-    EXPECT_EQ(run.Position(), 0);
 
     // Blanks stand in the name as they are.
     for (const char* image : {"disc.iso", "my disc.bin"}) {
@@ -132,13 +103,27 @@ TEST(SheetMillMain, WritesTheSheetBesideThePickedImage)
     EXPECT_FALSE(DialogShown(run.process.Id()));
 }
 
-TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
+TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
 {
     TempFolder folder;
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
     WriteFileBytes("saved.cue", std::string(100, 'o'));
     SheetMillDriver run(Exe, folder.Path());
+    // "Ręcznie" shows whole, though the ANSI code page has no "ę".
+    ASSERT_NE(run.manual, nullptr);
+    EXPECT_EQ(StoredWindowText(run.main), L"Sheet Mill by Quillon v. 0.2beta");
+    ExpectPlaced(run.main, 294, 89, GetDesktopWindow());
+    // Only a close button, no sizing frame.
+    const LONG style = GetWindowLongA(run.main, GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
+    EXPECT_TRUE(run.Checked(run.automatic));
+    EXPECT_FALSE(run.Checked(run.manual));
+    EXPECT_EQ(SendMessageA(run.progress, PBM_GETRANGE, FALSE, 0), 100);
+    EXPECT_EQ(WindowText(run.doc), "");
+    // The editor is made at start-up but stays hidden until "Ręcznie".
+    EXPECT_EQ(FindTopWindow(run.process.Id(), "TForm2"), nullptr);
+
     ASSERT_TRUE(run.OpenEditor());
     EXPECT_EQ(StoredWindowText(run.editor), L"Edytor Cue");
     EXPECT_FALSE(IsWindowEnabled(run.main));
@@ -172,30 +157,32 @@ TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
     EXPECT_FALSE(run.Checked(run.manual));
     ASSERT_TRUE(run.OpenEditor());
     EXPECT_EQ(WindowText(run.memo), "uno\r\ndos");
+    run.CloseEditor();
+    PostMessageA(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(run.process.ExitsCleanly());
 }
 
-// A file picked through a button that the program refuses or fails on.
+// A pick through a button that the program refuses or fails on.
 struct Refusal {
     const wchar_t* button;  // "..." of the main window, else the editor's
-    const wchar_t* file;
+    const wchar_t* file;    // empty: the dialog is cancelled
     const char* caption;
-    const char* text;  // "%s" stands for the named file's path
-    const char* named;
+    const char* text;  // "%s" stands for the picked file's path
 };
 const wchar_t Pick[] = L"...";
 // Wine's words for the system's errors end the framework's boxes.
 const Refusal Refusals[] = {
-    {Pick, L"p\u0142yta.bin", ErrorCaption, UnwritableName, nullptr},  // ł is not in 1252
-    // The sheet's place is taken by a folder.
-    {Pick, L"disc.bin", ProgramTitle, "Cannot create file \"%s\". Access denied.", "disc.bin.cue"},
-    {L"Wczytaj", L"p\u0142yta.cue", ErrorCaption, UnloadableName, nullptr},
-    {L"Wczytaj", L"missing.cue", ProgramTitle, "Cannot open file \"%s\". File not found.", "missing.cue"},
+    {Pick, L"", ErrorCaption, "Nie podales pliku obrazu plyty CD..."},  // before any pick
+    {Pick, L"p\u0142yta.bin", ErrorCaption, UnwritableName},  // ł is not in 1252
+    {Pick, L"disc.bin", ProgramTitle, "Cannot create file \"%s.cue\". Access denied."},  // a folder there
+    {L"Wczytaj", L"p\u0142yta.cue", ErrorCaption, UnloadableName},
+    {L"Wczytaj", L"missing.cue", ProgramTitle, "Cannot open file \"%s\". File not found."},
     // More text than the memo holds; the vast file (4 GiB and 3 bytes) is
     // refused before it is read, not cut to what a 32-bit size keeps.
-    {L"Wczytaj", L"huge.cue", ProgramTitle, "Text exceeds memo capacity.", nullptr},
-    {L"Wczytaj", L"vast.cue", ProgramTitle, "Text exceeds memo capacity.", nullptr},
-    {L"Zapisz", L"p\u0142yta.cue", ErrorCaption, UnwritableName, nullptr},
-    {L"Zapisz", L"locked.cue", ProgramTitle, "Cannot create file \"%s\". Sharing violation.", "locked.cue"},
+    {L"Wczytaj", L"huge.cue", ProgramTitle, "Text exceeds memo capacity."},
+    {L"Wczytaj", L"vast.cue", ProgramTitle, "Text exceeds memo capacity."},
+    {L"Zapisz", L"p\u0142yta.cue", ErrorCaption, UnwritableName},
+    {L"Zapisz", L"locked.cue", ProgramTitle, "Cannot create file \"%s\". Sharing violation."},
 };
 
 TEST(SheetMill, RefusalsAndFailuresChangeNothing)
@@ -223,10 +210,11 @@ TEST(SheetMill, RefusalsAndFailuresChangeNothing)
             ASSERT_TRUE(run.FillTemplate("kept.bin", true));
         }
         HWND button = refusal.button == Pick ? run.pick : run.EditorButton(refusal.button);
-        ASSERT_TRUE(run.ChooseFile(button, Wide(folder.Path()) + L"\\" + refusal.file));
+        const std::wstring path = *refusal.file ? Wide(folder.Path()) + L"\\" + refusal.file : L"";
+        ASSERT_TRUE(run.ChooseFile(button, path));
         std::string text = refusal.text;
-        if (refusal.named)
-            text.replace(text.find("%s"), 2, folder.PathOf(refusal.named));
+        if (text.find("%s") != std::string::npos)
+            text.replace(text.find("%s"), 2, std::string(path.begin(), path.end()));
         ExpectBox(run, refusal.caption, text, MB_ICONSTOP);
         // Nothing after the refusal ran, and nothing was written.
         Sleep(300);

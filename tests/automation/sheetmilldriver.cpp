@@ -2,19 +2,16 @@
 
 #include "tests/support/dialogdriver.h"
 
-#include <commctrl.h>
-
 SheetMillDriver::SheetMillDriver(const std::string& exe, const std::string& folder)
-    : process(exe, folder)
+    : process(exe, folder), main(WaitFor([&] { return FindTopWindow(process.Id(), "TForm1"); }))
 {
-    main = WaitFor([&] { return FindTopWindow(process.Id(), "TForm1"); });
     if (!main)
         return;
-    doc = FindDescendant(main, "TEdit.EDIT");
-    pick = FindDescendant(main, "TButton.BUTTON", L"...");
-    automatic = FindDescendant(main, "TRadioButton.BUTTON", L"Automatycznie");
-    manual = FindDescendant(main, "TRadioButton.BUTTON", L"R\u0119cznie");
-    progress = FindDescendant(main, "TProgressBar.msctls_progress32");
+    doc = FindControl(main, "TEdit.EDIT");
+    pick = FindControl(main, "TButton.BUTTON", L"...");
+    automatic = FindControl(main, "TRadioButton.BUTTON", L"Automatycznie");
+    manual = FindControl(main, "TRadioButton.BUTTON", L"R\u0119cznie");
+    progress = FindControl(main, "TProgressBar.msctls_progress32");
 }
 
 bool SheetMillDriver::ChooseFile(HWND button, const std::wstring& path, const char* picture)
@@ -31,11 +28,6 @@ bool SheetMillDriver::ChooseFile(HWND button, const std::wstring& path, const ch
     return WaitUntilGone(dialog);
 }
 
-HWND SheetMillDriver::EditorButton(const wchar_t* caption) const
-{
-    return FindDescendant(editor, "TButton.BUTTON", caption);
-}
-
 MessageBoxSeen SheetMillDriver::Answer(const char* picture)
 {
     MessageBoxSeen box = WaitForMessageBox(process.Id());
@@ -47,18 +39,11 @@ MessageBoxSeen SheetMillDriver::Answer(const char* picture)
     return box;
 }
 
-HICON SheetMillDriver::SystemIcon(UINT style)
-{
-    if (!icons_.count(style))
-        icons_[style] = SystemBoxIcon(process, style);
-    return icons_[style];
-}
-
 bool SheetMillDriver::OpenEditor()
 {
     Click(manual);
     editor = WaitFor([&] { return FindTopWindow(process.Id(), "TForm2"); });
-    memo = FindDescendant(editor, "TMemo.EDIT");
+    memo = FindControl(editor, "TMemo.EDIT");
     return editor != nullptr;
 }
 
@@ -79,11 +64,4 @@ void SheetMillDriver::CloseEditor()
 {
     PostMessageA(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
     WaitFor([&]() -> HWND { return IsWindowVisible(editor) ? nullptr : editor; });
-}
-
-int SheetMillDriver::Position() const { return int(SendMessageA(progress, PBM_GETPOS, 0, 0)); }
-
-bool SheetMillDriver::Checked(HWND radio) const
-{
-    return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }

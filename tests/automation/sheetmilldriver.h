@@ -5,7 +5,8 @@
 
 #include "tests/automation/automation.h"
 
-#include <functional>
+#include <commctrl.h>
+
 #include <map>
 
 class SheetMillDriver {
@@ -14,8 +15,7 @@ public:
     SheetMillDriver(const std::string& exe, const std::string& folder);
 
     TestProcess process;
-    HWND main = nullptr, doc = nullptr, pick = nullptr, automatic = nullptr, manual = nullptr,
-         progress = nullptr;
+    HWND main, doc = nullptr, pick = nullptr, automatic = nullptr, manual = nullptr, progress = nullptr;
     HWND editor = nullptr, memo = nullptr;  // once the editor has shown
     // Given each dialog and box before it is answered, with the name of its
     // picture when the step was given one (null otherwise).
@@ -24,18 +24,22 @@ public:
     // Clicks button, which opens a file dialog, and accepts path there (an
     // empty path cancels); false when no dialog came.
     bool ChooseFile(HWND button, const std::wstring& path, const char* picture = nullptr);
-    HWND EditorButton(const wchar_t* caption) const;
     // The next message box, read, then closed with OK.
     MessageBoxSeen Answer(const char* picture = nullptr);
-    // The icon handle of a system box of that style, in the program's terms.
-    HICON SystemIcon(UINT style);
     // "Ręcznie": the editor shows modally; false when it did not.
     bool OpenEditor();
-    // "CUE": the input box is given name and OK, or Cancel.
+    // "CUE": the input box, its caption and prompt checked, is given name and OK, or Cancel.
     bool FillTemplate(const std::string& name, bool confirm, const char* picture = nullptr);
     void CloseEditor();
-    int Position() const;
-    bool Checked(HWND radio) const;
+
+    HWND EditorButton(const wchar_t* caption) const { return FindControl(editor, "TButton.BUTTON", caption); }
+    int Position() const { return int(SendMessageA(progress, PBM_GETPOS, 0, 0)); }
+    bool Checked(HWND radio) const { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    // The icon handle of a system box of that style, in the program's terms.
+    HICON SystemIcon(UINT style)
+    {
+        return icons_.count(style) ? icons_[style] : icons_[style] = SystemBoxIcon(process, style);
+    }
 
 private:
     std::map<UINT, HICON> icons_;
