@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // Three lines separated by a lone CR (the memo makes them CR LF), nothing
@@ -18,11 +20,7 @@ TEST(CueSheet, ThreeLinesAroundTheNameAsGiven)
 // 932, 0x95 0x5C is one character whose second byte only looks like a '\'.
 TEST(CueFileName, AppendsCueToTheWholeNameAndDropsTheFolder)
 {
-    const struct {
-        const char* path;
-        int codePage;  // 0: no lead bytes
-        const char* name;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*> cases[] = {  // path, code page (0: none), name
         {"D:\\Obrazy\\gra.bin", 0, "gra.bin.cue"},
         {"disc.iso", 0, "disc.iso.cue"},
         {"C:gra.iso", 0, "gra.iso.cue"},
@@ -32,9 +30,9 @@ TEST(CueFileName, AppendsCueToTheWholeNameAndDropsTheFolder)
         {"C:\\d\\\x95\\.bin", 932, "\x95\\.bin.cue"},
         {"C:\\d\\\x95\\.bin", 0, ".bin.cue"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CueFileName(c.path, c.codePage ? LeadBytesOfCodePage(c.codePage) : TLeadBytes()), c.name)
-            << c.path;
+    for (const auto& [path, codePage, name] : cases)
+        EXPECT_EQ(CueFileName(path, codePage ? LeadBytesOfCodePage(codePage) : TLeadBytes()), name)
+            << path;
 }
 
 } // namespace

@@ -1,21 +1,16 @@
 #include "tests/automation/automation.h"
 
-#include <chrono>
-
 TestProcess::TestProcess(const std::string& exe, const std::string& workingDirectory)
 {
-    std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
                        workingDirectory.c_str(), &startup, &info_))
         WaitForInputIdle(info_.hProcess, 15000);
 }
 
 TestProcess::~TestProcess()
 {
-    if (!info_.hProcess)
-        return;
     TerminateProcess(info_.hProcess, 1);  // nothing happens when it has ended
     WaitForSingleObject(info_.hProcess, 5000);
     CloseHandle(info_.hThread);
@@ -25,41 +20,39 @@ TestProcess::~TestProcess()
 bool TestProcess::ExitsCleanly(int timeoutMs)
 {
     DWORD code = 1;
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, DWORD(timeoutMs)) == WAIT_OBJECT_0 &&
+    return WaitForSingleObject(info_.hProcess, DWORD(timeoutMs)) == WAIT_OBJECT_0 &&
            GetExitCodeProcess(info_.hProcess, &code) && code == 0;
 }
+
+std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 std::string WindowText(HWND window)
 {
     char text[2048] = {};
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
     return text;
 }
 
 std::wstring StoredWindowText(HWND window)
 {
     wchar_t text[2048] = {};
-    InternalGetWindowText(window, text, 2048);
-    return text;
+    return std::wstring(text, InternalGetWindowText(window, text, 2048));
 }
 
 std::string ClassNameOf(HWND window)
 {
     char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    return std::string(name, GetClassNameA(window, name, sizeof name));
 }
 
 HWND WaitFor(const std::function<HWND()>& found, int timeoutMs)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        if (HWND window = found())
-            return window;
+    const DWORD start = GetTickCount();
+    HWND window;
+    while (!(window = found()) && GetTickCount() - start < DWORD(timeoutMs))
         Sleep(20);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return nullptr;
+    return window;
 }
 
 bool WaitUntilGone(HWND window, int timeoutMs)
@@ -94,7 +87,8 @@ bool IsStandardDialog(HWND window) { return ClassNameOf(window) == "#32770"; }
 HICON IconOfBox(HWND box)
 {
     HWND icon = FindChild(box, [](HWND child) {
-        return ClassNameOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        return ClassNameOf(child) == "Static" &&
+               (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
     });
     return reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
 }
@@ -109,7 +103,8 @@ HWND FindTopWindow(DWORD processId, const std::string& className)
 HWND FindControl(HWND parent, const std::string& className, const std::wstring& caption)
 {
     return FindChild(parent, [&](HWND window) {
-        return ClassNameOf(window) == className && (caption.empty() || StoredWindowText(window) == caption);
+        return ClassNameOf(window) == className &&
+               (caption.empty() || StoredWindowText(window) == caption);
     });
 }
 
@@ -127,11 +122,11 @@ HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId)
 {
     HWND dialog = WaitFor([&] {
         return FindTop(processId, [&](HWND w) {
-            return IsStandardDialog(w) && GetDlgItem(w, controlId) && !(withoutId && GetDlgItem(w, withoutId));
+            return IsStandardDialog(w) && GetDlgItem(w, controlId) &&
+                   !(withoutId && GetDlgItem(w, withoutId));
         });
     });
-    if (dialog)
-        Sleep(100);  // let it finish laying itself out and filling its lists
+    Sleep(100);  // let it finish laying itself out and filling its lists
     return dialog;
 }
 
@@ -144,14 +139,8 @@ void PressDialogButton(HWND dialog, int id)
 
 MessageBoxSeen WaitForMessageBox(DWORD processId)
 {
-    MessageBoxSeen seen;
-    seen.window = WaitForDialogWith(processId, 0xFFFF, FileNameBoxId);
-    if (seen.window) {
-        seen.caption = WindowText(seen.window);
-        seen.text = WindowText(GetDlgItem(seen.window, 0xFFFF));
-        seen.icon = IconOfBox(seen.window);
-    }
-    return seen;
+    HWND box = WaitForDialogWith(processId, 0xFFFF, FileNameBox);
+    return {box, WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), IconOfBox(box)};
 }
 
 // Shared icons are cached per process, so the handle a box shows means
@@ -159,20 +148,21 @@ MessageBoxSeen WaitForMessageBox(DWORD processId)
 // in the process, on a thread of its own, to learn the handle for the style.
 // user32 lies at the same address in every process of one pointer size, so
 // its entry point serves as the thread's start.
-HICON SystemBoxIcon(const TestProcess& process, UINT iconStyle)
+HICON TestProcess::SystemBoxIcon(UINT iconStyle)
 {
     MSGBOXPARAMSA params = {};
     params.cbSize = sizeof params;
     params.dwStyle = MB_OK | iconStyle;
-    void* remote = VirtualAllocEx(process.Handle(), nullptr, sizeof params, MEM_COMMIT, PAGE_READWRITE);
-    WriteProcessMemory(process.Handle(), remote, &params, sizeof params, nullptr);
+    void* remote =
+        VirtualAllocEx(info_.hProcess, nullptr, sizeof params, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(info_.hProcess, remote, &params, sizeof params, nullptr);
     const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32"), "MessageBoxIndirectA")));
-    HANDLE thread = CreateRemoteThread(process.Handle(), nullptr, 0, start, remote, 0, nullptr);
-    const MessageBoxSeen box = WaitForMessageBox(process.Id());
+    HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, start, remote, 0, nullptr);
+    const MessageBoxSeen box = WaitForMessageBox(Id());
     PressDialogButton(box.window, IDOK);
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
-    VirtualFreeEx(process.Handle(), remote, 0, MEM_RELEASE);
+    VirtualFreeEx(info_.hProcess, remote, 0, MEM_RELEASE);
     return box.icon;
 }

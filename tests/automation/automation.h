@@ -1,6 +1,5 @@
-// Drives another process's windows as a person would: start it, find its
-// windows and controls, click, fill in the standard dialogs, read message
-// boxes. Everything goes through real window messages.
+// Drives another process's windows as a person would: its windows, the
+// standard dialogs and message boxes, all through real window messages.
 #pragma once
 
 #include <windows.h>
@@ -10,57 +9,52 @@
 
 class TestProcess {
 public:
-    // Starts exe in workingDirectory and waits until it is idle.
+    // Starts exe in workingDirectory and waits until it is idle; the
+    // destructor ends it if it still runs.
     TestProcess(const std::string& exe, const std::string& workingDirectory);
-    ~TestProcess();  // terminates it if still running
+    ~TestProcess();
     TestProcess(const TestProcess&) = delete;
     TestProcess& operator=(const TestProcess&) = delete;
 
     DWORD Id() const { return info_.dwProcessId; }
-    HANDLE Handle() const { return info_.hProcess; }
-    // True when the process ended within the time with exit code 0.
+    // True when the process ends within the time with exit code 0.
     bool ExitsCleanly(int timeoutMs = 10000);
+    // The icon a system box of that style (MB_ICONSTOP, ...) shows in the
+    // process, to compare with MessageBoxSeen::icon.
+    HICON SystemBoxIcon(UINT iconStyle);
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
+std::wstring Wide(const std::string& ascii);
 std::string WindowText(HWND window);
-// The text the window system keeps for the window, read without asking its
+// The text the window system keeps, read without asking the window's
 // procedure: what a person sees, whatever code page the procedure speaks.
 std::wstring StoredWindowText(HWND window);
 std::string ClassNameOf(HWND window);
 
-// Polls (every 20 ms) until found returns a window or the time is up.
 HWND WaitFor(const std::function<HWND()>& found, int timeoutMs = 15000);
 bool WaitUntilGone(HWND window, int timeoutMs = 15000);
-// The visible top-level window of the process with that class.
+// A visible top-level window of the process with that class.
 HWND FindTopWindow(DWORD processId, const std::string& className);
 // A child of parent with the class and (unless empty) the caption.
 HWND FindControl(HWND parent, const std::string& className, const std::wstring& caption = L"");
-
-// A left click at the window's centre, posted so that a modal loop the click
-// starts does not block the caller.
+// Posted, so that a modal loop the click starts does not block the caller.
 void Click(HWND window);
 
-// The process's next standard dialog holding a control with that id (and,
-// when given, none with withoutId).
+// The process's next standard dialog with a control of that id (and none
+// of withoutId, when given).
 HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId = 0);
-// An open or save dialog: the one with a file-name box.
-const int FileNameBoxId = 0x47C;
-inline HWND WaitForFileDialog(DWORD processId) { return WaitForDialogWith(processId, FileNameBoxId); }
-// True when a window of the process is a standard dialog (a box or file dialog).
+const int FileNameBox = 0x47C;
+inline HWND WaitForFileDialog(DWORD processId) { return WaitForDialogWith(processId, FileNameBox); }
 bool DialogShown(DWORD processId);
-// Presses a dialog's button, IDOK or IDCANCEL.
-void PressDialogButton(HWND dialog, int id);
+void PressDialogButton(HWND dialog, int id);  // IDOK or IDCANCEL
 
-// A box: text in the static 0xFFFF, and no file-name box.
+// A box: a standard dialog with text in the static 0xFFFF and no file-name box.
 struct MessageBoxSeen {
     HWND window = nullptr;
     std::string caption, text;
     HICON icon = nullptr;  // a handle of the process that shows the box
 };
 MessageBoxSeen WaitForMessageBox(DWORD processId);
-// The icon a system message box of that style (MB_ICONSTOP, ...) shows in the
-// process, to compare with MessageBoxSeen::icon.
-HICON SystemBoxIcon(const TestProcess& process, UINT iconStyle);

@@ -1,10 +1,7 @@
 // A small program for the automation library's own tests: twice it runs the
-// open dialog, records a choice in picked.txt and says what happened in a
-// message box.
+// open dialog and says in a message box whether a file was picked.
 #include <windows.h>
 #include <commdlg.h>
-
-#include <cstdio>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -15,13 +12,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         ofn.lpstrFile = name;
         ofn.nMaxFile = sizeof name;
         ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
-        if (!GetOpenFileNameA(&ofn)) {
+        if (GetOpenFileNameA(&ofn))
+            MessageBoxA(nullptr, name, "Picked", MB_OK | MB_ICONINFORMATION);
+        else
             MessageBoxA(nullptr, "Nothing", "Cancelled", MB_OK | MB_ICONSTOP);
-        } else if (FILE* file = std::fopen("picked.txt", "wb")) {
-            std::fputs(name, file);
-            std::fclose(file);
-            MessageBoxA(nullptr, "Picked", "Done", MB_OK | MB_ICONINFORMATION);
-        }
     }
     return 0;
 }

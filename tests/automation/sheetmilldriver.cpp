@@ -3,15 +3,14 @@
 #include "tests/support/dialogdriver.h"
 
 SheetMillDriver::SheetMillDriver(const std::string& exe, const std::string& folder)
-    : process(exe, folder), main(WaitFor([&] { return FindTopWindow(process.Id(), "TForm1"); }))
+    : process(exe, folder),
+      main(WaitFor([&] { return FindTopWindow(process.Id(), "TForm1"); })),
+      doc(FindControl(main, "TEdit.EDIT")),
+      pick(FindControl(main, "TButton.BUTTON", L"...")),
+      automatic(FindControl(main, "TRadioButton.BUTTON", L"Automatycznie")),
+      manual(FindControl(main, "TRadioButton.BUTTON", L"R\u0119cznie")),
+      progress(FindControl(main, "TProgressBar.msctls_progress32"))
 {
-    if (!main)
-        return;
-    doc = FindControl(main, "TEdit.EDIT");
-    pick = FindControl(main, "TButton.BUTTON", L"...");
-    automatic = FindControl(main, "TRadioButton.BUTTON", L"Automatycznie");
-    manual = FindControl(main, "TRadioButton.BUTTON", L"R\u0119cznie");
-    progress = FindControl(main, "TProgressBar.msctls_progress32");
 }
 
 bool SheetMillDriver::ChooseFile(HWND button, const std::wstring& path, const char* picture)

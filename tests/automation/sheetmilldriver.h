@@ -6,6 +6,7 @@
 #include "tests/automation/automation.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <map>
 
@@ -15,7 +16,7 @@ public:
     SheetMillDriver(const std::string& exe, const std::string& folder);
 
     TestProcess process;
-    HWND main, doc = nullptr, pick = nullptr, automatic = nullptr, manual = nullptr, progress = nullptr;
+    HWND main, doc, pick, automatic, manual, progress;  // null when not found
     HWND editor = nullptr, memo = nullptr;  // once the editor has shown
     // Given each dialog and box before it is answered, with the name of its
     // picture when the step was given one (null otherwise).
@@ -32,13 +33,14 @@ public:
     bool FillTemplate(const std::string& name, bool confirm, const char* picture = nullptr);
     void CloseEditor();
 
-    HWND EditorButton(const wchar_t* caption) const { return FindControl(editor, "TButton.BUTTON", caption); }
+    HWND EditorButton(const wchar_t* text) { return FindControl(editor, "TButton.BUTTON", text); }
     int Position() const { return int(SendMessageA(progress, PBM_GETPOS, 0, 0)); }
-    bool Checked(HWND radio) const { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    // The icon handle of a system box of that style, in the program's terms.
+    // "Automatycznie" checked, "Ręcznie" not.
+    bool Automatic() const { return Button_GetCheck(automatic) && !Button_GetCheck(manual); }
+    // The icon of a system box of that style, in the program's terms.
     HICON SystemIcon(UINT style)
     {
-        return icons_.count(style) ? icons_[style] : icons_[style] = SystemBoxIcon(process, style);
+        return icons_.count(style) ? icons_[style] : icons_[style] = process.SystemBoxIcon(style);
     }
 
 private:
