@@ -1,6 +1,7 @@
 // The real program driven from outside as a person would use it: its own
 // windows, the real file dialogs and message boxes, real files on disk.
 #include "tests/automation/sheetmilldriver.h"
+#include "tests/support/dialogdriver.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -65,9 +66,8 @@ TEST(SheetMill, WritesTheSheetBesideThePickedImage)
     WriteFileBytes("disc.iso", "image");
     WriteFileBytes("my disc.bin", "image");
     WriteFileBytes("my disc.bin.cue", std::string(100, 'o'));  // replaced without a question
-    // Started elsewhere: the image's folder is not the current one.
     CreateDirectoryA("elsewhere", nullptr);
-    SheetMillDriver run(SHEETMILL_EXE, folder.PathOf("elsewhere"));
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
 
     // Blanks stand in the name as they are.
     for (const char* image : {"disc.iso", "my disc.bin"}) {
@@ -78,9 +78,16 @@ TEST(SheetMill, WritesTheSheetBesideThePickedImage)
         EXPECT_EQ(run.Position(), 99);
     }
 
-    // A later cancel writes the last image's sheet again, beside the image.
+    // A later cancel writes the last image's sheet again, beside the image,
+    // even when the dialog was first taken to another folder (made current).
     DeleteFileA("my disc.bin.cue");
-    ASSERT_TRUE(run.ChooseFile(run.pick, L""));
+    Click(run.pick);
+    HWND dialog = WaitForFileDialog(run.process.Id());
+    ASSERT_NE(dialog, nullptr);
+    AcceptFileDialog(dialog, folder.PathOf("elsewhere"));
+    Sleep(500);
+    ASSERT_TRUE(IsWindowVisible(dialog));
+    PressDialogButton(dialog, IDCANCEL);
     ExpectBox(run, DoneCaption, DoneText, MB_ICONINFORMATION);
     EXPECT_EQ(ReadFileBytes("my disc.bin.cue"), SheetFor("my disc.bin"));
 }

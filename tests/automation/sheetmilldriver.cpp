@@ -62,5 +62,5 @@ bool SheetMillDriver::FillTemplate(const std::string& name, bool confirm, const 
 void SheetMillDriver::CloseEditor()
 {
     PostMessageA(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
-    WaitFor([&]() -> HWND { return IsWindowVisible(editor) ? nullptr : editor; });
+    WaitFor([&] { return !IsWindowVisible(editor) && IsWindowEnabled(main) ? main : nullptr; });
 }

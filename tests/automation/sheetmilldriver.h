@@ -31,7 +31,7 @@ public:
     bool OpenEditor();
     // "CUE": the input box, its caption and prompt checked, is given name and OK, or Cancel.
     bool FillTemplate(const std::string& name, bool confirm, const char* picture = nullptr);
-    void CloseEditor();
+    void CloseEditor();  // and waits until the main window is back
 
     HWND EditorButton(const wchar_t* text) { return FindControl(editor, "TButton.BUTTON", text); }
     int Position() const { return int(SendMessageA(progress, PBM_GETPOS, 0, 0)); }
