@@ -12,6 +12,9 @@ TForm2* Form2 = nullptr;
 
 const char* const ImageNameCaption = "Nazwa pliku obrazu";
 const char* const ImageNamePrompt = "Nazwa pliku obrazu";
+const char* const UnloadableNameText =
+    "Nazwa pliku zawiera znaki spoza strony kodowej systemu. "
+    "Plik *.cue nie moze zostac wczytany, zmien nazwe pliku...";
 
 FW_IMPLEMENT_CLASS(TForm2, TForm)
 FW_PUBLISH(TForm2)
@@ -31,12 +34,13 @@ TForm2::TForm2(TComponent* owner) : TForm(owner) {}
 
 namespace {
 
-// A name the ANSI code page cannot spell would open or create another file.
-bool NameUsable(const TOpenDialog* dialog)
+// A name the ANSI code page cannot spell would open or create another file;
+// refusal says which of the two did not happen.
+bool NameUsable(const TOpenDialog* dialog, const char* refusal)
 {
     if (dialog->FileNameFitsAnsi())
         return true;
-    Application->MessageBox(UnwritableNameText, NoImageCaption, MB_OK | MB_ICONSTOP);
+    Application->MessageBox(refusal, NoImageCaption, MB_OK | MB_ICONSTOP);
     return false;
 }
 
@@ -59,13 +63,13 @@ std::string ReadWholeFile(const std::string& fileName, size_t capacity)
 // Whatever line breaks the file has, the memo holds CR LF.
 void TForm2::SkThemeButton1Click(TObject*)
 {
-    if (op->Execute() && NameUsable(op))
+    if (op->Execute() && NameUsable(op, UnloadableNameText))
         editer->Lines()->SetText(ReadWholeFile(op->FileName(), editer->Capacity()));
 }
 
 void TForm2::SkThemeButton2Click(TObject*)
 {
-    if (sv->Execute() && NameUsable(sv))
+    if (sv->Execute() && NameUsable(sv, UnwritableNameText))
         WriteCueSheet(editer->Text(), sv->FileName());
 }
 

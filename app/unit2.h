@@ -27,3 +27,5 @@ extern TForm2* Form2;
 
 extern const char* const ImageNameCaption;
 extern const char* const ImageNamePrompt;
+// The refusal of "Wczytaj" for a name the code page cannot spell.
+extern const char* const UnloadableNameText;

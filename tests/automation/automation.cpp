@@ -1,232 +1,168 @@
 #include "tests/automation/automation.h"
 
-#include "tests/support/dialogdriver.h"
-
-#include <chrono>
-#include <vector>
-
-TestProcess::TestProcess(const std::string& exe, const std::string& arguments,
-                         const std::string& workingDirectory)
+TestProcess::TestProcess(const std::string& exe, const std::string& workingDirectory)
 {
-    std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
-                        &info_))
-        info_ = {};
-    if (info_.hProcess)
+    if (CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+                       workingDirectory.c_str(), &startup, &info_))
         WaitForInputIdle(info_.hProcess, 15000);
 }
 
 TestProcess::~TestProcess()
 {
-    if (!info_.hProcess)
-        return;
-    if (Running())
-        TerminateProcess(info_.hProcess, 1);
+    TerminateProcess(info_.hProcess, 1);  // nothing happens when it has ended
     WaitForSingleObject(info_.hProcess, 5000);
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
 }
 
-bool TestProcess::Running() const
+bool TestProcess::ExitsCleanly(int timeoutMs)
 {
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+    DWORD code = 1;
+    return WaitForSingleObject(info_.hProcess, DWORD(timeoutMs)) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(info_.hProcess, &code) && code == 0;
 }
 
-bool TestProcess::WaitForExit(int timeoutMs, DWORD* code)
-{
-    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, DWORD(timeoutMs)) != WAIT_OBJECT_0)
-        return false;
-    if (code)
-        GetExitCodeProcess(info_.hProcess, code);
-    return true;
-}
-
-namespace {
-
-struct TopSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectTop(HWND window, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<TopSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window))
-        search->found.push_back(window);
-    return TRUE;
-}
-
-struct ChildSearch {
-    std::string className, text;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<ChildSearch*>(lParam);
-    if ((search->className.empty() || ClassNameOf(window) == search->className) &&
-        (search->text.empty() || WindowText(window) == search->text)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-bool IsStandardDialog(HWND window) { return ClassNameOf(window) == "#32770"; }
-
-} // namespace
-
-std::vector<HWND> TopWindows(DWORD processId)
-{
-    TopSearch search{processId, {}};
-    EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 std::string WindowText(HWND window)
 {
     char text[2048] = {};
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
-    return text;
-}
-
-std::wstring WindowTextWide(HWND window)
-{
-    wchar_t text[2048] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, LPARAM(text), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
     return text;
 }
 
 std::wstring StoredWindowText(HWND window)
 {
     wchar_t text[2048] = {};
-    InternalGetWindowText(window, text, 2048);
-    return text;
+    return std::wstring(text, InternalGetWindowText(window, text, 2048));
 }
 
 std::string ClassNameOf(HWND window)
 {
     char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    return std::string(name, GetClassNameA(window, name, sizeof name));
 }
 
 HWND WaitFor(const std::function<HWND()>& found, int timeoutMs)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        if (HWND window = found())
-            return window;
+    const DWORD start = GetTickCount();
+    HWND window;
+    while (!(window = found()) && GetTickCount() - start < DWORD(timeoutMs))
         Sleep(20);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return nullptr;
+    return window;
 }
 
-HWND FindTopWindow(DWORD processId, const std::string& className, const std::string& text)
+bool WaitUntilGone(HWND window, int timeoutMs)
 {
-    for (HWND window : TopWindows(processId))
-        if (ClassNameOf(window) == className && (text.empty() || WindowText(window) == text))
-            return window;
-    return nullptr;
+    return WaitFor([&]() -> HWND { return IsWindow(window) ? nullptr : HWND(1); }, timeoutMs);
 }
 
-HWND FindDescendant(HWND parent, const std::string& className, const std::string& text)
+namespace {
+
+// The first child of parent (of the desktop when null) that accepts takes.
+HWND FindChild(HWND parent, const std::function<bool(HWND)>& accepts)
 {
-    ChildSearch search{className, text};
-    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND window = nullptr;
+    while ((window = FindWindowExA(parent, window, nullptr, nullptr)) && !accepts(window)) {
+    }
+    return window;
 }
 
-void Click(HWND window, int x, int y)
+// A visible top-level window of the process that accepts takes.
+HWND FindTop(DWORD processId, const std::function<bool(HWND)>& accepts)
+{
+    return FindChild(nullptr, [&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == processId && IsWindowVisible(window) && accepts(window);
+    });
+}
+
+bool IsStandardDialog(HWND window) { return ClassNameOf(window) == "#32770"; }
+
+// A message box shows its icon in a static control of the icon kind.
+HICON IconOfBox(HWND box)
+{
+    HWND icon = FindChild(box, [](HWND child) {
+        return ClassNameOf(child) == "Static" &&
+               (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    });
+    return reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));
+}
+
+} // namespace
+
+HWND FindTopWindow(DWORD processId, const std::string& className)
+{
+    return FindTop(processId, [&](HWND window) { return ClassNameOf(window) == className; });
+}
+
+HWND FindControl(HWND parent, const std::string& className, const std::wstring& caption)
+{
+    return FindChild(parent, [&](HWND window) {
+        return ClassNameOf(window) == className &&
+               (caption.empty() || StoredWindowText(window) == caption);
+    });
+}
+
+void Click(HWND window)
 {
     RECT client;
     GetClientRect(window, &client);
-    POINT at = {x < 0 ? client.right / 2 : x, y < 0 ? client.bottom / 2 : y};
-    // The deepest visible child under the point gets the click.
-    HWND target = window;
-    for (;;) {
-        HWND child = ChildWindowFromPointEx(target, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-        if (!child || child == target)
-            break;
-        MapWindowPoints(target, child, &at, 1);
-        target = child;
-    }
-    const LPARAM position = MAKELPARAM(at.x, at.y);
-    PostMessageA(target, WM_MOUSEMOVE, 0, position);
-    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, position);
-    PostMessageA(target, WM_LBUTTONUP, 0, position);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    PostMessageA(window, WM_MOUSEMOVE, 0, centre);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    PostMessageA(window, WM_LBUTTONUP, 0, centre);
 }
 
-MessageBoxSeen WaitForMessageBox(DWORD processId, int timeoutMs)
+HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId)
 {
-    MessageBoxSeen seen;
-    seen.window = WaitFor(
-        [&]() -> HWND {
-            for (HWND window : TopWindows(processId))
-                if (IsStandardDialog(window) && GetDlgItem(window, 0xFFFF))
-                    return window;
-            return nullptr;
-        },
-        timeoutMs);
-    if (seen.window) {
-        Sleep(50);  // let it finish laying itself out
-        seen.caption = WindowText(seen.window);
-        seen.text = WindowText(GetDlgItem(seen.window, 0xFFFF));
-    }
-    return seen;
-}
-
-HWND WaitForFileDialog(DWORD processId, int timeoutMs)
-{
-    HWND dialog = WaitFor(
-        [&]() -> HWND {
-            for (HWND window : TopWindows(processId))
-                if (IsStandardDialog(window) && GetDlgItem(window, 0x47C))
-                    return window;
-            return nullptr;
-        },
-        timeoutMs);
-    if (dialog)
-        Sleep(100);  // the dialog fills its lists after it shows
+    HWND dialog = WaitFor([&] {
+        return FindTop(processId, [&](HWND w) {
+            return IsStandardDialog(w) && GetDlgItem(w, controlId) &&
+                   !(withoutId && GetDlgItem(w, withoutId));
+        });
+    });
+    Sleep(100);  // let it finish laying itself out and filling its lists
     return dialog;
 }
+
+bool DialogShown(DWORD processId) { return FindTop(processId, IsStandardDialog) != nullptr; }
 
 void PressDialogButton(HWND dialog, int id)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
-HWND WaitForDialogWith(DWORD processId, int controlId, int timeoutMs)
+MessageBoxSeen WaitForMessageBox(DWORD processId)
 {
-    HWND dialog = WaitFor(
-        [&]() -> HWND {
-            for (HWND window : TopWindows(processId))
-                if (IsStandardDialog(window) && GetDlgItem(window, controlId))
-                    return window;
-            return nullptr;
-        },
-        timeoutMs);
-    if (dialog)
-        Sleep(50);
-    return dialog;
+    HWND box = WaitForDialogWith(processId, 0xFFFF, FileNameBox);
+    return {box, WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), IconOfBox(box)};
 }
 
-bool DialogShown(DWORD processId)
+// Shared icons are cached per process, so the handle a box shows means
+// something only there: a box of the system's own (with no words) is opened
+// in the process, on a thread of its own, to learn the handle for the style.
+// user32 lies at the same address in every process of one pointer size, so
+// its entry point serves as the thread's start.
+HICON TestProcess::SystemBoxIcon(UINT iconStyle)
 {
-    for (HWND window : TopWindows(processId))
-        if (IsStandardDialog(window))
-            return true;
-    return false;
-}
-
-bool WaitUntilGone(HWND window, int timeoutMs)
-{
-    return WaitFor([&]() -> HWND { return IsWindow(window) ? nullptr : HWND(1); }, timeoutMs) != nullptr;
+    MSGBOXPARAMSA params = {};
+    params.cbSize = sizeof params;
+    params.dwStyle = MB_OK | iconStyle;
+    void* remote =
+        VirtualAllocEx(info_.hProcess, nullptr, sizeof params, MEM_COMMIT, PAGE_READWRITE);
+    WriteProcessMemory(info_.hProcess, remote, &params, sizeof params, nullptr);
+    const auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32"), "MessageBoxIndirectA")));
+    HANDLE thread = CreateRemoteThread(info_.hProcess, nullptr, 0, start, remote, 0, nullptr);
+    const MessageBoxSeen box = WaitForMessageBox(Id());
+    PressDialogButton(box.window, IDOK);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    VirtualFreeEx(info_.hProcess, remote, 0, MEM_RELEASE);
+    return box.icon;
 }

@@ -1,69 +1,60 @@
-// Drives another process's windows as a person would: start it, find its
-// windows and controls, click, fill in the standard dialogs, read message
-// boxes. Everything goes through real window messages.
+// Drives another process's windows as a person would: its windows, the
+// standard dialogs and message boxes, all through real window messages.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
-#include <vector>
 
 class TestProcess {
 public:
-    // Starts exe with the given command line tail in workingDirectory.
-    TestProcess(const std::string& exe, const std::string& arguments,
-                const std::string& workingDirectory);
-    ~TestProcess();  // terminates it if still running
+    // Starts exe in workingDirectory and waits until it is idle; the
+    // destructor ends it if it still runs.
+    TestProcess(const std::string& exe, const std::string& workingDirectory);
+    ~TestProcess();
     TestProcess(const TestProcess&) = delete;
     TestProcess& operator=(const TestProcess&) = delete;
 
     DWORD Id() const { return info_.dwProcessId; }
-    bool Running() const;
-    // True when the process ended within the time; its exit code in code.
-    bool WaitForExit(int timeoutMs, DWORD* code = nullptr);
+    // True when the process ends within the time with exit code 0.
+    bool ExitsCleanly(int timeoutMs = 10000);
+    // The icon a system box of that style (MB_ICONSTOP, ...) shows in the
+    // process, to compare with MessageBoxSeen::icon.
+    HICON SystemBoxIcon(UINT iconStyle);
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
-// Visible top-level windows of a process, in z-order.
-std::vector<HWND> TopWindows(DWORD processId);
+std::wstring Wide(const std::string& ascii);
 std::string WindowText(HWND window);
-std::wstring WindowTextWide(HWND window);
-// The text the window system keeps for the window, read without asking its
-// procedure: what a person sees on a button or caption, whatever code page
-// the procedure speaks.
+// The text the window system keeps, read without asking the window's
+// procedure: what a person sees, whatever code page the procedure speaks.
 std::wstring StoredWindowText(HWND window);
 std::string ClassNameOf(HWND window);
 
-// Polls (every 20 ms) until found returns a window or the time is up.
 HWND WaitFor(const std::function<HWND()>& found, int timeoutMs = 15000);
-// The visible top-level window of the process whose class and (if given)
-// text match.
-HWND FindTopWindow(DWORD processId, const std::string& className, const std::string& text = "");
-// A descendant of parent with the class and text (empty matches any).
-HWND FindDescendant(HWND parent, const std::string& className, const std::string& text = "");
+bool WaitUntilGone(HWND window, int timeoutMs = 15000);
+// A visible top-level window of the process with that class.
+HWND FindTopWindow(DWORD processId, const std::string& className);
+// A child of parent with the class and (unless empty) the caption.
+HWND FindControl(HWND parent, const std::string& className, const std::wstring& caption = L"");
+// Posted, so that a modal loop the click starts does not block the caller.
+void Click(HWND window);
 
-// A left click at a point of a window's client area (its centre by default),
-// posted to the deepest visible child there, so a modal loop the click starts
-// does not block the caller.
-void Click(HWND window, int x = -1, int y = -1);
+// The process's next standard dialog with a control of that id (and none
+// of withoutId, when given).
+HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId = 0);
+const int FileNameBox = 0x47C;
+inline HWND WaitForFileDialog(DWORD processId) { return WaitForDialogWith(processId, FileNameBox); }
+bool DialogShown(DWORD processId);
+void PressDialogButton(HWND dialog, int id);  // IDOK or IDCANCEL
 
+// A box: a standard dialog with text in the static 0xFFFF and no file-name box.
 struct MessageBoxSeen {
     HWND window = nullptr;
-    std::string caption;
-    std::string text;
+    std::string caption, text;
+    HICON icon = nullptr;  // a handle of the process that shows the box
 };
-// The process's next standard dialog that shows a message (static 0xFFFF).
-MessageBoxSeen WaitForMessageBox(DWORD processId, int timeoutMs = 15000);
-// The process's next standard dialog with a file-name box (open or save).
-HWND WaitForFileDialog(DWORD processId, int timeoutMs = 15000);
-// The process's next standard dialog holding a control with that id.
-HWND WaitForDialogWith(DWORD processId, int controlId, int timeoutMs = 15000);
-// True when a window of the process is a standard dialog (a box or file dialog).
-bool DialogShown(DWORD processId);
-// Waits until the window is gone.
-bool WaitUntilGone(HWND window, int timeoutMs = 15000);
-// Presses the dialog's OK (IDOK) or Cancel (IDCANCEL) button.
-void PressDialogButton(HWND dialog, int id);
+MessageBoxSeen WaitForMessageBox(DWORD processId);

@@ -1,366 +1,212 @@
 // The real program driven from outside as a person would use it: its own
 // windows, the real file dialogs and message boxes, real files on disk.
-#include "tests/automation/automation.h"
+#include "tests/automation/sheetmilldriver.h"
 #include "tests/support/dialogdriver.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
+#include <map>
+#include <tuple>
 
 namespace {
 
-const char* const Exe = SHEETMILL_EXE;
+const char DoneCaption[] = "Plik *.cue gotowy !";
+const char DoneText[] = "Plik *.cue zostal stworzony w katalogu z obrazem plyty...";
+const char UnwritableName[] = "Nazwa pliku zawiera znaki spoza strony kodowej systemu. "
+                              "Plik *.cue nie zostal stworzony, zmien nazwe pliku...";
+const char UnloadableName[] = "Nazwa pliku zawiera znaki spoza strony kodowej systemu. "
+                              "Plik *.cue nie moze zostac wczytany, zmien nazwe pliku...";
 
 std::string SheetFor(const std::string& name)
 {
     return "FILE \"" + name + "\" BINARY\r\n  TRACK 01 MODE1/2352\r\n    INDEX 01 00:00:00";
 }
 
-// A direct child by its class and the caption it shows.
-HWND ChildWithCaption(HWND parent, const std::string& className, const std::wstring& caption)
+// The next box: its words and its icon (MB_ICONSTOP or MB_ICONINFORMATION), answered.
+void ExpectBox(SheetMillDriver& run, const std::string& caption, const std::string& text, UINT icon)
 {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (ClassNameOf(child) == className && StoredWindowText(child) == caption)
-            return child;
-    return nullptr;
+    const MessageBoxSeen box = run.Answer();
+    EXPECT_EQ(box.caption, caption);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.icon, run.SystemIcon(icon)) << "not the icon of style " << icon;
 }
 
-// One run of the program in a folder of its own, with its main window's
-// controls found by their classes and captions.
-class SheetMillRun {
-public:
-    explicit SheetMillRun(const TempFolder& folder) : process_(Exe, "", folder.Path())
-    {
-        main = WaitFor([&] { return FindTopWindow(process_.Id(), "TForm1"); });
-        if (!main)
-            return;
-        doc = FindDescendant(main, "TEdit.EDIT");
-        pick = FindDescendant(main, "TButton.BUTTON", "...");
-        dcd = ChildWithCaption(main, "TRadioButton.BUTTON", L"Automatycznie");
-        acd = ChildWithCaption(main, "TRadioButton.BUTTON", L"R\u0119cznie");
-        progre = FindDescendant(main, "TProgressBar.msctls_progress32");
-    }
-
-    DWORD Id() const { return process_.Id(); }
-    TestProcess& Process() { return process_; }
-
-    // "..." and the open dialog; an empty path cancels it.
-    void Pick(const std::wstring& path)
-    {
-        Click(pick);
-        HWND dialog = WaitForFileDialog(Id());
-        ASSERT_NE(dialog, nullptr);
-        if (path.empty())
-            PressDialogButton(dialog, IDCANCEL);
-        else
-            AcceptFileDialogWide(dialog, path);
-    }
-
-    // The next message box, answered with OK once read.
-    MessageBoxSeen Answer()
-    {
-        MessageBoxSeen box = WaitForMessageBox(Id());
-        if (box.window) {
-            PressDialogButton(box.window, IDOK);
-            WaitUntilGone(box.window);
-        }
-        return box;
-    }
-
-    int Position() const { return int(SendMessageA(progre, PBM_GETPOS, 0, 0)); }
-    int Max() const { return int(SendMessageA(progre, PBM_GETRANGE, FALSE, 0)); }
-    bool Checked(HWND radio) const { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-    // "Ręcznie": the editor shows modally over a disabled main window.
-    HWND OpenEditor()
-    {
-        Click(acd);
-        return WaitFor([&] { return FindTopWindow(Id(), "TForm2"); });
-    }
-
-    HWND main = nullptr, doc = nullptr, pick = nullptr, dcd = nullptr, acd = nullptr,
-         progre = nullptr;
-
-private:
-    TestProcess process_;
-};
-
-std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
-
-TEST(SheetMillMain, StartsWithItsControlsAndEndsWhenClosed)
+// The caption, the client area's size, and the frame centred over another window's.
+void ExpectWindow(HWND window, const wchar_t* caption, int width, int height, HWND over)
 {
-    TempFolder folder;
-    SheetMillRun run(folder);
-    ASSERT_NE(run.main, nullptr);
-    EXPECT_EQ(StoredWindowText(run.main), L"Sheet Mill by Quillon v. 0.2beta");
-    RECT client;
-    GetClientRect(run.main, &client);
-    EXPECT_EQ(client.right, 294);
-    EXPECT_EQ(client.bottom, 89);
-    // Centred on the desktop, whatever the stored place.
-    RECT frame;
-    GetWindowRect(run.main, &frame);
-    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-    // Only a close button, no sizing frame.
-    const LONG style = GetWindowLongA(run.main, GWL_STYLE);
-    EXPECT_FALSE(style & WS_THICKFRAME);
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_TRUE(style & WS_SYSMENU);
-
-    // "Ręcznie" shows whole, though the ANSI code page has no "ę".
-    ASSERT_NE(run.acd, nullptr);
-    EXPECT_TRUE(run.Checked(run.dcd));
-    EXPECT_FALSE(run.Checked(run.acd));
-    EXPECT_EQ(run.Position(), 0);
-    EXPECT_EQ(run.Max(), 100);
-    EXPECT_EQ(WindowText(run.doc), "");
-    // The editor is made at start-up but stays hidden.
-    EXPECT_EQ(FindTopWindow(run.Id(), "TForm2"), nullptr);
-
-    PostMessageA(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    DWORD code = 1;
-    EXPECT_TRUE(run.Process().WaitForExit(10000, &code));
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(StoredWindowText(window), caption);
+    RECT client, frame, other;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &frame);
+    GetWindowRect(over, &other);
+    EXPECT_EQ(client.right, width);
+    EXPECT_EQ(client.bottom, height);
+    EXPECT_NEAR(frame.left + frame.right, other.left + other.right, 2);
+    EXPECT_NEAR(frame.top + frame.bottom, other.top + other.bottom, 2);
 }
 
-TEST(SheetMillMain, WritesTheSheetBesideThePickedImage)
+// Every entry of a folder with its attributes, size and write time: a file
+// written, made or touched shows as a difference.
+auto ListFolder(const std::string& folder)
+{
+    std::map<std::wstring, std::tuple<DWORD, DWORD, DWORD, DWORD>> listing;
+    WIN32_FIND_DATAW e;
+    HANDLE search = FindFirstFileW((Wide(folder) + L"\\*").c_str(), &e);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &e))
+        listing[e.cFileName] = {e.dwFileAttributes, e.nFileSizeLow, e.nFileSizeHigh,
+                                e.ftLastWriteTime.dwLowDateTime};
+    FindClose(search);
+    return listing;
+}
+
+TEST(SheetMill, WritesTheSheetBesideThePickedImage)
 {
     TempFolder folder;
     WriteFileBytes("disc.iso", "image");
     WriteFileBytes("my disc.bin", "image");
-    SheetMillRun run(folder);
-    ASSERT_NE(run.main, nullptr);
+    WriteFileBytes("my disc.bin.cue", std::string(100, 'o'));  // replaced without a question
+    CreateDirectoryA("elsewhere", nullptr);
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
 
-    // Cancelled before anything was picked: the error, nothing written.
-    run.Pick(L"");
-    MessageBoxSeen box = run.Answer();
-    EXPECT_EQ(box.caption, "Blad !");
-    EXPECT_EQ(box.text, "Nie podales pliku obrazu plyty CD...");
-    EXPECT_EQ(WindowText(run.doc), "");
-    EXPECT_EQ(run.Position(), 0);
+    // Blanks stand in the name as they are.
+    for (const char* image : {"disc.iso", "my disc.bin"}) {
+        ASSERT_TRUE(run.ChooseFile(run.pick, Wide(folder.PathOf(image))));
+        ExpectBox(run, DoneCaption, DoneText, MB_ICONINFORMATION);
+        EXPECT_EQ(ReadFileBytes(folder.PathOf(image) + ".cue"), SheetFor(image));
+        EXPECT_EQ(WindowText(run.doc), folder.PathOf(image));
+        EXPECT_EQ(run.Position(), 99);
+    }
 
-    run.Pick(Wide(folder.PathOf("disc.iso")));
-    box = run.Answer();
-    EXPECT_EQ(box.caption, "Plik *.cue gotowy !");
-    EXPECT_EQ(box.text, "Plik *.cue zostal stworzony w katalogu z obrazem plyty...");
-    EXPECT_EQ(ReadFileBytes(folder.PathOf("disc.iso.cue")), SheetFor("disc.iso"));
-    EXPECT_EQ(WindowText(run.doc), folder.PathOf("disc.iso"));
-    EXPECT_EQ(run.Position(), 99);
-
-    // A later cancel writes the last accepted image's sheet again, beside
-    // the image, even when the dialog was taken to another folder first.
-    DeleteFileA(folder.PathOf("disc.iso.cue").c_str());
-    CreateDirectoryA(folder.PathOf("elsewhere").c_str(), nullptr);
+    // A later cancel writes the last image's sheet again, beside the image,
+    // even when the dialog was first taken to another folder (made current).
+    DeleteFileA("my disc.bin.cue");
     Click(run.pick);
-    HWND dialog = WaitForFileDialog(run.Id());
+    HWND dialog = WaitForFileDialog(run.process.Id());
     ASSERT_NE(dialog, nullptr);
     AcceptFileDialog(dialog, folder.PathOf("elsewhere"));
     Sleep(500);
     ASSERT_TRUE(IsWindowVisible(dialog));
     PressDialogButton(dialog, IDCANCEL);
-    box = run.Answer();
-    EXPECT_FALSE(FileExists(folder.PathOf("elsewhere\\disc.iso.cue")));
-    EXPECT_EQ(box.caption, "Plik *.cue gotowy !");
-    EXPECT_EQ(ReadFileBytes(folder.PathOf("disc.iso.cue")), SheetFor("disc.iso"));
-    EXPECT_EQ(WindowText(run.doc), folder.PathOf("disc.iso"));
-    EXPECT_EQ(run.Position(), 99);
-
-    // Blanks stand in the name as they are; an old sheet is overwritten
-    // without a question.
-    WriteFileBytes(folder.PathOf("my disc.bin.cue"), "old sheet, longer than the new one......"
-                                                     "..............................");
-    run.Pick(Wide(folder.PathOf("my disc.bin")));
-    box = run.Answer();
-    EXPECT_EQ(box.caption, "Plik *.cue gotowy !");
-    EXPECT_EQ(ReadFileBytes(folder.PathOf("my disc.bin.cue")), SheetFor("my disc.bin"));
-    EXPECT_FALSE(DialogShown(run.Id()));
+    ExpectBox(run, DoneCaption, DoneText, MB_ICONINFORMATION);
+    EXPECT_EQ(ReadFileBytes("my disc.bin.cue"), SheetFor("my disc.bin"));
 }
 
-TEST(SheetMillMain, ReportsASheetThatCannotBeWrittenAndStops)
-{
-    TempFolder folder;
-    WriteFileBytes("disc.bin", "image");
-    // A folder where the sheet should go: the file cannot be created.
-    CreateDirectoryA(folder.PathOf("disc.bin.cue").c_str(), nullptr);
-    SheetMillRun run(folder);
-    ASSERT_NE(run.main, nullptr);
-
-    run.Pick(Wide(folder.PathOf("disc.bin")));
-    MessageBoxSeen box = run.Answer();
-    EXPECT_EQ(box.caption, "Sheet Mill");
-    const std::string start = "Cannot create file \"" + folder.PathOf("disc.bin.cue") + "\". ";
-    EXPECT_EQ(box.text.substr(0, start.size()), start) << box.text;
-    EXPECT_EQ(box.text.back(), '.');
-    // Nothing after the failure ran: no success box, the bar did not move.
-    Sleep(300);
-    EXPECT_FALSE(DialogShown(run.Id()));
-    EXPECT_EQ(run.Position(), 0);
-    EXPECT_EQ(WindowText(run.doc), folder.PathOf("disc.bin"));
-}
-
-TEST(SheetMillMain, RefusesAnImageNameTheCodePageCannotSpell)
-{
-    TempFolder folder;
-    const std::wstring image = Wide(folder.Path()) + L"\\p\u0142yta.bin";  // ł is not in 1252
-    HANDLE file = CreateFileW(image.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-    SheetMillRun run(folder);
-    ASSERT_NE(run.main, nullptr);
-
-    run.Pick(image);
-    MessageBoxSeen box = run.Answer();
-    EXPECT_EQ(box.caption, "Blad !");
-    EXPECT_EQ(box.text, "Nazwa pliku zawiera znaki spoza strony kodowej systemu. "
-                        "Plik *.cue nie zostal stworzony, zmien nazwe pliku...");
-    Sleep(300);
-    EXPECT_FALSE(DialogShown(run.Id()));
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(folder.PathOf("*.cue").c_str(), &found);
-    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
-    EXPECT_EQ(run.Position(), 0);
-}
-
-// The input box: caption, prompt, and OK with a name or Cancel.
-void AnswerInputBox(DWORD processId, const std::string& name, bool confirm)
-{
-    HWND box = WaitForDialogWith(processId, 101);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(box), "Nazwa pliku obrazu");
-    EXPECT_EQ(WindowText(GetDlgItem(box, 100)), "Nazwa pliku obrazu");
-    SendMessageA(GetDlgItem(box, 101), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    PressDialogButton(box, confirm ? IDOK : IDCANCEL);
-    WaitUntilGone(box);
-}
-
-HWND Button(HWND form, const char* caption) { return FindDescendant(form, "TButton.BUTTON", caption); }
-
-// Clicks an editor button that opens a file dialog and accepts path in it;
-// the dialog, or null when none came.
-HWND ChooseInEditor(DWORD processId, HWND editor, const char* button, const std::string& path)
-{
-    Click(Button(editor, button));
-    HWND dialog = WaitForFileDialog(processId);
-    if (dialog)
-        AcceptFileDialog(dialog, path);
-    return dialog;
-}
-
-TEST(SheetMillEditor, OpensModallyAndFillsLoadsAndSavesSheets)
+TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
 {
     TempFolder folder;
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
-    WriteFileBytes("huge.cue", std::string(70000, 'x'));
-    WriteSparseFile("vast.cue", (int64_t(1) << 32) + 3);
-    WriteFileBytes("saved.cue", "an older file that is longer than what comes..........");
-    SheetMillRun run(folder);
-    ASSERT_NE(run.main, nullptr);
+    WriteFileBytes("saved.cue", std::string(100, 'o'));
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
+    // "Ręcznie" shows whole, though the ANSI code page has no "ę".
+    ASSERT_NE(run.manual, nullptr);
+    ExpectWindow(run.main, L"Sheet Mill by Quillon v. 0.2beta", 294, 89, GetDesktopWindow());
+    // Only a close button, no sizing frame.
+    const LONG style = GetWindowLongA(run.main, GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
+    EXPECT_TRUE(run.Automatic());
+    EXPECT_EQ(SendMessageA(run.progress, PBM_GETRANGE, FALSE, 0), 100);
+    // The editor is made at start-up but stays hidden until "Ręcznie".
+    EXPECT_EQ(FindTopWindow(run.process.Id(), "TForm2"), nullptr);
 
-    HWND editor = run.OpenEditor();
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(StoredWindowText(editor), L"Edytor Cue");
+    ASSERT_TRUE(run.OpenEditor());
+    ExpectWindow(run.editor, L"Edytor Cue", 274, 198, run.main);
     EXPECT_FALSE(IsWindowEnabled(run.main));
-    RECT client;
-    GetClientRect(editor, &client);
-    EXPECT_EQ(client.right, 274);
-    EXPECT_EQ(client.bottom, 198);
-    // Centred over the main window.
-    RECT mainFrame, editorFrame;
-    GetWindowRect(run.main, &mainFrame);
-    GetWindowRect(editor, &editorFrame);
-    EXPECT_NEAR(editorFrame.left + editorFrame.right, mainFrame.left + mainFrame.right, 2);
-    EXPECT_NEAR(editorFrame.top + editorFrame.bottom, mainFrame.top + mainFrame.bottom, 2);
-    HWND memo = FindDescendant(editor, "TMemo.EDIT");
-    ASSERT_NE(memo, nullptr);
-    EXPECT_EQ(WindowText(memo), "");
+    EXPECT_EQ(WindowText(run.memo), "");
 
-    Click(Button(editor, "CUE"));
-    AnswerInputBox(run.Id(), "disc.bin", true);
-    EXPECT_EQ(WindowText(memo), SheetFor("disc.bin"));
-
-    // Saved with CR LF between the lines and none after the last, over an
-    // existing file without a question.
-    HWND dialog = ChooseInEditor(run.Id(), editor, "Zapisz", folder.PathOf("saved.cue"));
-    ASSERT_NE(dialog, nullptr);
-    WaitUntilGone(dialog);
-    WaitFor([&]() -> HWND {
-        return ReadFileBytes(folder.PathOf("saved.cue")) == SheetFor("disc.bin") ? memo : nullptr;
-    }, 5000);
-    EXPECT_EQ(ReadFileBytes(folder.PathOf("saved.cue")), SheetFor("disc.bin"));
-    Sleep(200);
-    EXPECT_FALSE(DialogShown(run.Id()));
-
-    // "Zapisz" cancelled writes nothing.
-    Click(Button(editor, "Zapisz"));
-    dialog = WaitForFileDialog(run.Id());
-    ASSERT_NE(dialog, nullptr);
-    PressDialogButton(dialog, IDCANCEL);
-    WaitUntilGone(dialog);
-    EXPECT_EQ(ReadFileBytes(folder.PathOf("saved.cue")), SheetFor("disc.bin"));
-    EXPECT_FALSE(DialogShown(run.Id()));
-
-    // Cancel still fills the template, with an empty name.
-    Click(Button(editor, "CUE"));
-    AnswerInputBox(run.Id(), "ignored.bin", false);
-    EXPECT_EQ(WindowText(memo), SheetFor(""));
+    // The template for a typed name is saved with CR LF between the lines
+    // and none after the last, over an existing file without a question.
+    ASSERT_TRUE(run.FillTemplate("disc.bin", true));
+    ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Zapisz"), Wide(folder.PathOf("saved.cue"))));
+    EXPECT_EQ(WindowText(run.memo), SheetFor("disc.bin"));  // also waits for the handler
+    EXPECT_EQ(ReadFileBytes("saved.cue"), SheetFor("disc.bin"));
+    // Cancelled, "Zapisz" writes nothing and "CUE" fills in the empty name.
+    ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Zapisz"), L""));
+    ASSERT_TRUE(run.FillTemplate("ignored.bin", false));
+    EXPECT_EQ(WindowText(run.memo), SheetFor(""));
+    EXPECT_EQ(ReadFileBytes("saved.cue"), SheetFor("disc.bin"));
 
     // Any line breaks load as lines.
-    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("lf.cue"));
-    ASSERT_NE(dialog, nullptr);
-    WaitUntilGone(dialog);
-    EXPECT_EQ(WindowText(memo), "one\r\ntwo\r\nthree");
-    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("cr.cue"));
-    ASSERT_NE(dialog, nullptr);
-    WaitUntilGone(dialog);
-    EXPECT_EQ(WindowText(memo), "uno\r\ndos");
-
-    // A file that cannot be opened: the framework's box, the memo as it was.
-    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("missing.cue"));
-    ASSERT_NE(dialog, nullptr);
-    MessageBoxSeen box = run.Answer();
-    EXPECT_EQ(box.caption, "Sheet Mill");
-    const std::string start = "Cannot open file \"" + folder.PathOf("missing.cue") + "\". ";
-    EXPECT_EQ(box.text.substr(0, start.size()), start) << box.text;
-    EXPECT_EQ(WindowText(memo), "uno\r\ndos");
-
-    // More text than the memo holds: refused, the memo as it was.
-    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("huge.cue"));
-    ASSERT_NE(dialog, nullptr);
-    box = run.Answer();
-    EXPECT_EQ(box.caption, "Sheet Mill");
-    EXPECT_EQ(box.text, "Text exceeds memo capacity.");
-    EXPECT_EQ(WindowText(memo), "uno\r\ndos");
-
-    // Far more than the memo holds (4 GiB and 3 bytes, sparse): refused before
-    // it is read, not cut down to what a 32-bit size would keep.
-    dialog = ChooseInEditor(run.Id(), editor, "Wczytaj", folder.PathOf("vast.cue"));
-    ASSERT_NE(dialog, nullptr);
-    box = run.Answer();
-    EXPECT_EQ(box.text, "Text exceeds memo capacity.");
-    EXPECT_EQ(WindowText(memo), "uno\r\ndos");
+    for (auto [file, lines] :
+         {std::pair{"lf.cue", "one\r\ntwo\r\nthree"}, {"cr.cue", "uno\r\ndos"}}) {
+        ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Wczytaj"), Wide(folder.PathOf(file))));
+        EXPECT_EQ(WindowText(run.memo), lines);
+    }
 
     // Closed, the main window is back in automatic mode; reopened, the
     // editor still holds its text.
-    PostMessageA(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
-    WaitFor([&]() -> HWND { return IsWindowVisible(editor) ? nullptr : editor; });
-    EXPECT_FALSE(IsWindowVisible(editor));
+    run.CloseEditor();
     EXPECT_TRUE(IsWindowEnabled(run.main));
-    EXPECT_TRUE(run.Checked(run.dcd));
-    EXPECT_FALSE(run.Checked(run.acd));
-
-    editor = run.OpenEditor();
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(WindowText(FindDescendant(editor, "TMemo.EDIT")), "uno\r\ndos");
-    PostMessageA(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
-    WaitFor([&]() -> HWND { return IsWindowVisible(editor) ? nullptr : editor; });
-
+    EXPECT_TRUE(run.Automatic());
+    ASSERT_TRUE(run.OpenEditor());
+    EXPECT_EQ(WindowText(run.memo), "uno\r\ndos");
+    run.CloseEditor();
     PostMessageA(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(run.Process().WaitForExit(10000));
+    EXPECT_TRUE(run.process.ExitsCleanly());
+}
+
+// A pick through a button that the program refuses or fails on.
+struct Refusal {
+    const wchar_t* button;  // "..." of the main window, else the editor's
+    const wchar_t* file;    // empty: the dialog is cancelled
+    const char* caption;
+    const char* text;  // "%s" stands for the picked file's path
+};
+const wchar_t Pick[] = L"...";
+// Wine's words for the system's errors end the framework's boxes.
+const Refusal Refusals[] = {
+    {Pick, L"", "Blad !", "Nie podales pliku obrazu plyty CD..."},  // before any pick
+    {Pick, L"p\u0142yta.bin", "Blad !", UnwritableName},  // ł is not in 1252
+    {Pick, L"disc.bin", "Sheet Mill", "Cannot create file \"%s.cue\". Access denied."},
+    {L"Wczytaj", L"p\u0142yta.cue", "Blad !", UnloadableName},
+    {L"Wczytaj", L"missing.cue", "Sheet Mill", "Cannot open file \"%s\". File not found."},
+    // More text than the memo holds; the vast file (4 GiB and 3 bytes) is
+    // refused before it is read, not cut to what a 32-bit size keeps.
+    {L"Wczytaj", L"huge.cue", "Sheet Mill", "Text exceeds memo capacity."},
+    {L"Wczytaj", L"vast.cue", "Sheet Mill", "Text exceeds memo capacity."},
+    {L"Zapisz", L"p\u0142yta.cue", "Blad !", UnwritableName},
+    {L"Zapisz", L"locked.cue", "Sheet Mill", "Cannot create file \"%s\". Sharing violation."},
+};
+
+TEST(SheetMill, RefusalsAndFailuresChangeNothing)
+{
+    TempFolder folder;
+    WriteFileBytes("disc.bin", "image");
+    CreateDirectoryA("disc.bin.cue", nullptr);  // the sheet's place is taken
+    for (const wchar_t* name : {L"p\u0142yta.bin", L"p\u0142yta.cue"})
+        CloseHandle(CreateFileW((Wide(folder.Path()) + L"\\" + name).c_str(), GENERIC_WRITE, 0,
+                                nullptr, CREATE_NEW, 0, nullptr));
+    WriteFileBytes("huge.cue", std::string(70000, 'x'));
+    WriteSparseFile("vast.cue", (int64_t(1) << 32) + 3);
+    WriteFileBytes("locked.cue", "an older sheet");
+    // Held open without sharing, as another program might (the read-only
+    // attribute would not stop a program run as root under Wine).
+    HANDLE lock = CreateFileA("locked.cue", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
+    const auto before = ListFolder(folder.Path());
+
+    for (const Refusal& refusal : Refusals) {
+        SCOPED_TRACE(testing::Message() << "refusal " << &refusal - Refusals);
+        if (refusal.button != Pick && !run.editor) {
+            ASSERT_TRUE(run.OpenEditor());
+            ASSERT_TRUE(run.FillTemplate("kept.bin", true));
+        }
+        HWND button = refusal.button == Pick ? run.pick : run.EditorButton(refusal.button);
+        const std::wstring path = *refusal.file ? Wide(folder.Path()) + L"\\" + refusal.file : L"";
+        ASSERT_TRUE(run.ChooseFile(button, path));
+        std::string text = refusal.text;
+        if (text.find("%s") != std::string::npos)
+            text.replace(text.find("%s"), 2, std::string(path.begin(), path.end()));
+        ExpectBox(run, refusal.caption, text, MB_ICONSTOP);
+        // Nothing after the refusal ran, and nothing was written.
+        Sleep(300);
+        EXPECT_FALSE(DialogShown(run.process.Id()));
+        EXPECT_EQ(run.Position(), 0);
+        EXPECT_EQ(WindowText(run.memo), run.memo ? SheetFor("kept.bin") : "");
+        EXPECT_TRUE(ListFolder(folder.Path()) == before);
+    }
+    CloseHandle(lock);
 }
 
 } // namespace
