@@ -474,7 +474,7 @@ void TSkCustomEdit::PlaceCaret(int index)
     ScrollToCaret();
     if (selLength_ == 0)
         selOrigin_ = caretPos_;
-    if (HasFocus()) {
+    if (caret_.Exists()) {
         RECT area;
         GetTextArea(area);
         caret_.SetPosition(CaretX(caretPos_), area.top);
@@ -769,15 +769,28 @@ void TSkCustomEdit::DrawPasswordChar(const RECT& cell, bool selected)
 
 // Size ------------------------------------------------------------------------
 
-void TSkCustomEdit::AdjustSize()
+int TSkCustomEdit::AutoHeight()
 {
-    if (!autoSize_ || ComponentState().Contains(csLoading))
-        return;
     RECT area;
     GetClientArea(area);
-    const int height = 2 * area.top + LineHeight();
-    if (height != Height())
-        SetBounds(Left(), Top(), Width(), height);
+    return 2 * area.top + LineHeight();
+}
+
+bool TSkCustomEdit::SizesItself() const
+{
+    return autoSize_ && !ComponentState().Contains(csLoading);
+}
+
+void TSkCustomEdit::AdjustSize()
+{
+    if (SizesItself())
+        SetBounds(Left(), Top(), Width(), Height());
+}
+
+// With AutoSize the height is always one line and its margins.
+void TSkCustomEdit::SetBounds(int left, int top, int width, int height)
+{
+    TInherited::SetBounds(left, top, width, SizesItself() ? AutoHeight() : height);
 }
 
 void TSkCustomEdit::BorderChanged()
@@ -796,19 +809,19 @@ void TSkCustomEdit::Loaded()
 
 void TSkCustomEdit::FocusEntered()
 {
-    if (HandleAllocated() && caret_.Create(Handle(), 0, LineHeight())) {
-        PlaceCaret(caretPos_);
-        ShowEditCaret();
-    }
     SetCaret(0);
     if (autoSelect_)
         SelectAll();
 }
 
-void TSkCustomEdit::FocusLeft()
+// The system caret follows the window's real focus, which also comes and
+// goes when another program is activated.
+void TSkCustomEdit::CreateEditCaret()
 {
-    caret_.Destroy();
-    Invalidate();
+    if (!HandleAllocated() || !caret_.Create(Handle(), 0, LineHeight()))
+        return;
+    PlaceCaret(caretPos_);
+    ShowEditCaret();
 }
 
 void TSkCustomEdit::KeyDown(unsigned short& key, unsigned shift)
@@ -1037,7 +1050,8 @@ void TSkCustomEdit::Dispatch(TMessage& message)
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
     case WM_CONTEXTMENU:
-        TInherited::Dispatch(message);
+        // Not passed on: the system would hand it to the parent, which
+        // could show a menu of its own over this one.
         ShowContextMenu(message);
         return;
     case WM_LBUTTONDBLCLK: {
@@ -1053,16 +1067,21 @@ void TSkCustomEdit::Dispatch(TMessage& message)
         return;
     case CM_EXIT:
         TInherited::Dispatch(message);
-        FocusLeft();
+        Invalidate();
+        return;
+    case WM_SETFOCUS:
+        TInherited::Dispatch(message);
+        CreateEditCaret();
+        return;
+    case WM_KILLFOCUS:
+        TInherited::Dispatch(message);
+        caret_.Destroy();
         return;
     case CM_FONTCHANGED:
         TInherited::Dispatch(message);
         AdjustSize();
-        if (caret_.Exists()) {
-            caret_.Create(Handle(), 0, LineHeight());
-            PlaceCaret(caretPos_);
-            ShowEditCaret();
-        }
+        if (caret_.Exists())
+            CreateEditCaret();
         return;
     case CM_TEXTCHANGED:
         TInherited::Dispatch(message);

@@ -135,6 +135,7 @@ public:
     // Builds the context menu on first use and sets its enabled states.
     virtual void UpdateContextMenu();
 
+    void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
     void Dispatch(TMessage& message) override;
 
@@ -176,6 +177,8 @@ private:
     int FirstFitting(int lowest, int end, int width);
     void MoveCaret(int index, bool extend);
     void AdjustSize();
+    int AutoHeight();
+    bool SizesItself() const;
     int LineHeight();
     // Text measurement with the control's font, outside a paint as well.
     HDC MeasureDC();
@@ -186,7 +189,7 @@ private:
     int PreviousWordStart(int index) const;
     int NextWordStart(int index) const;
     void FocusEntered();
-    void FocusLeft();
+    void CreateEditCaret();
     void ShowContextMenu(TMessage& message);
     void StartComposition();
     bool TakeComposition(LPARAM flags);
