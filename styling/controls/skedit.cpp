@@ -210,7 +210,7 @@ void TSkCustomEdit::SetText(const std::wstring& value)
     if (!CanChange(value))
         return;
     const std::wstring before = std::exchange(text_, ApplyCase(value, charCase_));
-    Invalidate();
+    Repaint();
     if (text_ != before)
         Change();
 }
@@ -258,7 +258,7 @@ void TSkCustomEdit::SetHideSelection(bool value)
     if (value == hideSelection_)
         return;
     hideSelection_ = value;
-    Invalidate();
+    Repaint();
 }
 
 void TSkCustomEdit::SetPasswordWideChar(wchar_t value)
@@ -268,7 +268,7 @@ void TSkCustomEdit::SetPasswordWideChar(wchar_t value)
     if (value != 0)
         passwordKind_ = pkChar;
     passwordChar_ = value;
-    Invalidate();
+    Repaint();
     PlaceCaret(caretPos_);
 }
 
@@ -277,7 +277,7 @@ void TSkCustomEdit::SetPasswordKind(TPasswordKind value)
     if (value == passwordKind_)
         return;
     passwordKind_ = value;
-    Invalidate();
+    Repaint();
 }
 
 void TSkCustomEdit::SetTextAlignment(TAlignment value)
@@ -285,7 +285,7 @@ void TSkCustomEdit::SetTextAlignment(TAlignment value)
     if (value == textAlignment_)
         return;
     textAlignment_ = value;
-    Invalidate();
+    Repaint();
 }
 
 void TSkCustomEdit::SetCursor(TCursor value)
@@ -459,13 +459,15 @@ void TSkCustomEdit::ScrollToCaret()
     const int areaWidth = std::max<int>(area.right - area.left, 0);
     if (caretPos_ >= firstVisible_) {
         // No more than areaWidth + 1 characters before the caret can show.
-        const int lowest = std::max(firstVisible_ - 1, caretPos_ - (areaWidth + 1));
-        if (lowest > firstVisible_ - 1 || TextWidth(lowest, caretPos_) > areaWidth)
-            firstVisible_ = FirstFitting(lowest, caretPos_, areaWidth) + 1;
+        const int from = firstVisible_ - 1;
+        const bool fits = caretPos_ - from <= areaWidth + 1 && TextWidth(from, caretPos_) <= areaWidth;
+        if (!fits)
+            firstVisible_ = FirstFitting(std::max(from, caretPos_ - (areaWidth + 1)), caretPos_,
+                                         areaWidth) + 1;
     } else {
         firstVisible_ = std::max(1, caretPos_);
     }
-    Invalidate();
+    Repaint();
 }
 
 void TSkCustomEdit::PlaceCaret(int index)
@@ -477,7 +479,10 @@ void TSkCustomEdit::PlaceCaret(int index)
     if (caret_.Exists()) {
         RECT area;
         GetTextArea(area);
-        caret_.SetPosition(CaretX(caretPos_), area.top);
+        const POINT at{CaretX(caretPos_), area.top};
+        if (at.x != caretAt_.x || at.y != caretAt_.y)
+            caret_.SetPosition(at.x, at.y);
+        caretAt_ = at;
     }
 }
 
@@ -509,6 +514,16 @@ void TSkCustomEdit::MoveCaret(int index, bool extend)
         selLength_ = 0;
     }
     caretPos_ = index;
+    Repaint();
+}
+
+// One edit asks for a repaint several times over, and each request is a
+// trip to the window system: ask once until the paint has come.
+void TSkCustomEdit::Repaint()
+{
+    if (repaintAsked_)
+        return;
+    repaintAsked_ = HandleAllocated();
     Invalidate();
 }
 
@@ -527,7 +542,7 @@ void TSkCustomEdit::HideEditCaret()
 void TSkCustomEdit::SelectAll()
 {
     Select(0, Length());
-    Invalidate();
+    Repaint();
 }
 
 void TSkCustomEdit::CopyToClipboard()
@@ -820,6 +835,7 @@ void TSkCustomEdit::CreateEditCaret()
 {
     if (!HandleAllocated() || !caret_.Create(Handle(), 0, LineHeight()))
         return;
+    caretAt_ = POINT{-1, -1};
     PlaceCaret(caretPos_);
     ShowEditCaret();
 }
@@ -1033,6 +1049,11 @@ bool TSkCustomEdit::TakeComposition(LPARAM flags)
 void TSkCustomEdit::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
+    case WM_PAINT:
+    case WM_DESTROY:
+        repaintAsked_ = false;
+        TInherited::Dispatch(message);
+        return;
     case WM_CUT:
         CutToClipboard();
         return;
@@ -1067,7 +1088,7 @@ void TSkCustomEdit::Dispatch(TMessage& message)
         return;
     case CM_EXIT:
         TInherited::Dispatch(message);
-        Invalidate();
+        Repaint();
         return;
     case WM_SETFOCUS:
         TInherited::Dispatch(message);
@@ -1088,12 +1109,12 @@ void TSkCustomEdit::Dispatch(TMessage& message)
         text_ = WideText();
         selLength_ = 0;
         caretPos_ = std::min(caretPos_, Length());
-        Invalidate();
+        Repaint();
         return;
     case CM_ENABLEDCHANGED:
         if (HandleAllocated() && !ComponentState().Contains(csDesigning))
             EnableWindow(Handle(), Enabled());
-        Invalidate();
+        Repaint();
         return;
     case WM_IME_STARTCOMPOSITION:
         TInherited::Dispatch(message);

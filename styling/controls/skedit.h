@@ -176,6 +176,7 @@ private:
     void ScrollToCaret();
     int FirstFitting(int lowest, int end, int width);
     void MoveCaret(int index, bool extend);
+    void Repaint();
     void AdjustSize();
     int AutoHeight();
     bool SizesItself() const;
@@ -213,4 +214,6 @@ private:
     TEditActionStack undo_;
     TCaret caret_;
     HDC measureDC_ = nullptr;
+    POINT caretAt_{-1, -1};
+    bool repaintAsked_ = false;
 };
