@@ -577,7 +577,10 @@ void TSkCustomEdit::PasteFromClipboard()
 {
     if (readOnly_)
         return;
-    ReplaceSelection(Clipboard().AsTextWide());
+    // An empty clipboard leaves the selection where it is.
+    const std::wstring text = Clipboard().AsTextWide();
+    if (!text.empty())
+        ReplaceSelection(text);
 }
 
 void TSkCustomEdit::ReplaceSelection(const std::wstring& value)
@@ -1112,6 +1115,7 @@ void TSkCustomEdit::Dispatch(TMessage& message)
         Repaint();
         return;
     case CM_ENABLEDCHANGED:
+        TInherited::Dispatch(message);
         if (HandleAllocated() && !ComponentState().Contains(csDesigning))
             EnableWindow(Handle(), Enabled());
         Repaint();
