@@ -461,6 +461,20 @@ TEST_F(SkEditTest, PaintsSelectionGlyphsAndTheThemeFrame)
     const uint32_t highlight = Rgb(GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_EQ(render()->Pixel(left + w + 1, top + 1), highlight);
     EXPECT_EQ(render()->Pixel(left + 1, top + 1), paper);
+    // Keys reach the window on screen, one repaint after another.
+    auto onScreen = [&] {
+        PumpFor(30);
+        HDC dc = GetDC(edit->Handle());
+        const uint32_t pixel = Rgb(GetPixel(dc, left + w + 1, top + 1));
+        ReleaseDC(edit->Handle(), dc);
+        return pixel;
+    };
+    for (int round = 0; round < 2; ++round) {
+        Press(VK_END);
+        EXPECT_EQ(onScreen(), paper);
+        Press(VK_HOME, {VK_SHIFT});
+        EXPECT_EQ(onScreen(), highlight);
+    }
     AddControl<TSkCustomEdit>(form.get(), 10, 50, 100, 20)->SetFocus();
     PumpFor(20);
     EXPECT_EQ(render()->Pixel(left + w + 1, top + 1), paper);
