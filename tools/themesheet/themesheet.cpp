@@ -4,6 +4,9 @@
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/imagelist.h"
 #include "framework/controls/control.h"
+#include "framework/forms/form.h"
+#include "styling/controls/themeedits.h"
+#include "styling/core/stylist.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/sksystem.h"
@@ -18,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -272,6 +276,46 @@ void DrawEdits(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawComboButton(c, s.Next(17, 21), state);
 }
 
+// Real themed edits, painted off screen: the states people see.
+void DrawEditControls(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+{
+    s.Row(L"Themed edits: text, selection, read-only path, disabled, scrolled, right, centre; "
+          L"masked: character, rectangle, rounded, circle, triangle (selected)");
+    TForm* form = TCustomForm::Create<TForm>(nullptr);
+    auto* stylist = new TSkStylist(form);
+    const bool metal = dynamic_cast<const TSkThemeMetalLuna*>(&t) != nullptr;
+    stylist->SetTheme(metal ? new TSkThemeMetalLuna : new TSkThemeLuna);
+    auto add = [&](const std::wstring& text, const std::function<void(TSkThemeEdit*)>& set) {
+        auto* edit = new TSkThemeEdit(form);
+        edit->SetParent(form);
+        edit->SetBounds(0, 0, 177, 23);
+        edit->SetStylist(stylist);
+        edit->SetHideSelection(false);
+        edit->SetText(text);
+        edit->HandleNeeded();
+        set(edit);
+        const TRect r = s.Next(edit->Width(), edit->Height());
+        edit->PaintTo(c->Handle(), r.left, r.top);
+    };
+    add(L"gra.bin", [](TSkThemeEdit*) {});
+    add(L"selected words", [](TSkThemeEdit* e) { e->Select(0, 8); });
+    add(L"C:\\obrazy\\p\x0142yta.bin", [](TSkThemeEdit* e) { e->SetReadOnly(true); });
+    add(L"disabled", [](TSkThemeEdit* e) { e->SetEnabled(false); });
+    add(L"a text too long for the box, scrolled to its end", [](TSkThemeEdit* e) {
+        e->SetCaret(int(e->Text().size()));
+    });
+    add(L"right", [](TSkThemeEdit* e) { e->SetTextAlignment(taRightJustify); });
+    add(L"centre", [](TSkThemeEdit* e) { e->SetTextAlignment(taCenter); });
+    for (TPasswordKind kind : {pkChar, pkRect, pkRoundRect, pkCircle, pkTriangle})
+        add(L"secret", [kind](TSkThemeEdit* e) {
+            if (kind == pkChar)
+                e->SetPasswordWideChar(L'*');
+            e->SetPasswordKind(kind);
+            e->Select(2, 2);
+        });
+    form->Free();
+}
+
 void DrawSpeedButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Speed buttons: (plain, down, flat, flat down) x 4 states; drop buttons; small buttons");
@@ -410,6 +454,7 @@ int DrawTheme(const TSkThemeLuna& theme, TCanvas* canvas, int left)
     DrawScrollParts(theme, canvas, sheet);
     DrawTabs(theme, canvas, sheet);
     DrawEdits(theme, canvas, sheet);
+    DrawEditControls(theme, canvas, sheet);
     DrawSpeedButtons(theme, canvas, sheet);
     DrawBars(theme, canvas, sheet);
     DrawStatus(theme, canvas, sheet);
