@@ -1,5 +1,7 @@
 #include "tests/automation/automation.h"
 
+#include <vector>
+
 TestProcess::TestProcess(const std::string& exe, const std::string& workingDirectory)
 {
     STARTUPINFOA startup = {};
@@ -116,6 +118,55 @@ void Click(HWND window)
     PostMessageA(window, WM_MOUSEMOVE, 0, centre);
     PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
     PostMessageA(window, WM_LBUTTONUP, 0, centre);
+}
+
+namespace {
+
+void SendKeys(std::initializer_list<INPUT> keys)
+{
+    std::vector<INPUT> inputs(keys);
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(50);
+}
+
+INPUT Key(WORD key, bool up, WORD character = 0)
+{
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = key;
+    in.ki.wScan = character;
+    in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (character ? KEYEVENTF_UNICODE : 0);
+    return in;
+}
+
+} // namespace
+
+void PressKey(WORD key, bool alt)
+{
+    if (alt)
+        SendKeys({Key(VK_MENU, false), Key(key, false), Key(key, true), Key(VK_MENU, true)});
+    else
+        SendKeys({Key(key, false), Key(key, true)});
+}
+
+void TypeText(const std::wstring& text)
+{
+    for (wchar_t c : text)
+        SendKeys({Key(0, false, c), Key(0, true, c)});
+}
+
+HWND FocusIn(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                             : nullptr;
+}
+
+HWND FocusMovesTo(HWND window, HWND expected, int timeoutMs)
+{
+    WaitFor([&] { return FocusIn(window) == expected ? expected : nullptr; }, timeoutMs);
+    return FocusIn(window);
 }
 
 HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId)

@@ -43,6 +43,16 @@ HWND FindControl(HWND parent, const std::string& className, const std::wstring& 
 // Posted, so that a modal loop the click starts does not block the caller.
 void Click(HWND window);
 
+// Keys and text through the system's input queue: they go where the
+// keyboard focus is, as a person's typing does. Alt is held when asked.
+void PressKey(WORD key, bool alt = false);
+void TypeText(const std::wstring& text);
+// The window that has the keyboard focus in the thread that owns window.
+HWND FocusIn(HWND window);
+// Waits until the focus in window's thread is on expected (or the time is
+// up) and answers where it is.
+HWND FocusMovesTo(HWND window, HWND expected, int timeoutMs = 5000);
+
 // The process's next standard dialog with a control of that id (and none
 // of withoutId, when given).
 HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId = 0);

@@ -146,6 +146,67 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     EXPECT_TRUE(run.process.ExitsCleanly());
 }
 
+// Keyboard only: every box and dialog hands the focus back to the control
+// that opened it, so the next key does what the user means.
+TEST(SheetMill, RunsFromTheKeyboardAlone)
+{
+    TempFolder folder;
+    WriteFileBytes("disc.iso", "image");
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
+    EXPECT_EQ(FocusMovesTo(run.main, run.doc), run.doc);
+    PressKey(VK_TAB);
+    ASSERT_EQ(FocusMovesTo(run.main, run.pick), run.pick);
+
+    // The first run types the path; the second accepts the name the dialog
+    // remembers. Space answers the success box each time.
+    for (const std::wstring& typed : {Wide(folder.PathOf("disc.iso")), std::wstring()}) {
+        DeleteFileA("disc.iso.cue");
+        PressKey(VK_SPACE);
+        HWND dialog = WaitForFileDialog(run.process.Id());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(IsChild(GetDlgItem(dialog, FileNameBox), FocusIn(dialog)));
+        TypeText(typed);
+        PressKey(VK_RETURN);
+        const MessageBoxSeen box = WaitForMessageBox(run.process.Id());
+        EXPECT_EQ(box.caption, DoneCaption);
+        PressKey(VK_SPACE);
+        EXPECT_TRUE(WaitUntilGone(box.window));
+        EXPECT_EQ(FocusMovesTo(run.main, run.pick), run.pick);
+        EXPECT_EQ(ReadFileBytes("disc.iso.cue"), SheetFor("disc.iso"));
+    }
+
+    // The arrow keys move within the radio group and check what they reach,
+    // which opens the editor as a click does.
+    PressKey(VK_TAB);
+    ASSERT_EQ(FocusMovesTo(run.main, run.automatic), run.automatic);
+    PressKey(VK_DOWN);
+    run.editor = WaitFor([&] { return FindTopWindow(run.process.Id(), "TForm2"); });
+    ASSERT_NE(run.editor, nullptr);
+    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    EXPECT_EQ(FocusMovesTo(run.editor, run.memo), run.memo);
+    HWND cue = run.EditorButton(L"CUE");
+    for (int presses = 0; presses < 5 && FocusIn(run.editor) != cue; ++presses)
+        PressKey(VK_TAB);
+    ASSERT_EQ(FocusIn(run.editor), cue);
+    PressKey(VK_SPACE);
+    HWND input = WaitForDialogWith(run.process.Id(), 101);
+    ASSERT_NE(input, nullptr);
+    EXPECT_EQ(FocusMovesTo(input, GetDlgItem(input, 101)), GetDlgItem(input, 101));
+    TypeText(L"disc.bin");
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntilGone(input));
+    EXPECT_EQ(FocusMovesTo(run.editor, cue), cue);
+    EXPECT_EQ(WindowText(run.memo), SheetFor("disc.bin"));
+
+    // Alt+F4 closes the editor, back in automatic mode, then the program.
+    PressKey(VK_F4, true);
+    EXPECT_EQ(FocusMovesTo(run.main, run.manual), run.manual);
+    EXPECT_FALSE(IsWindowVisible(run.editor));
+    EXPECT_TRUE(run.Automatic());
+    PressKey(VK_F4, true);
+    EXPECT_TRUE(run.process.ExitsCleanly());
+}
+
 // A pick through a button that the program refuses or fails on.
 struct Refusal {
     const wchar_t* button;  // "..." of the main window, else the editor's
