@@ -1,8 +1,12 @@
 // The application object: the default exception box, minimize and restore,
 // and the main form's lifetime ending the loop. Run ends the process's loop
 // for good, so its case comes last.
+#include "framework/controls/edit.h"
 #include "framework/controls/graphiccontrol.h"
 #include "framework/forms/application.h"
+#include "framework/forms/dialogs.h"
+#include "framework/forms/inputbox.h"
+#include "tests/support/dialogdriver.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +74,44 @@ TEST(ApplicationWindow, MinimizeAndRestoreTellTheirEventsOnce)
     SendMessageA(Application->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(std::make_pair(minimized, restored), std::make_pair(1, 1));
     Application->OnMinimize = Application->OnRestore = nullptr;
+    ShowWindow(Application->Handle(), SW_HIDE);
+}
+
+// Every system window the framework shows leaves the focus where it was,
+// though the boxes are owned by the (shown) application window; and focus
+// that lands on that window itself goes on to the active form.
+TEST(ApplicationWindow, FocusComesBackAfterEveryBoxAndDialog)
+{
+    ShowWindow(Application->Handle(), SW_SHOWNA);  // as the running program has it
+    FormPtr form = NewForm();
+    AddControl<TEdit>(form.get(), 10, 10, 100, 25);
+    TEdit* second = AddControl<TEdit>(form.get(), 10, 50, 100, 25);
+    ShowAndWait(form.get());
+    second->SetFocus();
+    TOpenDialog open(nullptr);
+    TSaveDialog save(nullptr);
+    const std::pair<const char*, std::function<void()>> shows[] = {
+        {"message box", [] { Application->MessageBox("Text", "Caption", MB_OK); }},
+        {"exception box",
+         [] {
+             try {
+                 throw Exception("Failed");
+             } catch (...) {
+                 Application->HandleException(nullptr);
+             }
+         }},
+        {"open dialog", [&] { open.Execute(); }},
+        {"save dialog", [&] { save.Execute(); }},
+        {"input box", [] { InputBox("Caption", "Prompt", ""); }},
+        {"application window", [] { SetFocus(Application->Handle()); }},
+    };
+    for (const auto& [name, show] : shows) {
+        DialogDriver driver(CancelDialog, 3000);
+        show();
+        PumpFor(50);
+        EXPECT_EQ(GetActiveWindow(), form->Handle()) << name;
+        EXPECT_EQ(GetFocus(), second->Handle()) << name;
+    }
     ShowWindow(Application->Handle(), SW_HIDE);
 }
 
