@@ -92,14 +92,7 @@ TEST(ApplicationWindow, FocusComesBackAfterEveryBoxAndDialog)
     TSaveDialog save(nullptr);
     const std::pair<const char*, std::function<void()>> shows[] = {
         {"message box", [] { Application->MessageBox("Text", "Caption", MB_OK); }},
-        {"exception box",
-         [] {
-             try {
-                 throw Exception("Failed");
-             } catch (...) {
-                 Application->HandleException(nullptr);
-             }
-         }},
+        {"exception box", [] { Application->ShowException(Exception("Failed")); }},
         {"open dialog", [&] { open.Execute(); }},
         {"save dialog", [&] { save.Execute(); }},
         {"input box", [] { InputBox("Caption", "Prompt", ""); }},

@@ -122,14 +122,7 @@ void Click(HWND window)
 
 namespace {
 
-void SendKeys(std::initializer_list<INPUT> keys)
-{
-    std::vector<INPUT> inputs(keys);
-    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
-    Sleep(50);
-}
-
-INPUT Key(WORD key, bool up, WORD character = 0)
+INPUT Key(WORD key, bool up, wchar_t character = 0)
 {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
@@ -139,34 +132,39 @@ INPUT Key(WORD key, bool up, WORD character = 0)
     return in;
 }
 
+void Send(std::vector<INPUT> keys)
+{
+    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
+    Sleep(50);
+}
+
 } // namespace
 
 void PressKey(WORD key, bool alt)
 {
+    std::vector<INPUT> keys{Key(key, false), Key(key, true)};
     if (alt)
-        SendKeys({Key(VK_MENU, false), Key(key, false), Key(key, true), Key(VK_MENU, true)});
-    else
-        SendKeys({Key(key, false), Key(key, true)});
+        keys = {Key(VK_MENU, false), keys[0], keys[1], Key(VK_MENU, true)};
+    Send(keys);
 }
 
 void TypeText(const std::wstring& text)
 {
+    std::vector<INPUT> keys;
     for (wchar_t c : text)
-        SendKeys({Key(0, false, c), Key(0, true, c)});
+        keys.insert(keys.end(), {Key(0, false, c), Key(0, true, c)});
+    Send(keys);
 }
 
-HWND FocusIn(HWND window)
+HWND FocusIn(HWND window, HWND expected, int timeoutMs)
 {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
-                                                                             : nullptr;
-}
-
-HWND FocusMovesTo(HWND window, HWND expected, int timeoutMs)
-{
-    WaitFor([&] { return FocusIn(window) == expected ? expected : nullptr; }, timeoutMs);
-    return FocusIn(window);
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    WaitFor([&] {
+        return GetGUIThreadInfo(thread, &info) && info.hwndFocus == expected ? expected : nullptr;
+    }, expected ? timeoutMs : 0);
+    return info.hwndFocus;
 }
 
 HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId)

@@ -43,15 +43,13 @@ HWND FindControl(HWND parent, const std::string& className, const std::wstring& 
 // Posted, so that a modal loop the click starts does not block the caller.
 void Click(HWND window);
 
-// Keys and text through the system's input queue: they go where the
-// keyboard focus is, as a person's typing does. Alt is held when asked.
+// Keys (with Alt held when asked) and text through the system's input
+// queue: they go where the keyboard focus is, as a person's typing does.
 void PressKey(WORD key, bool alt = false);
 void TypeText(const std::wstring& text);
-// The window that has the keyboard focus in the thread that owns window.
-HWND FocusIn(HWND window);
-// Waits until the focus in window's thread is on expected (or the time is
-// up) and answers where it is.
-HWND FocusMovesTo(HWND window, HWND expected, int timeoutMs = 5000);
+// The focus in the thread of window, once it is on expected (at most
+// timeoutMs later); at once when nothing is expected.
+HWND FocusIn(HWND window, HWND expected = nullptr, int timeoutMs = 5000);
 
 // The process's next standard dialog with a control of that id (and none
 // of withoutId, when given).

@@ -146,19 +146,21 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     EXPECT_TRUE(run.process.ExitsCleanly());
 }
 
-// Keyboard only: every box and dialog hands the focus back to the control
+// Keyboard only: each box and dialog gives the focus back to the control
 // that opened it, so the next key does what the user means.
 TEST(SheetMill, RunsFromTheKeyboardAlone)
 {
     TempFolder folder;
     WriteFileBytes("disc.iso", "image");
     SheetMillDriver run(SHEETMILL_EXE, folder.Path());
-    EXPECT_EQ(FocusMovesTo(run.main, run.doc), run.doc);
-    PressKey(VK_TAB);
-    ASSERT_EQ(FocusMovesTo(run.main, run.pick), run.pick);
-
-    // The first run types the path; the second accepts the name the dialog
-    // remembers. Space answers the success box each time.
+    // The key, then where the focus is in the thread of window.
+    auto press = [](WORD key, HWND window, HWND expected, bool alt = false) {
+        PressKey(key, alt);
+        return FocusIn(window, expected) == expected;
+    };
+    EXPECT_EQ(FocusIn(run.main, run.doc), run.doc);
+    ASSERT_TRUE(press(VK_TAB, run.main, run.pick));
+    // The path typed, then the name the dialog remembers; Space answers the box.
     for (const std::wstring& typed : {Wide(folder.PathOf("disc.iso")), std::wstring()}) {
         DeleteFileA("disc.iso.cue");
         PressKey(VK_SPACE);
@@ -167,42 +169,29 @@ TEST(SheetMill, RunsFromTheKeyboardAlone)
         EXPECT_TRUE(IsChild(GetDlgItem(dialog, FileNameBox), FocusIn(dialog)));
         TypeText(typed);
         PressKey(VK_RETURN);
-        const MessageBoxSeen box = WaitForMessageBox(run.process.Id());
-        EXPECT_EQ(box.caption, DoneCaption);
-        PressKey(VK_SPACE);
-        EXPECT_TRUE(WaitUntilGone(box.window));
-        EXPECT_EQ(FocusMovesTo(run.main, run.pick), run.pick);
+        EXPECT_EQ(WaitForMessageBox(run.process.Id()).caption, DoneCaption);
+        EXPECT_TRUE(press(VK_SPACE, run.main, run.pick));
         EXPECT_EQ(ReadFileBytes("disc.iso.cue"), SheetFor("disc.iso"));
     }
-
-    // The arrow keys move within the radio group and check what they reach,
-    // which opens the editor as a click does.
-    PressKey(VK_TAB);
-    ASSERT_EQ(FocusMovesTo(run.main, run.automatic), run.automatic);
+    // An arrow key moves within the radio group and checks "Ręcznie", which
+    // opens the editor as a click does.
+    ASSERT_TRUE(press(VK_TAB, run.main, run.automatic));
     PressKey(VK_DOWN);
-    run.editor = WaitFor([&] { return FindTopWindow(run.process.Id(), "TForm2"); });
-    ASSERT_NE(run.editor, nullptr);
+    ASSERT_TRUE(run.editor = WaitFor([&] { return FindTopWindow(run.process.Id(), "TForm2"); }));
     run.memo = FindControl(run.editor, "TMemo.EDIT");
-    EXPECT_EQ(FocusMovesTo(run.editor, run.memo), run.memo);
     HWND cue = run.EditorButton(L"CUE");
-    for (int presses = 0; presses < 5 && FocusIn(run.editor) != cue; ++presses)
-        PressKey(VK_TAB);
-    ASSERT_EQ(FocusIn(run.editor), cue);
+    EXPECT_EQ(FocusIn(run.editor, run.memo), run.memo);
+    for (HWND next : {run.EditorButton(L"Wczytaj"), run.EditorButton(L"Zapisz"), cue})
+        ASSERT_TRUE(press(VK_TAB, run.editor, next));
     PressKey(VK_SPACE);
     HWND input = WaitForDialogWith(run.process.Id(), 101);
-    ASSERT_NE(input, nullptr);
-    EXPECT_EQ(FocusMovesTo(input, GetDlgItem(input, 101)), GetDlgItem(input, 101));
+    ASSERT_TRUE(input && FocusIn(input, GetDlgItem(input, 101)) == GetDlgItem(input, 101));
     TypeText(L"disc.bin");
-    PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitUntilGone(input));
-    EXPECT_EQ(FocusMovesTo(run.editor, cue), cue);
+    EXPECT_TRUE(press(VK_RETURN, run.editor, cue));
     EXPECT_EQ(WindowText(run.memo), SheetFor("disc.bin"));
-
     // Alt+F4 closes the editor, back in automatic mode, then the program.
-    PressKey(VK_F4, true);
-    EXPECT_EQ(FocusMovesTo(run.main, run.manual), run.manual);
-    EXPECT_FALSE(IsWindowVisible(run.editor));
-    EXPECT_TRUE(run.Automatic());
+    EXPECT_TRUE(press(VK_F4, run.main, run.manual, true));
+    EXPECT_TRUE(run.Automatic() && !IsWindowVisible(run.editor));
     PressKey(VK_F4, true);
     EXPECT_TRUE(run.process.ExitsCleanly());
 }
