@@ -1,6 +1,7 @@
 // The application object: the default exception box, minimize and restore,
 // and the main form's lifetime ending the loop. Run ends the process's loop
 // for good, so its case comes last.
+#include "framework/components/timer.h"
 #include "framework/controls/edit.h"
 #include "framework/controls/graphiccontrol.h"
 #include "framework/forms/application.h"
@@ -51,6 +52,15 @@ TEST(Exceptions, AnEscapingExceptionShowsTheDefaultBoxOrGoesToOnException)
     EXPECT_TRUE(PumpUntil([&] { return boxes.size() > 2; }));
     control->SetVisible(false);  // no more failing paints
     EXPECT_EQ(boxes[2], "Cannot create file \"C:\\disc.iso.cue\". Access is denied." + stop);
+    TTimer timer(nullptr);  // from a timer's tick; a box of another kind is closed
+    DialogDriver other(CancelDialog, 2000);
+    timer.SetInterval(1);
+    timer.SetOnTimer([&](TObject*) {
+        timer.SetEnabled(false);
+        throw Exception("Tick failed");
+    });
+    EXPECT_TRUE(PumpUntil([&] { return boxes.size() > 3; }));
+    EXPECT_EQ(boxes.back(), "Tick failed." + stop);
 
     std::string seen;
     Application->OnException = [&](TObject*, const std::exception& e) { seen = e.what(); };

@@ -1,5 +1,6 @@
 #include "framework/forms/application.h"
 
+#include "framework/components/timer.h"
 #include "framework/controls/controlhooks.h"
 #include "framework/forms/screen.h"
 
@@ -17,11 +18,16 @@ struct TGlobalObjects {
         Screen = new TScreen(nullptr);
         Application = new TApplication(nullptr);
         SetWindowExceptionHandler([](TObject* sender) { Application->HandleException(sender); });
+        // Called inside the timer's catch block: the default box, as for any
+        // other escaping exception.
+        TTimer::SetExceptionHandler(
+            [](const std::exception&) { Application->HandleException(nullptr); });
         SetProgramCursorSource([] { return Screen->Cursor(); });
     }
     ~TGlobalObjects()
     {
         SetProgramCursorSource(nullptr);
+        TTimer::SetExceptionHandler(nullptr);
         SetWindowExceptionHandler(nullptr);
         Application->Free();
         Application = nullptr;
