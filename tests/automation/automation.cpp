@@ -1,7 +1,5 @@
 #include "tests/automation/automation.h"
 
-#include <vector>
-
 TestProcess::TestProcess(const std::string& exe, const std::string& workingDirectory)
 {
     STARTUPINFOA startup = {};
@@ -118,42 +116,6 @@ void Click(HWND window)
     PostMessageA(window, WM_MOUSEMOVE, 0, centre);
     PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, centre);
     PostMessageA(window, WM_LBUTTONUP, 0, centre);
-}
-
-namespace {
-
-INPUT Key(WORD key, bool up, wchar_t character = 0)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = key;
-    in.ki.wScan = character;
-    in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (character ? KEYEVENTF_UNICODE : 0);
-    return in;
-}
-
-void Send(std::vector<INPUT> keys)
-{
-    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
-    Sleep(50);
-}
-
-} // namespace
-
-void PressKey(WORD key, bool alt)
-{
-    std::vector<INPUT> keys{Key(key, false), Key(key, true)};
-    if (alt)
-        keys = {Key(VK_MENU, false), keys[0], keys[1], Key(VK_MENU, true)};
-    Send(keys);
-}
-
-void TypeText(const std::wstring& text)
-{
-    std::vector<INPUT> keys;
-    for (wchar_t c : text)
-        keys.insert(keys.end(), {Key(0, false, c), Key(0, true, c)});
-    Send(keys);
 }
 
 HWND FocusIn(HWND window, HWND expected, int timeoutMs)

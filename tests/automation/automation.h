@@ -43,10 +43,6 @@ HWND FindControl(HWND parent, const std::string& className, const std::wstring& 
 // Posted, so that a modal loop the click starts does not block the caller.
 void Click(HWND window);
 
-// Keys (with Alt held when asked) and text through the system's input
-// queue: they go where the keyboard focus is, as a person's typing does.
-void PressKey(WORD key, bool alt = false);
-void TypeText(const std::wstring& text);
 // The focus in the thread of window, once it is on expected (at most
 // timeoutMs later); at once when nothing is expected.
 HWND FocusIn(HWND window, HWND expected = nullptr, int timeoutMs = 5000);

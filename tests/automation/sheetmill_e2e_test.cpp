@@ -2,6 +2,7 @@
 // windows, the real file dialogs and message boxes, real files on disk.
 #include "tests/automation/sheetmilldriver.h"
 #include "tests/support/dialogdriver.h"
+#include "tests/support/keyinput.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -155,7 +156,7 @@ TEST(SheetMill, RunsFromTheKeyboardAlone)
     SheetMillDriver run(SHEETMILL_EXE, folder.Path());
     // The key, then where the focus is in the thread of window.
     auto press = [](WORD key, HWND window, HWND expected, bool alt = false) {
-        PressKey(key, alt);
+        SendKeyStroke(key, false, alt);
         return FocusIn(window, expected) == expected;
     };
     EXPECT_EQ(FocusIn(run.main, run.doc), run.doc);
@@ -163,12 +164,12 @@ TEST(SheetMill, RunsFromTheKeyboardAlone)
     // The path typed, then the name the dialog remembers; Space answers the box.
     for (const std::wstring& typed : {Wide(folder.PathOf("disc.iso")), std::wstring()}) {
         DeleteFileA("disc.iso.cue");
-        PressKey(VK_SPACE);
+        SendKeyStroke(VK_SPACE);
         HWND dialog = WaitForFileDialog(run.process.Id());
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(IsChild(GetDlgItem(dialog, FileNameBox), FocusIn(dialog)));
-        TypeText(typed);
-        PressKey(VK_RETURN);
+        SendText(typed);
+        SendKeyStroke(VK_RETURN);
         EXPECT_EQ(WaitForMessageBox(run.process.Id()).caption, DoneCaption);
         EXPECT_TRUE(press(VK_SPACE, run.main, run.pick));
         EXPECT_EQ(ReadFileBytes("disc.iso.cue"), SheetFor("disc.iso"));
@@ -176,23 +177,23 @@ TEST(SheetMill, RunsFromTheKeyboardAlone)
     // An arrow key moves within the radio group and checks "Ręcznie", which
     // opens the editor as a click does.
     ASSERT_TRUE(press(VK_TAB, run.main, run.automatic));
-    PressKey(VK_DOWN);
+    SendKeyStroke(VK_DOWN);
     ASSERT_TRUE(run.editor = WaitFor([&] { return FindTopWindow(run.process.Id(), "TForm2"); }));
     run.memo = FindControl(run.editor, "TMemo.EDIT");
     HWND cue = run.EditorButton(L"CUE");
     EXPECT_EQ(FocusIn(run.editor, run.memo), run.memo);
     for (HWND next : {run.EditorButton(L"Wczytaj"), run.EditorButton(L"Zapisz"), cue})
         ASSERT_TRUE(press(VK_TAB, run.editor, next));
-    PressKey(VK_SPACE);
+    SendKeyStroke(VK_SPACE);
     HWND input = WaitForDialogWith(run.process.Id(), 101);
     ASSERT_TRUE(input && FocusIn(input, GetDlgItem(input, 101)) == GetDlgItem(input, 101));
-    TypeText(L"disc.bin");
+    SendText(L"disc.bin");
     EXPECT_TRUE(press(VK_RETURN, run.editor, cue));
     EXPECT_EQ(WindowText(run.memo), SheetFor("disc.bin"));
     // Alt+F4 closes the editor, back in automatic mode, then the program.
     EXPECT_TRUE(press(VK_F4, run.main, run.manual, true));
     EXPECT_TRUE(run.Automatic() && !IsWindowVisible(run.editor));
-    PressKey(VK_F4, true);
+    SendKeyStroke(VK_F4, false, true);
     EXPECT_TRUE(run.process.ExitsCleanly());
 }
 
