@@ -170,7 +170,9 @@ TEST(SheetMill, RunsFromTheKeyboardAlone)
         EXPECT_TRUE(IsChild(GetDlgItem(dialog, FileNameBox), FocusIn(dialog)));
         SendText(typed);
         SendKeyStroke(VK_RETURN);
-        EXPECT_EQ(WaitForMessageBox(run.process.Id()).caption, DoneCaption);
+        const MessageBoxSeen box = WaitForMessageBox(run.process.Id());
+        EXPECT_EQ(box.caption, DoneCaption);
+        EXPECT_EQ(FocusIn(box.window, GetDlgItem(box.window, IDOK)), GetDlgItem(box.window, IDOK));
         EXPECT_TRUE(press(VK_SPACE, run.main, run.pick));
         EXPECT_EQ(ReadFileBytes("disc.iso.cue"), SheetFor("disc.iso"));
     }
