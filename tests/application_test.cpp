@@ -1,8 +1,13 @@
 // The application object: the default exception box, minimize and restore,
 // and the main form's lifetime ending the loop. Run ends the process's loop
 // for good, so its case comes last.
+#include "framework/components/timer.h"
+#include "framework/controls/edit.h"
 #include "framework/controls/graphiccontrol.h"
 #include "framework/forms/application.h"
+#include "framework/forms/dialogs.h"
+#include "framework/forms/inputbox.h"
+#include "tests/support/dialogdriver.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +52,15 @@ TEST(Exceptions, AnEscapingExceptionShowsTheDefaultBoxOrGoesToOnException)
     EXPECT_TRUE(PumpUntil([&] { return boxes.size() > 2; }));
     control->SetVisible(false);  // no more failing paints
     EXPECT_EQ(boxes[2], "Cannot create file \"C:\\disc.iso.cue\". Access is denied." + stop);
+    TTimer timer(nullptr);  // from a timer's tick; a box of another kind is closed
+    DialogDriver other(CancelDialog, 2000);
+    timer.SetInterval(1);
+    timer.SetOnTimer([&](TObject*) {
+        timer.SetEnabled(false);
+        throw Exception("Tick failed");
+    });
+    EXPECT_TRUE(PumpUntil([&] { return boxes.size() > 3; }));
+    EXPECT_EQ(boxes.back(), "Tick failed." + stop);
 
     std::string seen;
     Application->OnException = [&](TObject*, const std::exception& e) { seen = e.what(); };
@@ -70,6 +84,37 @@ TEST(ApplicationWindow, MinimizeAndRestoreTellTheirEventsOnce)
     SendMessageA(Application->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(std::make_pair(minimized, restored), std::make_pair(1, 1));
     Application->OnMinimize = Application->OnRestore = nullptr;
+    ShowWindow(Application->Handle(), SW_HIDE);
+}
+
+// Every system window the framework shows leaves the focus where it was,
+// though the boxes are owned by the (shown) application window; and focus
+// that lands on that window itself goes on to the active form.
+TEST(ApplicationWindow, FocusComesBackAfterEveryBoxAndDialog)
+{
+    ShowWindow(Application->Handle(), SW_SHOWNA);  // as the running program has it
+    FormPtr form = NewForm();
+    AddControl<TEdit>(form.get(), 10, 10, 100, 25);
+    TEdit* second = AddControl<TEdit>(form.get(), 10, 50, 100, 25);
+    ShowAndWait(form.get());
+    second->SetFocus();
+    TOpenDialog open(nullptr);
+    TSaveDialog save(nullptr);
+    const std::pair<const char*, std::function<void()>> shows[] = {
+        {"message box", [] { Application->MessageBox("Text", "Caption", MB_OK); }},
+        {"exception box", [] { Application->ShowException(Exception("Failed")); }},
+        {"open dialog", [&] { open.Execute(); }},
+        {"save dialog", [&] { save.Execute(); }},
+        {"input box", [] { InputBox("Caption", "Prompt", ""); }},
+        {"application window", [] { SetFocus(Application->Handle()); }},
+    };
+    for (const auto& [name, show] : shows) {
+        DialogDriver driver(CancelDialog, 3000);
+        show();
+        PumpFor(50);
+        EXPECT_EQ(GetActiveWindow(), form->Handle()) << name;
+        EXPECT_EQ(GetFocus(), second->Handle()) << name;
+    }
     ShowWindow(Application->Handle(), SW_HIDE);
 }
 

@@ -127,6 +127,36 @@ TEST(DialogKeys, ReturnEscapeAndAcceleratorsReachTheButtons)
     EXPECT_FALSE(IsAccel('a', "Fish && &Chips"));
 }
 
+// The arrow keys move among the controls of one container, tab stops or
+// not, wrapping round; a radio button they reach unchecked is clicked; an
+// edit keeps the arrows for itself.
+TEST(DialogKeys, ArrowsMoveAmongSiblingsAndClickTheRadioButtonsTheyReach)
+{
+    FormPtr form = NewForm();
+    TRadioButton* radios[3];
+    std::string clicks;
+    for (int i = 0; i < 3; ++i) {
+        radios[i] = AddControl<TRadioButton>(form.get(), 10, 10 + 25 * i, 100, 20);
+        radios[i]->SetTabStop(i == 0);
+        radios[i]->OnClick = [&clicks, i](TObject*) { clicks += char('A' + i); };
+    }
+    auto* edit = AddControl<TEdit>(form.get(), 10, 90, 100, 25);
+    radios[0]->SetChecked(true);
+    ShowAndWait(form.get());
+    radios[1]->SetFocus();
+    clicks.clear();
+    const std::tuple<WORD, TWinControl*, const char*> steps[] = {
+        {VK_UP, radios[0], ""},   {VK_DOWN, radios[1], "B"}, {VK_RIGHT, radios[2], "BC"},
+        {VK_DOWN, edit, "BC"},    {VK_UP, edit, "BC"},
+    };
+    for (const auto& [key, focused, clicked] : steps) {
+        PressKey(key);
+        EXPECT_EQ(GetFocus(), focused->Handle()) << key;
+        EXPECT_EQ(clicks, clicked) << key;
+    }
+    EXPECT_TRUE(radios[2]->Checked() && !radios[0]->Checked() && !radios[1]->Checked());
+}
+
 TEST(KeyEvents, HandlersSeeAndSwallowKeysShortcutsComeFirstAndAMemoKeepsReturn)
 {
     DialogForm d;

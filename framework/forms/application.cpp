@@ -1,5 +1,6 @@
 #include "framework/forms/application.h"
 
+#include "framework/components/timer.h"
 #include "framework/controls/controlhooks.h"
 #include "framework/forms/screen.h"
 
@@ -17,11 +18,16 @@ struct TGlobalObjects {
         Screen = new TScreen(nullptr);
         Application = new TApplication(nullptr);
         SetWindowExceptionHandler([](TObject* sender) { Application->HandleException(sender); });
+        // Called inside the timer's catch block: the default box, as for any
+        // other escaping exception.
+        TTimer::SetExceptionHandler(
+            [](const std::exception&) { Application->HandleException(nullptr); });
         SetProgramCursorSource([] { return Screen->Cursor(); });
     }
     ~TGlobalObjects()
     {
         SetProgramCursorSource(nullptr);
+        TTimer::SetExceptionHandler(nullptr);
         SetWindowExceptionHandler(nullptr);
         Application->Free();
         Application = nullptr;
@@ -54,7 +60,24 @@ BOOL CALLBACK CollectEnabled(HWND window, LPARAM data)
     return TRUE;
 }
 
+// Visible and enabled, and so is the top-level window that holds it.
+bool CanTakeFocus(HWND window)
+{
+    return window && IsWindow(window) && IsWindowVisible(window) && IsWindowEnabled(window) &&
+           IsWindowEnabled(GetAncestor(window, GA_ROOT));
+}
+
 } // namespace
+
+TFocusReturn::~TFocusReturn()
+{
+    if (CanTakeFocus(focused_)) {
+        if (GetFocus() != focused_)
+            ::SetFocus(focused_);
+    } else if (Application) {
+        Application->PassFocusToActiveForm();
+    }
+}
 
 std::vector<HWND> DisableTaskWindows(HWND except)
 {
@@ -156,10 +179,30 @@ LRESULT TApplication::AppMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (mainForm_)
             mainForm_->Close();
         return 0;
+    case WM_SETFOCUS:
+        PassFocusToActiveForm();
+        return 0;
     default:
         break;
     }
     return DefWindowProcA(handle_, msg, wParam, lParam);
+}
+
+TCustomForm* TApplication::FocusableForm() const
+{
+    for (TCustomForm* form : {Screen->ActiveForm(), mainForm_})
+        if (form && form->CanFocus() && form->HandleAllocated() && CanTakeFocus(form->Handle()))
+            return form;
+    return nullptr;
+}
+
+void TApplication::PassFocusToActiveForm()
+{
+    HWND focus = GetFocus();
+    if (focus && focus != handle_)
+        return;
+    if (TCustomForm* form = FocusableForm())
+        form->SetFocus();
 }
 
 void TApplication::SetTitle(const std::string& value)
@@ -289,6 +332,7 @@ void TApplication::ShowException(const std::exception& error)
 int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags)
 {
     HWND owner = Handle();
+    TFocusReturn focus;
     std::vector<HWND> disabled = DisableTaskWindows(nullptr);
     int result;
     try {

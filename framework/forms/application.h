@@ -67,8 +67,14 @@ public:
 
     // Told by a form that it is going.
     void FormDestroyed(TCustomForm* form);
+    // When the focus is on the application window or nowhere, gives it to
+    // the active form (the main form when that one cannot take it). Boxes
+    // and popups owned by the application window leave it active when they
+    // close; this hands the keyboard on to where the user works.
+    void PassFocusToActiveForm();
 
 private:
+    TCustomForm* FocusableForm() const;
     bool ProcessMessage(MSG& msg);
     bool IsKeyMsg(MSG& msg);
     static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -82,6 +88,20 @@ private:
 };
 
 extern TApplication* Application;
+
+// Around a modal window of the system (a message box, a file dialog, the
+// input box): when it has closed, the window that had the keyboard focus
+// gets it back, or the active form when that window can no longer take it.
+class TFocusReturn {
+public:
+    TFocusReturn() : focused_(GetFocus()) {}
+    ~TFocusReturn();
+    TFocusReturn(const TFocusReturn&) = delete;
+    TFocusReturn& operator=(const TFocusReturn&) = delete;
+
+private:
+    HWND focused_;
+};
 
 // Disables every visible, enabled top-level window of this thread except
 // `except`, and gives them back.

@@ -2,6 +2,7 @@
 
 #include "framework/base/ansi.h"
 #include "framework/components/properties.h"
+#include "framework/forms/application.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -124,8 +125,11 @@ bool TOpenDialog::Execute(void* ownerWindow)
 
     wchar_t before[MAX_PATH * 2] = {};
     GetCurrentDirectoryW(MAX_PATH * 2, before);
-    if (!RunDialog(&ofn))
-        return false;
+    {
+        TFocusReturn focus;
+        if (!RunDialog(&ofn))
+            return false;
+    }
 
     AcceptNames(buffer.data(), multi);
     filterIndex_ = int(ofn.nFilterIndex);

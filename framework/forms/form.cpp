@@ -485,8 +485,10 @@ void TCustomForm::WMSysCommand(const TWMSysCommand& command)
     TWinControl::Dispatch(command.Message);
 }
 
-// Tab and Shift+Tab move the focus in tab order; the other dialog keys go
-// to the controls, which take the ones that are theirs (default button).
+// Tab and Shift+Tab move the focus in tab order; the arrow keys move it
+// among the controls of the same container, tab stops or not, as within a
+// group of radio buttons. The other dialog keys go to the controls, which
+// take the ones that are theirs (default button).
 void TCustomForm::CMDialogKey(const TWMKey& key)
 {
     if (key.CharCode == VK_TAB && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
@@ -494,7 +496,28 @@ void TCustomForm::CMDialogKey(const TWMKey& key)
         key.Message.Result = 1;
         return;
     }
+    const bool arrow = key.CharCode == VK_LEFT || key.CharCode == VK_RIGHT ||
+                       key.CharCode == VK_UP || key.CharCode == VK_DOWN;
+    if (arrow && activeControl_ && activeControl_->Parent()) {
+        const bool forward = key.CharCode == VK_RIGHT || key.CharCode == VK_DOWN;
+        activeControl_->Parent()->SelectNext(activeControl_, forward, false);
+        CheckRadioReached(activeControl_);
+        key.Message.Result = 1;
+        return;
+    }
     TWinControl::Dispatch(key.Message);
+}
+
+// A radio button that an arrow key reaches is checked, as by a click, so
+// moving through a group chooses as it goes.
+void TCustomForm::CheckRadioReached(TWinControl* control)
+{
+    if (!control || !control->HandleAllocated() || !control->Focused())
+        return;
+    HWND window = control->Handle();
+    if ((SendMessageA(window, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) &&
+        SendMessageA(window, BM_GETCHECK, 0, 0) != BST_CHECKED)
+        SendMessageA(window, BM_CLICK, 0, 0);
 }
 
 TModalResult TCustomForm::ShowModal()

@@ -144,6 +144,7 @@ private:
     void WMSetFocus(TMessage& message);
     void WMSysCommand(const TWMSysCommand& command);
     void CMDialogKey(const TWMKey& key);
+    static void CheckRadioReached(TWinControl* control);
     void ApplyPosition();
     void CloseModal();
     void FocusWindow(TWinControl* control);

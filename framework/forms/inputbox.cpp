@@ -1,6 +1,7 @@
 #include "framework/forms/inputbox.h"
 
 #include "framework/base/ansi.h"
+#include "framework/forms/application.h"
 
 #include <windows.h>
 
@@ -114,6 +115,7 @@ bool InputQuery(const std::string& caption, const std::string& prompt, std::stri
     box.Control(0x0080, L"Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 92, 38, 50, 14);
 
     InputState state{AnsiToWide(prompt), AnsiToWide(value)};
+    TFocusReturn focus;
     const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), box.Get(),
                                                    GetActiveWindow(), InputProc,
                                                    reinterpret_cast<LPARAM>(&state));

@@ -118,6 +118,17 @@ void Click(HWND window)
     PostMessageA(window, WM_LBUTTONUP, 0, centre);
 }
 
+HWND FocusIn(HWND window, HWND expected, int timeoutMs)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    WaitFor([&] {
+        return GetGUIThreadInfo(thread, &info) && info.hwndFocus == expected ? expected : nullptr;
+    }, expected ? timeoutMs : 0);
+    return info.hwndFocus;
+}
+
 HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId)
 {
     HWND dialog = WaitFor([&] {

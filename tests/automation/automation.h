@@ -43,6 +43,10 @@ HWND FindControl(HWND parent, const std::string& className, const std::wstring& 
 // Posted, so that a modal loop the click starts does not block the caller.
 void Click(HWND window);
 
+// The focus in the thread of window, once it is on expected (at most
+// timeoutMs later); at once when nothing is expected.
+HWND FocusIn(HWND window, HWND expected = nullptr, int timeoutMs = 5000);
+
 // The process's next standard dialog with a control of that id (and none
 // of withoutId, when given).
 HWND WaitForDialogWith(DWORD processId, int controlId, int withoutId = 0);

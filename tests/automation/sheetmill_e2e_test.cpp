@@ -2,6 +2,7 @@
 // windows, the real file dialogs and message boxes, real files on disk.
 #include "tests/automation/sheetmilldriver.h"
 #include "tests/support/dialogdriver.h"
+#include "tests/support/keyinput.h"
 #include "tests/support/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -143,6 +144,58 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     EXPECT_EQ(WindowText(run.memo), "uno\r\ndos");
     run.CloseEditor();
     PostMessageA(run.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(run.process.ExitsCleanly());
+}
+
+// Keyboard only: each box and dialog gives the focus back to the control
+// that opened it, so the next key does what the user means.
+TEST(SheetMill, RunsFromTheKeyboardAlone)
+{
+    TempFolder folder;
+    WriteFileBytes("disc.iso", "image");
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
+    // The key, then where the focus is in the thread of window.
+    auto press = [](WORD key, HWND window, HWND expected, bool alt = false) {
+        SendKeyStroke(key, false, alt);
+        return FocusIn(window, expected) == expected;
+    };
+    EXPECT_EQ(FocusIn(run.main, run.doc), run.doc);
+    ASSERT_TRUE(press(VK_TAB, run.main, run.pick));
+    // The path typed, then the name the dialog remembers; Space answers the box.
+    for (const std::wstring& typed : {Wide(folder.PathOf("disc.iso")), std::wstring()}) {
+        DeleteFileA("disc.iso.cue");
+        SendKeyStroke(VK_SPACE);
+        HWND dialog = WaitForFileDialog(run.process.Id());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(IsChild(GetDlgItem(dialog, FileNameBox), FocusIn(dialog)));
+        SendText(typed);
+        SendKeyStroke(VK_RETURN);
+        const MessageBoxSeen box = WaitForMessageBox(run.process.Id());
+        EXPECT_EQ(box.caption, DoneCaption);
+        EXPECT_EQ(FocusIn(box.window, GetDlgItem(box.window, IDOK)), GetDlgItem(box.window, IDOK));
+        EXPECT_TRUE(press(VK_SPACE, run.main, run.pick));
+        EXPECT_EQ(ReadFileBytes("disc.iso.cue"), SheetFor("disc.iso"));
+    }
+    // An arrow key moves within the radio group and checks "Ręcznie", which
+    // opens the editor as a click does.
+    ASSERT_TRUE(press(VK_TAB, run.main, run.automatic));
+    SendKeyStroke(VK_DOWN);
+    ASSERT_TRUE(run.editor = WaitFor([&] { return FindTopWindow(run.process.Id(), "TForm2"); }));
+    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    HWND cue = run.EditorButton(L"CUE");
+    EXPECT_EQ(FocusIn(run.editor, run.memo), run.memo);
+    for (HWND next : {run.EditorButton(L"Wczytaj"), run.EditorButton(L"Zapisz"), cue})
+        ASSERT_TRUE(press(VK_TAB, run.editor, next));
+    SendKeyStroke(VK_SPACE);
+    HWND input = WaitForDialogWith(run.process.Id(), 101);
+    ASSERT_TRUE(input && FocusIn(input, GetDlgItem(input, 101)) == GetDlgItem(input, 101));
+    SendText(L"disc.bin");
+    EXPECT_TRUE(press(VK_RETURN, run.editor, cue));
+    EXPECT_EQ(WindowText(run.memo), SheetFor("disc.bin"));
+    // Alt+F4 closes the editor, back in automatic mode, then the program.
+    EXPECT_TRUE(press(VK_F4, run.main, run.manual, true));
+    EXPECT_TRUE(run.Automatic() && !IsWindowVisible(run.editor));
+    SendKeyStroke(VK_F4, false, true);
     EXPECT_TRUE(run.process.ExitsCleanly());
 }
 

@@ -1,6 +1,7 @@
 #include "tests/support/windowtest.h"
 
 #include "framework/forms/application.h"
+#include "tests/support/keyinput.h"
 
 #include <vector>
 
@@ -22,25 +23,7 @@ void ShowAndWait(TCustomForm* form)
 
 void PressKey(WORD key, bool shift, bool alt)
 {
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD vk, bool up) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(in);
-    };
-    if (shift)
-        add(VK_SHIFT, false);
-    if (alt)
-        add(VK_MENU, false);
-    add(key, false);
-    add(key, true);
-    if (alt)
-        add(VK_MENU, true);
-    if (shift)
-        add(VK_SHIFT, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendKeyStroke(key, shift, alt);
     PumpFor(40);
 }
 
