@@ -241,8 +241,19 @@ void TSkCustomForm::SetCaption(const std::wstring& value)
 {
     if (value == caption_)
         return;
-    if (auto* form = dynamic_cast<TCustomForm*>(Owner()))
+    auto* form = dynamic_cast<TCustomForm*>(Owner());
+    if (HWND window = WindowHandle(); window && Active()) {
+        // Through the window, so that the frame (and every other hook) sees
+        // the new text before the system would draw its own caption.
+        std::string ansi(WideCharToMultiByte(CP_ACP, 0, value.c_str(), -1, nullptr, 0, nullptr,
+                                             nullptr),
+                         '\0');
+        WideCharToMultiByte(CP_ACP, 0, value.c_str(), -1, ansi.data(),
+                            static_cast<int>(ansi.size()), nullptr, nullptr);
+        SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()));
+    } else if (form) {
         form->SetWideCaption(value);
+    }
     caption_ = value;
 }
 
@@ -860,21 +871,12 @@ void TSkCustomForm::EndTracking()
         PaintFrame();
 }
 
-// The outline is drawn in XOR on the desktop, so drawing the same rectangle
-// again takes it away.
 void TSkCustomForm::DrawOutline(const TRect& rect)
 {
     EraseOutline();
     if (windowState_ == kwsMaximized)
         return;
-    HWND desktop = GetDesktopWindow();
-    TWindowDC dc(desktop);
-    TDCStateGuard state(dc.Get());
-    const TOwnedGdiObject pen(CreatePen(PS_INSIDEFRAME, 2, RGB(255, 255, 255)));
-    SelectObject(dc.Get(), pen.Get());
-    SelectObject(dc.Get(), GetStockObject(NULL_BRUSH));
-    SetROP2(dc.Get(), R2_XORPEN);
-    Rectangle(dc.Get(), rect.left, rect.top, rect.right, rect.bottom);
+    XorOutline(rect);
     dragOutline_ = rect;
 }
 
@@ -884,13 +886,20 @@ void TSkCustomForm::EraseOutline()
         return;
     const TRect drawn = dragOutline_;
     dragOutline_ = {};
+    XorOutline(drawn);
+}
+
+// In XOR on the desktop, so that drawing the same rectangle again takes it
+// away.
+void TSkCustomForm::XorOutline(const TRect& rect)
+{
     TWindowDC dc(GetDesktopWindow());
     TDCStateGuard state(dc.Get());
     const TOwnedGdiObject pen(CreatePen(PS_INSIDEFRAME, 2, RGB(255, 255, 255)));
     SelectObject(dc.Get(), pen.Get());
     SelectObject(dc.Get(), GetStockObject(NULL_BRUSH));
     SetROP2(dc.Get(), R2_XORPEN);
-    Rectangle(dc.Get(), drawn.left, drawn.top, drawn.right, drawn.bottom);
+    Rectangle(dc.Get(), rect.left, rect.top, rect.right, rect.bottom);
 }
 
 // Paints that a move caused, at once, so the window does not trail.

@@ -195,6 +195,8 @@ protected:
     // The one layout of the current frame.
     TSkFrameLayout Layout();
     void HandleMessage(TMessage& message) override;
+    // Draws the drag outline, or takes it away when drawn a second time.
+    virtual void XorOutline(const TRect& rect);
 
 private:
     void WMNCCalcSize(TMessage& message);
