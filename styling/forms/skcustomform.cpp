@@ -446,13 +446,18 @@ void TSkCustomForm::PaintFrame()
     std::unique_ptr<TSkBitmap> owned;
     TSkBitmap* surface = PaintSurface(owned);
     HDC dc = surface ? surface->DC() : target.Get();
-    {
+    // The persistent buffer still holds this very frame: copy it only.
+    const bool persistent = surface && surface == frameBitmap_.get();
+    const TFrameKey key = CurrentFrameKey();
+    if (!persistent || !paintedValid_ || !(key == paintedKey_)) {
         TDCStateGuard state(dc);
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
         TCanvas canvas;
         canvas.SetHandle(dc);
         PaintNonClient(&canvas);
         canvas.SetHandle(nullptr);
+        paintedKey_ = key;
+        paintedValid_ = persistent;
     }
     if (!surface)
         return;
@@ -466,6 +471,12 @@ void TSkCustomForm::PaintFrame()
         if (band.right > band.left && band.bottom > band.top)
             BitBlt(target.Get(), band.left, band.top, band.right - band.left,
                    band.bottom - band.top, dc, band.left, band.top, SRCCOPY);
+}
+
+TSkCustomForm::TFrameKey TSkCustomForm::CurrentFrameKey() const
+{
+    return {windowWidth_, windowHeight_, hotPart_,    pressedPart_, frameGeneration_,
+            formActive_,  windowState_,  borderStyle_, borderIcons_.Bits(), caption_};
 }
 
 void TSkCustomForm::PaintNonClient(TCanvas* canvas)
@@ -619,6 +630,7 @@ void TSkCustomForm::UpdateRegion()
             frameBitmap_.reset(new TSkBitmap);
         frameBitmap_->SetSize(windowWidth_, windowHeight_);
     }
+    FrameChanged();
     paintEnabled_ = false;
     HRGN region = CreateFormRegion();
     if (shadow_->Enabled() && windowState_ != kwsMaximized) {
@@ -641,6 +653,7 @@ void TSkCustomForm::UpdateFrame()
     if (!form || !Active() || ComponentState().Contains(csDesigning) || !form->HandleAllocated())
         return;
     inUpdateFrame_ = true;
+    FrameChanged();
     RECT before{};
     GetClientRect(form->Handle(), &before);
     // A size change is what makes the system ask for the non-client size again.
@@ -795,7 +808,14 @@ void TSkCustomForm::FrameMouseMove(unsigned shift, int x, int y)
         if (outlineMode_) {
             DrawOutline(r);
         } else {
-            form->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+            const TRect now = FormBounds();
+            if (r.right - r.left == now.right - now.left && r.bottom - r.top == now.bottom - now.top)
+                // A plain move: the system moves the pixels along, nothing
+                // is sized or laid out again.
+                SetWindowPos(WindowHandle(), nullptr, r.left, r.top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            else
+                form->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
             PaintPendingMessages();
             hotPart_ = HitTestPart(x, y);
             PaintFrame();

@@ -172,6 +172,9 @@ public:
     virtual int HitTestPart(int x, int y);
 
     void PaintFrame();
+    // Tells a persistent buffer that what it holds is out of date (a theme
+    // or colour change the frame cannot see).
+    void FrameChanged() { ++frameGeneration_; }
     // Makes the system ask for the non-client size again, keeping the
     // client size.
     void UpdateFrame();
@@ -263,4 +266,25 @@ private:
     bool paintEnabled_ = true;
     bool inUpdateFrame_ = false;
     bool endingDrag_ = false;
+    // What the persistent buffer was last painted for: a repaint that finds
+    // the same key only copies it to the window.
+    struct TFrameKey {
+        int width, height, hot, pressed, generation;
+        bool active;
+        TSkWindowState state;
+        TSkBorderStyle style;
+        uint64_t icons;
+        std::wstring caption;
+        bool operator==(const TFrameKey& o) const
+        {
+            return width == o.width && height == o.height && hot == o.hot &&
+                   pressed == o.pressed && generation == o.generation && active == o.active &&
+                   state == o.state && style == o.style && icons == o.icons &&
+                   caption == o.caption;
+        }
+    };
+    TFrameKey CurrentFrameKey() const;
+    TFrameKey paintedKey_{};
+    bool paintedValid_ = false;
+    int frameGeneration_ = 0;
 };

@@ -16,11 +16,52 @@ FW_PUBLISH(TSkHook)
 
 namespace {
 
-// The control hook of a window, and the procedure it replaced there. The
-// second outlives the first when another party subclassed the window on top
-// of ours: our procedure then stays in that party's chain and forwards.
-const char* const HookProp = "SkControlHook";
-const char* const PreviousProp = "SkHookPrevious";
+// What our procedure needs per window: its control hook and the procedure
+// it replaced there. The second outlives the first when another party
+// subclassed the window on top of ours: our procedure then stays in that
+// party's chain and only forwards. Kept in the process rather than in window
+// properties, which cost a round trip to the window server per message.
+struct TWindowEntry {
+    HWND window;
+    TControlHook* hook;
+    WNDPROC previous;
+};
+std::vector<TWindowEntry>& Entries()
+{
+    static std::vector<TWindowEntry> entries;
+    return entries;
+}
+TWindowEntry* FindEntry(HWND window)
+{
+    for (TWindowEntry& e : Entries())
+        if (e.window == window)
+            return &e;
+    return nullptr;
+}
+TWindowEntry& EntryFor(HWND window)
+{
+    if (TWindowEntry* e = FindEntry(window))
+        return *e;
+    Entries().push_back({window, nullptr, nullptr});
+    return Entries().back();
+}
+void RemoveEntry(HWND window)
+{
+    auto& entries = Entries();
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [&](const TWindowEntry& e) { return e.window == window; }),
+                  entries.end());
+}
+TControlHook* HookOf(HWND window)
+{
+    const TWindowEntry* e = FindEntry(window);
+    return e ? e->hook : nullptr;
+}
+WNDPROC PreviousOf(HWND window)
+{
+    const TWindowEntry* e = FindEntry(window);
+    return e ? e->previous : nullptr;
+}
 
 const char* const UtilityClass = "TSkHookListWindow";
 
@@ -42,14 +83,12 @@ WNDPROC CurrentProc(HWND window)
 
 LRESULT CALLBACK HookedWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* hook = static_cast<TControlHook*>(GetPropA(window, HookProp));
+    TControlHook* hook = HookOf(window);
     if (!hook || !hook->OldWndProc()) {
         // Left in another party's chain after we let go: pass through.
-        auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, PreviousProp));
-        if (msg == WM_NCDESTROY) {
-            RemovePropA(window, HookProp);
-            RemovePropA(window, PreviousProp);
-        }
+        const WNDPROC previous = PreviousOf(window);
+        if (msg == WM_NCDESTROY)
+            RemoveEntry(window);
         return previous ? CallWindowProcA(previous, window, msg, wParam, lParam)
                         : DefWindowProcA(window, msg, wParam, lParam);
     }
@@ -205,22 +244,23 @@ void TControlHook::HookControl()
         return;
     HWND window = control_->Handle();
     WNDPROC current = CurrentProc(window);
-    if (current == HookedWndProc && GetPropA(window, HookProp) == this)
+    TWindowEntry& entry = EntryFor(window);
+    // Already ours, or ours below another party that chains on to us: a
+    // second copy on top would end up calling itself.
+    if (entry.hook == this)
         return;
-    if (!GetPropA(window, HookProp)) {
-        if (auto left = reinterpret_cast<WNDPROC>(GetPropA(window, PreviousProp))) {
-            // Our procedure is still in the chain where we once let go of it
-            // (or on top again, after the other party left): take that place
-            // up again rather than stacking a second copy, which would call
-            // itself.
-            oldWndProc_ = left;
-            SetPropA(window, HookProp, this);
-            return;
-        }
+    if (!entry.hook && entry.previous) {
+        // Our procedure is still in the chain where we once let go of it
+        // (or on top again, after the other party left): take that place
+        // up again rather than stacking a second copy, which would call
+        // itself.
+        oldWndProc_ = entry.previous;
+        entry.hook = this;
+        return;
     }
     oldWndProc_ = current;
-    SetPropA(window, HookProp, this);
-    SetPropA(window, PreviousProp, reinterpret_cast<HANDLE>(current));
+    entry.hook = this;
+    entry.previous = current;
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookedWndProc));
 }
 
@@ -228,14 +268,16 @@ void TControlHook::UnhookControl()
 {
     if (control_ && oldWndProc_ && control_->HandleAllocated()) {
         HWND window = control_->Handle();
-        if (GetPropA(window, HookProp) == this) {
+        TWindowEntry* entry = FindEntry(window);
+        if (entry && entry->hook == this) {
             if (CurrentProc(window) == HookedWndProc) {
                 SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
-                RemovePropA(window, PreviousProp);
+                RemoveEntry(window);
+            } else {
+                // Another party's chain still calls our procedure, which
+                // now only forwards to the previous one.
+                entry->hook = nullptr;
             }
-            // Otherwise another party's chain still calls our procedure,
-            // which now only forwards to the previous one.
-            RemovePropA(window, HookProp);
         }
     }
     oldWndProc_ = nullptr;
@@ -280,7 +322,7 @@ void TControlHook::WndProc(HWND window, TMessage& message)
     if (!handled || message.Msg == WM_DESTROY) {
         WNDPROC previous = oldWndProc_;
         if (!previous)
-            previous = reinterpret_cast<WNDPROC>(GetPropA(window, PreviousProp));
+            previous = PreviousOf(window);
         message.Result =
             previous ? CallWindowProcA(previous, window, message.Msg, message.WParam, message.LParam)
                      : DefWindowProcA(window, message.Msg, message.WParam, message.LParam);
