@@ -214,6 +214,7 @@ void SavePicture(const char* path, TSkThemeLuna& luna, TSkThemeMetalLuna& metal)
     windows[2].skin->SetBorderIcons(TSkBorderIcons{kbiClose});
     SetForegroundWindow(windows[1].Handle());
     TBitmap picture;
+    picture.SetPixelFormat(pf24bit);
     picture.SetSize(940, 300);
     HDC target = picture.Canvas()->Handle();
     PatBlt(target, 0, 0, 940, 300, WHITENESS);
