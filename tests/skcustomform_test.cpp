@@ -205,6 +205,9 @@ TEST(SkCustomForm, CaptionButtonsTrackHotAndPressedAndActOnlyWhenReleasedOnThems
     EXPECT_EQ(f.skin->HotPart(), kfpClose);
     SendMessageA(f.Window(), WM_NCMOUSEMOVE, HTCAPTION, f.AtWindow(100, 10));
     EXPECT_EQ(f.skin->HotPart(), kfpCaption);
+    // Into the client area: nothing stays hot.
+    SendMessageA(f.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 50));
+    EXPECT_EQ(f.skin->HotPart(), kfpNone);
 
     // Pressed, dragged off and released elsewhere: nothing happens.
     SendMessageA(f.Window(), WM_NCLBUTTONDOWN, HTCLOSE, f.AtWindow(close.left + 2, close.top + 2));
@@ -418,10 +421,13 @@ TEST(SkCustomForm, TheFallbackFrameIsPaintedWhereItIsHitThroughEverySurface)
     EXPECT_GT(textPixels, 10);
 
     // What the window shows after a non-client paint, whichever surface
-    // the frame goes through.
-    for (TSkFormPerformance mode :
-         {ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer, ksfpDoubleBuffer}) {
+    // the frame goes through; the persistent one twice, as it keeps the
+    // frame between paints, with the client background erased between.
+    TestDib scratch(240, 120);
+    for (TSkFormPerformance mode : {ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer,
+                                    ksfpPersistentBuffer, ksfpDoubleBuffer}) {
         f.skin->SetPerformance(mode);
+        SendMessageA(f.Window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(scratch.DC()), 0);
         TestDib shown(240, 120);
         PatBlt(shown.DC(), 0, 0, 240, 120, BLACKNESS);
         SendMessageA(f.Window(), WM_NCPAINT, 1, 0);
@@ -449,7 +455,8 @@ TEST(SkCustomForm, TheClientBackgroundIsErasedWholeOrWhereTheRecordSays)
     EXPECT_EQ(dib.Pixel(99, 59), Rgb(FormBlue));
 
     const TSkEraseRecord record{0, {10, 10, 30, 20}};
-    for (TSkFormPerformance mode : {ksfpNoBuffer, ksfpSharedBuffer, ksfpDoubleBuffer}) {
+    for (TSkFormPerformance mode :
+         {ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer, ksfpDoubleBuffer}) {
         f.skin->SetPerformance(mode);
         EXPECT_EQ(erase(&record), 1);
         EXPECT_EQ(dib.Pixel(10, 10), Rgb(FormBlue)) << int(mode);

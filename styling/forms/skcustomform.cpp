@@ -569,6 +569,9 @@ void TSkCustomForm::PaintBackgroundInto(HDC dc, const TRect& area)
         surface = owned.get();
     }
     HDC target = surface ? surface->DC() : dc;
+    // The background goes over whatever frame the persistent buffer held.
+    if (surface && surface == frameBitmap_.get())
+        paintedValid_ = false;
     {
         TDCStateGuard state(target);
         if (!surface)
@@ -1127,7 +1130,7 @@ void TSkCustomForm::WMNCButtonDblClk(TMessage& message)
 void TSkCustomForm::WMMouseMove(TMessage& message)
 {
     HWND window = WindowHandle();
-    if (!window || GetCapture() != window || Handled())
+    if (!window || Handled())
         return;
     if (!tracking_ && pressedPart_ == kfpNone) {
         // The mouse left the frame for the client area: no part stays hot.
@@ -1137,6 +1140,8 @@ void TSkCustomForm::WMMouseMove(TMessage& message)
         }
         return;
     }
+    if (GetCapture() != window)
+        return;
     const TPoint p = ClientToWindow(message.LParam);
     FrameMouseMove(leftDown_ ? ShiftBit(ssLeft) : 0, p.x, p.y);
 }
