@@ -310,8 +310,12 @@ TEST(SkCustomForm, TheMoveAndSizeLoopFollowsTheMouseWithinTheRules)
     SendMessageA(f.Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, f.AtWindow(80, 10));
     EXPECT_EQ(f.skin->WindowState(), kwsMaximized);
     f.skin->SetBorderIcons(TSkBorderIcons{kbiClose, kbiMaximize});
+    f.skin->Dragging()->SetDragMode(kfdmBorder);
     SendMessageA(f.Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, f.AtWindow(80, 10));
     EXPECT_EQ(f.skin->WindowState(), kwsNormal);
+    // The double click's press does not leave an outline drag behind.
+    EXPECT_TRUE(f.skin->PaintEnabled());
+    EXPECT_FALSE(f.skin->Tracking());
     EXPECT_EQ(f.WindowRect().left, now.left - 20);
 }
 

@@ -155,7 +155,7 @@ TSkCustomForm::TSkCustomForm(TComponent* owner)
             gravitation_->SetSize(TSkGravitation::ChildSize);
             borderIcons_.Exclude(kbiTray);
         }
-        caption_ = form->WideCaption();
+        caption_ = lastText_ = form->WideCaption();
         // The system keeps a sizeable window with a caption: it is what asks
         // for the non-client size and sends the non-client mouse messages.
         form->SetBorderStyle(bsSizeable);
@@ -840,8 +840,8 @@ void TSkCustomForm::FrameMouseUp(TMouseButton button, unsigned shift, int x, int
     const int part = HitTestPart(x, y);
     const int pressed = pressedPart_;
     if (shift & ShiftBit(ssDouble)) {
-        pressedPart_ = kfpNone;
-        tracking_ = false;
+        // The press half of the double click started a drag; nothing moved.
+        EndTracking();
         if (part == kfpCaption && borderIcons_.Contains(kbiMaximize)) {
             if (windowState_ == kwsMinimized)
                 Restore();
