@@ -81,7 +81,7 @@ public:
     // The procedure this object replaced; null while not hooked.
     WNDPROC OldWndProc() const { return oldWndProc_; }
     // What this object installs: the same procedure for every window, which
-    // finds its control hook through a window property.
+    // finds its control hook in a table of the hooked windows.
     static WNDPROC NewWndProc();
 
     void HookControl();
