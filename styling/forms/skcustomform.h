@@ -1,0 +1,290 @@
+// TSkCustomForm: a hook on a form that takes over everything outside the
+// client area. It sizes the non-client area itself, answers hit tests,
+// paints caption, borders and caption buttons, tracks the mouse on them and
+// moves and sizes the window with its own drag loop. It also paints the
+// client background, for the form and for themed controls that ask for the
+// part under them. Its drawing and metrics are virtual: this class draws a
+// plain frame from fixed sizes, a themed descendant asks its theme.
+#pragma once
+
+#include "framework/base/events.h"
+#include "styling/core/skbitmap.h"
+#include "styling/core/skblending.h"
+#include "styling/core/skcontrolpaint.h"
+#include "styling/forms/skformoptions.h"
+#include "styling/forms/skframelayout.h"
+#include "styling/forms/skhook.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class TCanvas;
+
+// Form part codes: what HitTestPart answers, and the pressed and hot parts.
+enum : int {
+    kfpNone = 0,
+    kfpCaption = 1,
+    kfpLeft = 2,
+    kfpTop = 3,
+    kfpRight = 4,
+    kfpBottom = 5,
+    kfpTopLeft = 7,
+    kfpTopRight = 8,
+    kfpBottomLeft = 9,
+    kfpBottomRight = 10,
+    kfpClose = 11,
+    kfpHelp = 12,
+    kfpMinimize = 13,
+    kfpMaximize = 14,
+    kfpRollup = 15,
+    kfpTray = 16,
+    kfpSystemMenu = 17,
+    // Stored as the hot part by the window-state actions so that no button
+    // stays highlighted.
+    kfpNoHot = 18
+};
+
+// The part code of a caption button.
+int ButtonPart(TSkBorderIcon icon);
+
+// Posted to the form's own window.
+constexpr UINT SK_RESTORECAPTION = 0x056D;
+// Paints frame and client background into the DC in lParam, moved by the
+// two 16-bit halves of wParam (x low, y high).
+constexpr UINT SK_PAINTTO = 0xB1C8;
+
+// What a themed control puts in lParam of WM_ERASEBKGND to have part of the
+// form's background painted into its own DC: mode 0 limits the copy to Rect
+// (client coordinates).
+#pragma pack(push, 1)
+struct TSkEraseRecord {
+    uint8_t Mode;
+    RECT Rect;
+};
+#pragma pack(pop)
+
+// Size limits of the form; 0 is no limit.
+class TSkSizeConstraints : public TPersistent {
+    FW_DECLARE_CLASS(TSkSizeConstraints)
+public:
+    explicit TSkSizeConstraints(TPersistent* owner = nullptr) : owner_(owner) {}
+    TPersistent* GetOwner() const override { return owner_; }
+    void Assign(const TPersistent* source) override;
+
+    int MaxHeight() const { return maxHeight_; }
+    void SetMaxHeight(int value) { Store(maxHeight_, value); }
+    int MaxWidth() const { return maxWidth_; }
+    void SetMaxWidth(int value) { Store(maxWidth_, value); }
+    int MinHeight() const { return minHeight_; }
+    void SetMinHeight(int value) { Store(minHeight_, value); }
+    int MinWidth() const { return minWidth_; }
+    void SetMinWidth(int value) { Store(minWidth_, value); }
+
+    std::function<void()> OnChange;
+
+private:
+    void Store(int& field, int value);
+    TPersistent* owner_;
+    int maxHeight_ = 0, maxWidth_ = 0, minHeight_ = 0, minWidth_ = 0;
+};
+
+// Fired at the start of a window-state action; false stops the action.
+using TSkFormActionEvent = std::function<void(TObject* sender, bool& allow)>;
+
+class TSkCustomForm : public TSkHook, public ISkFormBackground {
+    FW_DECLARE_CLASS(TSkCustomForm)
+public:
+    explicit TSkCustomForm(TComponent* owner);
+    ~TSkCustomForm() override;
+    void BeforeDestruction() override;
+    // Attaches to the owner form and lays out its frame.
+    void Loaded() override;
+
+    TSkAnimation* Animation() const { return animation_.get(); }
+    void SetAnimation(const TSkAnimation* value) { animation_->Assign(value); }
+    TSkBlending* Blending() const { return blending_.get(); }
+    void SetBlending(const TSkBlending* value) { blending_->Assign(value); }
+    TSkShadow* Shadow() const { return shadow_.get(); }
+    void SetShadow(const TSkShadow* value) { shadow_->Assign(value); }
+    TSkGravitation* Gravitation() const { return gravitation_.get(); }
+    void SetGravitation(const TSkGravitation* value) { gravitation_->Assign(value); }
+    TSkDragging* Dragging() const { return dragging_.get(); }
+    void SetDragging(const TSkDragging* value) { dragging_->Assign(value); }
+    TSkPopupMenuOptions* SystemMenuOptions() const { return systemMenuOptions_.get(); }
+    void SetSystemMenuOptions(const TSkPopupMenuOptions* value);
+    TSkPopupMenuOptions* TrayMenuOptions() const { return trayMenuOptions_.get(); }
+    void SetTrayMenuOptions(const TSkPopupMenuOptions* value);
+    TSkSizeConstraints* Constraints() const { return constraints_.get(); }
+    void SetConstraints(const TSkSizeConstraints* value) { constraints_->Assign(value); }
+
+    TSkBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TSkBorderIcons value);
+    TSkBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TSkBorderStyle value);
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& value);
+    bool MinimizeApplication() const { return minimizeApplication_; }
+    void SetMinimizeApplication(bool value) { minimizeApplication_ = value; }
+    TSkFormPerformance Performance() const { return performance_; }
+    void SetPerformance(TSkFormPerformance value) { performance_ = value; }
+    bool StayOnTop() const { return stayOnTop_; }
+    void SetStayOnTop(bool value);
+    bool StretchBackground() const { return stretchBackground_; }
+    void SetStretchBackground(bool value) { stretchBackground_ = value; }
+    TSkWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TSkWindowState value);
+
+    TSkFormActionEvent OnClose, OnMinimize, OnMaximize, OnRollup, OnMinToTray;
+    TNotifyEvent OnCreate, OnPaint, OnResize;
+
+    // The frame as the system sees it (frame plus shadow margin) and without
+    // the shadow margin.
+    int WindowWidth() const { return windowWidth_; }
+    int WindowHeight() const { return windowHeight_; }
+    int FrameWidth() const { return frameWidth_; }
+    int FrameHeight() const { return frameHeight_; }
+    int HotPart() const { return hotPart_; }
+    int PressedPart() const { return pressedPart_; }
+    bool Tracking() const { return tracking_; }
+    bool PaintEnabled() const { return paintEnabled_; }
+    bool FormActive() const { return formActive_; }
+    // The rectangle last drawn as a drag outline, in screen coordinates;
+    // empty when none is on the screen.
+    TRect DragOutline() const { return dragOutline_; }
+
+    virtual void UpdateRegion();
+    // A new region of the window's shape, FrameWidth x FrameHeight.
+    virtual HRGN CreateFormRegion();
+    // Rectangle of one caption button in window coordinates; empty when
+    // that icon is not shown.
+    virtual void GetButtonRect(TSkBorderIcon kind, TRect& rect);
+    // The client area in window coordinates.
+    virtual void GetClientBounds(TRect& rect);
+    virtual void GetMaximizedRect(TRect& rect);
+    virtual void GetMaxTrackSize(TPoint& size);
+    virtual void GetMinTrackSize(TPoint& size);
+    // Caption, borders, caption text and buttons, in window coordinates.
+    virtual void PaintNonClient(TCanvas* canvas);
+    // Fills the client area (canvas in client coordinates) with the form's colour.
+    virtual void PaintBackground(TCanvas* canvas);
+    // The form part code of a point in window coordinates.
+    virtual int HitTestPart(int x, int y);
+
+    void PaintFrame();
+    // Tells a persistent buffer that what it holds is out of date (a theme
+    // or colour change the frame cannot see).
+    void FrameChanged() { ++frameGeneration_; }
+    // Makes the system ask for the non-client size again, keeping the
+    // client size.
+    void UpdateFrame();
+    void ShowHelp();
+    void Maximize();
+    void Restore();
+    void Minimize();
+    void Close();
+
+    virtual void FrameMouseDown(TMouseButton button, unsigned shift, int x, int y);
+    virtual void FrameMouseMove(unsigned shift, int x, int y);
+    virtual void FrameMouseUp(TMouseButton button, unsigned shift, int x, int y);
+
+    void AfterMessage(TMessage& message, bool& handled) override;
+    // Paints the client background into dc (client coordinates).
+    void EraseFormBackground(HDC dc) override;
+
+protected:
+    // The sizes the frame is laid out from; the fixed fallback sizes here.
+    virtual TSkFrameMetrics FrameMetrics();
+    // The one layout of the current frame.
+    TSkFrameLayout Layout();
+    void HandleMessage(TMessage& message) override;
+    // Draws the drag outline, or takes it away when drawn a second time.
+    virtual void XorOutline(const TRect& rect);
+
+private:
+    void WMNCCalcSize(TMessage& message);
+    void WMNCActivate(TMessage& message);
+    void WMNCHitTest(TMessage& message);
+    void WMNCButtonDown(TMessage& message, TMouseButton button);
+    void WMNCButtonUp(TMessage& message, TMouseButton button);
+    void WMNCButtonDblClk(TMessage& message);
+    void WMMouseMove(TMessage& message);
+    void WMLButtonUp(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
+    void WMWindowPosChanging(TMessage& message);
+    void WMSysCommand(TMessage& message);
+    void PaintTo(HDC dc, int x, int y);
+
+    HWND WindowHandle() const;
+    TPoint ScreenToWindow(LPARAM lParam) const;
+    TPoint ClientToWindow(LPARAM lParam);
+    TRect FormBounds() const;
+    bool ShowsFrame();
+    // A surface for one paint of the whole window, by Performance; null
+    // draws straight into the window DC.
+    TSkBitmap* PaintSurface(std::unique_ptr<TSkBitmap>& owned);
+    void PaintBackgroundInto(HDC dc, const TRect& area);
+    void DrawOutline(const TRect& rect);
+    void EraseOutline();
+    // Ends a drag whatever stopped it: the button coming up or the capture
+    // going elsewhere.
+    void EndTracking();
+    void PaintPendingMessages();
+    void OptionsChanged();
+
+    std::unique_ptr<TSkAnimation> animation_;
+    std::unique_ptr<TSkBlending> blending_;
+    std::unique_ptr<TSkShadow> shadow_;
+    std::unique_ptr<TSkGravitation> gravitation_;
+    std::unique_ptr<TSkDragging> dragging_;
+    std::unique_ptr<TSkPopupMenuOptions> systemMenuOptions_;
+    std::unique_ptr<TSkPopupMenuOptions> trayMenuOptions_;
+    std::unique_ptr<TSkSizeConstraints> constraints_;
+    std::unique_ptr<TSkBitmap> frameBitmap_;
+
+    TSkBorderIcons borderIcons_{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollup, kbiTray};
+    TSkBorderStyle borderStyle_ = kbsStandard;
+    std::wstring caption_;
+    std::wstring lastText_;
+    bool minimizeApplication_ = true;
+    TSkFormPerformance performance_ = ksfpNoBuffer;
+    bool stayOnTop_ = false;
+    bool stretchBackground_ = false;
+    TSkWindowState windowState_ = kwsNormal;
+    TRect normalBounds_{};
+
+    int frameWidth_ = 0, frameHeight_ = 0;
+    int windowWidth_ = 0, windowHeight_ = 0;
+    bool formActive_ = false;
+    int pressedPart_ = kfpNone;
+    int hotPart_ = kfpNone;
+    bool leftDown_ = false;
+    bool tracking_ = false;
+    TPoint dragStart_{}, dragLast_{};
+    TRect dragOutline_{};
+    bool outlineMode_ = false;
+    bool paintEnabled_ = true;
+    bool inUpdateFrame_ = false;
+    bool endingDrag_ = false;
+    // What the persistent buffer was last painted for: a repaint that finds
+    // the same key only copies it to the window.
+    struct TFrameKey {
+        int width, height, hot, pressed, generation;
+        bool active;
+        TSkWindowState state;
+        TSkBorderStyle style;
+        uint64_t icons;
+        std::wstring caption;
+        bool operator==(const TFrameKey& o) const
+        {
+            return width == o.width && height == o.height && hot == o.hot &&
+                   pressed == o.pressed && generation == o.generation && active == o.active &&
+                   state == o.state && style == o.style && icons == o.icons &&
+                   caption == o.caption;
+        }
+    };
+    TFrameKey CurrentFrameKey() const;
+    TFrameKey paintedKey_{};
+    bool paintedValid_ = false;
+    int frameGeneration_ = 0;
+};
