@@ -6,7 +6,7 @@ MAKEFLAGS += --no-print-directory
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases theme-sheet $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs theme-sheet $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -55,6 +55,12 @@ atlases:
 	@mkdir -p $(BUILD)/host
 	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/atlasgen tools/atlasgen/*.cpp
 	$(BUILD)/host/atlasgen resources
+
+# Redraws the button kinds' glyph strips, natively.
+kind-glyphs:
+	@mkdir -p $(BUILD)/host
+	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/kindglyphs tools/kindglyphs/*.cpp
+	$(BUILD)/host/kindglyphs resources
 
 # Times the bitmap's hot paths, a control's paint in each buffering mode and
 # the picture theme's paints under Wine, against a BitBlt of the same run.
