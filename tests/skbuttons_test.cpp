@@ -2,6 +2,7 @@
 // the plain face and the pressed offset read back as pixels, mouse and
 // keyboard presses, the default button, the theme's face and a stylist
 // that goes before the button.
+#include "framework/controls/button.h"
 #include "framework/controls/edit.h"
 #include "styling/controls/themebuttons.h"
 #include "styling/core/sksystem.h"
@@ -125,4 +126,210 @@ TEST_F(SkButtonTest, GlyphCellsFollowTheKeyColourTheStateAndEnabled)
     EXPECT_EQ(at(*Render(button), 2, 2), 0x0A0000u);
     button->SetState(kbsPressed);
     EXPECT_EQ(at(*Render(button), 3, 3), 0x1E0000u);
+}
+
+namespace {
+
+const uint32_t Blue = 0x0000FF, Green = 0x008000, Red = 0xC80000;
+const uint32_t Light = Rgb(GetSysColor(COLOR_BTNHIGHLIGHT)), Shadow = Rgb(GetSysColor(COLOR_BTNSHADOW));
+
+// Caption in green and a red glyph, on a blue face.
+TSkCustomButton* CaptionAndGlyph(TForm* form)
+{
+    auto* button = BlueButton(form, 10, 10, 75, 25);
+    button->SetCaption("Wczytaj");
+    button->Font()->SetColor(static_cast<TColor>(RGB(0, 128, 0)));
+    button->SetGlyph(Strip(1, {RGB(200, 0, 0)}, RGB(200, 0, 0)).get());
+    // Only the magenta middle of the strip is drawn, in the key's stead red:
+    // make the whole cell red but the key pixel.
+    FillRectColor(button->Glyph()->Canvas(), TRect{0, 0, 16, 15}, static_cast<TColor>(RGB(200, 0, 0)));
+    button->Glyph()->Canvas()->SetPixels(0, 15, static_cast<TColor>(RGB(255, 0, 255)));
+    return button;
+}
+
+} // namespace
+
+TEST_F(SkButtonTest, ThePlainFaceShowsFocusPressAndMovesItsContentWhenPressed)
+{
+    FormPtr form = NewForm();
+    auto* button = CaptionAndGlyph(form.get());
+    auto* other = BlueButton(form.get(), 100, 10);
+    ShowAndWait(form.get());
+    other->SetFocus();
+
+    auto dib = Render(button);
+    EXPECT_EQ(dib->Pixel(0, 0), Light);
+    EXPECT_EQ(dib->Pixel(74, 24), 0u);
+    EXPECT_EQ(dib->Pixel(1, 1), Blue);
+    EXPECT_EQ(dib->Pixel(73, 23), Shadow);
+    const RECT caption = BoundsOf(*dib, Green), glyph = BoundsOf(*dib, Red);
+    ASSERT_LT(caption.left, caption.right);
+    EXPECT_EQ(glyph.right - glyph.left, 16);
+    EXPECT_GT(caption.left, glyph.right);
+
+    button->SetState(kbsPressed);
+    dib = Render(button);
+    EXPECT_EQ(dib->Pixel(0, 0), Shadow);
+    EXPECT_EQ(dib->Pixel(74, 24), Shadow);
+    const RECT pressedCaption = BoundsOf(*dib, Green), pressedGlyph = BoundsOf(*dib, Red);
+    EXPECT_EQ(pressedCaption.left, caption.left + 1);
+    EXPECT_EQ(pressedCaption.top, caption.top + 1);
+    EXPECT_EQ(pressedGlyph.left, glyph.left + 1);
+    EXPECT_EQ(pressedGlyph.top, glyph.top + 1);
+    button->SetState(kbsNormal);
+
+    // Focused: a black ring outside, and the dotted focus rectangle 4 in
+    // (the system's, inverting every other pixel).
+    button->SetFocus();
+    EXPECT_TRUE(button->HasFocus());
+    dib = Render(button);
+    EXPECT_EQ(dib->Pixel(0, 0), 0u);
+    EXPECT_EQ(dib->Pixel(1, 1), Light);
+    int dots = 0;
+    for (int x = 4; x < 71; ++x)
+        dots += dib->Pixel(x, 4) != Blue;
+    EXPECT_GT(dots, 20);
+    EXPECT_LT(dots, 50);
+
+    // Disabled: the caption engraved, light under shadow.
+    button->SetEnabled(false);
+    dib = Render(button);
+    EXPECT_EQ(BoundsOf(*dib, Green).right, 0);
+    const RECT engraved = BoundsOf(*dib, Shadow);
+    EXPECT_GT(engraved.right - engraved.left, 20);
+    EXPECT_FALSE(IsWindowEnabled(button->Handle()));
+}
+
+TEST_F(SkButtonTest, OnlyAReleaseOverTheButtonClicksAndDraggingBackShowsItPressed)
+{
+    FormPtr form = NewForm();
+    auto* button = BlueButton(form.get());
+    button->SetModalResult(mrRetry);
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    ShowAndWait(form.get());
+    const HWND h = button->Handle();
+    const auto mouse = [h](UINT msg, int x, int y) {
+        SendMessageA(h, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+    };
+    mouse(WM_LBUTTONDOWN, 10, 10);
+    EXPECT_EQ(button->State(), kbsPressed);
+    EXPECT_EQ(GetFocus(), h);
+    mouse(WM_MOUSEMOVE, -3, 10);
+    EXPECT_EQ(button->State(), kbsNormal);
+    mouse(WM_MOUSEMOVE, 74, 25);  // the bottom edge still counts as inside
+    EXPECT_EQ(button->State(), kbsPressed);
+    EXPECT_EQ(Render(button)->Pixel(1, 1), Shadow);  // inside the focus ring
+    mouse(WM_MOUSEMOVE, 75, 10);
+    EXPECT_EQ(button->State(), kbsNormal);
+    mouse(WM_LBUTTONUP, 75, 10);
+    EXPECT_EQ(clicks, 0);
+    mouse(WM_MOUSEMOVE, 10, 10);  // no longer tracking
+    EXPECT_EQ(button->State(), kbsNormal);
+
+    mouse(WM_LBUTTONDOWN, 10, 10);
+    mouse(WM_LBUTTONUP, 74, 24);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form->ModalResult(), mrRetry);
+    EXPECT_EQ(button->State(), kbsNormal);
+
+    // Space presses; its release clicks, Alt held or not.
+    const LPARAM alt = LPARAM(KeyDataAltDown);
+    SendMessageA(h, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(button->State(), kbsPressed);
+    SendMessageA(h, WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(std::pair(button->State(), clicks), std::pair(kbsNormal, 2));
+    SendMessageA(h, WM_SYSKEYDOWN, VK_SPACE, alt);
+    EXPECT_EQ(button->State(), kbsNormal);
+    SendMessageA(h, WM_SYSKEYUP, VK_SPACE, alt);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(SkButtonTest, ReturnClicksTheDefaultButtonUnlessAnotherButtonHasTheFocus)
+{
+    FormPtr form = NewForm(300, 120);
+    auto* edit = AddControl<TEdit>(form.get(), 10, 10, 80, 21);
+    auto* ok = BlueButton(form.get(), 10, 40);
+    auto* other = BlueButton(form.get(), 100, 40);
+    auto* plain = AddControl<TButton>(form.get(), 190, 40, 75, 25);
+    ok->SetDefault(true);
+    std::vector<std::string> clicks;
+    ok->OnClick = [&](TObject*) { clicks.push_back("ok"); };
+    other->OnClick = [&](TObject*) { clicks.push_back("other"); };
+    plain->OnClick = [&](TObject*) { clicks.push_back("plain"); };
+    ShowAndWait(form.get());
+    edit->SetFocus();
+    EXPECT_TRUE(ok->ActiveDefault());
+    PressKey(VK_RETURN);
+    EXPECT_EQ(clicks, std::vector<std::string>{"ok"});
+    // A default button shows it: the black ring.
+    EXPECT_EQ(Render(ok)->Pixel(0, 0), 0u);
+
+    for (TWinControl* focused : {static_cast<TWinControl*>(other), static_cast<TWinControl*>(plain)}) {
+        clicks.clear();
+        focused->SetFocus();
+        EXPECT_FALSE(ok->ActiveDefault());
+        PressKey(VK_RETURN);
+        EXPECT_EQ(clicks, std::vector<std::string>{focused == other ? "other" : "plain"});
+    }
+    edit->SetFocus();
+    EXPECT_TRUE(ok->ActiveDefault());
+    ok->SetDefault(false);  // told at once, through the form
+    EXPECT_FALSE(ok->ActiveDefault());
+
+    other->SetCancel(true);
+    clicks.clear();
+    PressKey(VK_ESCAPE);
+    PressKey(VK_RETURN);  // no default now
+    other->SetCaption("&Dalej");
+    PressKey('D', false, true);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"other", "other"}));
+    EXPECT_EQ(GetFocus(), other->Handle());
+}
+
+TEST_F(SkButtonTest, TheThemePaintsTheFaceInTheButtonsStateUntilItsStylistGoes)
+{
+    FormPtr main = NewForm();
+    auto* stylist = new TSkStylist(main.get());
+    auto* theme = new TRecordingTheme;
+    stylist->SetTheme(theme);
+    FormPtr editor = NewForm();
+    auto* edit = AddControl<TEdit>(editor.get(), 100, 10, 80, 21);
+    auto* button = AddControl<TSkThemeButton>(editor.get(), 10, 10, 75, 25);
+    button->SetStylist(stylist);
+    ShowAndWait(editor.get());
+    edit->SetFocus();
+
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        uint8_t state;
+    } states[] = {
+        {"normal", [] {}, kesNormal},
+        {"default", [&] { button->SetDefault(true); }, kesDefault},
+        {"focused", [&] { button->SetFocus(); }, kesFocused},
+        {"hot", [&] { button->Perform(CM_MOUSEENTER); }, kesHot},
+        {"pressed", [&] { button->SetState(kbsPressed); }, kesPressed},
+        {"disabled", [&] { button->SetEnabled(false); }, kesDisabled},
+    };
+    for (const auto& s : states) {
+        s.make();
+        theme->calls.clear();
+        auto dib = Render(button);
+        ASSERT_FALSE(theme->calls.empty());
+        for (const std::string& call : theme->calls)
+            EXPECT_EQ(call, "button 75x25 " + std::to_string(s.state)) << s.what;
+        EXPECT_EQ(dib->Pixel(2, 2), Rgb(TRecordingTheme::StateColour(s.state))) << s.what;
+    }
+
+    // The stylist's form goes first: the button forgets it and paints its
+    // own face; the other way round the stylist must not call back.
+    main.reset();
+    EXPECT_EQ(button->Stylist(), nullptr);
+    EXPECT_NE(Render(button)->Pixel(2, 2), Rgb(TRecordingTheme::StateColour(kesDisabled)));
+    FormPtr again = NewForm();
+    auto* second = new TSkStylist(again.get());
+    button->SetStylist(second);
+    editor.reset();
+    again.reset();
 }
