@@ -18,8 +18,7 @@ FW_IMPLEMENT_CLASS(TSkCustomButton, TSkCustomControl)
 FW_PUBLISH(TSkCustomButton)
 {
     p.Property("ActiveDefault", &T::ActiveDefault).Stored(false);
-    p.Property("BlackAndWhiteGlyph", &T::BlackAndWhiteGlyph, &T::SetBlackAndWhiteGlyph)
-        .Default(false);
+    p.Property("BlackAndWhiteGlyph", &T::BlackAndWhiteGlyph, &T::SetBlackAndWhiteGlyph);
     p.Property("Cancel", &T::Cancel, &T::SetCancel).Default(false);
     p.Property("Default", &T::Default, &T::SetDefault).Default(false);
     p.Property("Glyph", &T::Glyph);
