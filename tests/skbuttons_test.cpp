@@ -7,11 +7,13 @@
 #include "styling/controls/themebuttons.h"
 #include "styling/core/sksystem.h"
 #include "tests/support/skcontroltest.h"
+#include "styling/controls/themecheckboxs.h"
 #include "tools/kindglyphs/kindglyphs.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -332,4 +334,55 @@ TEST_F(SkButtonTest, TheThemePaintsTheFaceInTheButtonsStateUntilItsStylistGoes)
     button->SetStylist(second);
     editor.reset();
     again.reset();
+}
+
+namespace {
+
+// Fills its client once, then draws nothing.
+class TOnceFilled : public TSkCustomControl {
+public:
+    using TSkCustomControl::TSkCustomControl;
+    bool filled = false;
+
+protected:
+    void PaintClient() override
+    {
+        if (!std::exchange(filled, true))
+            FillRectColor(Canvas(), TRect{0, 0, Width(), Height()}, clRed);
+    }
+};
+
+} // namespace
+
+TEST_F(SkButtonTest, BufferedPaintsStartClearedAndLeaveNoObjectBehind)
+{
+    FormPtr form = NewForm();
+    auto* once = AddControl<TOnceFilled>(form.get(), 0, 0, 30, 20);
+    once->SetPerformance(kspDoubleBuffer);
+    TestDib dib(30, 20);
+    once->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dib.DC()));
+    EXPECT_EQ(dib.Pixel(5, 5), 0xFF0000u);
+    once->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dib.DC()));
+    EXPECT_EQ(dib.Pixel(5, 5), Rgb(SkColorToColor(SkTransparentColor)));  // not the last paint's red
+
+    auto* stylist = new TSkStylist(form.get());
+    stylist->SetTheme(new TRecordingTheme);
+    auto* button = AddControl<TSkThemeButton>(form.get(), 0, 30, 75, 25);
+    button->SetKind(bkOK);
+    auto* radio = AddControl<TSkThemeRadioButton>(form.get(), 0, 60, 98, 20);
+    auto* plainRadio = AddControl<TSkCustomRadioButton>(form.get(), 0, 90, 98, 20);
+    auto* box = AddControl<TSkCustomCheckBox>(form.get(), 100, 90, 98, 20);
+    button->SetStylist(stylist);
+    radio->SetStylist(stylist);
+    ShowAndWait(form.get());
+    for (TSkCustomControl* control : std::initializer_list<TSkCustomControl*>{button, radio, plainRadio, box})
+        for (TSkPerformance mode : {kspNoBuffer, kspSharedBuffer, kspDoubleBuffer}) {
+            control->SetPerformance(mode);
+            EXPECT_EQ(GuiGrowth([&] {
+                          RedrawWindow(control->Handle(), nullptr, nullptr,
+                                       RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+                      }, 50),
+                      (TGuiCounts{0, 0}))
+                << control->ClassInfo()->Name << " " << mode;
+        }
 }
