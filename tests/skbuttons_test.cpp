@@ -287,6 +287,16 @@ TEST_F(SkButtonTest, ReturnClicksTheDefaultButtonUnlessAnotherButtonHasTheFocus)
     PressKey('D', false, true);
     EXPECT_EQ(clicks, (std::vector<std::string>{"other", "other"}));
     EXPECT_EQ(GetFocus(), other->Handle());
+
+    // The framework's default button steps back for the library's too.
+    plain->SetDefault(true);
+    EXPECT_FALSE(plain->ActiveDefault());
+    clicks.clear();
+    PressKey(VK_RETURN);
+    edit->SetFocus();
+    EXPECT_TRUE(plain->ActiveDefault());
+    PressKey(VK_RETURN);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"other", "plain"}));
 }
 
 TEST_F(SkButtonTest, TheThemePaintsTheFaceInTheButtonsStateUntilItsStylistGoes)

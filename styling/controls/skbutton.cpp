@@ -439,6 +439,10 @@ void TSkCustomButton::Dispatch(TMessage& message)
     case CM_FOCUSCHANGED:
         CMFocusChanged(message);
         return;
+    case WM_GETDLGCODE:
+        // A push button, so that the framework's default buttons step back.
+        message.Result = DLGC_BUTTON | (activeDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+        return;
     case CM_DIALOGKEY:
         CMDialogKey(TWMKey(message));
         return;
