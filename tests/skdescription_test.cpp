@@ -14,25 +14,19 @@ namespace {
 
 class SkDescriptionTest : public SkControlsTest {};
 
+// As the main window stores them, less the positions; the stylist lives on
+// another form.
 const char* const Description =
     "object Form3: TForm\r\n"
     "  object SkThemeLabel1: TSkThemeLabel\r\n"
-    "    Left = 64\r\n"
-    "    Top = 8\r\n"
     "    Caption = 'Wybierz plik obrazu:'\r\n"
     "    Color = clBtnFace\r\n"
     "    ParentColor = False\r\n"
     "    Performance = kspNoBuffer\r\n"
-    "    Transparent = True\r\n"
     "    Stylist = StylistHost.SkStylist1\r\n"
     "  end\r\n"
     "  object SkThemeButton1: TSkThemeButton\r\n"
-    "    Left = 240\r\n"
-    "    Top = 24\r\n"
-    "    Width = 49\r\n"
     "    Caption = '...'\r\n"
-    "    Performance = kspDoubleBuffer\r\n"
-    "    Transparent = False\r\n"
     "    State = kbsNormal\r\n"
     "    WordWrap = False\r\n"
     "    BlackAndWhiteGlyph = False\r\n"
@@ -40,23 +34,14 @@ const char* const Description =
     "    Stylist = StylistHost.SkStylist1\r\n"
     "  end\r\n"
     "  object dcd: TSkThemeRadioButton\r\n"
-    "    Left = 56\r\n"
-    "    Top = 48\r\n"
     "    Caption = 'Automatycznie'\r\n"
     "    Checked = True\r\n"
     "    TabStop = True\r\n"
-    "    Alignment = ktaLeftJustify\r\n"
     "    Spacing = 5\r\n"
-    "    WordWrap = False\r\n"
-    "    Transparent = True\r\n"
-    "    Performance = kspDoubleBuffer\r\n"
     "    Stylist = StylistHost.SkStylist1\r\n"
     "  end\r\n"
     "  object acd: TSkThemeRadioButton\r\n"
-    "    Left = 160\r\n"
-    "    Top = 48\r\n"
     "    Caption = 'R'#281'cznie'\r\n"
-    "    GroupIndex = 0\r\n"
     "    Stylist = StylistHost.SkStylist1\r\n"
     "  end\r\n"
     "  object CheckBox1: TSkCustomCheckBox\r\n"
@@ -82,15 +67,13 @@ TEST_F(SkDescriptionTest, TheControlsReadAsStoredWriteTheSameTextAndDropAStylist
     auto* manual = static_cast<TSkThemeRadioButton*>(form->FindComponent("acd"));
     auto* box = static_cast<TSkCustomCheckBox*>(form->FindComponent("CheckBox1"));
     ASSERT_TRUE(button && label && automatic && manual && box);
-    EXPECT_EQ(button->Stylist(), stylist);
-    EXPECT_EQ(label->Stylist(), stylist);
+    EXPECT_EQ(std::pair(button->Stylist(), label->Stylist()), std::pair(stylist, stylist));
     EXPECT_EQ(std::pair(button->Kind(), button->ModalResult()), std::pair(bkCancel, int(mrCancel)));
     EXPECT_EQ(button->Caption(), "...");
     EXPECT_EQ(manual->WideCaption(), L"R\u0119cznie");
     EXPECT_TRUE(automatic->Checked() && automatic->TabStop());
     EXPECT_FALSE(manual->Checked() || manual->TabStop());
-    EXPECT_EQ(box->State(), cbGrayed);
-    EXPECT_EQ(box->Alignment(), ktaRightJustify);
+    EXPECT_EQ(std::pair(box->State(), box->Alignment()), std::pair(cbGrayed, ktaRightJustify));
     // Sized by its caption once read.
     EXPECT_EQ(label->Height(), Render(label)->Height() - 4);
     EXPECT_GT(label->Width(), 65);
@@ -106,11 +89,9 @@ TEST_F(SkDescriptionTest, TheControlsReadAsStoredWriteTheSameTextAndDropAStylist
     auto* againButton = static_cast<TSkThemeButton*>(again->FindComponent("SkThemeButton1"));
     EXPECT_EQ(againButton->Stylist(), stylist);
     host.reset();
-    EXPECT_EQ(button->Stylist(), nullptr);
-    EXPECT_EQ(againButton->Stylist(), nullptr);
-    EXPECT_EQ(label->Stylist(), nullptr);
-    EXPECT_EQ(automatic->Stylist(), nullptr);
-    EXPECT_EQ(manual->Stylist(), nullptr);
+    for (TSkStylist* link : {button->Stylist(), againButton->Stylist(), label->Stylist(),
+                             automatic->Stylist(), manual->Stylist()})
+        EXPECT_EQ(link, nullptr);
     Render(button);
     Render(automatic);
 }

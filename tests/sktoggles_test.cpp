@@ -70,11 +70,11 @@ TEST_F(SkToggleTest, CheckingARadioUnchecksItsGroupOnlyAndMovesTheTabStop)
     ShowAndWait(form.get());
     otherGroup->SetFocus();
     clicks.clear();
-    SendMessageA(automatic->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMouse(automatic, WM_LBUTTONDOWN, 5, 5);
     EXPECT_TRUE(automatic->Checked());
     EXPECT_TRUE(automatic->Pressed());
     EXPECT_FALSE(manual->Checked());
-    SendMessageA(automatic->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMouse(automatic, WM_LBUTTONUP, 5, 5);
     EXPECT_FALSE(automatic->Pressed());
     EXPECT_EQ(clicks, std::vector<std::string>{"Automatycznie"});
 
@@ -86,9 +86,9 @@ TEST_F(SkToggleTest, CheckingARadioUnchecksItsGroupOnlyAndMovesTheTabStop)
     manual->SetChecked(false);
     manual->SetChecked(false);
     EXPECT_FALSE(manual->Checked());
-    SendMessageA(manual->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    SendSpace(manual, kpDown);
     EXPECT_TRUE(manual->Pressed());
-    SendMessageA(manual->Handle(), WM_KEYUP, VK_SPACE, 0);
+    SendSpace(manual, kpUp);
     EXPECT_TRUE(manual->Checked());
 }
 
@@ -101,18 +101,10 @@ TEST_F(SkToggleTest, ACheckBoxCyclesThroughGrayedWhenAllowedAndQuietSettersFireN
     EXPECT_TRUE(box->TabStop());
     ShowAndWait(form.get());
     box->SetFocus();
-    const auto space = [&] {
-        SendMessageA(box->Handle(), WM_KEYDOWN, VK_SPACE, 0);
-        SendMessageA(box->Handle(), WM_KEYUP, VK_SPACE, 0);
-    };
     std::vector<TCheckBoxState> seen;
-    for (int i = 0; i < 2; ++i) {
-        space();
-        seen.push_back(box->State());
-    }
-    box->SetAllowGrayed(true);
-    for (int i = 0; i < 3; ++i) {
-        space();
+    for (int i = 0; i < 5; ++i) {
+        box->SetAllowGrayed(i >= 2);
+        SendSpace(box);
         seen.push_back(box->State());
     }
     EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbChecked, cbUnchecked, cbGrayed, cbChecked, cbUnchecked}));
@@ -122,12 +114,11 @@ TEST_F(SkToggleTest, ACheckBoxCyclesThroughGrayedWhenAllowedAndQuietSettersFireN
     EXPECT_EQ(clicks, 5);
 
     // A release outside does not toggle; the edges still count as inside.
-    SendMessageA(box->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    SendMessageA(box->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(99, 3));
-    EXPECT_EQ(box->State(), cbUnchecked);
-    SendMessageA(box->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    SendMessageA(box->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(98, 20));
-    EXPECT_EQ(box->State(), cbGrayed);
+    for (POINT release : {POINT{99, 3}, POINT{98, 20}}) {
+        SendMouse(box, WM_LBUTTONDOWN, 3, 3);
+        SendMouse(box, WM_LBUTTONUP, release.x, release.y);
+    }
+    EXPECT_EQ(box->State(), cbGrayed);  // the first left it unchecked
 }
 
 TEST_F(SkToggleTest, WithoutVisualStylesTheBoxIsTheSystemsClassicOneBesideTheCaption)
@@ -182,7 +173,7 @@ TEST_F(SkToggleTest, TheThemeSizesAndDrawsTheRadiosBoxInItsState)
         {[] {}, "radio 0,2 0 off"},
         {[&] { radio->SetChecked(true); }, "radio 0,2 0 on"},
         {[&] { radio->Perform(CM_MOUSEENTER); }, "radio 0,2 1 on"},
-        {[&] { SendMessageA(radio->Handle(), WM_KEYDOWN, VK_SPACE, 0); }, "radio 0,2 2 on"},
+        {[&] { SendSpace(radio, kpDown); }, "radio 0,2 2 on"},
         {[&] { radio->SetEnabled(false); }, "radio 0,2 3 on"},
     };
     for (const auto& step : steps) {

@@ -46,6 +46,24 @@ inline RECT BoundsOf(const TestDib& dib, uint32_t colour)
     return r;
 }
 
+// A mouse message at (x, y) sent to the control's window, the left button
+// held but on its release.
+inline void SendMouse(TWinControl* control, UINT msg, int x, int y)
+{
+    SendMessageA(control->Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+// Space pressed, released or both (down then up), Alt held or not.
+enum TPress { kpDown = 1, kpUp = 2, kpBoth = 3 };
+inline void SendSpace(TWinControl* control, TPress press = kpBoth, bool alt = false)
+{
+    const LPARAM data = alt ? LPARAM(KeyDataAltDown) : 0;
+    if (press & kpDown)
+        SendMessageA(control->Handle(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, VK_SPACE, data);
+    if (press & kpUp)
+        SendMessageA(control->Handle(), alt ? WM_SYSKEYUP : WM_KEYUP, VK_SPACE, data);
+}
+
 // An available look that fills what it is asked to draw with one colour
 // per state and writes down each call.
 class TRecordingTheme : public TSkTheme {
