@@ -415,8 +415,10 @@ void TSkCustomControl::Dispatch(TMessage& message)
 void TSkCustomControl::WMEraseBkgnd(TMessage& message)
 {
     message.Result = 1;
+    // Through the buffer too when there is one: drawn straight into a
+    // window's context the theme's keyed pieces cost far more.
     if (HDC dc = reinterpret_cast<HDC>(message.WParam))
-        PaintLayers(dc, false);
+        PaintLayers(dc, true);
 }
 
 void TSkCustomControl::WMWindowPosChanging(TMessage& message)
