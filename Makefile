@@ -6,7 +6,7 @@ MAKEFLAGS += --no-print-directory
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases theme-sheet $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs theme-sheet $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -56,6 +56,12 @@ atlases:
 	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/atlasgen tools/atlasgen/*.cpp
 	$(BUILD)/host/atlasgen resources
 
+# Redraws the button kinds' glyph strips, natively.
+kind-glyphs:
+	@mkdir -p $(BUILD)/host
+	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/kindglyphs tools/kindglyphs/*.cpp
+	$(BUILD)/host/kindglyphs resources
+
 # Times the bitmap's hot paths, a control's paint in each buffering mode and
 # the picture theme's paints under Wine, against a BitBlt of the same run.
 bench: build-x86_64
@@ -64,6 +70,7 @@ bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/luna_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skedit_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skform_bench.exe
+	@tools/wine-run $(BUILD)/x86_64/bench/skthemecontrols_bench.exe
 
 # Every element of the picture themes in every state, in one picture.
 theme-sheet: build-x86_64

@@ -87,11 +87,20 @@ void TButton::CreateParams(TCreateParams& params)
     params.Style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
+bool IsPushButtonWindow(TWinControl* control)
+{
+    if (!control || !control->HandleAllocated())
+        return false;
+    const LRESULT code = SendMessageA(control->Handle(), WM_GETDLGCODE, 0, 0);
+    return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
 void TButton::SetDefault(bool value)
 {
     if (value == default_)
         return;
     default_ = value;
+    FocusChanged(TWinControl::FindControl(GetFocus()));
     if (HandleAllocated())
         SendMessageA(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
@@ -106,19 +115,23 @@ bool TButton::WantsDialogKey(WORD key) const
         return cancel_;
     if (key != VK_RETURN)
         return false;
-    if (Focused())
-        return true;
-    TWinControl* focused = TWinControl::FindControl(GetFocus());
-    bool buttonFocused = focused && focused->InheritsFrom(TButton::StaticClass());
-    return default_ && !buttonFocused;
+    return Focused() || activeDefault_;
+}
+
+void TButton::FocusChanged(TWinControl* focused)
+{
+    activeDefault_ = default_ && (focused == this || !IsPushButtonWindow(focused));
 }
 
 void TButton::Dispatch(TMessage& message)
 {
-    if (message.Msg == CM_DIALOGKEY)
+    if (message.Msg == CM_DIALOGKEY) {
         CMDialogKey(TWMKey(message));
-    else
-        TButtonControl::Dispatch(message);
+        return;
+    }
+    if (message.Msg == CM_FOCUSCHANGED)
+        FocusChanged(reinterpret_cast<TWinControl*>(message.LParam));
+    TButtonControl::Dispatch(message);
 }
 
 void TButton::CMDialogKey(const TWMKey& key)

@@ -35,6 +35,10 @@ public:
     // focus); Escape clicks the cancel button.
     bool Default() const { return default_; }
     void SetDefault(bool value);
+    // Shown and acting as the default: Default, while the focus is on no
+    // other push button (one whose window says so, the library's own
+    // buttons too). Follows the form's focus notification.
+    bool ActiveDefault() const { return activeDefault_; }
     bool Cancel() const { return cancel_; }
     void SetCancel(bool value) { cancel_ = value; }
     // Given to the parent form when the button is clicked.
@@ -50,11 +54,16 @@ protected:
 private:
     bool WantsDialogKey(WORD key) const;
     void CMDialogKey(const TWMKey& key);
+    void FocusChanged(TWinControl* focused);
 
     bool default_ = false;
+    bool activeDefault_ = false;
     bool cancel_ = false;
     int modalResult_ = 0;
 };
+
+// Whether the control's window answers as a push button (WM_GETDLGCODE).
+bool IsPushButtonWindow(TWinControl* control);
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 

@@ -7,6 +7,7 @@ template <typename TBase>
 TSkControlBase<TBase>::TSkControlBase(TComponent* owner)
     : TBase(owner),
       ownBitmap_(new TSkBitmap),
+      keptBuffer_(new TSkBitmap),
       paintFont_(new TFont),
       blending_(new TSkBlending(this))
 {
@@ -55,6 +56,9 @@ void TSkControlBase<TBase>::BlendingChanged()
 template <typename TBase>
 void TSkControlBase<TBase>::PaintUnderlay(HDC dc)
 {
+    // Holding the font's handle keeps the shared one alive between paints:
+    // the copies each paint makes find it rather than creating it again.
+    this->Font()->Handle();
     paintFont_->Assign(this->Font());
     if (transparent_)
         DrawParentBackground(this, dc, performance_, blending_->Enabled());

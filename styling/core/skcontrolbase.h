@@ -53,6 +53,8 @@ protected:
     // The last layer: the drawing mixed over the parent's background when
     // blending (only a buffered paint can).
     void BlendOverParent(TSkPaintTarget& target);
+    // The bitmap a double-buffered paint draws into, kept between paints.
+    TSkBitmap* KeptBuffer() const { return keptBuffer_.get(); }
 
 private:
     void BlendingChanged();
@@ -61,6 +63,7 @@ private:
     bool transparent_ = false;
     bool mouseInControl_ = false;
     std::unique_ptr<TSkBitmap> ownBitmap_;
+    std::unique_ptr<TSkBitmap> keptBuffer_;
     std::unique_ptr<TFont> paintFont_;
     std::unique_ptr<TSkBlending> blending_;
 };

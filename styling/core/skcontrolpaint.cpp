@@ -92,7 +92,7 @@ void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance,
 }
 
 TSkPaintTarget::TSkPaintTarget(HDC paintDC, int width, int height, TSkPerformance performance,
-                               bool clear)
+                               bool clear, TSkBitmap* kept)
     : paintDC_(paintDC), width_(width), height_(height)
 {
     const RECT area{0, 0, width, height};
@@ -109,11 +109,18 @@ TSkPaintTarget::TSkPaintTarget(HDC paintDC, int width, int height, TSkPerformanc
     }
     if (performance == kspDoubleBuffer || (performance == kspSharedBuffer && !bitmap_)) {
         // Without the library's start-up there is no shared buffer, and a
-        // control larger than the screen does not fit it: a bitmap of this
-        // paint's own does the same job.
-        own_ = std::make_unique<TSkBitmap>();
-        own_->SetSize(width, height);
-        bitmap_ = own_.get();
+        // control larger than the screen does not fit it: a bitmap of the
+        // control's own does the same job.
+        if (!kept) {
+            own_ = std::make_unique<TSkBitmap>();
+            kept = own_.get();
+        }
+        kept->SetSize(width, height);
+        bitmap_ = kept;
+        // What the last paint left must not show: start as a new bitmap
+        // would, cleared to the key colour or else zero.
+        if (!clear)
+            kept->FillRect(area, 0);
     }
     if (bitmap_ && clear)
         bitmap_->FillRect(area, SkTransparentColor);

@@ -29,11 +29,14 @@ protected:
 void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance, bool blending);
 
 // The target of one paint of a width x height control. Without a buffer it
-// is the paint context itself; with one, the shared buffer or a bitmap made
-// for this paint, optionally cleared to the key colour first.
+// is the paint context itself; with one, the shared buffer or the control's
+// own bitmap, optionally cleared to the key colour first. The own bitmap is
+// kept (when the control hands one over) so that a paint need not make one;
+// every paint still starts from what a new one would hold.
 class TSkPaintTarget {
 public:
-    TSkPaintTarget(HDC paintDC, int width, int height, TSkPerformance performance, bool clear);
+    TSkPaintTarget(HDC paintDC, int width, int height, TSkPerformance performance, bool clear,
+                   TSkBitmap* kept = nullptr);
     ~TSkPaintTarget();
     TSkPaintTarget(const TSkPaintTarget&) = delete;
     TSkPaintTarget& operator=(const TSkPaintTarget&) = delete;
@@ -50,6 +53,6 @@ public:
 private:
     HDC paintDC_;
     int width_, height_;
-    TSkBitmap* bitmap_ = nullptr;         // the shared buffer or own_
-    std::unique_ptr<TSkBitmap> own_;      // kspDoubleBuffer only
+    TSkBitmap* bitmap_ = nullptr;         // the shared buffer, kept or own_
+    std::unique_ptr<TSkBitmap> own_;      // kspDoubleBuffer without a kept bitmap
 };

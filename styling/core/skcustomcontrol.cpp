@@ -288,7 +288,8 @@ void TSkCustomControl::PaintLayers(HDC dc, bool buffered)
         return;
     TCanvas* canvas = Canvas();
     TCanvasLock lock(canvas);
-    TSkPaintTarget target(dc, width, height, buffered ? Performance() : kspNoBuffer, true);
+    TSkPaintTarget target(dc, width, height, buffered ? Performance() : kspNoBuffer, true,
+                          KeptBuffer());
     TCanvasRedirect redirect(canvas, target.DC());
     // What the framework's paint scope sets; an erase has no such scope.
     canvas->SetFont(Font());
@@ -320,7 +321,9 @@ void TSkCustomControl::PaintClient()
         return;
     RECT client;
     GetClientArea(client);
-    FillRectColor(Canvas(), client, Color());
+    // The window's own brush of Color is kept: a brush made for each paint
+    // would cost more than the fill.
+    FillRect(Canvas()->Handle(), &client, BrushHandle());
 }
 
 int TSkCustomControl::EditStyleState() const
@@ -412,8 +415,10 @@ void TSkCustomControl::Dispatch(TMessage& message)
 void TSkCustomControl::WMEraseBkgnd(TMessage& message)
 {
     message.Result = 1;
+    // Through the buffer too when there is one: drawn straight into a
+    // window's context the theme's keyed pieces cost far more.
     if (HDC dc = reinterpret_cast<HDC>(message.WParam))
-        PaintLayers(dc, false);
+        PaintLayers(dc, true);
 }
 
 void TSkCustomControl::WMWindowPosChanging(TMessage& message)

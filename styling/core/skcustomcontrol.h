@@ -90,7 +90,7 @@ private:
     // The one paint of the control, for WM_PAINT, WM_ERASEBKGND and PaintTo
     // alike: what lies under it, the border, the client and the blend, into
     // dc through the buffer Performance chooses, or straight in when not
-    // buffered (an erase).
+    // buffered.
     void PaintLayers(HDC dc, bool buffered);
     void PaintBevel(RECT& rect, TSkBevelCut cut, bool outer);
     void PaintScrollCorner();

@@ -28,7 +28,7 @@ void TSkGraphicControl::Paint()
     if (width < 1 || height < 1)
         return;
     TCanvasLock lock(Canvas());
-    TSkPaintTarget target(PaintDC(), width, height, Performance(), false);
+    TSkPaintTarget target(PaintDC(), width, height, Performance(), false, KeptBuffer());
     TCanvasRedirect redirect(Canvas(), target.DC());
     PaintUnderlay(target.DC());
     PaintClient();

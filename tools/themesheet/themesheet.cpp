@@ -5,6 +5,9 @@
 #include "framework/graphics/imagelist.h"
 #include "framework/controls/control.h"
 #include "framework/forms/form.h"
+#include "styling/controls/sklabel.h"
+#include "styling/controls/themebuttons.h"
+#include "styling/controls/themecheckboxs.h"
 #include "styling/controls/themeedits.h"
 #include "styling/core/stylist.h"
 #include "styling/core/skbitmap.h"
@@ -441,7 +444,105 @@ void DrawMenus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
             t.DrawPopupScrollButton(c, s.Next(80, 10), direction, hot);
 }
 
-int DrawTheme(const TSkThemeLuna& theme, TCanvas* canvas, int left)
+// The themed controls themselves, on a form of the sheet's colour, each
+// state set up through the control and painted into the sheet.
+void DrawControls(TSkTheme* theme, TCanvas* c, TSheet& s)
+{
+    TForm* form = TCustomForm::Create<TForm>(nullptr);
+    form->SetBounds(0, 0, 600, 200);
+    form->SetColor(Background);
+    auto* stylist = new TSkStylist(form);
+    stylist->SetTheme(theme);
+    const auto place = [&](TControl* control, int width, int height, int y) {
+        control->SetParent(form);
+        control->SetBounds(10, y, width, height);
+    };
+    const auto paint = [&](TControl* control) {
+        const TRect r = s.Next(control->Width(), control->Height());
+        if (auto* windowed = dynamic_cast<TWinControl*>(control))
+            windowed->HandleNeeded();  // the system's styles draw for a window
+        control->PaintTo(c->Handle(), r.left, r.top);
+    };
+    const auto button = [&](const char* caption, TBitBtnKind kind, bool themed) {
+        TSkCustomButton* b = themed ? new TSkThemeButton(form) : new TSkCustomButton(form);
+        if (themed)
+            static_cast<TSkThemeButton*>(b)->SetStylist(stylist);
+        place(b, 80, 25, 10);
+        b->SetKind(kind);
+        b->SetCaption(caption);
+        return b;
+    };
+    s.Row(L"Themed buttons: normal, hot, pressed, disabled, focused, default; with a kind glyph the same");
+    for (TBitBtnKind kind : {bkCustom, bkOK}) {
+        for (int state = 0; state < 6; ++state) {
+            TSkCustomButton* b = button(kind == bkOK ? "OK" : "Zapisz", kind, true);
+            b->SetDefault(false);
+            switch (state) {
+            case 1: b->Perform(CM_MOUSEENTER); break;
+            case 2: b->SetState(kbsPressed); break;
+            case 3: b->SetEnabled(false); break;
+            case 4: b->Perform(CM_ENTER); break;
+            case 5: b->SetDefault(true), b->Perform(CM_FOCUSCHANGED); break;
+            }
+            paint(b);
+        }
+    }
+    s.Row(L"Without a theme: the system's styled face, then the classic one: normal, pressed, focused, disabled");
+    for (bool styled : {true, false})
+        for (int state = 0; state < 4; ++state) {
+            TSkCustomButton* b = button(state == 3 ? "Anuluj" : "Wczytaj", state == 3 ? bkCancel : bkCustom, false);
+            b->SetUseVisualStyles(styled);
+            if (state == 1)
+                b->SetState(kbsPressed);
+            if (state == 2)
+                b->Perform(CM_ENTER);
+            if (state == 3)
+                b->SetEnabled(false);
+            paint(b);
+        }
+    s.Row(L"Radio buttons: off, on, hot, pressed, disabled; unthemed styled and classic; check boxes; labels");
+    for (int state = 0; state < 5; ++state) {
+        auto* r = new TSkThemeRadioButton(form);
+        place(r, 98, 20, 50);
+        r->SetStylist(stylist);
+        r->SetCaption("Automatycznie");
+        r->SetChecked(state != 0);
+        if (state == 2)
+            r->Perform(CM_MOUSEENTER);
+        if (state == 3)
+            r->Perform(WM_KEYDOWN, VK_SPACE);
+        if (state == 4)
+            r->SetEnabled(false);
+        paint(r);
+    }
+    for (bool styled : {true, false}) {
+        auto* r = new TSkCustomRadioButton(form);
+        place(r, 98, 20, 80);
+        r->SetUseVisualStyles(styled);
+        r->SetCaption(styled ? "Styled" : "Classic");
+        r->SetChecked(true);
+        paint(r);
+        for (TCheckBoxState state : {cbUnchecked, cbChecked, cbGrayed}) {
+            auto* box = new TSkCustomCheckBox(form);
+            place(box, 80, 20, 110);
+            box->SetUseVisualStyles(styled);
+            box->SetState(state);
+            box->SetCaption(state == cbGrayed ? "Grayed" : "Pole");
+            paint(box);
+        }
+    }
+    for (bool enabled : {true, false}) {
+        auto* label = new TSkThemeLabel(form);
+        place(label, 10, 10, 140);
+        label->SetStylist(stylist);
+        label->SetEnabled(enabled);
+        label->SetCaption("Wybierz plik obrazu:");
+        paint(label);
+    }
+    form->Free();
+}
+
+int DrawTheme(const TSkThemeLuna& theme, TCanvas* canvas, int left, TSkTheme* forControls)
 {
     Title(canvas, left, theme.GetName());
     TSheet sheet(canvas, left);
@@ -459,6 +560,7 @@ int DrawTheme(const TSkThemeLuna& theme, TCanvas* canvas, int left)
     DrawBars(theme, canvas, sheet);
     DrawStatus(theme, canvas, sheet);
     DrawMenus(theme, canvas, sheet);
+    DrawControls(forControls, canvas, sheet);
     return sheet.Bottom();
 }
 
@@ -499,13 +601,15 @@ int main(int argc, char** argv)
     TSkThemeLuna luna;
     TSkThemeMetalLuna metal;
     TSkBitmap sheet;
-    sheet.SetSize(2 * ColumnWidth, 1400);
+    sheet.SetSize(2 * ColumnWidth, 1700);
     sheet.Fill(ColorToSkColor(Background));
     int height = 0;
     {
         TCanvas canvas;
         canvas.SetHandle(sheet.DC());
-        height = std::max(DrawTheme(luna, &canvas, 0), DrawTheme(metal, &canvas, ColumnWidth));
+        // The controls' stylists own looks of their own.
+        height = std::max(DrawTheme(luna, &canvas, 0, new TSkThemeLuna),
+                          DrawTheme(metal, &canvas, ColumnWidth, new TSkThemeMetalLuna));
         canvas.SetHandle(nullptr);
     }
     height = std::min(height + 10, sheet.Height());
