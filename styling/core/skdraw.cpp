@@ -129,6 +129,76 @@ void DrawBevelLines(TCanvas* canvas, TRect& r, TSkBevelSides sides, int count, T
     }
 }
 
+TColor LightenColor(TColor color, int amount)
+{
+    return SkColorToColor(LightenSkColor(ColorToSkColor(color), amount));
+}
+
+TColor DarkenColor(TColor color, int amount)
+{
+    return SkColorToColor(DarkenSkColor(ColorToSkColor(color), amount));
+}
+
+// The bevels' light and dark rings: 150 away from the face outside, 90 inside.
+constexpr int BevelOuter = 150;
+constexpr int BevelInner = 90;
+
+void DrawRaisedBevel(TCanvas* canvas, TRect& r, TColor face)
+{
+    DrawFrame3D(canvas, r, LightenColor(face, BevelOuter), DarkenColor(face, BevelOuter));
+    r = GrowRect(r, -1);
+    DrawFrame3D(canvas, r, face, DarkenColor(face, BevelInner));
+    r = GrowRect(r, -1);
+}
+
+void DrawSunkenBevel(TCanvas* canvas, TRect& r, TColor face)
+{
+    DrawFrame3D(canvas, r, DarkenColor(face, BevelOuter), LightenColor(face, BevelOuter));
+    r = GrowRect(r, -1);
+    DrawFrame3D(canvas, r, DarkenColor(face, BevelInner), face);
+    r = GrowRect(r, -1);
+}
+
+void DrawSmallArrow(TCanvas* canvas, const TRect& box, bool down, int dx, int dy, TColor color)
+{
+    constexpr int Width = 7, Height = 4;
+    TRect at = CenterRect(TRect{0, 0, Width, Height}, box);
+    OffsetRect(&at, dx, dy);
+    if (!RectsEqual(IntersectRects(at, box), at))
+        return;
+    // One row per line, 1, 3, 5 and 7 pixels wide, drawn as fills so the
+    // rows are exact whatever the pen does at polygon edges.
+    for (int row = 0; row < Height; ++row) {
+        const int half = down ? Height - 1 - row : row;
+        FillRectColor(canvas, at.left + 3 - half, at.top + row, at.left + 4 + half,
+                      at.top + row + 1, color);
+    }
+}
+
+void DrawProgressBlocks(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
+                        TColor color)
+{
+    // The last block may reach past the end of the bar.
+    const int thickness = vertical ? RectWidth(client) : RectHeight(client);
+    const int pitch = SkRound(0.64 * thickness) + 2;
+    const int n = (vertical ? RectHeight(bar) : RectWidth(bar)) / pitch;
+    if (n <= 0)
+        return;
+    for (int i = 0; i <= n; ++i) {
+        TRect block = client;
+        if (vertical) {
+            block.top = block.bottom - pitch + 2;
+            block.top -= i * pitch;
+            block.bottom -= i * pitch;
+        } else {
+            block.right = block.left + pitch - 2;
+            block.left += i * pitch;
+            block.right += i * pitch;
+        }
+        FillRectColor(canvas, IntersectRects(block, client), color);
+    }
+}
+
 void MoveTo(TCanvas* canvas, int x, int y)
 {
     canvas->MoveTo(x, y);
@@ -238,11 +308,18 @@ void DitherFillPolygon(TCanvas* canvas, const std::vector<TPoint>& points, TColo
 
 void DrawFrameGlyph(TCanvas* canvas, const TRect& rect, UINT type, TColor color, UINT state)
 {
-    if (IsRectEmptyEx(rect))
+    DrawFrameGlyphInner(canvas, rect, 0, rect, type, color, state);
+}
+
+void DrawFrameGlyphInner(TCanvas* canvas, const TRect& rect, int margin, const TRect& clip,
+                         UINT type, TColor color, UINT state)
+{
+    const TRect inner = IntersectRects(GrowRect(rect, -margin), clip);
+    if (IsRectEmptyEx(rect) || IsRectEmptyEx(inner))
         return;
     TSkBitmap glyph;
     glyph.SetSize(RectWidth(rect), RectHeight(rect));
-    glyph.Fill(SkRGBA(255, 255, 255, 255));  // white paper; the glyph's ink is black
+    glyph.Fill(SkRGBA(255, 255, 255, 255));
     RECT area{0, 0, glyph.Width(), glyph.Height()};
     DrawFrameControl(glyph.DC(), &area, type, state);
     GdiFlush();
@@ -250,7 +327,9 @@ void DrawFrameGlyph(TCanvas* canvas, const TRect& rect, UINT type, TColor color,
     TSkColor* p = glyph.Pixels();
     for (size_t i = 0, n = size_t(glyph.Width()) * glyph.Height(); i < n; ++i)
         p[i] = (p[i] & SkColorMask) == 0 ? ink : SkTransparentColor;
-    glyph.Draw(canvas->Handle(), rect.left, rect.top, true);
+    const TRect src{inner.left - rect.left, inner.top - rect.top, inner.right - rect.left,
+                    inner.bottom - rect.top};
+    glyph.Draw(canvas->Handle(), inner.left, inner.top, true, src);
 }
 
 void DrawIconCentered(TCanvas* canvas, const TRect& rect, HICON icon)

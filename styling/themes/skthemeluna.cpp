@@ -440,26 +440,7 @@ void TSkThemeLuna::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, con
         FillRectColor(canvas, barRect, c);
         return;
     }
-    // Blocks of about two thirds of the bar's thickness, 2 pixels apart; the
-    // last one may reach past the end of the bar.
-    const int thickness = vertical ? RectWidth(clientRect) : RectHeight(clientRect);
-    const int pitch = SkRound(0.64 * thickness) + 2;
-    const int n = (vertical ? RectHeight(barRect) : RectWidth(barRect)) / pitch;
-    if (n <= 0)
-        return;
-    for (int i = 0; i <= n; ++i) {
-        TRect block = clientRect;
-        if (vertical) {
-            block.top = block.bottom - pitch + 2;
-            block.top -= i * pitch;
-            block.bottom -= i * pitch;
-        } else {
-            block.right = block.left + pitch - 2;
-            block.left += i * pitch;
-            block.right += i * pitch;
-        }
-        FillRectColor(canvas, IntersectRects(block, clientRect), c);
-    }
+    DrawProgressBlocks(canvas, clientRect, barRect, vertical, c);
 }
 
 // Header panel and group box.
