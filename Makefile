@@ -63,7 +63,7 @@ bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/skcontrols_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/luna_bench.exe
 
-# Every element of the picture themes in every state, in one picture.
+# Every element of the looks in every state, in one picture.
 theme-sheet: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/tools/themesheet.exe $(BUILD)/theme-sheet.bmp
 	@convert $(BUILD)/theme-sheet.bmp $(BUILD)/theme-sheet.png

@@ -249,10 +249,11 @@ void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state
     Shrink(r);
     FillRectColor(canvas, r, back);
     if (check == kchChecked) {
-        // The system's check box, its own two border rings cut away.
-        const TRect glyph{rect.left - 2, rect.top - 2, rect.left - 2 + GetSize(ksCheckBoxWidth),
-                          rect.top - 2 + GetSize(ksCheckBoxHeight)};
-        DrawFrameGlyphInner(canvas, glyph, 2, rect, DFC_BUTTON, mark, DFCS_BUTTONCHECK | DFCS_CHECKED);
+        // The system's check box over this one, its own two border rings cut
+        // away, so its tick lands inside these.
+        const TRect glyph{rect.left, rect.top, rect.left + GetSize(ksCheckBoxWidth),
+                          rect.top + GetSize(ksCheckBoxHeight)};
+        DrawFrameGlyphInner(canvas, glyph, 2, r, DFC_BUTTON, mark, DFCS_BUTTONCHECK | DFCS_CHECKED);
     } else if (check == kchGrayed) {
         Shrink(r);
         FillRectColor(canvas, r, mark);

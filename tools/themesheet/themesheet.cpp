@@ -1,4 +1,4 @@
-// Draws every element of the picture themes in every state onto one sheet,
+// Draws every element of the library's looks in every state onto one sheet,
 // a column per theme, and writes it as a 32-bit BMP for people to look at
 // (`make theme-sheet` turns it into a PNG).
 #include "framework/graphics/canvas.h"
@@ -12,6 +12,7 @@
 #include "styling/menus/skstatuspanel.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
+#include "styling/themes/skthemestd.h"
 
 #include <windows.h>
 
@@ -93,7 +94,7 @@ void Title(TCanvas* canvas, int left, const std::string& name)
     DrawTextWide(canvas, std::wstring(name.begin(), name.end()), r, DT_SINGLELINE | DT_VCENTER);
 }
 
-void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawFrames(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Form frames: standard active, inactive; tool window active, inactive");
     for (TSkBorderStyle style : {kbsStandard, kbsToolWindow})
@@ -105,10 +106,13 @@ void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
             FillRectColor(c, r, t.GetColor(kcFace));
             {
                 TOriginShift shift(c, r);
-                t.DrawFormFrame(c, 160, 90, TRect{}, active, style);
                 // A tool window shows only its close button, as this program's do;
-                // the buttons sit where the theme's metrics put them.
+                // the caption and the buttons sit where the theme's metrics put them.
                 const bool tool = style == kbsToolWindow;
+                const int border = t.GetSize(tool ? ksToolFrameWidth : ksFrameWidth);
+                const int captionHeight = t.GetSize(tool ? ksToolCaptionHeight : ksCaptionHeight);
+                t.DrawFormFrame(c, 160, 90, TRect{border, captionHeight, 160 - border, 90 - border},
+                                active, style);
                 const int width = t.GetSize(tool ? ksToolButtonWidth : ksButtonWidth);
                 const int height = t.GetSize(tool ? ksToolButtonHeight : ksButtonHeight);
                 const int top = t.GetSize(tool ? ksToolButtonTop : ksButtonTop);
@@ -133,7 +137,7 @@ void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         }
 }
 
-void DrawCaptionButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawCaptionButtons(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     for (bool active : {true, false}) {
         s.Row(active ? L"Caption buttons, active: each glyph normal, hot, pressed; tool-window close"
@@ -150,7 +154,7 @@ void DrawCaptionButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     }
 }
 
-void DrawButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawButtons(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Push buttons: normal, hot, pressed, disabled, focused, default; 120 x 40");
     for (uint8_t state = kesNormal; state <= kesDefault; ++state) {
@@ -163,7 +167,7 @@ void DrawButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     t.DrawButton(c, 120, 40, kesHot);
 }
 
-void DrawChecks(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawChecks(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Check boxes (unchecked, checked, grayed x 4 states), radio buttons (2 x 4 states)");
     for (uint8_t check : {kchUnchecked, kchChecked, kchGrayed}) {
@@ -181,7 +185,7 @@ void DrawChecks(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     }
 }
 
-void DrawProgressAndTrack(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawProgressAndTrack(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Progress bars: blocks at 40% and 75%, smooth, vertical; track bar with selection");
     for (int percent : {40, 75}) {
@@ -218,7 +222,7 @@ void DrawProgressAndTrack(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         }
 }
 
-void DrawScrollParts(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawScrollParts(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Scroll bars: vertical and horizontal in each state; tab scroll buttons");
     const int size = t.GetSize(ksScrollBarSize);
@@ -242,7 +246,7 @@ void DrawScrollParts(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawTabScrollButton(c, s.Next(size, size), state & 1, 0, state);
 }
 
-void DrawTabs(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawTabs(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Tabs: top, bottom, left, right x normal, hot, selected; tab sheet");
     for (uint8_t position : {ktpTop, ktpBottom, ktpLeft, ktpRight}) {
@@ -254,7 +258,7 @@ void DrawTabs(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     t.DrawTabSheet(c, s.Next(120, 60));
 }
 
-void DrawEdits(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawEdits(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Edit frames and memo frames, enabled and disabled; combo buttons x 4 states");
     // Filled first with the window colour, as the edit and memo fill their text area.
@@ -272,7 +276,7 @@ void DrawEdits(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawComboButton(c, s.Next(17, 21), state);
 }
 
-void DrawSpeedButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawSpeedButtons(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Speed buttons: (plain, down, flat, flat down) x 4 states; drop buttons; small buttons");
     for (int kind = 0; kind < 4; ++kind) {
@@ -287,7 +291,7 @@ void DrawSpeedButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawSmallButton(c, s.Next(14, 14), state, 0);
 }
 
-void DrawBars(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawBars(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Speed container, grip bar, bar background; item backgrounds (flags 0..4); panel faces");
     t.DrawSpeedContainer(c, s.Next(60, 24));
@@ -318,7 +322,7 @@ void DrawBars(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawHeaderSection(c, s.Next(60, 20), 0, state);
 }
 
-void DrawStatus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawStatus(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Status bar with two panels and a size grip");
     const TRect bar = s.Next(300, 20);
@@ -332,7 +336,7 @@ void DrawStatus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     t.DrawSizeGrip(c, {284, 3, 300, 20});
 }
 
-void DrawMenus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawMenus(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Menu bar: items normal, selected, hot button, pressed button; system buttons");
     TSkCustomItem bar(nullptr), buttons(nullptr);
@@ -397,7 +401,7 @@ void DrawMenus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
             t.DrawPopupScrollButton(c, s.Next(80, 10), direction, hot);
 }
 
-int DrawTheme(const TSkThemeLuna& theme, TCanvas* canvas, int left)
+int DrawTheme(const TSkTheme& theme, TCanvas* canvas, int left)
 {
     Title(canvas, left, theme.GetName());
     TSheet sheet(canvas, left);
@@ -453,14 +457,16 @@ int main(int argc, char** argv)
     TSkControlsUnit unit;
     TSkThemeLuna luna;
     TSkThemeMetalLuna metal;
+    TSkThemeStd advanced;
     TSkBitmap sheet;
-    sheet.SetSize(2 * ColumnWidth, 1400);
+    sheet.SetSize(3 * ColumnWidth, 1400);
     sheet.Fill(ColorToSkColor(Background));
     int height = 0;
     {
         TCanvas canvas;
         canvas.SetHandle(sheet.DC());
-        height = std::max(DrawTheme(luna, &canvas, 0), DrawTheme(metal, &canvas, ColumnWidth));
+        height = std::max({DrawTheme(luna, &canvas, 0), DrawTheme(metal, &canvas, ColumnWidth),
+                           DrawTheme(advanced, &canvas, 2 * ColumnWidth)});
         canvas.SetHandle(nullptr);
     }
     height = std::min(height + 10, sheet.Height());
