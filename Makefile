@@ -62,6 +62,7 @@ bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/skbitmap_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skcontrols_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/luna_bench.exe
+	@tools/wine-run $(BUILD)/x86_64/bench/std_bench.exe
 
 # Every element of the looks in every state, in one picture.
 theme-sheet: build-x86_64
