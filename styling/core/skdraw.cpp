@@ -339,6 +339,9 @@ void GradientFillRect(TCanvas* canvas, const TRect& r, TColor start, TColor end,
         base[k] = a * 255.0;
         span[k] = (b - a) * 255.0;
     }
+    // The buffer is looked at once for all the bands, not once a band.
+    TDirectPixels direct{canvas};
+    TColor last = start;
     for (int i = 0; i <= n; ++i) {
         int from = MulDiv(i, size, n), to = MulDiv(i + 1, size, n);
         TRect band = vertical ? TRect{r.left, r.top + from, r.right, r.top + to}
@@ -349,8 +352,15 @@ void GradientFillRect(TCanvas* canvas, const TRect& r, TColor start, TColor end,
         int channel[3];
         for (int k = 0; k < 3; ++k)
             channel[k] = SkRound((i * span[k] / n + base[k]) / 255);
-        FillRectColor(canvas, band, TColor(channel[0] | (channel[1] << 8) | (channel[2] << 16)));
+        const TColor color = TColor(channel[0] | (channel[1] << 8) | (channel[2] << 16));
+        last = color;
+        if (direct)
+            direct.Fill(band.left, band.top, band.right, band.bottom, GdiPixel(color));
+        else
+            FillRectColor(canvas, band, color);
     }
+    if (direct)
+        SolidBrush(canvas, last);  // the brush the bands through GDI leave
 }
 
 void DitherFillRect(TCanvas* canvas, const TRect& rect, TColor color1, TColor color2)
