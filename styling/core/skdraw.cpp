@@ -412,7 +412,8 @@ const std::vector<uint8_t>& GlyphInk(UINT type, UINT state, int width, int heigh
 {
     using TKey = std::tuple<UINT, UINT, int, int>;
     static std::map<TKey, std::vector<uint8_t>> cache;
-    constexpr size_t MaxGlyphs = 64;
+    static std::vector<uint8_t> oversized;  // glyphs too big to keep, one at a time
+    constexpr size_t MaxGlyphs = 64, MaxKeptPixels = 64 * 64;
     const TKey key{type, state, width, height};
     auto found = cache.find(key);
     if (found != cache.end())
@@ -429,6 +430,8 @@ const std::vector<uint8_t>& GlyphInk(UINT type, UINT state, int width, int heigh
     const TSkColor* p = glyph.Pixels();
     for (size_t i = 0; i < ink.size(); ++i)
         ink[i] = (p[i] & SkColorMask) == 0;
+    if (ink.size() > MaxKeptPixels)
+        return oversized = std::move(ink);
     return cache.emplace(key, std::move(ink)).first->second;
 }
 

@@ -726,36 +726,16 @@ void TSkThemeLuna::DrawStatusPanel(TCanvas* canvas, const TRect& rect,
 
 // Menus.
 
-void TSkThemeLuna::UseFont(TCanvas* canvas, uint8_t kind, TColor color) const
-{
-    TFont* font = canvas->Font();
-    font->SetName(GetFontName(kind));
-    font->SetSize(GetFontSize(kind));
-    font->SetStyle(GetFontStyle(kind));
-    font->SetColor(color);
-}
-
 void TSkThemeLuna::MeasureMenuBarItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                       int& height) const
 {
-    if (!item)
-        return;
-    UseFont(canvas, kfMenuBar, GetColor(kcMenuBarText));
-    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 12;
-    height = GetSize(ksMenuItemHeight);
+    MeasureMenuBarText(canvas, item, width, height);
 }
 
 void TSkThemeLuna::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                     int& height) const
 {
-    if (!item)
-        return;
-    UseFont(canvas, kfPopup, GetColor(kcPopupText));
-    height = item->IsSeparator() ? 9 : GetSize(ksMenuItemHeight);
-    const std::string shortCut = ShortCutToText(item->ShortCut());
-    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 42 +
-            TextWidthWide(canvas, std::wstring(shortCut.begin(), shortCut.end()), DT_SINGLELINE) +
-            22;
+    MeasurePopupText(canvas, item, width, height);
 }
 
 void TSkThemeLuna::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const

@@ -162,15 +162,6 @@ bool TSkThemeStd::IsAvailable() const { return true; }
 
 HRGN TSkThemeStd::GetFormRegion(int, int, TSkBorderStyle) const { return nullptr; }
 
-void TSkThemeStd::UseFont(TCanvas* canvas, uint8_t kind, TColor color) const
-{
-    TFont* font = canvas->Font();
-    font->SetName(GetFontName(kind));
-    font->SetSize(GetFontSize(kind));
-    font->SetStyle(GetFontStyle(kind));
-    font->SetColor(color);
-}
-
 // Form frame and caption buttons.
 
 void TSkThemeStd::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
@@ -652,24 +643,13 @@ void TSkThemeStd::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusP
 void TSkThemeStd::MeasureMenuBarItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                      int& height) const
 {
-    if (!item)
-        return;
-    UseFont(canvas, kfMenuBar, GetColor(kcMenuBarText));
-    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 12;
-    height = GetSize(ksMenuItemHeight);
+    MeasureMenuBarText(canvas, item, width, height);
 }
 
 void TSkThemeStd::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                    int& height) const
 {
-    if (!item)
-        return;
-    UseFont(canvas, kfPopup, GetColor(kcPopupText));
-    height = item->IsSeparator() ? 9 : GetSize(ksMenuItemHeight);
-    const std::string shortCut = ShortCutToText(item->ShortCut());
-    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 42 +
-            TextWidthWide(canvas, std::wstring(shortCut.begin(), shortCut.end()), DT_SINGLELINE) +
-            22;
+    MeasurePopupText(canvas, item, width, height);
 }
 
 void TSkThemeStd::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
@@ -762,7 +742,7 @@ void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRec
         if (RectsEqual(IntersectRects(at, column), at))
             images->Draw(canvas, at.left, at.top, item->ImageIndex(), enabled);
     } else if (item->Checked()) {
-        DrawFrameGlyph(canvas, CenterRect({0, 0, 16, 16}, column) , DFC_MENU, ink, DFCS_MENUCHECK);
+        DrawFrameGlyph(canvas, CenterRect({0, 0, 16, 16}, column), DFC_MENU, ink, DFCS_MENUCHECK);
     }
     // A disabled entry is etched: white first, one pixel down and right.
     const std::string keys = ShortCutToText(item->ShortCut());

@@ -92,8 +92,4 @@ public:
     bool IsAvailable() const override;
 
     static std::string ClassThemeName() { return "Advanced"; }
-
-private:
-    // The canvas's font set to a font kind of this theme, in a colour.
-    void UseFont(TCanvas* canvas, uint8_t kind, TColor color) const;
 };
