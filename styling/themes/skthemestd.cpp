@@ -92,7 +92,8 @@ void GroupPath(TCanvas* canvas, const TRect& r, const TRect& caption, int d, TCo
     LineToColor(canvas, r.left + d, r.top + d, color);
 }
 
-// Five window-coloured rings inside the edit's two frame rings.
+// The sunken double frame of edits and memos, then five rings of their fill
+// colour inside it; the fill also takes the bottom-right square first.
 void EditRings(TCanvas* canvas, const TRect& rect, TColor face, TColor fill)
 {
     FillRectColor(canvas, IntersectRects({rect.right - 20, rect.bottom - 20, rect.right, rect.bottom}, rect),
