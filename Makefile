@@ -71,8 +71,9 @@ bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/skedit_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skform_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skthemecontrols_bench.exe
+	@tools/wine-run $(BUILD)/x86_64/bench/std_bench.exe
 
-# Every element of the picture themes in every state, in one picture.
+# Every element of the looks in every state, in one picture.
 theme-sheet: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/tools/themesheet.exe $(BUILD)/theme-sheet.bmp
 	@convert $(BUILD)/theme-sheet.bmp $(BUILD)/theme-sheet.png

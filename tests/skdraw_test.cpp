@@ -160,3 +160,31 @@ TEST(SkDraw, WideTextIsDrawnTransparentlyMeasuredAlikeThroughEitherApiAndCutWith
     EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", cut + 1), L"Shee...");
     EXPECT_EQ(TruncateTextWide(canvas->Handle(), L"Sheet Mill", 1), L"...");
 }
+
+TEST(SkDraw, FillsStraightIntoAPaintBufferMatchGdiToTheByte)
+{
+    // The same routines through GDI (a plain DIB) and past it (a paint
+    // buffer), shifted and clipped, must leave the same 32-bit values.
+    const std::pair<TRoutine, const char*> direct[] = {Bound[0], Bound[1], Bound[2], Bound[7], Bound[8], Bound[9]};
+    for (const auto& routine : direct)
+        for (const TRect& r : {TRect{1, 1, 9, 7}, TRect{-3, 2, 4, 12}, TRect{2, 2, 4, 4}, TRect{5, 5, 6, 9}}) {
+            Surface buffer(10, 10);
+            buffer.bitmap.Fill(0x00FFFFFF);
+            DibSection plain(10, 10);
+            plain.Fill(RGB(255, 255, 255));
+            TCanvas canvas;
+            canvas.SetHandle(plain.DC());
+            GdiFlush();
+            for (HDC dc : {buffer.bitmap.DC(), plain.DC()}) {
+                SetViewportOrgEx(dc, 1, 0, nullptr);
+                IntersectClipRect(dc, 0, 1, 8, 9);
+            }
+            routine.first(&buffer.canvas, r);
+            routine.first(&canvas, r);
+            canvas.SetHandle(nullptr);
+            GdiFlush();
+            for (int i = 0; i < 100; ++i)
+                ASSERT_EQ(plain.Bits()[i], buffer.bitmap.Pixels()[i])
+                    << i % 10 << "," << i / 10 << " " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        }
+}

@@ -6,6 +6,7 @@
 #include "framework/components/writer.h"
 #include "styling/core/stylist.h"
 #include "styling/themes/skthemeluna.h"
+#include "styling/themes/skthemestd.h"
 #include "styling/themes/skthemes.h"
 #include "tests/support/testthemes.h"
 #include "tests/support/windowtest.h"
@@ -59,6 +60,8 @@ TEST_F(StylistTest, AStoredNameSelectsTheFirstClassOfThatNameAsTheFormIsRead)
     } cases[] = {{"08000000436F756E74696E67", TTestTheme::StaticClass(), true},  // "Counting"
                  {"040000005477696E", TTestTwinFirst::StaticClass(), true},      // "Twin"
                  {"040000004C756E61", TSkThemeLuna::StaticClass(), true},        // "Luna"
+                 {"08000000416476616E636564", TSkThemeStd::StaticClass(), true}, // "Advanced"
+                 {"03000000537464", TSkTheme::StaticClass(), false},              // "Std"
                  {"080000004E6F205468656D65", TSkTheme::StaticClass(), true},    // "No Theme"
                  {"040000006C756E61", TSkTheme::StaticClass(), false},           // "luna"
                  {"040000004C756E", TSkTheme::StaticClass(), false}};            // cut short

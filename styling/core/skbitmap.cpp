@@ -406,6 +406,25 @@ bool TSkBitmap::InspectDib(HDC dc, TDibTarget& target)
     return true;
 }
 
+bool TSkBitmap::DirectTarget(HDC dc, TDirectTarget& target)
+{
+    TDibTarget dib;
+    if (!InspectDib(dc, dib))
+        return false;
+    GdiFlush();
+    target.bits = reinterpret_cast<TSkColor*>(dib.bits);
+    target.stride = dib.stride / int64_t(sizeof(TSkColor));
+    target.dx = dib.dx;
+    target.dy = dib.dy;
+    target.visible = RECT{};
+    if (dib.nothingVisible)
+        return true;
+    const TBox visible = Intersect(TBox{0, 0, dib.width, dib.height}, Offset(Box(dib.clip), dib.dx, dib.dy));
+    if (!visible.Empty())
+        target.visible = RECT{LONG(visible.left), LONG(visible.top), LONG(visible.right), LONG(visible.bottom)};
+    return true;
+}
+
 void TSkBitmap::CopyToDib(const TDibTarget& target, const RECT& dst, const RECT& src,
                           bool transparent) const
 {

@@ -89,6 +89,19 @@ public:
     void DrawPieces(HDC dc, const TSkPiece* pieces, size_t count) const;
     void DrawPieces(TCanvas* canvas, const TSkPiece* pieces, size_t count) const;
 
+    // The pixels a device context draws into, when they are a TSkBitmap's
+    // with a plain mapping and a rectangular clip, for routines that write
+    // them without GDI. Pending GDI work is flushed first; visible is what
+    // may be written, in pixels of the bitmap, and (dx, dy) takes logical
+    // coordinates there.
+    struct TDirectTarget {
+        TSkColor* bits;
+        int64_t stride;  // in pixels
+        int64_t dx, dy;
+        RECT visible;
+    };
+    static bool DirectTarget(HDC dc, TDirectTarget& target);
+
     // Copies between bitmaps.
     void DrawToBitmap(TSkBitmap& dst, const RECT& dstRect, const RECT& srcRect) const;
     void DrawUnder(const TSkBitmap& src, int x, const RECT& srcRect, int y);

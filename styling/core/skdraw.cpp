@@ -6,6 +6,8 @@
 #include "styling/core/skrects.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -58,6 +60,48 @@ std::unique_ptr<TBitmap> DitherPattern(TColor color1, TColor color2)
     return pattern;
 }
 
+// Plain fills straight into the pixels of a paint buffer: what GDI would
+// write (the colour with alpha 0), without a call per fill. Setting up GDI
+// for a few pixels costs many times what the pixels do.
+class TDirectPixels {
+public:
+    explicit TDirectPixels(TCanvas* canvas)
+        : ok_(TSkBitmap::DirectTarget(canvas->Handle(), target_))
+    {
+    }
+    explicit operator bool() const { return ok_; }
+
+    // Calls paint(row pointer, device x from, device x to, device y) for
+    // every visible row of the logical rectangle.
+    template <typename TPaint>
+    void Rows(int64_t left, int64_t top, int64_t right, int64_t bottom, TPaint paint) const
+    {
+        const RECT& v = target_.visible;
+        const int64_t l = std::max<int64_t>(left + target_.dx, v.left);
+        const int64_t r = std::min<int64_t>(right + target_.dx, v.right);
+        const int64_t t = std::max<int64_t>(top + target_.dy, v.top);
+        const int64_t b = std::min<int64_t>(bottom + target_.dy, v.bottom);
+        for (int64_t y = t; y < b && l < r; ++y)
+            paint(target_.bits + y * target_.stride, l, r, y);
+    }
+    int64_t Dx() const { return target_.dx; }
+    int64_t Dy() const { return target_.dy; }
+    void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, TSkColor pixel) const
+    {
+        Rows(left, top, right, bottom, [pixel](TSkColor* row, int64_t l, int64_t r, int64_t) {
+            std::fill(row + l, row + r, pixel);
+        });
+    }
+
+private:
+    TSkBitmap::TDirectTarget target_{};
+    bool ok_;
+};
+
+// What GDI leaves in a 32-bit pixel it fills or draws a line over with a
+// solid colour: the colour, alpha 0.
+TSkColor GdiPixel(TColor color) { return ColorToSkColor(color) & SkColorMask; }
+
 } // namespace
 
 void FillRectColor(TCanvas* canvas, const TRect& rect, TColor color)
@@ -65,6 +109,10 @@ void FillRectColor(TCanvas* canvas, const TRect& rect, TColor color)
     if (IsRectEmptyEx(rect))
         return;
     SolidBrush(canvas, color);
+    if (TDirectPixels direct{canvas}) {
+        direct.Fill(rect.left, rect.top, rect.right, rect.bottom, GdiPixel(color));
+        return;
+    }
     canvas->FillRect(rect);
 }
 
@@ -79,6 +127,18 @@ void FrameRectColor(TCanvas* canvas, const TRect& rect, TColor color)
         return;
     ClearBrush(canvas);
     SolidPen(canvas, color);
+    // Narrower outlines are left to GDI's own rules.
+    if (RectWidth(rect) >= 2 && RectHeight(rect) >= 2) {
+        if (TDirectPixels direct{canvas}) {
+            const TSkColor p = GdiPixel(color);
+            const TRect& r = rect;
+            direct.Fill(r.left, r.top, r.right, r.top + 1, p);
+            direct.Fill(r.left, r.bottom - 1, r.right, r.bottom, p);
+            direct.Fill(r.left, r.top + 1, r.left + 1, r.bottom - 1, p);
+            direct.Fill(r.right - 1, r.top + 1, r.right, r.bottom - 1, p);
+            return;
+        }
+    }
     canvas->Rectangle(rect);
 }
 
@@ -92,6 +152,18 @@ void DrawFrame3D(TCanvas* canvas, const TRect& r, TColor topLeft, TColor bottomR
     if (IsRectEmptyEx(r))
         return;
     ClearBrush(canvas);
+    if (RectWidth(r) >= 2 && RectHeight(r) >= 2) {
+        if (TDirectPixels direct{canvas}) {
+            // The pixels the two pen strokes below cover.
+            const TSkColor a = GdiPixel(topLeft), b = GdiPixel(bottomRight);
+            direct.Fill(r.left, r.top, r.right - 1, r.top + 1, a);
+            direct.Fill(r.left, r.top + 1, r.left + 1, r.bottom - 1, a);
+            direct.Fill(r.right - 1, r.top, r.right, r.bottom - 1, b);
+            direct.Fill(r.left, r.bottom - 1, r.right, r.bottom, b);
+            SolidPen(canvas, bottomRight);
+            return;
+        }
+    }
     SolidPen(canvas, topLeft);
     canvas->MoveTo(r.left, r.bottom - 2);
     canvas->LineTo(r.left, r.top);
@@ -126,6 +198,76 @@ void DrawBevelLines(TCanvas* canvas, TRect& r, TSkBevelSides sides, int count, T
         r.top += sides.Contains(kbvTop);
         r.right -= sides.Contains(kbvRight);
         r.bottom -= sides.Contains(kbvBottom);
+    }
+}
+
+TColor LightenColor(TColor color, int amount)
+{
+    return SkColorToColor(LightenSkColor(ColorToSkColor(color), amount));
+}
+
+TColor DarkenColor(TColor color, int amount)
+{
+    return SkColorToColor(DarkenSkColor(ColorToSkColor(color), amount));
+}
+
+// The bevels' light and dark rings: 150 away from the face outside, 90 inside.
+constexpr int BevelOuter = 150;
+constexpr int BevelInner = 90;
+
+void DrawRaisedBevel(TCanvas* canvas, TRect& r, TColor face)
+{
+    DrawFrame3D(canvas, r, LightenColor(face, BevelOuter), DarkenColor(face, BevelOuter));
+    r = GrowRect(r, -1);
+    DrawFrame3D(canvas, r, face, DarkenColor(face, BevelInner));
+    r = GrowRect(r, -1);
+}
+
+void DrawSunkenBevel(TCanvas* canvas, TRect& r, TColor face)
+{
+    DrawFrame3D(canvas, r, DarkenColor(face, BevelOuter), LightenColor(face, BevelOuter));
+    r = GrowRect(r, -1);
+    DrawFrame3D(canvas, r, DarkenColor(face, BevelInner), face);
+    r = GrowRect(r, -1);
+}
+
+void DrawSmallArrow(TCanvas* canvas, const TRect& box, bool down, int dx, int dy, TColor color)
+{
+    constexpr int Width = 7, Height = 4;
+    TRect at = CenterRect(TRect{0, 0, Width, Height}, box);
+    OffsetRect(&at, dx, dy);
+    if (!RectsEqual(IntersectRects(at, box), at))
+        return;
+    // One row per line, 1, 3, 5 and 7 pixels wide, drawn as fills so the
+    // rows are exact whatever the pen does at polygon edges.
+    for (int row = 0; row < Height; ++row) {
+        const int half = down ? Height - 1 - row : row;
+        FillRectColor(canvas, at.left + 3 - half, at.top + row, at.left + 4 + half,
+                      at.top + row + 1, color);
+    }
+}
+
+void DrawProgressBlocks(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
+                        TColor color)
+{
+    // The last block may reach past the end of the bar.
+    const int thickness = vertical ? RectWidth(client) : RectHeight(client);
+    const int pitch = SkRound(0.64 * thickness) + 2;
+    const int n = (vertical ? RectHeight(bar) : RectWidth(bar)) / pitch;
+    if (n <= 0)
+        return;
+    for (int i = 0; i <= n; ++i) {
+        TRect block = client;
+        if (vertical) {
+            block.top = block.bottom - pitch + 2;
+            block.top -= i * pitch;
+            block.bottom -= i * pitch;
+        } else {
+            block.right = block.left + pitch - 2;
+            block.left += i * pitch;
+            block.right += i * pitch;
+        }
+        FillRectColor(canvas, IntersectRects(block, client), color);
     }
 }
 
@@ -197,6 +339,9 @@ void GradientFillRect(TCanvas* canvas, const TRect& r, TColor start, TColor end,
         base[k] = a * 255.0;
         span[k] = (b - a) * 255.0;
     }
+    // The buffer is looked at once for all the bands, not once a band.
+    TDirectPixels direct{canvas};
+    TColor last = start;
     for (int i = 0; i <= n; ++i) {
         int from = MulDiv(i, size, n), to = MulDiv(i + 1, size, n);
         TRect band = vertical ? TRect{r.left, r.top + from, r.right, r.top + to}
@@ -207,8 +352,15 @@ void GradientFillRect(TCanvas* canvas, const TRect& r, TColor start, TColor end,
         int channel[3];
         for (int k = 0; k < 3; ++k)
             channel[k] = SkRound((i * span[k] / n + base[k]) / 255);
-        FillRectColor(canvas, band, TColor(channel[0] | (channel[1] << 8) | (channel[2] << 16)));
+        const TColor color = TColor(channel[0] | (channel[1] << 8) | (channel[2] << 16));
+        last = color;
+        if (direct)
+            direct.Fill(band.left, band.top, band.right, band.bottom, GdiPixel(color));
+        else
+            FillRectColor(canvas, band, color);
     }
+    if (direct)
+        SolidBrush(canvas, last);  // the brush the bands through GDI leave
 }
 
 void DitherFillRect(TCanvas* canvas, const TRect& rect, TColor color1, TColor color2)
@@ -218,6 +370,15 @@ void DitherFillRect(TCanvas* canvas, const TRect& rect, TColor color1, TColor co
     r.top = std::max(0, int(r.top));
     if (IsRectEmptyEx(r))
         return;
+    if (TDirectPixels direct{canvas}) {
+        // The pattern's own pixels, on the device's grid as a brush's are.
+        const TSkColor c1 = ColorToSkColor(color1), c2 = ColorToSkColor(color2);
+        direct.Rows(r.left, r.top, r.right, r.bottom, [&](TSkColor* row, int64_t l, int64_t right, int64_t y) {
+            for (int64_t x = l; x < right; ++x)
+                row[x] = (x + y) % 2 == 0 ? c2 : c1;
+        });
+        return;
+    }
     auto pattern = DitherPattern(color1, color2);
     canvas->Brush()->SetBitmap(pattern.get());
     canvas->FillRect(r);
@@ -238,19 +399,70 @@ void DitherFillPolygon(TCanvas* canvas, const std::vector<TPoint>& points, TColo
 
 void DrawFrameGlyph(TCanvas* canvas, const TRect& rect, UINT type, TColor color, UINT state)
 {
-    if (IsRectEmptyEx(rect))
-        return;
+    DrawFrameGlyphInner(canvas, rect, 0, rect, type, color, state);
+}
+
+namespace {
+
+// The ink of a frame-control glyph: 1 where the system draws pure black.
+// Drawing one costs a bitmap and the system's own painting; the glyphs a
+// look uses are few, so their ink is kept (the system's colours and metrics
+// rarely change while a program runs).
+const std::vector<uint8_t>& GlyphInk(UINT type, UINT state, int width, int height)
+{
+    using TKey = std::tuple<UINT, UINT, int, int>;
+    static std::map<TKey, std::vector<uint8_t>> cache;
+    static std::vector<uint8_t> oversized;  // glyphs too big to keep, one at a time
+    constexpr size_t MaxGlyphs = 64, MaxKeptPixels = 64 * 64;
+    const TKey key{type, state, width, height};
+    auto found = cache.find(key);
+    if (found != cache.end())
+        return found->second;
+    if (cache.size() >= MaxGlyphs)
+        cache.clear();
     TSkBitmap glyph;
-    glyph.SetSize(RectWidth(rect), RectHeight(rect));
+    glyph.SetSize(width, height);
     glyph.Fill(SkRGBA(255, 255, 255, 255));  // white paper; the glyph's ink is black
-    RECT area{0, 0, glyph.Width(), glyph.Height()};
+    RECT area{0, 0, width, height};
     DrawFrameControl(glyph.DC(), &area, type, state);
     GdiFlush();
-    const TSkColor ink = ColorToSkColor(color);
+    std::vector<uint8_t> ink(size_t(width) * height);
+    const TSkColor* p = glyph.Pixels();
+    for (size_t i = 0; i < ink.size(); ++i)
+        ink[i] = (p[i] & SkColorMask) == 0;
+    if (ink.size() > MaxKeptPixels)
+        return oversized = std::move(ink);
+    return cache.emplace(key, std::move(ink)).first->second;
+}
+
+} // namespace
+
+void DrawFrameGlyphInner(TCanvas* canvas, const TRect& rect, int margin, const TRect& clip,
+                         UINT type, TColor color, UINT state)
+{
+    const TRect inner = IntersectRects(GrowRect(rect, -margin), clip);
+    if (IsRectEmptyEx(rect) || IsRectEmptyEx(inner))
+        return;
+    const int width = RectWidth(rect);
+    const std::vector<uint8_t>& ink = GlyphInk(type, state, width, RectHeight(rect));
+    const TSkColor pixel = ColorToSkColor(color);
+    if (TDirectPixels direct{canvas}) {
+        direct.Rows(inner.left, inner.top, inner.right, inner.bottom,
+                    [&](TSkColor* row, int64_t l, int64_t r, int64_t y) {
+                        const size_t line = size_t(y - direct.Dy() - rect.top) * width;
+                        for (int64_t x = l; x < r; ++x)
+                            if (ink[line + size_t(x - direct.Dx() - rect.left)])
+                                row[x] = pixel;
+                    });
+        return;
+    }
+    TSkBitmap glyph;
+    glyph.SetSize(RectWidth(inner), RectHeight(inner));
     TSkColor* p = glyph.Pixels();
-    for (size_t i = 0, n = size_t(glyph.Width()) * glyph.Height(); i < n; ++i)
-        p[i] = (p[i] & SkColorMask) == 0 ? ink : SkTransparentColor;
-    glyph.Draw(canvas->Handle(), rect.left, rect.top, true);
+    for (int y = inner.top; y < inner.bottom; ++y)
+        for (int x = inner.left; x < inner.right; ++x)
+            *p++ = ink[size_t(y - rect.top) * width + (x - rect.left)] ? pixel : SkTransparentColor;
+    glyph.Draw(canvas->Handle(), inner.left, inner.top, true);
 }
 
 void DrawIconCentered(TCanvas* canvas, const TRect& rect, HICON icon)

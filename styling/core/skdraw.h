@@ -26,6 +26,25 @@ void DrawFrame3D(TCanvas* canvas, const TRect& rect, TColor topLeft, TColor bott
 void DrawBevelLines(TCanvas* canvas, TRect& rect, TSkBevelSides sides, int count, TColor topLeft,
                     TColor bottomRight);
 
+// A plain colour with amount added to (or taken from) each of red, green
+// and blue, clamped; system colours are resolved first.
+TColor LightenColor(TColor color, int amount);
+TColor DarkenColor(TColor color, int amount);
+
+// The classic two-ring bevels around a face of colour face: raised is light
+// outside, sunken dark. Each shrinks rect by the two rings it drew.
+void DrawRaisedBevel(TCanvas* canvas, TRect& rect, TColor face);
+void DrawSunkenBevel(TCanvas* canvas, TRect& rect, TColor face);
+
+// A 7 x 4 triangle centred in box and moved by (dx, dy), pointing down or
+// up; nothing when the box is too small to hold it.
+void DrawSmallArrow(TCanvas* canvas, const TRect& box, bool down, int dx, int dy, TColor color);
+
+// A progress bar's blocks in client up to the end of bar: about two thirds
+// of the client's thickness long, 2 pixels apart, clipped to client.
+void DrawProgressBlocks(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
+                        TColor color);
+
 void MoveTo(TCanvas* canvas, int x, int y);
 void LineToColor(TCanvas* canvas, int x, int y, TColor color);
 
@@ -47,5 +66,9 @@ void DitherFillPolygon(TCanvas* canvas, const std::vector<TPoint>& points, TColo
 // The system's frame-control glyph (DFC_* type and DFCS_* state) in one
 // colour, leaving the background as it was.
 void DrawFrameGlyph(TCanvas* canvas, const TRect& rect, UINT type, TColor color, UINT state);
+// The same glyph drawn at the size of glyph, of which only the ink at least
+// margin pixels inside its edges is copied, and only where it falls in clip.
+void DrawFrameGlyphInner(TCanvas* canvas, const TRect& glyph, int margin, const TRect& clip,
+                         UINT type, TColor color, UINT state);
 // The icon at 16 x 16, centred in rect.
 void DrawIconCentered(TCanvas* canvas, const TRect& rect, HICON icon);

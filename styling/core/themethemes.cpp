@@ -2,7 +2,10 @@
 #include "styling/core/themethemes.h"
 
 #include "framework/base/sysutils.h"
+#include "framework/graphics/canvas.h"
 #include "styling/core/skcolors.h"
+#include "styling/core/sktext.h"
+#include "styling/menus/skitems.h"
 
 FW_IMPLEMENT_CLASS(TSkTheme, TPersistent)
 
@@ -116,4 +119,36 @@ unsigned TSkTheme::DrawTextBiDiModeFlags(unsigned flags) const
 TColor TSkTheme::ShiftedColor(TColor base) const
 {
     return ShiftThemeColor(base, deltaHue_, deltaBrightness_);
+}
+
+void TSkTheme::UseFont(TCanvas* canvas, uint8_t kind, TColor color) const
+{
+    TFont* font = canvas->Font();
+    font->SetName(GetFontName(kind));
+    font->SetSize(GetFontSize(kind));
+    font->SetStyle(GetFontStyle(kind));
+    font->SetColor(color);
+}
+
+void TSkTheme::MeasureMenuBarText(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                  int& height) const
+{
+    if (!item)
+        return;
+    UseFont(canvas, kfMenuBar, GetColor(kcMenuBarText));
+    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 12;
+    height = GetSize(ksMenuItemHeight);
+}
+
+void TSkTheme::MeasurePopupText(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                int& height) const
+{
+    if (!item)
+        return;
+    UseFont(canvas, kfPopup, GetColor(kcPopupText));
+    height = item->IsSeparator() ? 9 : GetSize(ksMenuItemHeight);
+    const std::string shortCut = ShortCutToText(item->ShortCut());
+    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 42 +
+            TextWidthWide(canvas, std::wstring(shortCut.begin(), shortCut.end()), DT_SINGLELINE) +
+            22;
 }

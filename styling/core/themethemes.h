@@ -245,6 +245,12 @@ protected:
     // The four-step colour rule every look shares: a base colour (fixed,
     // system reference or library constant) resolved and shifted.
     TColor ShiftedColor(TColor base) const;
+    // The canvas's font set to a font kind of this look, in a colour.
+    void UseFont(TCanvas* canvas, uint8_t kind, TColor color) const;
+    // The menu measures the looks share: caption (and shortcut) widths in
+    // the look's menu fonts plus fixed margins, heights from its sizes.
+    void MeasureMenuBarText(TCanvas* canvas, TSkCustomItem* item, int& width, int& height) const;
+    void MeasurePopupText(TCanvas* canvas, TSkCustomItem* item, int& width, int& height) const;
 
 private:
     int deltaHue_ = 0;

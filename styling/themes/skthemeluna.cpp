@@ -440,26 +440,7 @@ void TSkThemeLuna::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, con
         FillRectColor(canvas, barRect, c);
         return;
     }
-    // Blocks of about two thirds of the bar's thickness, 2 pixels apart; the
-    // last one may reach past the end of the bar.
-    const int thickness = vertical ? RectWidth(clientRect) : RectHeight(clientRect);
-    const int pitch = SkRound(0.64 * thickness) + 2;
-    const int n = (vertical ? RectHeight(barRect) : RectWidth(barRect)) / pitch;
-    if (n <= 0)
-        return;
-    for (int i = 0; i <= n; ++i) {
-        TRect block = clientRect;
-        if (vertical) {
-            block.top = block.bottom - pitch + 2;
-            block.top -= i * pitch;
-            block.bottom -= i * pitch;
-        } else {
-            block.right = block.left + pitch - 2;
-            block.left += i * pitch;
-            block.right += i * pitch;
-        }
-        FillRectColor(canvas, IntersectRects(block, clientRect), c);
-    }
+    DrawProgressBlocks(canvas, clientRect, barRect, vertical, c);
 }
 
 // Header panel and group box.
@@ -745,36 +726,16 @@ void TSkThemeLuna::DrawStatusPanel(TCanvas* canvas, const TRect& rect,
 
 // Menus.
 
-void TSkThemeLuna::UseFont(TCanvas* canvas, uint8_t kind, TColor color) const
-{
-    TFont* font = canvas->Font();
-    font->SetName(GetFontName(kind));
-    font->SetSize(GetFontSize(kind));
-    font->SetStyle(GetFontStyle(kind));
-    font->SetColor(color);
-}
-
 void TSkThemeLuna::MeasureMenuBarItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                       int& height) const
 {
-    if (!item)
-        return;
-    UseFont(canvas, kfMenuBar, GetColor(kcMenuBarText));
-    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 12;
-    height = GetSize(ksMenuItemHeight);
+    MeasureMenuBarText(canvas, item, width, height);
 }
 
 void TSkThemeLuna::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                     int& height) const
 {
-    if (!item)
-        return;
-    UseFont(canvas, kfPopup, GetColor(kcPopupText));
-    height = item->IsSeparator() ? 9 : GetSize(ksMenuItemHeight);
-    const std::string shortCut = ShortCutToText(item->ShortCut());
-    width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 42 +
-            TextWidthWide(canvas, std::wstring(shortCut.begin(), shortCut.end()), DT_SINGLELINE) +
-            22;
+    MeasurePopupText(canvas, item, width, height);
 }
 
 void TSkThemeLuna::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const

@@ -117,8 +117,6 @@ protected:
     void LoadAtlases(const char* mainName, const char* secondName);
 
 private:
-    // The canvas's font set to a font kind of this theme, in a colour.
-    void UseFont(TCanvas* canvas, uint8_t kind, TColor color) const;
     const TSkBitmap& FrameAtlas(bool active) const { return active ? *atlas_ : *atlas1_; }
 
     std::unique_ptr<TSkBitmap> atlas_;

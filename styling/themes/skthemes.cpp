@@ -3,6 +3,7 @@
 #include "styling/core/themeregistry.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
+#include "styling/themes/skthemestd.h"
 
 void RegisterSkThemes()
 {
@@ -10,4 +11,5 @@ void RegisterSkThemes()
     // order above: it decides which class a name matches first.
     RegisterTheme<TSkThemeLuna>();
     RegisterTheme<TSkThemeMetalLuna>();
+    RegisterTheme<TSkThemeStd>();
 }

@@ -1,4 +1,4 @@
-// Draws every element of the picture themes in every state onto one sheet,
+// Draws every element of the library's looks in every state onto one sheet,
 // a column per theme, and writes it as a 32-bit BMP for people to look at
 // (`make theme-sheet` turns it into a PNG).
 #include "framework/graphics/canvas.h"
@@ -18,6 +18,7 @@
 #include "styling/menus/skstatuspanel.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
+#include "styling/themes/skthemestd.h"
 
 #include <windows.h>
 
@@ -100,7 +101,7 @@ void Title(TCanvas* canvas, int left, const std::string& name)
     DrawTextWide(canvas, std::wstring(name.begin(), name.end()), r, DT_SINGLELINE | DT_VCENTER);
 }
 
-void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawFrames(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Form frames: standard active, inactive; tool window active, inactive");
     for (TSkBorderStyle style : {kbsStandard, kbsToolWindow})
@@ -112,10 +113,13 @@ void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
             FillRectColor(c, r, t.GetColor(kcFace));
             {
                 TOriginShift shift(c, r);
-                t.DrawFormFrame(c, 160, 90, TRect{}, active, style);
                 // A tool window shows only its close button, as this program's do;
-                // the buttons sit where the theme's metrics put them.
+                // the caption and the buttons sit where the theme's metrics put them.
                 const bool tool = style == kbsToolWindow;
+                const int border = t.GetSize(tool ? ksToolFrameWidth : ksFrameWidth);
+                const int captionHeight = t.GetSize(tool ? ksToolCaptionHeight : ksCaptionHeight);
+                t.DrawFormFrame(c, 160, 90, TRect{border, captionHeight, 160 - border, 90 - border},
+                                active, style);
                 const int width = t.GetSize(tool ? ksToolButtonWidth : ksButtonWidth);
                 const int height = t.GetSize(tool ? ksToolButtonHeight : ksButtonHeight);
                 const int top = t.GetSize(tool ? ksToolButtonTop : ksButtonTop);
@@ -140,7 +144,7 @@ void DrawFrames(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         }
 }
 
-void DrawCaptionButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawCaptionButtons(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     for (bool active : {true, false}) {
         s.Row(active ? L"Caption buttons, active: each glyph normal, hot, pressed; tool-window close"
@@ -157,7 +161,7 @@ void DrawCaptionButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     }
 }
 
-void DrawButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawButtons(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Push buttons: normal, hot, pressed, disabled, focused, default; 120 x 40");
     for (uint8_t state = kesNormal; state <= kesDefault; ++state) {
@@ -170,7 +174,7 @@ void DrawButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     t.DrawButton(c, 120, 40, kesHot);
 }
 
-void DrawChecks(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawChecks(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Check boxes (unchecked, checked, grayed x 4 states), radio buttons (2 x 4 states)");
     for (uint8_t check : {kchUnchecked, kchChecked, kchGrayed}) {
@@ -188,7 +192,7 @@ void DrawChecks(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     }
 }
 
-void DrawProgressAndTrack(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawProgressAndTrack(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Progress bars: blocks at 40% and 75%, smooth, vertical; track bar with selection");
     for (int percent : {40, 75}) {
@@ -225,7 +229,7 @@ void DrawProgressAndTrack(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         }
 }
 
-void DrawScrollParts(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawScrollParts(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Scroll bars: vertical and horizontal in each state; tab scroll buttons");
     const int size = t.GetSize(ksScrollBarSize);
@@ -249,7 +253,7 @@ void DrawScrollParts(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawTabScrollButton(c, s.Next(size, size), state & 1, 0, state);
 }
 
-void DrawTabs(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawTabs(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Tabs: top, bottom, left, right x normal, hot, selected; tab sheet");
     for (uint8_t position : {ktpTop, ktpBottom, ktpLeft, ktpRight}) {
@@ -261,7 +265,7 @@ void DrawTabs(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     t.DrawTabSheet(c, s.Next(120, 60));
 }
 
-void DrawEdits(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawEdits(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Edit frames and memo frames, enabled and disabled; combo buttons x 4 states");
     // Filled first with the window colour, as the edit and memo fill their text area.
@@ -280,14 +284,13 @@ void DrawEdits(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
 }
 
 // Real themed edits, painted off screen: the states people see.
-void DrawEditControls(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawEditControls(TSkTheme* theme, TCanvas* c, TSheet& s)
 {
     s.Row(L"Themed edits: text, selection, read-only path, disabled, scrolled, right, centre; "
           L"masked: character, rectangle, rounded, circle, triangle (selected)");
     TForm* form = TCustomForm::Create<TForm>(nullptr);
     auto* stylist = new TSkStylist(form);
-    const bool metal = dynamic_cast<const TSkThemeMetalLuna*>(&t) != nullptr;
-    stylist->SetTheme(metal ? new TSkThemeMetalLuna : new TSkThemeLuna);
+    stylist->SetTheme(theme);
     auto add = [&](const std::wstring& text, const std::function<void(TSkThemeEdit*)>& set) {
         auto* edit = new TSkThemeEdit(form);
         edit->SetParent(form);
@@ -319,7 +322,7 @@ void DrawEditControls(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     form->Free();
 }
 
-void DrawSpeedButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawSpeedButtons(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Speed buttons: (plain, down, flat, flat down) x 4 states; drop buttons; small buttons");
     for (int kind = 0; kind < 4; ++kind) {
@@ -334,7 +337,7 @@ void DrawSpeedButtons(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawSmallButton(c, s.Next(14, 14), state, 0);
 }
 
-void DrawBars(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawBars(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Speed container, grip bar, bar background; item backgrounds (flags 0..4); panel faces");
     t.DrawSpeedContainer(c, s.Next(60, 24));
@@ -365,7 +368,7 @@ void DrawBars(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
         t.DrawHeaderSection(c, s.Next(60, 20), 0, state);
 }
 
-void DrawStatus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawStatus(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Status bar with two panels and a size grip");
     const TRect bar = s.Next(300, 20);
@@ -379,7 +382,7 @@ void DrawStatus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
     t.DrawSizeGrip(c, {284, 3, 300, 20});
 }
 
-void DrawMenus(const TSkThemeLuna& t, TCanvas* c, TSheet& s)
+void DrawMenus(const TSkTheme& t, TCanvas* c, TSheet& s)
 {
     s.Row(L"Menu bar: items normal, selected, hot button, pressed button; system buttons");
     TSkCustomItem bar(nullptr), buttons(nullptr);
@@ -542,7 +545,8 @@ void DrawControls(TSkTheme* theme, TCanvas* c, TSheet& s)
     form->Free();
 }
 
-int DrawTheme(const TSkThemeLuna& theme, TCanvas* canvas, int left, TSkTheme* forControls)
+// The controls' stylists own looks of their own, made by newTheme.
+int DrawTheme(const TSkTheme& theme, TCanvas* canvas, int left, const std::function<TSkTheme*()>& newTheme)
 {
     Title(canvas, left, theme.GetName());
     TSheet sheet(canvas, left);
@@ -555,12 +559,12 @@ int DrawTheme(const TSkThemeLuna& theme, TCanvas* canvas, int left, TSkTheme* fo
     DrawScrollParts(theme, canvas, sheet);
     DrawTabs(theme, canvas, sheet);
     DrawEdits(theme, canvas, sheet);
-    DrawEditControls(theme, canvas, sheet);
+    DrawEditControls(newTheme(), canvas, sheet);
     DrawSpeedButtons(theme, canvas, sheet);
     DrawBars(theme, canvas, sheet);
     DrawStatus(theme, canvas, sheet);
     DrawMenus(theme, canvas, sheet);
-    DrawControls(forControls, canvas, sheet);
+    DrawControls(newTheme(), canvas, sheet);
     return sheet.Bottom();
 }
 
@@ -600,16 +604,17 @@ int main(int argc, char** argv)
     TSkControlsUnit unit;
     TSkThemeLuna luna;
     TSkThemeMetalLuna metal;
+    TSkThemeStd advanced;
     TSkBitmap sheet;
-    sheet.SetSize(2 * ColumnWidth, 1700);
+    sheet.SetSize(3 * ColumnWidth, 1700);
     sheet.Fill(ColorToSkColor(Background));
     int height = 0;
     {
         TCanvas canvas;
         canvas.SetHandle(sheet.DC());
-        // The controls' stylists own looks of their own.
-        height = std::max(DrawTheme(luna, &canvas, 0, new TSkThemeLuna),
-                          DrawTheme(metal, &canvas, ColumnWidth, new TSkThemeMetalLuna));
+        height = std::max({DrawTheme(luna, &canvas, 0, [] { return new TSkThemeLuna; }),
+                           DrawTheme(metal, &canvas, ColumnWidth, [] { return new TSkThemeMetalLuna; }),
+                           DrawTheme(advanced, &canvas, 2 * ColumnWidth, [] { return new TSkThemeStd; })});
         canvas.SetHandle(nullptr);
     }
     height = std::min(height + 10, sheet.Height());

@@ -1,0 +1,785 @@
+#include "styling/themes/skthemestd.h"
+
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/imagelist.h"
+#include "styling/core/skdraw.h"
+#include "styling/core/skrects.h"
+#include "styling/core/sksystem.h"
+#include "styling/core/sktext.h"
+#include "styling/menus/skitems.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+FW_IMPLEMENT_CLASS(TSkThemeStd, TSkTheme)
+
+namespace {
+
+// A base colour and how much it is lightened before the shift: the menu
+// faces are the button face made a little brighter.
+struct TStdColor {
+    TColor base;
+    int lighten;
+};
+
+constexpr TColor D = SkDefaultThemeColor;
+constexpr std::array<TStdColor, 26> StdColors = {{
+    {clActiveCaption, 0},            // 0 active caption
+    {clInactiveCaption, 0},          // 1 inactive caption
+    {RgbColor(0, 0, 0), 0},          // 2 caption shadow
+    {RgbColor(255, 255, 255), 0},    // 3 active caption text
+    {D, 0},                          // 4
+    {RgbColor(255, 255, 255), 0},    // 5 inactive caption text
+    {clWindow, 0},                   // 6 window
+    {RgbColor(0, 0, 0), 0},          // 7 border
+    {clHighlight, 0},                // 8 selection
+    {RgbColor(254, 254, 251), 0},    // 9 disabled face
+    {RgbColor(197, 197, 177), 0},    // 10 disabled border
+    {clBtnFace, 0},                  // 11 face
+    {RgbColor(230, 220, 220), 0},    // 12 hot face
+    {RgbColor(0, 0, 0), 0},          // 13 menu border
+    {clBtnFace, 10},                 // 14 menu bar
+    {clHighlight, 0},                // 15 menu bar highlight
+    {clBtnFace, 10},                 // 16 popup
+    {clHighlight, 0},                // 17 popup highlight
+    {clMenuText, 0},                 // 18 menu bar text
+    {clHighlightText, 0},            // 19 menu bar highlight text
+    {clMenuText, 0},                 // 20 popup text
+    {clHighlightText, 0},            // 21 popup highlight text
+    {RgbColor(128, 128, 128), 0},    // 22 disabled menu text
+    {RgbColor(0, 0, 0), 0},          // 23 header caption text
+    {RgbColor(149, 206, 255), 0},    // 24 header gradient start
+    {RgbColor(49, 106, 197), 0},     // 25 header gradient end
+}};
+static_assert(StdColors.size() == kcLastColorKind + 1, "one colour per kind");
+
+constexpr std::array<int, 30> StdSizes = {
+    3, 3, 23, 20, 10, 18, 15, 14, 12, 6,    // 0..9
+    6, 1, 6, 6, 23, 17, 13, 13, 13, 13,     // 10..19
+    11, 22, 10, 22, 17, 17, 1, 21, 15, 11,  // 20..29
+};
+static_assert(StdSizes.size() == ksLastSizeKind + 1, "one size per kind");
+
+// The two steps of the bevels and edges away from their face colour.
+constexpr int Strong = 150;
+constexpr int Soft = 90;
+// The light and dark of the item frames of a pressed menu entry.
+constexpr int Faint = 30;
+
+// Added to the menu bar's caption glyphs, as the classic menu bar does.
+constexpr UINT MenuBarGlyphFlag = 0x10;
+
+constexpr TColor Ink = RgbColor(0, 0, 0);       // caption and scroll glyphs
+constexpr TColor Paper = RgbColor(255, 255, 255);  // the other colour of the checkers
+
+TColor L(TColor c, int n) { return LightenColor(c, n); }
+TColor Dk(TColor c, int n) { return DarkenColor(c, n); }
+
+TRect Shrunk(const TRect& r, int by) { return GrowRect(r, -by); }
+
+void Shrink(TRect& r) { r = GrowRect(r, -1); }
+
+// The closed path the group box draws twice, once moved up and left.
+void GroupPath(TCanvas* canvas, const TRect& r, const TRect& caption, int d, TColor color)
+{
+    MoveTo(canvas, r.left + d, r.top + d);
+    LineToColor(canvas, caption.left + d, r.top + d, color);
+    MoveTo(canvas, caption.right + d, r.top + d);
+    LineToColor(canvas, r.right + d, r.top + d, color);
+    LineToColor(canvas, r.right + d, r.bottom + d, color);
+    LineToColor(canvas, r.left + d, r.bottom + d, color);
+    LineToColor(canvas, r.left + d, r.top + d, color);
+}
+
+// The sunken double frame of edits and memos, then five rings of their fill
+// colour inside it; the fill also takes the bottom-right square first.
+void EditRings(TCanvas* canvas, const TRect& rect, TColor face, TColor fill)
+{
+    FillRectColor(canvas, IntersectRects({rect.right - 20, rect.bottom - 20, rect.right, rect.bottom}, rect),
+                  fill);
+    TRect r = rect;
+    DrawFrame3D(canvas, r, Dk(face, Soft), L(face, Soft));
+    Shrink(r);
+    DrawFrame3D(canvas, r, Dk(face, Strong), face);
+    for (int i = 0; i < 5; ++i) {
+        Shrink(r);
+        FrameRectColor(canvas, r, fill);
+    }
+}
+
+// The corners of a track thumb: a block, or a pentagon with its tip in the
+// middle of the first (top or left) or second side, listed clockwise.
+std::vector<TPoint> ThumbOutline(const TRect& r, bool vertical, uint8_t pointer)
+{
+    const int l = r.left, t = r.top, rt = r.right - 1, b = r.bottom - 1;
+    if (!vertical) {
+        const int half = (rt - l) / 2, mid = l + half;
+        if (pointer == 1)
+            return {{l, b}, {l, t + half}, {mid, t}, {rt, t + half}, {rt, b}};
+        return {{l, t}, {rt, t}, {rt, b - half}, {mid, b}, {l, b - half}};
+    }
+    const int half = (b - t) / 2, mid = t + half;
+    if (pointer == 1)
+        return {{l + half, t}, {rt, t}, {rt, b}, {l + half, b}, {l, mid}};
+    return {{l, t}, {rt - half, t}, {rt, mid}, {rt - half, b}, {l, b}};
+}
+
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+// The face of a part that can be disabled, hot or anything else.
+TColor FaceByState(const TSkTheme& theme, uint8_t state)
+{
+    return theme.GetColor(state == kesDisabled ? kcDisabledFace : state == kesHot ? kcHotFace : kcFace);
+}
+
+}  // namespace
+
+int TSkThemeStd::GetSize(uint8_t kind) const
+{
+    return kind < StdSizes.size() ? StdSizes[kind] : 0;
+}
+
+TColor TSkThemeStd::GetColor(uint8_t kind) const
+{
+    if (kind >= StdColors.size())
+        return ShiftedColor(SkDefaultThemeColor);
+    const TStdColor& c = StdColors[kind];
+    return ShiftedColor(c.lighten ? LightenColor(c.base, c.lighten) : c.base);
+}
+
+std::string TSkThemeStd::GetFontName(uint8_t) const { return "Tahoma"; }
+
+int TSkThemeStd::GetFontSize(uint8_t kind) const { return kind == kfCaption ? 9 : 8; }
+
+TFontStyles TSkThemeStd::GetFontStyle(uint8_t kind) const
+{
+    return kind == kfCaption || kind == kfToolCaption ? TFontStyles{fsBold} : TFontStyles();
+}
+
+std::string TSkThemeStd::GetName() const { return ClassThemeName(); }
+
+bool TSkThemeStd::IsAvailable() const { return true; }
+
+HRGN TSkThemeStd::GetFormRegion(int, int, TSkBorderStyle) const { return nullptr; }
+
+// Form frame and caption buttons.
+
+void TSkThemeStd::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                                bool active, TSkBorderStyle) const
+{
+    // The caption band runs from the frame's inner edge down to the client.
+    GradientFillRect(canvas, {client.left, client.left, client.right, client.top},
+                     GetColor(active ? 0 : 1),
+                     active ? clGradientActiveCaption : clGradientInactiveCaption, false);
+    TRect r{0, 0, width, height};
+    const TColor c = GetColor(kcFace);
+    DrawRaisedBevel(canvas, r, c);
+    FrameRectColor(canvas, r, c);
+}
+
+void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                                 bool pressed, bool, TSkBorderStyle) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    TRect r = rect;
+    const TColor c = GetColor(hot ? kcHotFace : kcFace);
+    if (pressed)
+        DrawSunkenBevel(canvas, r, c);
+    else
+        DrawRaisedBevel(canvas, r, c);
+    static const UINT captions[] = {DFCS_CAPTIONCLOSE, DFCS_CAPTIONHELP, DFCS_CAPTIONMIN,
+                                    DFCS_CAPTIONMAX, DFCS_CAPTIONRESTORE};
+    if (glyph <= kfbRestore) {
+        DrawFrameGlyph(canvas, rect, DFC_CAPTION, Ink, captions[glyph] | (pressed ? DFCS_PUSHED : 0));
+    } else if (glyph == kfbRollup || glyph == kfbRolldown) {
+        TRect t{rect.left + 4, rect.top + 5, rect.right - 4, rect.bottom - 5};
+        if (!pressed)
+            OffsetRect(&t, -1, -1);
+        if (IsRectEmptyEx(t))
+            return;
+        const int mid = (t.left + t.right) / 2;
+        if (glyph == kfbRollup)
+            PolygonColor(canvas, {{t.left, t.bottom}, {t.right, t.bottom}, {mid, t.top}}, Ink);
+        else
+            PolygonColor(canvas, {{t.left, t.top}, {t.right, t.top}, {mid, t.bottom}}, Ink);
+    } else if (glyph == kfbTray) {
+        TRect t = Shrunk(rect, 5);
+        OffsetRect(&t, pressed, 2 + pressed);
+        FillRectColor(canvas, t, Ink);
+    }
+}
+
+// Push button, check box, radio button.
+
+void TSkThemeStd::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+{
+    TRect r{0, 0, width, height};
+    if (state == kesDisabled) {
+        FrameRectColor(canvas, r, GetColor(kcDisabledFace));
+        return;
+    }
+    const TColor c = GetColor(state == kesHot ? kcHotFace : kcFace);
+    if (state == kesPressed)
+        DrawSunkenBevel(canvas, r, c);
+    else
+        DrawRaisedBevel(canvas, r, c);
+    FillRectColor(canvas, r, c);
+}
+
+void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                               uint8_t check) const
+{
+    const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
+    const TColor mark = GetColor(state == kesDisabled ? kcDisabledFace : kcBorder);
+    const TColor face = GetColor(kcFace);
+    TRect r = rect;
+    DrawFrame3D(canvas, r, Dk(face, Soft), L(face, Soft));
+    Shrink(r);
+    DrawFrame3D(canvas, r, Dk(face, Strong), face);
+    Shrink(r);
+    FillRectColor(canvas, r, back);
+    if (check == kchChecked) {
+        // The system's check box over this one, its own two border rings cut
+        // away, so its tick lands inside these.
+        const TRect glyph{rect.left, rect.top, rect.left + GetSize(ksCheckBoxWidth),
+                          rect.top + GetSize(ksCheckBoxHeight)};
+        DrawFrameGlyphInner(canvas, glyph, 2, r, DFC_BUTTON, mark, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    } else if (check == kchGrayed) {
+        Shrink(r);
+        FillRectColor(canvas, r, mark);
+    }
+}
+
+void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                  bool checked) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
+    const TColor dot = GetColor(state == kesDisabled ? kcDisabledFace : kcBorder);
+    const TColor face = GetColor(kcFace);
+    const TColor dark = Dk(face, Soft), light = L(face, Soft), darker = Dk(face, Strong);
+    TRect w = rect;
+    FrameRoundRectColor(canvas, w, 6, dark);
+    ++w.left, ++w.top;
+    FrameRoundRectColor(canvas, w, 6, light);
+    --w.right, --w.bottom;
+    FrameRoundRectColor(canvas, w, 2, dark);
+    FrameRoundRectColor(canvas, w, 6, darker);
+    ++w.left, ++w.top;
+    FrameRoundRectColor(canvas, w, 2, light);
+    FrameRoundRectColor(canvas, w, 6, face);
+    --w.right, --w.bottom;
+    FillRoundRectColor(canvas, w, 2, back);
+    if (checked)
+        FillRoundRectColor(canvas, Shrunk(w, 2), 2, dot);
+}
+
+// Track bar.
+
+void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                 uint8_t pointer, uint8_t state) const
+{
+    if (IsRectEmptyEx(rect) || pointer > 2)
+        return;
+    const TColor c = FaceByState(*this, state);
+    if (pointer == 0) {
+        TRect r = rect;
+        if (state == kesPressed)
+            DitherFillRect(canvas, r, c, Paper);
+        else
+            FillRectColor(canvas, r, c);
+        DrawRaisedBevel(canvas, r, c);
+        return;
+    }
+    const std::vector<TPoint> points = ThumbOutline(rect, vertical, pointer);
+    if (state == kesPressed)
+        DitherFillPolygon(canvas, points, c, Paper);
+    else
+        PolygonColor(canvas, points, c);
+    // Each side lit or shaded by where it faces; the shaded ones get a
+    // second, softer line just inside.
+    for (size_t i = 0; i < points.size(); ++i) {
+        const TPoint a = points[i], b = points[(i + 1) % points.size()];
+        const int nx = Sign(b.y - a.y), ny = Sign(a.x - b.x);  // outward, clockwise order
+        const bool lit = ny < 0 || (ny == 0 && nx < 0);
+        MoveTo(canvas, a.x, a.y);
+        LineToColor(canvas, b.x, b.y, lit ? L(c, Strong) : Dk(c, Strong));
+        if (!lit) {
+            MoveTo(canvas, a.x - nx, a.y - ny);
+            LineToColor(canvas, b.x - nx, b.y - ny, Dk(c, Soft));
+        }
+    }
+}
+
+void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
+                               const TRect& selectionRect) const
+{
+    TRect r = trackRect;
+    DrawSunkenBevel(canvas, r, GetColor(kcFace));
+    FillRectColor(canvas, r, GetColor(kcWindow));
+    if (!IsRectEmptyEx(selectionRect))
+        FillRectColor(canvas, Shrunk(selectionRect, 3), GetColor(kcSelection));
+}
+
+// Progress bar.
+
+void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
+{
+    TRect r = rect;
+    DrawSunkenBevel(canvas, r, GetColor(kcFace));
+    FillRectColor(canvas, r, GetColor(kcWindow));
+}
+
+void TSkThemeStd::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                  bool vertical, bool smooth) const
+{
+    const TColor c = GetColor(kcSelection);
+    if (smooth)
+        FillRectColor(canvas, Shrunk(barRect, 1), c);
+    else
+        DrawProgressBlocks(canvas, Shrunk(clientRect, 1), barRect, vertical, c);
+}
+
+// Header panel and group box.
+
+void TSkThemeStd::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, uint8_t) const
+{
+    TRect r = rect;
+    if (border) {
+        const TColor face = GetColor(kcFace);
+        FrameRectColor(canvas, r, GetColor(kcBorder));
+        Shrink(r);
+        DrawFrame3D(canvas, r, L(face, Soft), Dk(face, Soft));
+        Shrink(r);
+    }
+    FillRectColor(canvas, r, GetColor(kcWindow));
+}
+
+void TSkThemeStd::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                         const std::wstring& caption) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    MoveTo(canvas, rect.left, rect.bottom);
+    LineToColor(canvas, rect.right, rect.bottom, GetColor(kcBorder));
+    FillRectColor(canvas, rect, GetColor(kcFace));
+    UseFont(canvas, kfHeaderCaption, GetColor(kcHeaderCaptionText));
+    TRect text{rect.left + 5, rect.top, rect.right - 5, rect.bottom};
+    DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
+}
+
+void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                        uint8_t state, bool down) const
+{
+    const TColor c = FaceByState(*this, state);
+    TRect r = Shrunk(rect, 1);
+    if (IsRectEmptyEx(r))
+        return;
+    if (state == kesPressed)
+        DrawFrame3D(canvas, r, Dk(c, Strong), L(c, Strong));
+    else
+        DrawFrame3D(canvas, r, L(c, Strong), Dk(c, Strong));
+    FillRectColor(canvas, Shrunk(r, 1), c);
+    const UINT pushed = state == kesPressed ? DFCS_PUSHED : 0;
+    if (kind == khbClose)
+        DrawFrameGlyphInner(canvas, r, 2, r, DFC_CAPTION, GetColor(kcBorder), DFCS_CAPTIONCLOSE | pushed);
+    else
+        DrawFrameGlyphInner(canvas, r, 2, r, DFC_SCROLL, GetColor(kcBorder),
+                            (down ? DFCS_SCROLLDOWN : DFCS_SCROLLUP) | pushed);
+}
+
+void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                               const std::wstring& caption) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor face = GetColor(kcFace);
+    GroupPath(canvas, rect, captionRect, 0, L(face, Soft));
+    GroupPath(canvas, rect, captionRect, -1, Dk(face, Soft));
+    TRect text = captionRect;
+    DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
+}
+
+// Scroll bar.
+
+void TSkThemeStd::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
+{
+    DitherFillRect(canvas, rect, GetColor(kcFace), Paper);
+}
+
+void TSkThemeStd::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                   bool first, uint8_t state) const
+{
+    DrawScrollThumb(canvas, rect, kind, state);
+    UINT arrow = kind == sbVertical ? (first ? DFCS_SCROLLUP : DFCS_SCROLLDOWN)
+                                    : (first ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT);
+    if (state == kesPressed)
+        arrow |= DFCS_PUSHED | DFCS_FLAT;
+    DrawFrameGlyph(canvas, rect, DFC_SCROLL, Ink, arrow);
+}
+
+void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                  uint8_t state) const
+{
+    const TColor c = FaceByState(*this, state);
+    TRect r = rect;
+    if (state == kesPressed)
+        DrawSunkenBevel(canvas, r, c);
+    else
+        DrawRaisedBevel(canvas, r, c);
+    FillRectColor(canvas, r, c);
+}
+
+// Tabs.
+
+void TSkThemeStd::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
+{
+    const TColor c = GetColor(kcFace);
+    TRect r = rect;
+    DrawRaisedBevel(canvas, r, c);
+    FillRectColor(canvas, r, c);
+}
+
+void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                          uint8_t state) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor c = GetColor(state == kesHot ? kcHotFace : kcFace);
+    // One pixel longer on both ends across the page edge, so the tab's frame
+    // meets the page's.
+    TRect r = rect;
+    if (position == ktpTop || position == ktpBottom)
+        r.top -= 1, r.bottom += 1;
+    else
+        r.left -= 1, r.right += 1;
+    DrawFrame3D(canvas, r, L(c, Strong), Dk(c, Strong));
+    const TRect face = Shrunk(r, 1);
+    FillRectColor(canvas, face, c);
+    // Its own edge on the page's side is painted over, so it opens into the page.
+    TRect strip = face;
+    switch (position) {
+    case ktpBottom: strip = {face.left, r.top, face.right, r.top + 2}; break;
+    case ktpLeft: strip = {r.right - 2, face.top, r.right, face.bottom}; break;
+    case ktpRight: strip = {r.left, face.top, r.left + 2, face.bottom}; break;
+    default: strip = {face.left, r.bottom - 2, face.right, r.bottom}; break;
+    }
+    FillRectColor(canvas, strip, c);
+}
+
+void TSkThemeStd::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
+                                      uint8_t state) const
+{
+    DrawScrollButton(canvas, rect, sbHorizontal, first, state);
+}
+
+// Edit, memo and combo.
+
+void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    EditRings(canvas, rect, GetColor(kcFace), GetColor(state == kesDisabled ? kcDisabledFace : kcWindow));
+}
+
+void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    EditRings(canvas, rect, GetColor(kcFace), GetColor(enabled ? kcFace : kcDisabledFace));
+}
+
+void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+{
+    const TColor c = FaceByState(*this, state);
+    const bool pressed = state == kesPressed;
+    TRect r = rect;
+    if (pressed)
+        DrawSunkenBevel(canvas, r, c);
+    else
+        DrawRaisedBevel(canvas, r, c);
+    FillRectColor(canvas, r, c);
+    DrawSmallArrow(canvas, rect, true, pressed, 1 + pressed, GetColor(kcBorder));
+}
+
+// Speed buttons and bars.
+
+void TSkThemeStd::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                  bool down) const
+{
+    if (state > kesDisabled)
+        state = kesNormal;
+    if ((flat && state == kesNormal && !down) || state == kesDisabled)
+        return;
+    // A non-flat button under the mouse keeps what the caller painted.
+    if (!flat && state == kesHot)
+        return;
+    const TColor c = GetColor(state == kesHot ? kcHotFace : kcFace);
+    TRect r = rect;
+    if (!flat) {
+        if (state == kesPressed || down)
+            DrawSunkenBevel(canvas, r, c);
+        else
+            DrawRaisedBevel(canvas, r, c);
+    } else if (state == kesPressed || down) {
+        DrawFrame3D(canvas, r, Dk(c, Strong), L(c, Strong));
+        Shrink(r);
+    } else {
+        DrawFrame3D(canvas, r, L(c, Strong), Dk(c, Strong));
+        Shrink(r);
+    }
+    // A button held down shows the checker until it is pressed again.
+    if (down && state != kesPressed)
+        DitherFillRect(canvas, r, c, Paper);
+    else
+        FillRectColor(canvas, r, c);
+}
+
+void TSkThemeStd::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                      bool flat, bool down) const
+{
+    DrawSpeedButton(canvas, rect, state, flat, down);
+    const int shift = state == kesPressed ? 1 : 0;
+    if (state != kesDisabled) {
+        DrawSmallArrow(canvas, rect, true, shift, shift, GetColor(kcBorder));
+        return;
+    }
+    // Disabled: an etched outline, its lit edge one pixel lower.
+    TRect box = CenterRect({0, 0, 7, 4}, rect);
+    if (!RectsEqual(IntersectRects(GrowRect(box, 1), rect), GrowRect(box, 1)))
+        return;
+    const int mid = (box.left + box.right) / 2;
+    MoveTo(canvas, mid, box.bottom - 1);
+    LineToColor(canvas, box.left, box.top, GetColor(kcDisabledFace));
+    LineToColor(canvas, box.right, box.top, GetColor(kcDisabledFace));
+    LineToColor(canvas, mid, box.bottom, GetColor(kcBorder));
+}
+
+void TSkThemeStd::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
+{
+    FillRectColor(canvas, rect, GetColor(kcFace));
+}
+
+void TSkThemeStd::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
+{
+    FillRectColor(canvas, rect, GetColor(kcMenuBar));
+}
+
+void TSkThemeStd::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+{
+    const TColor c = GetColor(kcMenuBar);
+    DrawFrame3D(canvas, rect, L(c, Soft), Dk(c, Soft));
+    FillRectColor(canvas, Shrunk(rect, 1), c);
+    const TRect grip{gripRect.left + 4, gripRect.top + 1, gripRect.right - 4, gripRect.bottom - 1};
+    DrawFrame3D(canvas, IntersectRects(grip, rect), L(c, Soft), Dk(c, Soft));
+}
+
+void TSkThemeStd::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                  uint8_t) const
+{
+    DrawSpeedButton(canvas, rect, state, state != kesNormal, false);
+}
+
+void TSkThemeStd::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
+{
+    const TColor c = GetColor((flags & kibDown)       ? kcFace
+                              : (flags & kibSelected) ? kcSelection
+                              : (flags & kibHot)      ? kcHotFace
+                                                      : kcWindow);
+    FillRectColor(canvas, rect, c);
+    if (flags & kibDown)
+        DrawFrame3D(canvas, rect, L(c, Faint), Dk(c, Faint));
+}
+
+void TSkThemeStd::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
+{
+    TRect r = rect;
+    if (bevel) {
+        DrawFrame3D(canvas, r, L(GetColor(kcMenuBar), Soft), Dk(GetColor(kcFace), Soft));
+        Shrink(r);
+    }
+    FillRectColor(canvas, r, GetColor(hot ? kcHotFace : kcFace));
+}
+
+void TSkThemeStd::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                    uint8_t state) const
+{
+    const TColor c = state == kesPressed ? RgbColor(0, 0, 0)
+                     : state == kesDisabled || state == kesFocused ? GetColor(kcHotFace)
+                                                                   : GetColor(kcFace);
+    FillRectColor(canvas, rect, c);
+    if (state == kesHot || state == kesDefault)
+        DrawFrame3D(canvas, rect, Dk(c, Soft), L(c, Soft));
+    else
+        DrawFrame3D(canvas, rect, L(c, Soft), Dk(c, Soft));
+}
+
+// Status bar.
+
+void TSkThemeStd::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
+{
+    FillRectColor(canvas, rect, GetColor(kcFace));
+}
+
+void TSkThemeStd::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    RECT r = rect;
+    DrawFrameControl(canvas->Handle(), &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+}
+
+void TSkThemeStd::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
+{
+    const TColor face = GetColor(kcFace);
+    DrawFrame3D(canvas, rect, Dk(face, Soft), L(face, Soft));
+    FillRectColor(canvas, Shrunk(rect, 1), face);
+}
+
+// Menus.
+
+void TSkThemeStd::MeasureMenuBarItem(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                     int& height) const
+{
+    MeasureMenuBarText(canvas, item, width, height);
+}
+
+void TSkThemeStd::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& width,
+                                   int& height) const
+{
+    MeasurePopupText(canvas, item, width, height);
+}
+
+void TSkThemeStd::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
+{
+    FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
+}
+
+void TSkThemeStd::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                  bool selected, bool hot) const
+{
+    if (!item || IsRectEmptyEx(rect))
+        return;
+    TRect r = Shrunk(rect, 1);
+    FillRectColor(canvas, r, GetColor(kcMenuBar));
+    Shrink(r);
+    TColor text = GetColor(kcMenuBarText);
+    if (selected && item->ButtonStyle()) {
+        DrawSpeedButton(canvas, r, hot ? kesHot : kesPressed, true, false);
+    } else if (selected) {
+        FillRectColor(canvas, r, GetColor(hot ? kcSelection : kcMenuBarHighlight));
+        text = GetColor(kcMenuBarHighlightText);
+    }
+    UseFont(canvas, kfMenuBar, text);
+    DrawTextWide(canvas, item->Caption(), r,
+                 DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
+}
+
+void TSkThemeStd::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                    bool selected, bool hot) const
+{
+    if (!item || IsRectEmptyEx(rect))
+        return;
+    TRect r = Shrunk(rect, 1);
+    FillRectColor(canvas, r, SkColorToColor(SkBtnFaceColor()));
+    UINT glyph;
+    switch (item->SystemKind()) {
+    case ksbClose: glyph = DFCS_CAPTIONCLOSE; break;
+    case ksbRestore: glyph = DFCS_CAPTIONRESTORE; break;
+    case ksbMinimize: glyph = DFCS_CAPTIONMIN; break;
+    case ksbIcon:
+        if (!selected) {
+            FillRectColor(canvas, r, GetColor(kcPopup));
+            return;
+        }
+        FillRectColor(canvas, r, GetColor(kcPopupHighlight));
+        for (int y = r.top; y < r.bottom; y += 3)
+            FillRectColor(canvas, r.left, y, r.right, y + 1, SkColorToColor(SkBtnHighlightColor()));
+        return;
+    default: return;
+    }
+    r = Shrunk(r, 2);
+    r.right += 1;
+    r.bottom -= 1;
+    if (IsRectEmptyEx(r))
+        return;
+    if (selected)
+        glyph |= hot ? DFCS_FLAT : DFCS_PUSHED;
+    DrawFrameControl(canvas->Handle(), &r, DFC_CAPTION, glyph | MenuBarGlyphFlag);
+}
+
+void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) const
+{
+    const TColor c = GetColor(kcMenuBar);
+    TRect r{0, 0, width, height};
+    DrawRaisedBevel(canvas, r, c);
+    FrameRectColor(canvas, r, c);
+}
+
+void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                bool selected, bool) const
+{
+    if (!item || IsRectEmptyEx(rect))
+        return;
+    if (item->IsSeparator()) {
+        FillRectColor(canvas, rect, GetColor(kcPopup));
+        const TRect line{rect.left + 2, rect.top + 4, rect.right - 2, rect.top + 5};
+        if (line.bottom <= rect.bottom)
+            FillRectColor(canvas, line, clBtnShadow);
+        return;
+    }
+    const TColor text = GetColor(selected ? kcPopupHighlightText : kcPopupText);
+    FillRectColor(canvas, rect, GetColor(selected ? kcPopupHighlight : kcPopup));
+    const bool enabled = item->Enabled();
+    const TColor ink = enabled ? text : GetColor(kcDisabledMenuText);
+    const TRect column{rect.left, rect.top,
+                       std::min(int(rect.right), int(rect.left) + ItemGlyphColumnWidth(item)), rect.bottom};
+    if (item->HasImage()) {
+        TImageList* images = item->EffectiveImages();
+        const TRect at = CenterRect({0, 0, images->Width(), images->Height()}, column);
+        if (RectsEqual(IntersectRects(at, column), at))
+            images->Draw(canvas, at.left, at.top, item->ImageIndex(), enabled);
+    } else if (item->Checked()) {
+        DrawFrameGlyph(canvas, CenterRect({0, 0, 16, 16}, column), DFC_MENU, ink, DFCS_MENUCHECK);
+    }
+    // A disabled entry is etched: white first, one pixel down and right.
+    const std::string keys = ShortCutToText(item->ShortCut());
+    auto texts = [&](int d, TColor color) {
+        UseFont(canvas, kfPopup, color);
+        TRect caption{column.right + 4 + d, rect.top + d, rect.right + d, rect.bottom + d};
+        DrawTextWide(canvas, item->Caption(), caption, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
+        if (keys.empty())
+            return;
+        TRect shortCut{column.right + 4 + d, rect.top + d, rect.right - RectHeight(rect) + d,
+                       rect.bottom + d};
+        DrawTextWide(canvas, std::wstring(keys.begin(), keys.end()), shortCut,
+                     DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_RIGHT));
+    };
+    if (!enabled && !selected)
+        texts(1, clWhite);
+    texts(0, ink);
+    if (item->Count() > 0 && RectWidth(rect) > 12 && RectHeight(rect) >= 5) {
+        const int top = rect.top + (RectHeight(rect) - 5) / 2;
+        const TRect arrow{rect.right - 12, top, rect.right - 7, top + 5};
+        FillRoundRectColor(canvas, arrow, 2, ink);
+        FrameRoundRectColor(canvas, arrow, 2, GetColor(kcMenuBorder));
+    }
+}
+
+void TSkThemeStd::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                        bool hot) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor ink = GetColor(kcPopupText), back = GetColor(kcPopup);
+    FillRectColor(canvas, rect, back);
+    if (hot) {
+        FrameRectColor(canvas, rect, ink);
+        DitherFillRect(canvas, Shrunk(rect, 1), L(back, Soft), Dk(back, Soft));
+    }
+    if (direction == kpsUp || direction == kpsDown)
+        DrawSmallArrow(canvas, rect, direction == kpsDown, 0, 0, ink);
+}
