@@ -52,11 +52,57 @@ const char* const MemoCapacityMessage = "Text exceeds memo capacity";
 
 namespace {
 
-// What a memo holds unless MaxLength says less: the classic multi-line
-// edit's 64 KB. The native edit wraps a long line in quadratic time (under
-// Wine a 30,000-character line takes 4 s, 100,000 a minute), and a file
-// picked by mistake can be hundreds of megabytes.
-constexpr size_t DefaultMemoCapacity = size_t(1) << 16;
+// What a memo holds unless MaxLength says less: a megabyte of characters.
+// The native edit's cost to lay out a text was measured under Wine (64-bit
+// build): about 15 us for each line that holds anything, 0.25 us for each
+// character, and with word wrap a line costs in proportion to the square of
+// its length (16,000 characters on one line: 7 s). The limits below keep
+// any text the memo takes at about a second or less.
+constexpr size_t DefaultMemoCapacity = size_t(1) << 20;
+// Even unwrapped, each keystroke measures its whole line again: 0.1 s here.
+constexpr size_t LongestLine = size_t(1) << 16;
+// A line that holds anything costs the window as much as 60 characters.
+constexpr uint64_t FilledLineWeight = 60;
+constexpr uint64_t LayoutBudget = uint64_t(3) << 20;
+// Wrapped, a text of 64 K characters in lines of 250, or one line of 4,000,
+// takes about 0.2 s; past that it is shown unwrapped.
+constexpr size_t LargestWrappedText = size_t(1) << 16;
+constexpr uint64_t WrapBudget = 16000000;
+
+// What the window's layout cost depends on, from one pass over a CR LF text.
+struct TextShape {
+    uint64_t filledLines = 0;
+    size_t longestLine = 0;
+    uint64_t squaredLines = 0;  // the sum of each line's length squared
+};
+
+TextShape ShapeOf(const std::string& text)
+{
+    TextShape shape;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        const uint64_t length = end - start;
+        shape.filledLines += length > 0;
+        shape.longestLine = std::max(shape.longestLine, size_t(length));
+        shape.squaredLines += length * length;
+        start = end + 2;
+    }
+    return shape;
+}
+
+bool LaysOutQuickly(size_t characters, const TextShape& shape)
+{
+    return shape.longestLine <= LongestLine &&
+           characters + FilledLineWeight * shape.filledLines <= LayoutBudget;
+}
+
+bool WrapsQuickly(size_t characters, const TextShape& shape)
+{
+    return characters <= LargestWrappedText && shape.squaredLines <= WrapBudget;
+}
 
 // Characters the window counts for an ANSI text (a double-byte pair is one).
 size_t CharacterCount(const std::string& text)
@@ -392,11 +438,11 @@ void TCustomMemo::CreateParams(TCreateParams& params)
     TCustomEdit::CreateParams(params);
     params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
     params.Style |= ES_MULTILINE;
-    if (!wordWrap_)
+    if (!Wraps())
         params.Style |= ES_AUTOHSCROLL;
     if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
         params.Style |= WS_VSCROLL;
-    if ((scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !wordWrap_)
+    if ((scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !Wraps())
         params.Style |= WS_HSCROLL;
     static const DWORD alignments[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
     params.Style |= alignments[alignment_];
@@ -433,7 +479,8 @@ void TCustomMemo::SetAlignment(TAlignment value)
 
 // Line breaks become CR LF first; an equal text leaves the window alone.
 // A NUL cannot live in the window's text: it is shown as a blank rather
-// than cutting the rest off.
+// than cutting the rest off. A text the window would take long to lay out
+// is refused; one it would take long to wrap is shown unwrapped.
 void TCustomMemo::ReplaceText(const std::string& text)
 {
     const size_t capacity = Capacity();
@@ -447,20 +494,47 @@ void TCustomMemo::ReplaceText(const std::string& text)
     if (normalized == old)
         return;
     const size_t characters = CharacterCount(normalized);
-    if (characters > capacity)
+    const TextShape shape = ShapeOf(normalized);
+    if (characters > capacity || !LaysOutQuickly(characters, shape))
         throw EInvalidOperation(MemoCapacityMessage);
+    const bool wrapsQuickly = WrapsQuickly(characters, shape);
     if (!HandleAllocated()) {
         text_ = normalized;
+        textWrapsQuickly_ = wrapsQuickly;
         Perform(CM_TEXTCHANGED);
         return;
     }
+    const bool oldWrapsQuickly = textWrapsQuickly_;
+    const bool restyle = wordWrap_ && wrapsQuickly != oldWrapsQuickly;
+    bool accepted = true;
+    if (restyle)
+        RecreateWithText(normalized, wrapsQuickly);
+    else
+        accepted = Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str())) != 0;
+    textWrapsQuickly_ = wrapsQuickly;
     // Held means all of it: the window counts characters, not bytes.
-    LRESULT accepted = Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str()));
     if (!accepted || static_cast<size_t>(GetWindowTextLengthW(Handle())) != characters) {
-        Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(old.c_str()));
+        if (restyle)
+            RecreateWithText(old, oldWrapsQuickly);
+        else
+            Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(old.c_str()));
+        textWrapsQuickly_ = oldWrapsQuickly;
         throw EInvalidOperation(MemoCapacityMessage);
     }
     Perform(CM_TEXTCHANGED);
+}
+
+// The new window is made with the text it is to show: the old text is never
+// laid out in the new style.
+void TCustomMemo::RecreateWithText(const std::string& text, bool wrapsQuickly)
+{
+    const bool focused = GetFocus() == Handle();
+    DestroyHandle();
+    text_ = text;
+    textWrapsQuickly_ = wrapsQuickly;
+    CreateHandle();
+    if (focused)
+        ::SetFocus(Handle());
 }
 
 size_t TCustomMemo::Capacity()
