@@ -6,6 +6,8 @@
 #include "framework/components/properties.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 FW_IMPLEMENT_CLASS(TCustomEdit, TWinControl)
 FW_PUBLISH(TCustomEdit)
@@ -54,65 +56,78 @@ namespace {
 
 // What a memo holds unless MaxLength says less: a megabyte of characters.
 // The native edit's cost to lay out a text was measured under Wine (64-bit
-// build): about 15 us for each line that holds anything, 0.25 us for each
-// character, and with word wrap a line costs in proportion to the square of
-// its length (16,000 characters on one line: 7 s). The limits below keep
-// any text the memo takes at about a second or less.
+// build, on a busy machine): about 20 us for each line that holds anything,
+// 0.3 to 2 us for an ordinary character, but 100 to 140 us for a control
+// character (a tab too), which the font has no glyph for; with word wrap a
+// line costs in proportion to the square of its length (16,000 characters
+// on one line: 7 s). The limits below keep any text it takes at a second
+// or two: a megabyte of lines of ordinary text takes about one.
 constexpr size_t DefaultMemoCapacity = size_t(1) << 20;
 // Even unwrapped, each keystroke measures its whole line again: 0.1 s here.
 constexpr size_t LongestLine = size_t(1) << 16;
-// A line that holds anything costs the window as much as 60 characters.
-constexpr uint64_t FilledLineWeight = 60;
-constexpr uint64_t LayoutBudget = uint64_t(3) << 20;
-// Wrapped, a text of 64 K characters in lines of 250, or one line of 4,000,
-// takes about 0.2 s; past that it is shown unwrapped.
+// The costs in ordinary characters, and the budget.
+constexpr uint64_t FilledLineWeight = 32;
+constexpr uint64_t ControlWeight = 256;
+constexpr uint64_t LayoutBudget = uint64_t(5) << 19;
 constexpr size_t LargestWrappedText = size_t(1) << 16;
 constexpr uint64_t WrapBudget = 16000000;
 
-// What the window's layout cost depends on, from one pass over a CR LF text.
+// What the window counts and what its layout costs, from one pass over a
+// CR LF text (line lengths in the window's characters).
 struct TextShape {
-    uint64_t filledLines = 0;
+    size_t characters = 0;
+    uint64_t work = 0;  // in ordinary characters
     size_t longestLine = 0;
     uint64_t squaredLines = 0;  // the sum of each line's length squared
 };
 
+bool IsControl(wchar_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
 TextShape ShapeOf(const std::string& text)
 {
     TextShape shape;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos)
-            end = text.size();
-        const uint64_t length = end - start;
-        shape.filledLines += length > 0;
-        shape.longestLine = std::max(shape.longestLine, size_t(length));
-        shape.squaredLines += length * length;
-        start = end + 2;
+    const int count = text.size() > static_cast<size_t>(INT_MAX) ? 0
+        : MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (count <= 0 && !text.empty()) {  // no measure of it: too much
+        shape.characters = shape.longestLine = text.size();
+        shape.work = UINT64_MAX;
+        return shape;
     }
+    std::wstring wide(static_cast<size_t>(count), L'\0');
+    if (count > 0)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], count);
+    shape.characters = wide.size();
+    uint64_t line = 0;
+    auto endLine = [&] {
+        shape.work += line > 0 ? FilledLineWeight : 0;
+        shape.longestLine = std::max(shape.longestLine, static_cast<size_t>(line));
+        shape.squaredLines += line * line;
+        line = 0;
+    };
+    for (size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n') {
+            endLine();
+            ++i;
+            continue;
+        }
+        ++line;
+        shape.work += IsControl(wide[i]) ? ControlWeight : 1;
+    }
+    endLine();
     return shape;
 }
 
-bool LaysOutQuickly(size_t characters, const TextShape& shape)
+bool LaysOutQuickly(const TextShape& shape)
 {
-    return shape.longestLine <= LongestLine &&
-           characters + FilledLineWeight * shape.filledLines <= LayoutBudget;
+    return shape.longestLine <= LongestLine && shape.work <= LayoutBudget;
 }
 
-bool WrapsQuickly(size_t characters, const TextShape& shape)
+bool WrapsQuickly(const TextShape& shape)
 {
-    return characters <= LargestWrappedText && shape.squaredLines <= WrapBudget;
-}
-
-// Characters the window counts for an ANSI text (a double-byte pair is one).
-size_t CharacterCount(const std::string& text)
-{
-    if (text.empty())
-        return 0;
-    if (text.size() > static_cast<size_t>(INT_MAX))
-        return text.size();
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    return n > 0 ? static_cast<size_t>(n) : text.size();
+    return shape.characters <= LargestWrappedText && shape.squaredLines <= WrapBudget;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines, bool trailingBreak)
@@ -493,11 +508,11 @@ void TCustomMemo::ReplaceText(const std::string& text)
     const std::string old = Text();
     if (normalized == old)
         return;
-    const size_t characters = CharacterCount(normalized);
     const TextShape shape = ShapeOf(normalized);
-    if (characters > capacity || !LaysOutQuickly(characters, shape))
+    const size_t characters = shape.characters;
+    if (characters > capacity || !LaysOutQuickly(shape))
         throw EInvalidOperation(MemoCapacityMessage);
-    const bool wrapsQuickly = WrapsQuickly(characters, shape);
+    const bool wrapsQuickly = WrapsQuickly(shape);
     if (!HandleAllocated()) {
         text_ = normalized;
         textWrapsQuickly_ = wrapsQuickly;

@@ -127,8 +127,9 @@ public:
     void SetAlignment(TAlignment value);
 
     // Replaces the whole text; a text the window refuses, or would take
-    // more than about a second to lay out (a line past 65,536 characters,
-    // or very many short lines), raises EInvalidOperation
+    // more than a second or two to lay out (a line past 65,536 characters,
+    // very many short lines, thousands of tabs or control characters),
+    // raises EInvalidOperation
     // MemoCapacityMessage and leaves the old one.
     void ReplaceText(const std::string& text);
     // Characters the memo takes: MaxLength, the window's own limit, and

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <tuple>
 
@@ -58,6 +59,30 @@ auto ListFolder(const std::string& folder)
                                 e.ftLastWriteTime.dwLowDateTime};
     FindClose(search);
     return listing;
+}
+
+// Lines of ordinary text, CR LF after each, up to at least size bytes.
+std::string OrdinaryFile(size_t size)
+{
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += "Line " + std::to_string(100000 + i) + " of an ordinary text, caf\xE9 na\xEFve.\r\n";
+    return text;
+}
+
+// A megabyte loads in about a second on a quiet machine; the shared test
+// machines are often twice as slow. A frozen editor takes tens of seconds.
+constexpr double BusyMachineSeconds = 3.0;
+
+// Seconds from now until the picked file's handler has run and the editor's
+// memo (found again: it may be a new window) has painted.
+double SecondsUntilShown(SheetMillDriver& run)
+{
+    const auto start = std::chrono::steady_clock::now();
+    SendMessageTimeoutA(run.editor, WM_NULL, 0, 0, SMTO_NORMAL, 30000, nullptr);
+    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    WaitFor([&] { return GetUpdateRect(run.memo, nullptr, FALSE) ? nullptr : run.memo; });
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 TEST(SheetMill, WritesTheSheetBesideThePickedImage)
@@ -207,6 +232,56 @@ TEST(SheetMill, RefusalsAndFailuresChangeNothing)
         EXPECT_TRUE(ListFolder(folder.Path()) == before);
     }
     CloseHandle(lock);
+}
+
+// A megabyte of ordinary lines loads within a second, a line too long to
+// wrap shows unwrapped at once, and each file is saved as it was loaded: a
+// CR LF file byte for byte but for its NUL, any other in its CR LF form.
+TEST(SheetMill, LoadsLargeFilesAtOnceAndSavesWhatWasLoaded)
+{
+    TempFolder folder;
+    const std::string ordinary = OrdinaryFile(1000000);
+    std::string everyByte(1, '\0');  // in CR LF form; the NUL comes back as a blank
+    for (int byte = 1; byte < 256; ++byte)
+        everyByte += byte == '\r' || byte == '\n' ? std::string("\r\n") : std::string(1, char(byte));
+    WriteFileBytes("ordinary.cue", ordinary);
+    WriteFileBytes("bytes.cue", everyByte);
+    WriteFileBytes("long.cue", std::string(65536, 'x') + "\n");
+    WriteFileBytes("breaks.cue", "a\nb\rc\r\nd");
+    WriteFileBytes("over.cue", OrdinaryFile(size_t(1) << 20) + "x");
+    WriteFileBytes("overlong.cue", "a\r\n" + std::string(65537, 'x'));
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
+    ASSERT_TRUE(run.OpenEditor());
+    const std::pair<const char*, std::string> loads[] = {
+        {"ordinary.cue", ordinary},
+        {"bytes.cue", " " + everyByte.substr(1)},
+        {"long.cue", std::string(65536, 'x') + "\r\n"},
+        {"breaks.cue", "a\r\nb\r\nc\r\nd"}};
+    for (const auto& [file, saved] : loads) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Wczytaj"), Wide(folder.PathOf(file))));
+        const double seconds = SecondsUntilShown(run);
+        RecordProperty(file, std::to_string(seconds));
+        EXPECT_LT(seconds, BusyMachineSeconds);
+        EXPECT_EQ(size_t(SendMessageA(run.memo, WM_GETTEXTLENGTH, 0, 0)), saved.size());
+        ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Zapisz"), Wide(folder.PathOf("saved.cue"))));
+        SecondsUntilShown(run);
+        EXPECT_TRUE(ReadFileBytes("saved.cue") == saved);
+    }
+
+    // Just past what the memo holds, or one line just too long: refused at
+    // once, the text kept.
+    for (const char* file : {"over.cue", "overlong.cue"}) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Wczytaj"), Wide(folder.PathOf(file))));
+        const auto start = std::chrono::steady_clock::now();
+        ExpectBox(run, "Sheet Mill", "Text exceeds memo capacity.", MB_ICONSTOP);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        RecordProperty(file, std::to_string(seconds));
+        EXPECT_LT(seconds, BusyMachineSeconds);
+        EXPECT_EQ(WindowText(run.memo), "a\r\nb\r\nc\r\nd");
+    }
 }
 
 } // namespace
