@@ -1,5 +1,6 @@
 // The memo over the native multi-line edit: line breaks, capacity, its
 // line list, and the text kept across window changes.
+#include "framework/base/clipboard.h"
 #include "framework/controls/edit.h"
 #include "tests/support/windowtest.h"
 
@@ -199,4 +200,19 @@ TEST(MemoText, LargeTextsAndLongLinesShowUnwrappedAtOnce)
     EXPECT_FALSE(m.memo->Wraps());
     m.memo->SetWordWrap(true);
     EXPECT_EQ(GetWindowLongPtrA(m.memo->Handle(), GWL_STYLE) & ES_AUTOHSCROLL, 0);
+
+    // A long line pasted goes through the same limits: shown unwrapped at
+    // once, the caret after it; one just too long is refused.
+    SendMessageA(m.memo->Handle(), EM_SETSEL, 1, 1);
+    ASSERT_TRUE(Clipboard().SetAsText(std::string(65534, 'p') + "\n"));
+    const auto start = std::chrono::steady_clock::now();
+    SendMessageA(m.memo->Handle(), WM_PASTE, 0, 0);
+    EXPECT_LT(SecondsSince(start), 2.0);
+    EXPECT_EQ(m.memo->Text(), "a" + std::string(65534, 'p') + "\r\n");
+    EXPECT_FALSE(m.memo->Wraps());
+    EXPECT_EQ(m.memo->SelStart(), 65537);
+    EXPECT_TRUE(m.memo->Modified());
+    ASSERT_TRUE(Clipboard().SetAsText(std::string(65537, 'p')));
+    EXPECT_EQ(ErrorOf([&] { m.memo->Perform(WM_PASTE, 0, 0); }), MemoCapacityMessage);
+    EXPECT_EQ(m.memo->Text().size(), 65537u);
 }

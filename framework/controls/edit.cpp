@@ -1,5 +1,7 @@
 #include "framework/controls/edit.h"
 
+#include "framework/base/ansi.h"
+#include "framework/base/clipboard.h"
 #include "framework/base/codepages.h"
 #include "framework/graphics/graphicsobjects.h"
 #include "framework/base/linebreaks.h"
@@ -71,6 +73,9 @@ constexpr uint64_t ControlWeight = 256;
 constexpr uint64_t LayoutBudget = uint64_t(5) << 19;
 constexpr size_t LargestWrappedText = size_t(1) << 16;
 constexpr uint64_t WrapBudget = 16000000;
+// A paste past this many characters goes through the same limits as a
+// loaded text; a shorter one leaves a wrapped line short enough to edit.
+constexpr size_t LargestNativePaste = 1024;
 
 // What the window counts and what its layout costs, from one pass over a
 // CR LF text (line lengths in the window's characters).
@@ -128,6 +133,14 @@ bool LaysOutQuickly(const TextShape& shape)
 bool WrapsQuickly(const TextShape& shape)
 {
     return shape.characters <= LargestWrappedText && shape.squaredLines <= WrapBudget;
+}
+
+std::wstring WindowTextWide(HWND window)
+{
+    const int n = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], n + 1)));
+    return text;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines, bool trailingBreak)
@@ -260,22 +273,10 @@ std::string TCustomEdit::SelText() const
     auto* self = const_cast<TCustomEdit*>(this);
     if (!HandleAllocated())
         return std::string();
-    const std::wstring text = [&] {
-        int n = GetWindowTextLengthW(self->Handle());
-        std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-        w.resize(static_cast<size_t>(GetWindowTextW(self->Handle(), &w[0], n + 1)));
-        return w;
-    }();
+    const std::wstring text = WindowTextWide(self->Handle());
     const size_t start = static_cast<size_t>(self->SelStart());
     const size_t length = static_cast<size_t>(self->SelLength());
-    const std::wstring part = text.substr(std::min(start, text.size()), length);
-    int n = WideCharToMultiByte(CP_ACP, 0, part.data(), static_cast<int>(part.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string out(static_cast<size_t>(std::max(0, n)), '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_ACP, 0, part.data(), static_cast<int>(part.size()), &out[0], n,
-                            nullptr, nullptr);
-    return out;
+    return WideToAnsi(text.substr(std::min(start, text.size()), length));
 }
 
 void TCustomEdit::SelectAll()
@@ -564,8 +565,35 @@ void TCustomMemo::Dispatch(TMessage& message)
 {
     if (message.Msg == WM_GETDLGCODE)
         WMGetDlgCode(message);
+    else if (message.Msg == WM_PASTE)
+        WMPaste(message);
     else
         TCustomEdit::Dispatch(message);
+}
+
+// A large paste replaces the whole text, so that one that would take the
+// window long to lay out is refused (or shown unwrapped) rather than
+// freezing the program. It cannot be undone.
+void TCustomMemo::WMPaste(TMessage& message)
+{
+    const std::wstring pasted = Clipboard().AsTextWide();
+    if (pasted.size() <= LargestNativePaste || ReadOnly()) {
+        TCustomEdit::Dispatch(message);
+        return;
+    }
+    HWND window = Handle();
+    std::wstring text = WindowTextWide(window);
+    DWORD start = 0, end = 0;
+    SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
+    text.replace(start, std::max(start, end) - start, pasted);
+    ReplaceText(WideToAnsi(text));
+    const std::string added = NormalizeLineBreaks(WideToAnsi(pasted), AnsiLeadBytes());
+    const size_t caret = start + static_cast<size_t>(std::max(0, MultiByteToWideChar(
+        CP_ACP, 0, added.data(), static_cast<int>(added.size()), nullptr, 0)));
+    SendMessageW(Handle(), EM_SETSEL, caret, static_cast<LPARAM>(caret));
+    SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
+    SendMessageW(Handle(), EM_SETMODIFY, TRUE, 0);
 }
 
 // Tab and Return are the memo's own only when it wants them.

@@ -150,6 +150,7 @@ private:
     void StyleChanged();
     void RecreateWithText(const std::string& text, bool wrapsQuickly);
     void WMGetDlgCode(TMessage& message);
+    void WMPaste(TMessage& message);
 
     std::unique_ptr<TMemoStrings> lines_;
     bool wantReturns_ = true;
