@@ -71,6 +71,8 @@ constexpr size_t LongestLine = size_t(1) << 16;
 constexpr uint64_t FilledLineWeight = 32;
 constexpr uint64_t ControlWeight = 256;
 constexpr uint64_t LayoutBudget = uint64_t(5) << 19;
+// Wrapped, a text of 64 K characters in lines of 250, or one line of 4,000,
+// takes about 0.2 s; past that a text is shown unwrapped.
 constexpr size_t LargestWrappedText = size_t(1) << 16;
 constexpr uint64_t WrapBudget = 16000000;
 // A paste past this many characters goes through the same limits as a

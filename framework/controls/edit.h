@@ -129,8 +129,7 @@ public:
     // Replaces the whole text; a text the window refuses, or would take
     // more than a second or two to lay out (a line past 65,536 characters,
     // very many short lines, thousands of tabs or control characters),
-    // raises EInvalidOperation
-    // MemoCapacityMessage and leaves the old one.
+    // raises EInvalidOperation MemoCapacityMessage and leaves the old one.
     void ReplaceText(const std::string& text);
     // Characters the memo takes: MaxLength, the window's own limit, and
     // 1,048,576 at most when neither says less.
