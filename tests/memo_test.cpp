@@ -1,5 +1,6 @@
 // The memo over the native multi-line edit: line breaks, capacity, its
 // line list, and the text kept across window changes.
+#include "framework/base/clipboard.h"
 #include "framework/controls/edit.h"
 #include "tests/support/windowtest.h"
 
@@ -27,6 +28,21 @@ struct CountedMemo {
     }
     std::string Shown() const { return WindowText(memo->Handle()); }
 };
+
+// Lines of 50 characters filling size characters, the last one cut short.
+std::string OrdinaryLines(size_t size)
+{
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += "line " + std::to_string(100000 + i) + std::string(37, '.') + "\r\n";
+    text.resize(size);
+    return text;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 // What a change raises, or "no error".
 std::string ErrorOf(const std::function<void()>& change)
@@ -73,17 +89,20 @@ TEST(MemoText, ATextTheMemoCannotHoldRaisesAndKeepsTheOldText)
     std::string huge;  // ten megabytes in 400,000 lines
     for (int i = 0; i < 400000; ++i)
         huge += "line " + std::to_string(100000 + i) + " of a long text\n";
-    std::string justPast(m.memo->Capacity(), 'x');  // once its break is CR LF
-    justPast[10] = '\n';
+    std::string shortLines;  // each costs the window far more than its character
+    for (int i = 0; i < 80000; ++i)
+        shortLines += "x\n";
     const std::pair<int, std::string> cases[] = {  // the limit, the text
-        {10, std::string(11, 'x')}, {10, "\n\n\n\n\nx"}, {0, huge}, {0, justPast}};
+        {10, std::string(11, 'x')}, {10, "\n\n\n\n\nx"}, {0, huge},
+        {0, OrdinaryLines(m.memo->Capacity()) + "x"}, {0, "a\r\n" + std::string(65537, 'x')},
+        {0, shortLines}, {0, std::string(10241, '\t')}};
     const auto start = std::chrono::steady_clock::now();
     for (const auto& [maxLength, text] : cases) {
         m.memo->SetMaxLength(maxLength);
         EXPECT_EQ(ErrorOf([&] { m.lines->SetText(text); }), MemoCapacityMessage) << text.size();
         EXPECT_EQ(m.Shown(), "old");
     }
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+    EXPECT_LT(SecondsSince(start), 5.0);
     m.memo->SetMaxLength(10);
     m.lines->SetText("\n\n\n\n\n");  // just fits
     EXPECT_EQ(m.memo->Text(), "\r\n\r\n\r\n\r\n\r\n");
@@ -138,4 +157,44 @@ TEST(MemoLines, TheTextLivesInTheObjectWithoutAWindowAndLineEditsReachTheWindow)
     EXPECT_NE(SendMessageA(memo->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, 0);
     memo->SetWantReturns(false);
     EXPECT_EQ(SendMessageA(memo->Handle(), WM_GETDLGCODE, 0, 0) & (DLGC_WANTALLKEYS | DLGC_WANTTAB), 0);
+}
+
+// Small texts wrap as asked; a large one, or one with a line too long to
+// wrap at once, shows unwrapped; either loads within a second or two.
+TEST(MemoText, LargeTextsAndLongLinesShowUnwrappedAtOnce)
+{
+    CountedMemo m;
+    m.form->Show();
+    const std::pair<std::string, bool> cases[] = {  // the text, wrapped
+        {OrdinaryLines(size_t(1) << 20), false},
+        {std::string(4000, 'x'), true},  // the longest line that wraps
+        {"sheet\r\n" + std::string(4000, 'x'), false},
+        {OrdinaryLines(size_t(1) << 16), true},
+        {OrdinaryLines((size_t(1) << 16) + 1), false},
+        {std::string(65536, 'x'), false},
+        {std::string(10000, '\t'), false},
+        {"short", true}};
+    m.memo->SetFocus();
+    for (const auto& [text, wrapped] : cases) {
+        SCOPED_TRACE(text.size());
+        const auto start = std::chrono::steady_clock::now();
+        m.lines->SetText(text);
+        UpdateWindow(m.memo->Handle());
+        EXPECT_LT(SecondsSince(start), 2.0);
+        EXPECT_EQ(m.Shown(), text);
+        EXPECT_EQ(m.memo->Wraps(), wrapped);
+        EXPECT_EQ((GetWindowLongPtrA(m.memo->Handle(), GWL_STYLE) & ES_AUTOHSCROLL) == 0, wrapped);
+        EXPECT_EQ(GetFocus(), m.memo->Handle());
+    }
+    EXPECT_EQ(m.changes, 8);
+
+    // A long line pasted goes through the same limits: shown unwrapped, the
+    // caret after it; one just too long is refused.
+    SendMessageA(m.memo->Handle(), EM_SETSEL, 1, 1);
+    ASSERT_TRUE(Clipboard().SetAsText(std::string(65534, 'p') + "\n"));
+    SendMessageA(m.memo->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(m.memo->Text(), "s" + std::string(65534, 'p') + "\r\nhort");
+    EXPECT_EQ(std::make_pair(m.memo->Wraps(), m.memo->SelStart()), std::make_pair(false, 65537));
+    ASSERT_TRUE(Clipboard().SetAsText(std::string(65537, 'p')));
+    EXPECT_EQ(ErrorOf([&] { m.memo->Perform(WM_PASTE, 0, 0); }), MemoCapacityMessage);
 }

@@ -1,11 +1,15 @@
 #include "framework/controls/edit.h"
 
+#include "framework/base/ansi.h"
+#include "framework/base/clipboard.h"
 #include "framework/base/codepages.h"
 #include "framework/graphics/graphicsobjects.h"
 #include "framework/base/linebreaks.h"
 #include "framework/components/properties.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 FW_IMPLEMENT_CLASS(TCustomEdit, TWinControl)
 FW_PUBLISH(TCustomEdit)
@@ -52,21 +56,93 @@ const char* const MemoCapacityMessage = "Text exceeds memo capacity";
 
 namespace {
 
-// What a memo holds unless MaxLength says less: the classic multi-line
-// edit's 64 KB. The native edit wraps a long line in quadratic time (under
-// Wine a 30,000-character line takes 4 s, 100,000 a minute), and a file
-// picked by mistake can be hundreds of megabytes.
-constexpr size_t DefaultMemoCapacity = size_t(1) << 16;
+// What a memo holds unless MaxLength says less: a megabyte of characters.
+// The native edit's cost to lay out a text was measured under Wine (64-bit
+// build, on a busy machine): about 20 us for each line that holds anything,
+// 0.3 to 2 us for an ordinary character, but 100 to 140 us for a control
+// character (a tab too), which the font has no glyph for; with word wrap a
+// line costs in proportion to the square of its length (16,000 characters
+// on one line: 7 s). The limits below keep any text it takes at a second
+// or two: a megabyte of lines of ordinary text takes about one.
+constexpr size_t DefaultMemoCapacity = size_t(1) << 20;
+// Even unwrapped, each keystroke measures its whole line again: 0.1 s here.
+constexpr size_t LongestLine = size_t(1) << 16;
+// The costs in ordinary characters, and the budget.
+constexpr uint64_t FilledLineWeight = 32;
+constexpr uint64_t ControlWeight = 256;
+constexpr uint64_t LayoutBudget = uint64_t(5) << 19;
+// Wrapped, a text of 64 K characters in lines of 250, or one line of 4,000,
+// takes about 0.2 s; past that a text is shown unwrapped.
+constexpr size_t LargestWrappedText = size_t(1) << 16;
+constexpr uint64_t WrapBudget = 16000000;
+// A paste past this many characters goes through the same limits as a
+// loaded text; a shorter one leaves a wrapped line short enough to edit.
+constexpr size_t LargestNativePaste = 1024;
 
-// Characters the window counts for an ANSI text (a double-byte pair is one).
-size_t CharacterCount(const std::string& text)
+// What the window counts and what its layout costs, from one pass over a
+// CR LF text (line lengths in the window's characters).
+struct TextShape {
+    size_t characters = 0;
+    uint64_t work = 0;  // in ordinary characters
+    size_t longestLine = 0;
+    uint64_t squaredLines = 0;  // the sum of each line's length squared
+};
+
+bool IsControl(wchar_t c)
 {
-    if (text.empty())
-        return 0;
-    if (text.size() > static_cast<size_t>(INT_MAX))
-        return text.size();
-    int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    return n > 0 ? static_cast<size_t>(n) : text.size();
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
+TextShape ShapeOf(const std::string& text)
+{
+    TextShape shape;
+    const int count = text.size() > static_cast<size_t>(INT_MAX) ? 0
+        : MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (count <= 0 && !text.empty()) {  // no measure of it: too much
+        shape.characters = shape.longestLine = text.size();
+        shape.work = UINT64_MAX;
+        return shape;
+    }
+    std::wstring wide(static_cast<size_t>(count), L'\0');
+    if (count > 0)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], count);
+    shape.characters = wide.size();
+    uint64_t line = 0;
+    auto endLine = [&] {
+        shape.work += line > 0 ? FilledLineWeight : 0;
+        shape.longestLine = std::max(shape.longestLine, static_cast<size_t>(line));
+        shape.squaredLines += line * line;
+        line = 0;
+    };
+    for (size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] == L'\r' && i + 1 < wide.size() && wide[i + 1] == L'\n') {
+            endLine();
+            ++i;
+            continue;
+        }
+        ++line;
+        shape.work += IsControl(wide[i]) ? ControlWeight : 1;
+    }
+    endLine();
+    return shape;
+}
+
+bool LaysOutQuickly(const TextShape& shape)
+{
+    return shape.longestLine <= LongestLine && shape.work <= LayoutBudget;
+}
+
+bool WrapsQuickly(const TextShape& shape)
+{
+    return shape.characters <= LargestWrappedText && shape.squaredLines <= WrapBudget;
+}
+
+std::wstring WindowTextWide(HWND window)
+{
+    const int n = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], n + 1)));
+    return text;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines, bool trailingBreak)
@@ -199,22 +275,10 @@ std::string TCustomEdit::SelText() const
     auto* self = const_cast<TCustomEdit*>(this);
     if (!HandleAllocated())
         return std::string();
-    const std::wstring text = [&] {
-        int n = GetWindowTextLengthW(self->Handle());
-        std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-        w.resize(static_cast<size_t>(GetWindowTextW(self->Handle(), &w[0], n + 1)));
-        return w;
-    }();
+    const std::wstring text = WindowTextWide(self->Handle());
     const size_t start = static_cast<size_t>(self->SelStart());
     const size_t length = static_cast<size_t>(self->SelLength());
-    const std::wstring part = text.substr(std::min(start, text.size()), length);
-    int n = WideCharToMultiByte(CP_ACP, 0, part.data(), static_cast<int>(part.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string out(static_cast<size_t>(std::max(0, n)), '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_ACP, 0, part.data(), static_cast<int>(part.size()), &out[0], n,
-                            nullptr, nullptr);
-    return out;
+    return WideToAnsi(text.substr(std::min(start, text.size()), length));
 }
 
 void TCustomEdit::SelectAll()
@@ -392,11 +456,11 @@ void TCustomMemo::CreateParams(TCreateParams& params)
     TCustomEdit::CreateParams(params);
     params.Style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
     params.Style |= ES_MULTILINE;
-    if (!wordWrap_)
+    if (!Wraps())
         params.Style |= ES_AUTOHSCROLL;
     if (scrollBars_ == ssVertical || scrollBars_ == ssBoth)
         params.Style |= WS_VSCROLL;
-    if ((scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !wordWrap_)
+    if ((scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !Wraps())
         params.Style |= WS_HSCROLL;
     static const DWORD alignments[] = {ES_LEFT, ES_RIGHT, ES_CENTER};
     params.Style |= alignments[alignment_];
@@ -433,7 +497,8 @@ void TCustomMemo::SetAlignment(TAlignment value)
 
 // Line breaks become CR LF first; an equal text leaves the window alone.
 // A NUL cannot live in the window's text: it is shown as a blank rather
-// than cutting the rest off.
+// than cutting the rest off. A text the window would take long to lay out
+// is refused; one it would take long to wrap is shown unwrapped.
 void TCustomMemo::ReplaceText(const std::string& text)
 {
     const size_t capacity = Capacity();
@@ -446,21 +511,48 @@ void TCustomMemo::ReplaceText(const std::string& text)
     const std::string old = Text();
     if (normalized == old)
         return;
-    const size_t characters = CharacterCount(normalized);
-    if (characters > capacity)
+    const TextShape shape = ShapeOf(normalized);
+    const size_t characters = shape.characters;
+    if (characters > capacity || !LaysOutQuickly(shape))
         throw EInvalidOperation(MemoCapacityMessage);
+    const bool wrapsQuickly = WrapsQuickly(shape);
     if (!HandleAllocated()) {
         text_ = normalized;
+        textWrapsQuickly_ = wrapsQuickly;
         Perform(CM_TEXTCHANGED);
         return;
     }
+    const bool oldWrapsQuickly = textWrapsQuickly_;
+    const bool restyle = wordWrap_ && wrapsQuickly != oldWrapsQuickly;
+    bool accepted = true;
+    if (restyle)
+        RecreateWithText(normalized, wrapsQuickly);
+    else
+        accepted = Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str())) != 0;
+    textWrapsQuickly_ = wrapsQuickly;
     // Held means all of it: the window counts characters, not bytes.
-    LRESULT accepted = Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(normalized.c_str()));
     if (!accepted || static_cast<size_t>(GetWindowTextLengthW(Handle())) != characters) {
-        Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(old.c_str()));
+        if (restyle)
+            RecreateWithText(old, oldWrapsQuickly);
+        else
+            Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(old.c_str()));
+        textWrapsQuickly_ = oldWrapsQuickly;
         throw EInvalidOperation(MemoCapacityMessage);
     }
     Perform(CM_TEXTCHANGED);
+}
+
+// The new window is made with the text it is to show: the old text is never
+// laid out in the new style.
+void TCustomMemo::RecreateWithText(const std::string& text, bool wrapsQuickly)
+{
+    const bool focused = GetFocus() == Handle();
+    DestroyHandle();
+    text_ = text;
+    textWrapsQuickly_ = wrapsQuickly;
+    CreateHandle();
+    if (focused)
+        ::SetFocus(Handle());
 }
 
 size_t TCustomMemo::Capacity()
@@ -475,8 +567,35 @@ void TCustomMemo::Dispatch(TMessage& message)
 {
     if (message.Msg == WM_GETDLGCODE)
         WMGetDlgCode(message);
+    else if (message.Msg == WM_PASTE)
+        WMPaste(message);
     else
         TCustomEdit::Dispatch(message);
+}
+
+// A large paste replaces the whole text, so that one that would take the
+// window long to lay out is refused (or shown unwrapped) rather than
+// freezing the program. It cannot be undone.
+void TCustomMemo::WMPaste(TMessage& message)
+{
+    const std::wstring pasted = Clipboard().AsTextWide();
+    if (pasted.size() <= LargestNativePaste || ReadOnly()) {
+        TCustomEdit::Dispatch(message);
+        return;
+    }
+    HWND window = Handle();
+    std::wstring text = WindowTextWide(window);
+    DWORD start = 0, end = 0;
+    SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    start = std::min<DWORD>(start, static_cast<DWORD>(text.size()));
+    text.replace(start, std::max(start, end) - start, pasted);
+    ReplaceText(WideToAnsi(text));
+    const std::string added = NormalizeLineBreaks(WideToAnsi(pasted), AnsiLeadBytes());
+    const size_t caret = start + static_cast<size_t>(std::max(0, MultiByteToWideChar(
+        CP_ACP, 0, added.data(), static_cast<int>(added.size()), nullptr, 0)));
+    SendMessageW(Handle(), EM_SETSEL, caret, static_cast<LPARAM>(caret));
+    SendMessageW(Handle(), EM_SCROLLCARET, 0, 0);
+    SendMessageW(Handle(), EM_SETMODIFY, TRUE, 0);
 }
 
 // Tab and Return are the memo's own only when it wants them.

@@ -126,12 +126,17 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value);
 
-    // Replaces the whole text; a text the window refuses raises
-    // EInvalidOperation MemoCapacityMessage and leaves the old one.
+    // Replaces the whole text; a text the window refuses, or would take
+    // more than a second or two to lay out (a line past 65,536 characters,
+    // very many short lines, thousands of tabs or control characters),
+    // raises EInvalidOperation MemoCapacityMessage and leaves the old one.
     void ReplaceText(const std::string& text);
     // Characters the memo takes: MaxLength, the window's own limit, and
-    // 65,536 at most when neither says less.
+    // 1,048,576 at most when neither says less.
     size_t Capacity();
+    // Lines wrap when WordWrap asks for it and the text is small enough to
+    // wrap at once (64 K characters, no line of much more than 4,000).
+    bool Wraps() const { return wordWrap_ && textWrapsQuickly_; }
 
     void Dispatch(TMessage& message) override;
 
@@ -142,12 +147,15 @@ protected:
 private:
     // Recreates the window for a style that cannot change on a live one.
     void StyleChanged();
+    void RecreateWithText(const std::string& text, bool wrapsQuickly);
     void WMGetDlgCode(TMessage& message);
+    void WMPaste(TMessage& message);
 
     std::unique_ptr<TMemoStrings> lines_;
     bool wantReturns_ = true;
     bool wantTabs_ = false;
     bool wordWrap_ = true;
+    bool textWrapsQuickly_ = true;
     TScrollStyle scrollBars_ = ssNone;
     TAlignment alignment_ = taLeftJustify;
 };

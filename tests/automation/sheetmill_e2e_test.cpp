@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <tuple>
 
@@ -61,6 +62,36 @@ auto ListFolder(const std::string& folder)
     return listing;
 }
 
+// Lines of ordinary text, CR LF after each, up to at least size bytes.
+std::string OrdinaryFile(size_t size)
+{
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += "Line " + std::to_string(100000 + i) + " of an ordinary text, caf\xE9 na\xEFve.\r\n";
+    return text;
+}
+
+// A megabyte of ordinary lines loads in about a second on a quiet machine;
+// the shared test machines, busy, take up to three times as long. A frozen
+// editor takes tens of seconds.
+constexpr double BusyMachineSeconds = 5.0;
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Seconds from now until the picked file's handler has run and the editor's
+// memo (found again: it may be a new window) has painted.
+double SecondsUntilShown(SheetMillDriver& run)
+{
+    const auto start = std::chrono::steady_clock::now();
+    SendMessageTimeoutA(run.editor, WM_NULL, 0, 0, SMTO_NORMAL, 30000, nullptr);
+    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    WaitFor([&] { return GetUpdateRect(run.memo, nullptr, FALSE) ? nullptr : run.memo; });
+    return SecondsSince(start);
+}
+
 TEST(SheetMill, WritesTheSheetBesideThePickedImage)
 {
     TempFolder folder;
@@ -98,6 +129,13 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     TempFolder folder;
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
+    const std::string ordinary = OrdinaryFile(1000000);
+    std::string everyByte(1, '\0');  // in CR LF form
+    for (int byte = 1; byte < 256; ++byte)
+        everyByte += byte == '\r' || byte == '\n' ? std::string("\r\n") : std::string(1, char(byte));
+    WriteFileBytes("ordinary.cue", ordinary);
+    WriteFileBytes("bytes.cue", everyByte);
+    WriteFileBytes("long.cue", std::string(65536, 'x') + "\n");
     WriteFileBytes("saved.cue", std::string(100, 'o'));
     SheetMillDriver run(SHEETMILL_EXE, folder.Path());
     // "Ręcznie" shows whole, though the ANSI code page has no "ę".
@@ -128,11 +166,22 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     EXPECT_EQ(WindowText(run.memo), SheetFor(""));
     EXPECT_EQ(ReadFileBytes("saved.cue"), SheetFor("disc.bin"));
 
-    // Any line breaks load as lines.
-    for (auto [file, lines] :
-         {std::pair{"lf.cue", "one\r\ntwo\r\nthree"}, {"cr.cue", "uno\r\ndos"}}) {
+    // Any line breaks load as lines; a megabyte of ordinary lines, and a line
+    // too long to wrap, load at once. Each is saved as it was loaded: a CR LF
+    // file byte for byte but for its NUL (a blank), any other in CR LF form.
+    const std::pair<const char*, std::string> loads[] = {
+        {"ordinary.cue", ordinary}, {"bytes.cue", " " + everyByte.substr(1)},
+        {"long.cue", std::string(65536, 'x') + "\r\n"},
+        {"lf.cue", "one\r\ntwo\r\nthree"}, {"cr.cue", "uno\r\ndos"}};
+    for (const auto& [file, saved] : loads) {
+        SCOPED_TRACE(file);
         ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Wczytaj"), Wide(folder.PathOf(file))));
-        EXPECT_EQ(WindowText(run.memo), lines);
+        const double seconds = SecondsUntilShown(run);
+        RecordProperty(file, std::to_string(seconds));
+        EXPECT_LT(seconds, BusyMachineSeconds);
+        ASSERT_TRUE(run.ChooseFile(run.EditorButton(L"Zapisz"), Wide(folder.PathOf("copy.cue"))));
+        SecondsUntilShown(run);
+        EXPECT_TRUE(ReadFileBytes("copy.cue") == saved);
     }
 
     // Closed, the main window is back in automatic mode; reopened, the
@@ -214,9 +263,11 @@ const Refusal Refusals[] = {
     {Pick, L"disc.bin", "Sheet Mill", "Cannot create file \"%s.cue\". Access denied."},
     {L"Wczytaj", L"p\u0142yta.cue", "Blad !", UnloadableName},
     {L"Wczytaj", L"missing.cue", "Sheet Mill", "Cannot open file \"%s\". File not found."},
-    // More text than the memo holds; the vast file (4 GiB and 3 bytes) is
-    // refused before it is read, not cut to what a 32-bit size keeps.
+    // More text than the memo holds, or a line too long to edit at once;
+    // the vast file (4 GiB and 3 bytes) is refused before it is read, not
+    // cut to what a 32-bit size keeps.
     {L"Wczytaj", L"huge.cue", "Sheet Mill", "Text exceeds memo capacity."},
+    {L"Wczytaj", L"overlong.cue", "Sheet Mill", "Text exceeds memo capacity."},
     {L"Wczytaj", L"vast.cue", "Sheet Mill", "Text exceeds memo capacity."},
     {L"Zapisz", L"p\u0142yta.cue", "Blad !", UnwritableName},
     {L"Zapisz", L"locked.cue", "Sheet Mill", "Cannot create file \"%s\". Sharing violation."},
@@ -230,7 +281,8 @@ TEST(SheetMill, RefusalsAndFailuresChangeNothing)
     for (const wchar_t* name : {L"p\u0142yta.bin", L"p\u0142yta.cue"})
         CloseHandle(CreateFileW((Wide(folder.Path()) + L"\\" + name).c_str(), GENERIC_WRITE, 0,
                                 nullptr, CREATE_NEW, 0, nullptr));
-    WriteFileBytes("huge.cue", std::string(70000, 'x'));
+    WriteFileBytes("huge.cue", OrdinaryFile(size_t(1) << 20) + "x");
+    WriteFileBytes("overlong.cue", "a\r\n" + std::string(65537, 'x'));
     WriteSparseFile("vast.cue", (int64_t(1) << 32) + 3);
     WriteFileBytes("locked.cue", "an older sheet");
     // Held open without sharing, as another program might (the read-only
@@ -248,10 +300,12 @@ TEST(SheetMill, RefusalsAndFailuresChangeNothing)
         HWND button = refusal.button == Pick ? run.pick : run.EditorButton(refusal.button);
         const std::wstring path = *refusal.file ? Wide(folder.Path()) + L"\\" + refusal.file : L"";
         ASSERT_TRUE(run.ChooseFile(button, path));
+        const auto start = std::chrono::steady_clock::now();
         std::string text = refusal.text;
         if (text.find("%s") != std::string::npos)
             text.replace(text.find("%s"), 2, std::string(path.begin(), path.end()));
         ExpectBox(run, refusal.caption, text, MB_ICONSTOP);
+        EXPECT_LT(SecondsSince(start), BusyMachineSeconds);
         // Nothing after the refusal ran, and nothing was written.
         Sleep(300);
         EXPECT_FALSE(DialogShown(run.process.Id()));
