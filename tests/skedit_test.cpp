@@ -3,6 +3,8 @@
 // back, and its pixels.
 #include "framework/base/ansi.h"
 #include "framework/base/clipboard.h"
+#include "framework/components/reader.h"
+#include "framework/components/writer.h"
 #include "framework/graphics/graphicsobjects.h"
 #include "styling/controls/skeditstrings.h"
 #include "styling/controls/themeedits.h"
@@ -11,6 +13,7 @@
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <chrono>
@@ -53,8 +56,10 @@ class TPickingMenu : public TSkEditMenu {
 public:
     std::wstring pick;
     std::vector<std::wstring> enabled;
+    const TSkPopupMenuOptions* shownWith = nullptr;
     void Popup(HWND, POINT) override
     {
+        shownWith = Options();
         enabled.clear();
         for (const Item& item : Items())
             if (item.Enabled)
@@ -484,4 +489,105 @@ TEST_F(SkEditTest, PaintsSelectionGlyphsAndTheThemeFrame)
     stylist->Free();
     EXPECT_EQ(edit->Stylist(), nullptr);
     EXPECT_EQ(render()->Pixel(left, top), paper);
+}
+
+
+// Two edits as a form stores them: bevels by cut and by kind, the border,
+// the input method and the menu's options. Written back they read the same.
+const char* const StoredEdits =
+    "  object plain: TSkThemeEdit\r\n"
+    "    Left = 0\r\n"
+    "    Top = 0\r\n"
+    "    Width = 100\r\n"
+    "    Height = 30\r\n"
+    "    Cursor = crIBeam\r\n"
+    "    Color = clWindow\r\n"
+    "    ParentColor = False\r\n"
+    "    TabOrder = 0\r\n"
+    "    TabStop = True\r\n"
+    "    Performance = kspDoubleBuffer\r\n"
+    "    Transparent = False\r\n"
+    "    AutoSize = True\r\n"
+    "    BevelSides = [kbvTop, kbvBottom]\r\n"
+    "    BevelInner = kbvRaised\r\n"
+    "    BevelKind = kbkNone\r\n"
+    "    BevelWidth = 2\r\n"
+    "    BorderWidth = 5\r\n"
+    "    ContextMenuOptions.Shadow.Enabled = True\r\n"
+    "    ContextMenuOptions.Animation.Effect = keDiagonal\r\n"
+    "    ImeMode = imClose\r\n"
+    "    ImeName = 'Pinyin'\r\n"
+    "  end\r\n"
+    "  object soft: TSkThemeEdit\r\n"
+    "    Left = 0\r\n"
+    "    Top = 40\r\n"
+    "    Width = 100\r\n"
+    "    Height = 16\r\n"
+    "    Cursor = crIBeam\r\n"
+    "    Color = clWindow\r\n"
+    "    ParentColor = False\r\n"
+    "    TabOrder = 1\r\n"
+    "    TabStop = True\r\n"
+    "    Performance = kspDoubleBuffer\r\n"
+    "    Transparent = False\r\n"
+    "    AutoSize = True\r\n"
+    "    BevelKind = kbkSoft\r\n"
+    "    BorderWidth = 0\r\n"
+    "  end\r\n";
+
+TEST(SkEditDescription, BevelsBorderInputMethodAndMenuOptionsReadAndWriteBack)
+{
+    TSkControlsUnit unit;
+    Owned<TForm> form(static_cast<TForm*>(
+        ReadComponentText(std::string("object Form1: TForm\r\n") + StoredEdits + "end\r\n")));
+    auto* plain = static_cast<TSkThemeEdit*>(form->FindComponent("plain"));
+    auto* soft = static_cast<TSkThemeEdit*>(form->FindComponent("soft"));
+    ASSERT_TRUE(plain && soft);
+    EXPECT_EQ(plain->BevelSides(), (TSkBevelSides{kbvTop, kbvBottom}));
+    EXPECT_EQ(std::pair(plain->BevelInner(), plain->BevelOuter()), std::pair(kbvRaised, kbvLowered));
+    EXPECT_EQ(std::pair(plain->BevelWidth(), plain->BorderWidth()), std::pair(2, 5));
+    EXPECT_EQ(std::pair(plain->ImeMode(), plain->ImeName()), std::pair(imClose, std::wstring(L"Pinyin")));
+    EXPECT_TRUE(plain->ContextMenuOptions()->Shadow()->Enabled());
+    EXPECT_EQ(plain->ContextMenuOptions()->Animation()->Effect(), keDiagonal);
+    EXPECT_EQ(std::pair(soft->BevelKind(), soft->ImeMode()), std::pair(kbkSoft, imDontCare));
+
+    const std::string written = WriteComponentText(form.get());
+    const size_t from = written.find("  object plain");
+    EXPECT_EQ(written.substr(from, written.rfind("end\r\n") - from), StoredEdits);
+
+    // The setter copies into the edit's own options.
+    soft->SetContextMenuOptions(plain->ContextMenuOptions());
+    EXPECT_TRUE(soft->ContextMenuOptions()->Shadow()->Enabled());
+    EXPECT_NE(soft->ContextMenuOptions(), plain->ContextMenuOptions());
+}
+
+TEST_F(SkEditTest, TheMenuIsShownWithTheEditsOptions)
+{
+    edit->ContextMenuOptions()->Blending()->SetEnabled(true);
+    Menu();
+    ASSERT_EQ(edit->menu->shownWith, edit->ContextMenuOptions());
+    EXPECT_TRUE(edit->menu->shownWith->Blending()->Enabled());
+}
+
+TEST_F(SkEditTest, ImeModeDisableDetachesTheInputMethodOnlyWhileFocused)
+{
+    // Wine runs no input method, so opening and closing cannot be seen;
+    // which context the window has can.
+    auto* other = AddControl<TSkThemeEdit>(form.get(), 10, 50, 100, 23);
+    HIMC own = ImmCreateContext();
+    ImmAssociateContext(edit->Handle(), own);
+    auto whileFocused = [&] {
+        edit->SetFocus();
+        PumpFor(20);
+        HIMC found = ImmAssociateContext(edit->Handle(), nullptr);
+        ImmAssociateContext(edit->Handle(), found);
+        other->SetFocus();
+        PumpFor(20);
+        return found;
+    };
+    EXPECT_EQ(whileFocused(), own);
+    edit->SetImeMode(imDisable);
+    EXPECT_EQ(whileFocused(), nullptr);
+    EXPECT_EQ(ImmAssociateContext(edit->Handle(), nullptr), own);
+    ImmDestroyContext(own);
 }
