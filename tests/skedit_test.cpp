@@ -491,71 +491,30 @@ TEST_F(SkEditTest, PaintsSelectionGlyphsAndTheThemeFrame)
     EXPECT_EQ(render()->Pixel(left, top), paper);
 }
 
-
-// Two edits as a form stores them: bevels by cut and by kind, the border,
-// the input method and the menu's options. Written back they read the same.
-const char* const StoredEdits =
-    "  object plain: TSkThemeEdit\r\n"
-    "    Left = 0\r\n"
-    "    Top = 0\r\n"
-    "    Width = 100\r\n"
-    "    Height = 30\r\n"
-    "    Cursor = crIBeam\r\n"
-    "    Color = clWindow\r\n"
-    "    ParentColor = False\r\n"
-    "    TabOrder = 0\r\n"
-    "    TabStop = True\r\n"
-    "    Performance = kspDoubleBuffer\r\n"
-    "    Transparent = False\r\n"
-    "    AutoSize = True\r\n"
-    "    BevelSides = [kbvTop, kbvBottom]\r\n"
-    "    BevelInner = kbvRaised\r\n"
-    "    BevelKind = kbkNone\r\n"
-    "    BevelWidth = 2\r\n"
-    "    BorderWidth = 5\r\n"
-    "    ContextMenuOptions.Shadow.Enabled = True\r\n"
-    "    ContextMenuOptions.Animation.Effect = keDiagonal\r\n"
-    "    ImeMode = imClose\r\n"
-    "    ImeName = 'Pinyin'\r\n"
-    "  end\r\n"
-    "  object soft: TSkThemeEdit\r\n"
-    "    Left = 0\r\n"
-    "    Top = 40\r\n"
-    "    Width = 100\r\n"
-    "    Height = 16\r\n"
-    "    Cursor = crIBeam\r\n"
-    "    Color = clWindow\r\n"
-    "    ParentColor = False\r\n"
-    "    TabOrder = 1\r\n"
-    "    TabStop = True\r\n"
-    "    Performance = kspDoubleBuffer\r\n"
-    "    Transparent = False\r\n"
-    "    AutoSize = True\r\n"
-    "    BevelKind = kbkSoft\r\n"
-    "    BorderWidth = 0\r\n"
-    "  end\r\n";
-
 TEST(SkEditDescription, BevelsBorderInputMethodAndMenuOptionsReadAndWriteBack)
 {
+    // What each edit stores after AutoSize, the last of the base's lines.
+    const std::pair<std::string, std::string> stored[] = {
+        {"plain", "    BevelSides = [kbvTop, kbvBottom]\r\n    BevelInner = kbvRaised\r\n"
+                  "    BevelKind = kbkNone\r\n    BevelWidth = 2\r\n    BorderWidth = 5\r\n"
+                  "    ContextMenuOptions.Shadow.Enabled = True\r\n"
+                  "    ImeMode = imClose\r\n    ImeName = 'Pinyin'\r\n"},
+        {"soft", "    BevelKind = kbkSoft\r\n    BorderWidth = 0\r\n"}};
     TSkControlsUnit unit;
-    Owned<TForm> form(static_cast<TForm*>(
-        ReadComponentText(std::string("object Form1: TForm\r\n") + StoredEdits + "end\r\n")));
-    auto* plain = static_cast<TSkThemeEdit*>(form->FindComponent("plain"));
-    auto* soft = static_cast<TSkThemeEdit*>(form->FindComponent("soft"));
-    ASSERT_TRUE(plain && soft);
-    EXPECT_EQ(plain->BevelSides(), (TSkBevelSides{kbvTop, kbvBottom}));
-    EXPECT_EQ(std::pair(plain->BevelInner(), plain->BevelOuter()), std::pair(kbvRaised, kbvLowered));
-    EXPECT_EQ(std::pair(plain->BevelWidth(), plain->BorderWidth()), std::pair(2, 5));
-    EXPECT_EQ(std::pair(plain->ImeMode(), plain->ImeName()), std::pair(imClose, std::wstring(L"Pinyin")));
-    EXPECT_TRUE(plain->ContextMenuOptions()->Shadow()->Enabled());
-    EXPECT_EQ(plain->ContextMenuOptions()->Animation()->Effect(), keDiagonal);
-    EXPECT_EQ(std::pair(soft->BevelKind(), soft->ImeMode()), std::pair(kbkSoft, imDontCare));
-
+    std::string text = "object Form1: TForm\r\n";
+    for (const auto& [name, lines] : stored)
+        text += "  object " + name + ": TSkThemeEdit\r\n" + lines + "  end\r\n";
+    Owned<TForm> form(static_cast<TForm*>(ReadComponentText(text + "end\r\n")));
     const std::string written = WriteComponentText(form.get());
-    const size_t from = written.find("  object plain");
-    EXPECT_EQ(written.substr(from, written.rfind("end\r\n") - from), StoredEdits);
+    const std::string last = "AutoSize = True\r\n";
+    for (const auto& [name, lines] : stored) {
+        const size_t from = written.find(last, written.find(name + ": ")) + last.size();
+        EXPECT_EQ(written.substr(from, written.find("  end", from) - from), lines) << name;
+    }
 
     // The setter copies into the edit's own options.
+    auto* plain = static_cast<TSkThemeEdit*>(form->FindComponent("plain"));
+    auto* soft = static_cast<TSkThemeEdit*>(form->FindComponent("soft"));
     soft->SetContextMenuOptions(plain->ContextMenuOptions());
     EXPECT_TRUE(soft->ContextMenuOptions()->Shadow()->Enabled());
     EXPECT_NE(soft->ContextMenuOptions(), plain->ContextMenuOptions());
