@@ -309,6 +309,7 @@ TEST_F(SkEditTest, ContextMenuTextsRulesAndActions)
     EXPECT_GT(LoadStringW(GetModuleHandleW(nullptr), SkEditMenuSelectAll, buffer, 32), 0);
     edit->SetText(L"abc");
     EXPECT_EQ(Menu(L"Select All"), (Items{L"Paste", L"Select All"}));
+    EXPECT_EQ(edit->menu->shownWith, edit->ContextMenuOptions());
     EXPECT_EQ(Menu(), (Items{L"Cut", L"Copy", L"Paste", L"Delete"}));
     edit->SetCaret(1);
     Type("d");
@@ -518,14 +519,6 @@ TEST(SkEditDescription, BevelsBorderInputMethodAndMenuOptionsReadAndWriteBack)
     soft->SetContextMenuOptions(plain->ContextMenuOptions());
     EXPECT_TRUE(soft->ContextMenuOptions()->Shadow()->Enabled());
     EXPECT_NE(soft->ContextMenuOptions(), plain->ContextMenuOptions());
-}
-
-TEST_F(SkEditTest, TheMenuIsShownWithTheEditsOptions)
-{
-    edit->ContextMenuOptions()->Blending()->SetEnabled(true);
-    Menu();
-    ASSERT_EQ(edit->menu->shownWith, edit->ContextMenuOptions());
-    EXPECT_TRUE(edit->menu->shownWith->Blending()->Enabled());
 }
 
 TEST_F(SkEditTest, ImeModeDisableDetachesTheInputMethodOnlyWhileFocused)

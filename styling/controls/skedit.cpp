@@ -1200,20 +1200,20 @@ void TSkCustomEdit::Dispatch(TMessage& message)
     }
     case CM_ENTER:
         TInherited::Dispatch(message);
-        SetIme();
         FocusEntered();
         return;
     case CM_EXIT:
         TInherited::Dispatch(message);
-        ResetIme();
         Repaint();
         return;
     case WM_SETFOCUS:
         TInherited::Dispatch(message);
+        SetIme();
         CreateEditCaret();
         return;
     case WM_KILLFOCUS:
         TInherited::Dispatch(message);
+        ResetIme();
         caret_.Destroy();
         return;
     case CM_FONTCHANGED:
