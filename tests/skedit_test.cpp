@@ -3,6 +3,8 @@
 // back, and its pixels.
 #include "framework/base/ansi.h"
 #include "framework/base/clipboard.h"
+#include "framework/components/reader.h"
+#include "framework/components/writer.h"
 #include "framework/graphics/graphicsobjects.h"
 #include "styling/controls/skeditstrings.h"
 #include "styling/controls/themeedits.h"
@@ -11,6 +13,7 @@
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <chrono>
@@ -53,8 +56,10 @@ class TPickingMenu : public TSkEditMenu {
 public:
     std::wstring pick;
     std::vector<std::wstring> enabled;
+    const TSkPopupMenuOptions* shownWith = nullptr;
     void Popup(HWND, POINT) override
     {
+        shownWith = Options();
         enabled.clear();
         for (const Item& item : Items())
             if (item.Enabled)
@@ -304,6 +309,7 @@ TEST_F(SkEditTest, ContextMenuTextsRulesAndActions)
     EXPECT_GT(LoadStringW(GetModuleHandleW(nullptr), SkEditMenuSelectAll, buffer, 32), 0);
     edit->SetText(L"abc");
     EXPECT_EQ(Menu(L"Select All"), (Items{L"Paste", L"Select All"}));
+    EXPECT_EQ(edit->menu->shownWith, edit->ContextMenuOptions());
     EXPECT_EQ(Menu(), (Items{L"Cut", L"Copy", L"Paste", L"Delete"}));
     edit->SetCaret(1);
     Type("d");
@@ -484,4 +490,58 @@ TEST_F(SkEditTest, PaintsSelectionGlyphsAndTheThemeFrame)
     stylist->Free();
     EXPECT_EQ(edit->Stylist(), nullptr);
     EXPECT_EQ(render()->Pixel(left, top), paper);
+}
+
+TEST(SkEditDescription, BevelsBorderInputMethodAndMenuOptionsReadAndWriteBack)
+{
+    // What each edit stores after AutoSize, the last of the base's lines.
+    const std::pair<std::string, std::string> stored[] = {
+        {"plain", "    BevelSides = [kbvTop, kbvBottom]\r\n    BevelInner = kbvRaised\r\n"
+                  "    BevelKind = kbkNone\r\n    BevelWidth = 2\r\n    BorderWidth = 5\r\n"
+                  "    ContextMenuOptions.Shadow.Enabled = True\r\n"
+                  "    ImeMode = imClose\r\n    ImeName = 'Pinyin'\r\n"},
+        {"soft", "    BevelKind = kbkSoft\r\n    BorderWidth = 0\r\n"}};
+    TSkControlsUnit unit;
+    std::string text = "object Form1: TForm\r\n";
+    for (const auto& [name, lines] : stored)
+        text += "  object " + name + ": TSkThemeEdit\r\n" + lines + "  end\r\n";
+    Owned<TForm> form(static_cast<TForm*>(ReadComponentText(text + "end\r\n")));
+    const std::string written = WriteComponentText(form.get());
+    const std::string last = "AutoSize = True\r\n";
+    for (const auto& [name, lines] : stored) {
+        const size_t from = written.find(last, written.find(name + ": ")) + last.size();
+        EXPECT_EQ(written.substr(from, written.find("  end", from) - from), lines) << name;
+    }
+
+    // The setter copies into the edit's own options.
+    auto* plain = static_cast<TSkThemeEdit*>(form->FindComponent("plain"));
+    auto* soft = static_cast<TSkThemeEdit*>(form->FindComponent("soft"));
+    soft->SetContextMenuOptions(plain->ContextMenuOptions());
+    EXPECT_TRUE(soft->ContextMenuOptions()->Shadow()->Enabled());
+    EXPECT_NE(soft->ContextMenuOptions(), plain->ContextMenuOptions());
+}
+
+TEST_F(SkEditTest, ImeModeDisableDetachesTheInputMethodOnlyWhileFocused)
+{
+    // Opening and closing cannot be seen without an input method installed;
+    // which context the window has can, where input contexts exist at all.
+    HIMC own = ImmCreateContext();
+    if (!own)
+        GTEST_SKIP() << "this system makes no input contexts";
+    auto* other = AddControl<TSkThemeEdit>(form.get(), 10, 50, 100, 23);
+    ImmAssociateContext(edit->Handle(), own);
+    auto whileFocused = [&] {
+        edit->SetFocus();
+        PumpFor(20);
+        HIMC found = ImmAssociateContext(edit->Handle(), nullptr);
+        ImmAssociateContext(edit->Handle(), found);
+        other->SetFocus();
+        PumpFor(20);
+        return found;
+    };
+    EXPECT_EQ(whileFocused(), own);
+    edit->SetImeMode(imDisable);
+    EXPECT_EQ(whileFocused(), nullptr);
+    EXPECT_EQ(ImmAssociateContext(edit->Handle(), nullptr), own);
+    ImmDestroyContext(own);
 }

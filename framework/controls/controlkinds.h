@@ -12,3 +12,20 @@ enum TBiDiMode : uint8_t {
 };
 
 enum TScrollBarKind : uint8_t { sbHorizontal, sbVertical };
+
+// What a control asks of the input method while it has the focus:
+// imDontCare leaves it as the user set it.
+enum TImeMode : uint8_t {
+    imDisable,
+    imClose,
+    imOpen,
+    imDontCare,
+    imSAlpha,
+    imAlpha,
+    imHira,
+    imSKata,
+    imKata,
+    imChinese,
+    imSHanguel,
+    imHanguel
+};

@@ -16,14 +16,37 @@
 #include <utility>
 
 FW_IMPLEMENT_CLASS(TSkCustomEdit, TSkCustomControl)
+namespace {
+const std::initializer_list<const char*> BevelCutIdents = {
+    "kbvNone", "kbvLowered", "kbvRaised", "kbvSpace", "kbvBorder", "kbvFlatBorder"};
+} // namespace
+
 FW_PUBLISH(TSkCustomEdit)
 {
     p.Property("AutoSelect", &T::AutoSelect, &T::SetAutoSelect).Default(true);
     // Made with AutoSize on, so the value is always stored.
     p.Property("AutoSize", &T::AutoSize, &T::SetAutoSize);
+    // The kind comes after the cuts: setting a cut clears the kind, and
+    // setting the kind sets both cuts.
+    p.Set("BevelSides", &T::BevelSides, &T::SetBevelSides,
+          {"kbvLeft", "kbvTop", "kbvRight", "kbvBottom"})
+        .Default(TSkBevelSides{kbvLeft, kbvTop, kbvRight, kbvBottom});
+    p.Enum("BevelInner", &T::BevelInner, &T::SetBevelInner, BevelCutIdents).Default(kbvLowered);
+    p.Enum("BevelOuter", &T::BevelOuter, &T::SetBevelOuter, BevelCutIdents).Default(kbvLowered);
+    p.Enum("BevelKind", &T::BevelKind, &T::SetBevelKind,
+           {"kbkNone", "kbkSingle", "kbkTile", "kbkSoft", "kbkBorder", "kbkFlat"})
+        .Default(kbkSingle);
+    p.Property("BevelWidth", &T::BevelWidth, &T::SetBevelWidth).Default(1);
+    p.Property("BorderWidth", &T::BorderWidth, &T::SetBorderWidth).Default(3);
     p.Enum("CharCase", &T::CharCase, &T::SetCharCase, {"ecNormal", "ecUpperCase", "ecLowerCase"})
         .Default(ecNormal);
+    p.Property("ContextMenuOptions", &T::ContextMenuOptions, &T::SetContextMenuOptions);
     p.Property("HideSelection", &T::HideSelection, &T::SetHideSelection).Default(true);
+    p.Enum("ImeMode", &T::ImeMode, &T::SetImeMode,
+           {"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha", "imHira",
+            "imSKata", "imKata", "imChinese", "imSHanguel", "imHanguel"})
+        .Default(imDontCare);
+    p.Property("ImeName", &T::ImeName, &T::SetImeName);
     p.Property("MaxLength", &T::MaxLength, &T::SetMaxLength).Default(0);
     p.Enum("PasswordKind", &T::PasswordKind, &T::SetPasswordKind,
            {"pkNone", "pkChar", "pkRect", "pkRoundRect", "pkCircle", "pkTriangle"})
@@ -165,7 +188,8 @@ std::wstring SkEditMenuText(int id)
     }
 }
 
-TSkCustomEdit::TSkCustomEdit(TComponent* owner) : TInherited(owner)
+TSkCustomEdit::TSkCustomEdit(TComponent* owner)
+    : TInherited(owner), menuOptions_(std::make_unique<TSkPopupMenuOptions>(this))
 {
     SetPerformance(kspDoubleBuffer);
     SetBevelKind(kbkSingle);
@@ -286,6 +310,11 @@ void TSkCustomEdit::SetTextAlignment(TAlignment value)
         return;
     textAlignment_ = value;
     Repaint();
+}
+
+void TSkCustomEdit::SetContextMenuOptions(const TSkPopupMenuOptions* value)
+{
+    menuOptions_->Assign(value);
 }
 
 void TSkCustomEdit::SetCursor(TCursor value)
@@ -834,6 +863,89 @@ void TSkCustomEdit::FocusEntered()
 
 // The system caret follows the window's real focus, which also comes and
 // goes when another program is activated.
+namespace {
+
+// The conversion bits each specific mode asks for.
+DWORD ModeConversion(TImeMode mode)
+{
+    switch (mode) {
+    case imAlpha: return IME_CMODE_FULLSHAPE;
+    case imHira: return IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
+    case imSKata: return IME_CMODE_NATIVE | IME_CMODE_KATAKANA;
+    case imKata: return IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE;
+    case imChinese: return IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
+    case imSHanguel: return IME_CMODE_NATIVE;
+    case imHanguel: return IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
+    default: return 0;
+    }
+}
+
+HKL LayoutNamed(const std::wstring& name)
+{
+    const int count = GetKeyboardLayoutList(0, nullptr);
+    std::vector<HKL> layouts(size_t(std::max(count, 0)));
+    if (layouts.empty())
+        return nullptr;
+    GetKeyboardLayoutList(count, layouts.data());
+    for (HKL layout : layouts) {
+        wchar_t description[256] = {};
+        if (ImmIsIME(layout) && ImmGetDescriptionW(layout, description, 255) > 0 &&
+            lstrcmpiW(description, name.c_str()) == 0)
+            return layout;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void TSkCustomEdit::SetIme()
+{
+    if (!HandleAllocated() || ComponentState().Contains(csDesigning))
+        return;
+    if (!imeName_.empty()) {
+        HKL wanted = LayoutNamed(imeName_);
+        HKL current = GetKeyboardLayout(0);
+        if (wanted && wanted != current && ActivateKeyboardLayout(wanted, 0))
+            layoutBeforeIme_ = current;
+    }
+    if (imeMode_ == imDontCare)
+        return;
+    if (imeMode_ == imDisable) {
+        if (!imeDetached_) {
+            detachedContext_ = ImmAssociateContext(Handle(), nullptr);
+            imeDetached_ = true;
+        }
+        return;
+    }
+    HIMC context = ImmGetContext(Handle());
+    if (!context)
+        return;
+    ImmSetOpenStatus(context, imeMode_ != imClose);
+    DWORD conversion = 0;
+    DWORD sentence = 0;
+    if (imeMode_ > imDontCare && ImmGetConversionStatus(context, &conversion, &sentence)) {
+        constexpr DWORD Language = IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE;
+        ImmSetConversionStatus(context, (conversion & ~Language) | ModeConversion(imeMode_),
+                               sentence);
+    }
+    ImmReleaseContext(Handle(), context);
+}
+
+void TSkCustomEdit::ResetIme()
+{
+    if (!HandleAllocated())
+        return;
+    if (imeDetached_) {
+        ImmAssociateContext(Handle(), detachedContext_);
+        imeDetached_ = false;
+        detachedContext_ = nullptr;
+    }
+    if (layoutBeforeIme_) {
+        ActivateKeyboardLayout(layoutBeforeIme_, 0);
+        layoutBeforeIme_ = nullptr;
+    }
+}
+
 void TSkCustomEdit::CreateEditCaret()
 {
     if (!HandleAllocated() || !caret_.Create(Handle(), 0, LineHeight()))
@@ -989,6 +1101,7 @@ void TSkCustomEdit::UpdateContextMenu()
     std::vector<TSkEditMenu::Item>& items = contextMenu_->Items();
     for (size_t i = 0; i < items.size() && i < std::size(enabled); ++i)
         items[i].Enabled = enabled[i];
+    contextMenu_->SetOptions(menuOptions_.get());
 }
 
 void TSkCustomEdit::ShowContextMenu(TMessage& message)
@@ -1095,10 +1208,12 @@ void TSkCustomEdit::Dispatch(TMessage& message)
         return;
     case WM_SETFOCUS:
         TInherited::Dispatch(message);
+        SetIme();
         CreateEditCaret();
         return;
     case WM_KILLFOCUS:
         TInherited::Dispatch(message);
+        ResetIme();
         caret_.Destroy();
         return;
     case CM_FONTCHANGED:

@@ -5,8 +5,10 @@
 #pragma once
 
 #include "framework/base/clipboard.h"
+#include "framework/controls/controlkinds.h"
 #include "framework/controls/textalign.h"
 #include "styling/core/skcustomcontrol.h"
+#include "styling/forms/skformoptions.h"
 
 #include <cstdint>
 #include <functional>
@@ -63,9 +65,14 @@ public:
     const Item* Find(const std::wstring& caption) const;
     // Shows the menu at a screen point and runs the chosen item.
     virtual void Popup(HWND owner, POINT screen);
+    // The edit's options, handed over before every popup. The system menu
+    // has no use for them; a themed one takes its look from them.
+    virtual void SetOptions(const TSkPopupMenuOptions* options) { options_ = options; }
+    const TSkPopupMenuOptions* Options() const { return options_; }
 
 private:
     std::vector<Item> items_;
+    const TSkPopupMenuOptions* options_ = nullptr;
 };
 
 // The context menu's texts, from the program's string table.
@@ -114,6 +121,14 @@ public:
     TAlignment TextAlignment() const { return textAlignment_; }
     void SetTextAlignment(TAlignment value);
     void SetCursor(TCursor value);
+    TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode value) { imeMode_ = value; }
+    // The description of the input method to switch to on focus; empty
+    // keeps the current one.
+    const std::wstring& ImeName() const { return imeName_; }
+    void SetImeName(const std::wstring& value) { imeName_ = value; }
+    TSkPopupMenuOptions* ContextMenuOptions() const { return menuOptions_.get(); }
+    void SetContextMenuOptions(const TSkPopupMenuOptions* value);
 
     const TEditActionStack& UndoStack() const { return undo_; }
     // Null until the menu is first shown or updated.
@@ -193,6 +208,10 @@ private:
     void CreateEditCaret();
     void ShowContextMenu(TMessage& message);
     void StartComposition();
+    // Puts the input method in the state ImeMode and ImeName ask for while
+    // the focus is here, and gives back the user's own on leaving.
+    void SetIme();
+    void ResetIme();
     bool TakeComposition(LPARAM flags);
 
     std::wstring text_;
@@ -212,6 +231,12 @@ private:
     TPasswordKind passwordKind_ = pkNone;
     TAlignment textAlignment_ = taLeftJustify;
     TEditActionStack undo_;
+    std::unique_ptr<TSkPopupMenuOptions> menuOptions_;
+    TImeMode imeMode_ = imDontCare;
+    std::wstring imeName_;
+    HKL layoutBeforeIme_ = nullptr;
+    bool imeDetached_ = false;
+    HIMC detachedContext_ = nullptr;
     TCaret caret_;
     HDC measureDC_ = nullptr;
     POINT caretAt_{-1, -1};
