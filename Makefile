@@ -25,7 +25,7 @@ $(foreach t,$(TARGETS),$(eval $(call target_rules,$(t))))
 build: $(addprefix build-,$(TARGETS))
 
 test: build
-	@tools/run-tests.sh $(BUILD)/x86_64
+	@tools/run-tests.sh $(addprefix $(BUILD)/,$(TARGETS))
 
 # The program on this display; without one, the scripted demo (see README).
 run: build-x86_64
@@ -63,15 +63,15 @@ kind-glyphs:
 	$(BUILD)/host/kindglyphs resources
 
 # Times the bitmap's hot paths, a control's paint in each buffering mode and
-# the picture theme's paints under Wine, against a BitBlt of the same run.
-bench: build-x86_64
-	@tools/wine-run $(BUILD)/x86_64/bench/skbitmap_bench.exe
-	@tools/wine-run $(BUILD)/x86_64/bench/skcontrols_bench.exe
-	@tools/wine-run $(BUILD)/x86_64/bench/luna_bench.exe
-	@tools/wine-run $(BUILD)/x86_64/bench/skedit_bench.exe
-	@tools/wine-run $(BUILD)/x86_64/bench/skform_bench.exe
-	@tools/wine-run $(BUILD)/x86_64/bench/skthemecontrols_bench.exe
-	@tools/wine-run $(BUILD)/x86_64/bench/std_bench.exe
+# the themes' paints under Wine, against a BitBlt of the same run, for the
+# 64-bit program and then for the 32-bit one.
+BENCHES := skbitmap_bench skcontrols_bench luna_bench skedit_bench skform_bench \
+           skthemecontrols_bench std_bench
+bench: build
+	@for t in $(TARGETS); do \
+	  echo "== benchmarks of the $$t program"; \
+	  for b in $(BENCHES); do tools/wine-run $(BUILD)/$$t/bench/$$b.exe || exit 1; done; \
+	done
 
 # Every element of the looks in every state, in one picture.
 theme-sheet: build-x86_64

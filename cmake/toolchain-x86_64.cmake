@@ -1,4 +1,4 @@
-# Cross-compiles the x86_64 target, the one that runs and is tested here under wine64.
+# Cross-compiles the x86_64 target, run and tested here under wine64 beside the i686 one.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(SHEETMILL_TRIPLE x86_64-w64-mingw32)

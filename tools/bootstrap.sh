@@ -13,7 +13,7 @@ wine64=/usr/lib/wine/wine64
 packages=(cmake make
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
           wine64 wine xvfb xauth imagemagick googletest
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev wine32:i386)
 
 fail() { echo "bootstrap: $*" >&2; exit 1; }
 say()  { echo "bootstrap: $*"; }
@@ -32,11 +32,19 @@ missing_packages() {
   done
 }
 
+# The 32-bit program runs under Debian's 32-bit Wine, an i386 package.
+enable_i386() {
+  dpkg --print-foreign-architectures | grep -qx i386 && return
+  say "adding the i386 architecture for Wine's 32-bit loader"
+  as_root dpkg --add-architecture i386 || fail "could not add the i386 architecture"
+}
+
 install_packages() {
   local missing
   missing=$(missing_packages)
   [ -z "$missing" ] && return
   say "installing:" $missing
+  enable_i386
   as_root apt-get update -q >/dev/null || fail "apt-get update failed"
   # shellcheck disable=SC2086
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing >/dev/null \
@@ -88,9 +96,10 @@ build_libjpeg() {
 
 # A project-local prefix with the null display driver: windows are created and
 # painted without any X server. The wineserver is stopped afterwards because
-# the desktop started by wineboot would keep the old driver.
+# the desktop started by wineboot would keep the old driver. Made after the
+# 32-bit Wine is installed, so that it runs both kinds of program.
 prepare_wine_prefix() {
-  [ -f "$prefix/.sheetmill-ready-2" ] && return
+  [ -f "$prefix/.sheetmill-ready-3" ] && return
   say "creating the Wine prefix $prefix"
   rm -rf "$prefix"
   mkdir -p "$prefix"
@@ -104,7 +113,7 @@ prepare_wine_prefix() {
     /v Debugger /d '' /f >/dev/null 2>&1 || fail "could not turn off Wine's crash debugger"
   wineserver -w || true
   wineserver -k 2>/dev/null || true
-  touch "$prefix/.sheetmill-ready-2"
+  touch "$prefix/.sheetmill-ready-3"
 }
 
 install_packages
