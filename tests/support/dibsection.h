@@ -68,8 +68,8 @@ private:
 };
 
 // GDI objects the process holds now. Known difference: Wine answers 0 from
-// GetGuiResources, so there the live entries of the process's GDI handle
-// table (the one the process block points to) are counted instead.
+// GetGuiResources, so there every index of its GDI handle table is asked
+// whether an object lives there (in 32 and 64-bit processes alike).
 DWORD GdiObjectCount();
 
 // USER objects the process holds now. Under Wine (no GetGuiResources) only

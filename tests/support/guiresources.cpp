@@ -1,41 +1,16 @@
 #include "tests/support/dibsection.h"
 
-#include <winternl.h>
-
-#include <cstdint>
-
 namespace {
 
-// One entry of the process's GDI handle table as Wine lays it out (the
-// same size in 32 and 64-bit processes; only consulted under Wine).
-struct GdiHandleEntry {
-    uint64_t object;
-    uint16_t processId;
-    uint16_t count;
-    uint16_t unique;
-    uint8_t type;
-    uint8_t flags;
-    uint64_t user;
-};
-const int GdiHandleTableSize = 0x10000;
-
-DWORD CountGdiHandleTable()
+// Wine keeps a process's GDI objects in one table of 64K entries and takes a
+// handle whose upper word is zero as "whatever lives at this index"; a 32-bit
+// process cannot see the table itself, so every index is asked instead. It
+// counts the same objects in both kinds of process, in under a millisecond.
+DWORD CountLiveGdiHandles()
 {
-    using QueryProcess = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-    auto query = reinterpret_cast<QueryProcess>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION info = {};
-    if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0)
-        return 0;
-    // Where the process block keeps the table's address.
-    const size_t tableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-    auto* peb = reinterpret_cast<BYTE*>(info.PebBaseAddress);
-    auto* table = *reinterpret_cast<GdiHandleEntry**>(peb + tableOffset);
-    if (!table)
-        return 0;
     DWORD count = 0;
-    for (int i = 0; i < GdiHandleTableSize; ++i)
-        if (table[i].type != 0)
+    for (UINT_PTR index = 1; index <= 0xFFFF; ++index)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0)
             ++count;
     return count;
 }
@@ -73,7 +48,7 @@ DWORD CountOwnWindows()
 DWORD GdiObjectCount()
 {
     const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    return count ? count : CountGdiHandleTable();
+    return count ? count : CountLiveGdiHandles();
 }
 
 DWORD UserObjectCount()
