@@ -16,9 +16,10 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # The 32-bit program is the product: a machine that cannot run it fails the
 # run here, loudly, rather than passing without its tests.
 if ! "$root/tools/wine-run" 'C:\windows\syswow64\cmd.exe' /c exit </dev/null >/dev/null 2>&1; then
-  echo "run-tests: this machine cannot run 32-bit Windows programs under Wine" >&2
-  echo "run-tests: ($(/usr/lib/wine/wine --version 2>&1 | head -n 1))" >&2
-  echo "run-tests: the i686 tests need a kernel with IA-32 emulation and Debian's wine32:i386" >&2
+  echo "run-tests: 32-bit Windows programs do not run here under Wine, so the i686 tests cannot run" >&2
+  echo "run-tests: Wine's 32-bit loader says: $(/usr/lib/wine/wine --version 2>&1 | head -n 1)" >&2
+  echo "run-tests: they need a kernel with IA-32 emulation, Debian's wine32:i386, and a prefix" >&2
+  echo "run-tests: made after it (tools/bootstrap.sh makes one)" >&2
   exit 1
 fi
 
