@@ -57,20 +57,22 @@ const char* const MemoCapacityMessage = "Text exceeds memo capacity";
 namespace {
 
 // What a memo holds unless MaxLength says less: a megabyte of characters.
-// The native edit's cost to lay out a text was measured under Wine (64-bit
-// build, on a busy machine): about 20 us for each line that holds anything,
-// 0.3 to 2 us for an ordinary character, but 100 to 140 us for a control
-// character (a tab too), which the font has no glyph for; with word wrap a
-// line costs in proportion to the square of its length (16,000 characters
-// on one line: 7 s). The limits below keep any text it takes at a second
-// or two: a megabyte of lines of ordinary text takes about one.
+// The native edit's cost to lay out a text, measured under Wine on these
+// machines (both builds, two other builds running): about 10 us for each
+// line that holds anything, 0.2 us for an ordinary character, and some 15 us
+// more for each control character (a tab too) on a line of its own text;
+// with word wrap a line costs in proportion to the square of its length
+// (16,000 characters on one line: 7 s). The limits below keep any text it
+// takes at about a second: a megabyte of ordinary lines, of tab-indented
+// ones or of eight-character ones takes well under that.
 constexpr size_t DefaultMemoCapacity = size_t(1) << 20;
 // Even unwrapped, each keystroke measures its whole line again: 0.1 s here.
 constexpr size_t LongestLine = size_t(1) << 16;
-// The costs in ordinary characters, and the budget.
-constexpr uint64_t FilledLineWeight = 32;
-constexpr uint64_t ControlWeight = 256;
-constexpr uint64_t LayoutBudget = uint64_t(5) << 19;
+// The costs in ordinary characters, and the budget: 1.25 s on a busy
+// machine, a third less on a quiet one.
+constexpr uint64_t FilledLineWeight = 48;
+constexpr uint64_t ControlWeight = 96;
+constexpr uint64_t LayoutBudget = uint64_t(12) << 19;
 // Wrapped, a text of 64 K characters in lines of 250, or one line of 4,000,
 // takes about 0.2 s; past that a text is shown unwrapped.
 constexpr size_t LargestWrappedText = size_t(1) << 16;

@@ -71,6 +71,24 @@ std::string OrdinaryFile(size_t size)
     return text;
 }
 
+// The same with every line indented by a tab, or in lines of eight
+// characters: the shapes that cost the native memo most per byte.
+std::string TabbedFile(size_t size)
+{
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += "\tTRACK " + std::to_string(100000 + i) + " of an indented text\r\n";
+    return text;
+}
+
+std::string ShortLinesFile(size_t size)
+{
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += std::to_string(10000000 + i) + "\r\n";
+    return text;
+}
+
 // A megabyte of ordinary lines loads in about a second on a quiet machine;
 // the shared test machines, busy, take up to three times as long. A frozen
 // editor takes tens of seconds.
@@ -129,11 +147,14 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     TempFolder folder;
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
-    const std::string ordinary = OrdinaryFile(1000000);
+    const std::string ordinary = OrdinaryFile(1000000), tabbed = TabbedFile(1000000),
+                      shortLines = ShortLinesFile(1000000);
     std::string everyByte(1, '\0');  // in CR LF form
     for (int byte = 1; byte < 256; ++byte)
         everyByte += byte == '\r' || byte == '\n' ? std::string("\r\n") : std::string(1, char(byte));
     WriteFileBytes("ordinary.cue", ordinary);
+    WriteFileBytes("tabbed.cue", tabbed);
+    WriteFileBytes("short.cue", shortLines);
     WriteFileBytes("bytes.cue", everyByte);
     WriteFileBytes("long.cue", std::string(65536, 'x') + "\n");
     WriteFileBytes("saved.cue", std::string(100, 'o'));
@@ -170,7 +191,8 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     // too long to wrap, load at once. Each is saved as it was loaded: a CR LF
     // file byte for byte but for its NUL (a blank), any other in CR LF form.
     const std::pair<const char*, std::string> loads[] = {
-        {"ordinary.cue", ordinary}, {"bytes.cue", " " + everyByte.substr(1)},
+        {"ordinary.cue", ordinary}, {"tabbed.cue", tabbed}, {"short.cue", shortLines},
+        {"bytes.cue", " " + everyByte.substr(1)},
         {"long.cue", std::string(65536, 'x') + "\r\n"},
         {"lf.cue", "one\r\ntwo\r\nthree"}, {"cr.cue", "uno\r\ndos"}};
     for (const auto& [file, saved] : loads) {
@@ -268,6 +290,7 @@ const Refusal Refusals[] = {
     // cut to what a 32-bit size keeps.
     {L"Wczytaj", L"huge.cue", "Sheet Mill", "Text exceeds memo capacity."},
     {L"Wczytaj", L"overlong.cue", "Sheet Mill", "Text exceeds memo capacity."},
+    {L"Wczytaj", L"heavy.cue", "Sheet Mill", "Text exceeds memo capacity."},
     {L"Wczytaj", L"vast.cue", "Sheet Mill", "Text exceeds memo capacity."},
     {L"Zapisz", L"p\u0142yta.cue", "Blad !", UnwritableName},
     {L"Zapisz", L"locked.cue", "Sheet Mill", "Cannot create file \"%s\". Sharing violation."},
@@ -283,6 +306,10 @@ TEST(SheetMill, RefusalsAndFailuresChangeNothing)
                                 nullptr, CREATE_NEW, 0, nullptr));
     WriteFileBytes("huge.cue", OrdinaryFile(size_t(1) << 20) + "x");
     WriteFileBytes("overlong.cue", "a\r\n" + std::string(65537, 'x'));
+    std::string heavy;  // just past what the memo lays out in about a second
+    for (int i = 0; i < 130000; ++i)
+        heavy += "x\n";
+    WriteFileBytes("heavy.cue", heavy);
     WriteSparseFile("vast.cue", (int64_t(1) << 32) + 3);
     WriteFileBytes("locked.cue", "an older sheet");
     // Held open without sharing, as another program might (the read-only
