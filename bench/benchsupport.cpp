@@ -18,6 +18,8 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 
 } // namespace
 
+const char* BenchTarget() { return sizeof(void*) == 8 ? "x86_64" : "i686"; }
+
 double MedianSeconds(const std::function<void()>& op, int runs, int calls)
 {
     op();

@@ -7,6 +7,9 @@
 
 #include <functional>
 
+// The program measured: "x86_64" or "i686", for the heading of a report.
+const char* BenchTarget();
+
 // The time of one call to op: the median over runs of runs of calls calls,
 // after one call that warms caches and lazily made objects.
 double MedianSeconds(const std::function<void()>& op, int runs, int calls);

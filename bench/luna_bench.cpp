@@ -46,7 +46,7 @@ int main()
     TCanvas canvas;
     canvas.SetHandle(target.DC());
 
-    std::printf("Medians of %d runs, x86_64 under Wine\n", runs);
+    std::printf("Medians of %d runs, %s under Wine\n", runs, BenchTarget());
     Compare("DrawButton 75 x 25", 75, 25, target, source,
             [&] { luna.DrawButton(&canvas, 75, 25, kesHot); }, runs);
     Compare("DrawFormFrame 300 x 120, standard", 300, 120, target, source,

@@ -68,7 +68,7 @@ int main()
             *original.PixelPtr(x, y) = SkRGBA(uint8_t((x * 7 + y) & 0xF0), uint8_t(y * 9 & 0xF0), 90, 255);
     double shiftPalette = timeShift();
 
-    std::printf("Medians of %d runs, x86_64 under Wine\n", runs);
+    std::printf("Medians of %d runs, %s under Wine\n", runs, BenchTarget());
     std::printf("%-36s %9.2f us\n", "BitBlt 300 x 100 (baseline)", bitblt * 1e6);
     PrintAgainstBitBlt("DrawTo opaque 300 x 100", 36, opaque, bitblt, 3);
     PrintAgainstBitBlt("DrawTo with the key colour 300 x 100", 36, withKey, bitblt, 4);

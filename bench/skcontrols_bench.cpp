@@ -44,7 +44,7 @@ int main()
     };
     const double bitblt = MedianBitBltSeconds(screen.DC(), 0, 0, 100, 30, source.DC(), runs, calls);
 
-    std::printf("Medians of %d runs of %d paints, x86_64 under Wine\n", runs, calls);
+    std::printf("Medians of %d runs of %d paints, %s under Wine\n", runs, calls, BenchTarget());
     std::printf("%-40s %9.2f us\n", "BitBlt 100 x 30 (baseline)", bitblt * 1e6);
     const struct {
         TSkPerformance mode;

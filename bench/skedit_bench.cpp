@@ -50,8 +50,8 @@ int main()
         },
         runs, calls);
 
-    std::printf("Medians of %d runs of %d calls, x86_64 under Wine, %d x %d\n", runs, calls,
-                width, height);
+    std::printf("Medians of %d runs of %d calls, %s under Wine, %d x %d\n", runs, calls,
+                BenchTarget(), width, height);
     std::printf("%-44s %9.2f us\n", "BitBlt (baseline)", bitblt * 1e6);
     PrintAgainstBitBlt("system EDIT, WM_PRINTCLIENT", 44, system, bitblt);
     edit->SetText(std::wstring(40, L'x'));

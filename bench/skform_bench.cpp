@@ -137,7 +137,7 @@ void Measure(TSkThemeLuna& luna)
     HDC windowDC = GetWindowDC(window);
     const double bitblt = MedianBitBltSeconds(windowDC, 0, 0, 298, 110, source.DC(), runs, 200);
     ReleaseDC(window, windowDC);
-    std::printf("Medians of %d runs, x86_64 under Wine\n", runs);
+    std::printf("Medians of %d runs, %s under Wine\n", runs, BenchTarget());
     PrintAgainstBitBlt("BitBlt 298 x 110 into the window DC", 44, bitblt, bitblt);
     for (TSkFormPerformance mode :
          {ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer, ksfpDoubleBuffer}) {

@@ -117,7 +117,8 @@ int main()
 
     DibSection dc(120, 40), source(120, 40);
     const double bitblt = MedianBitBltSeconds(dc.DC(), 0, 0, 75, 25, source.DC(), Runs, Calls);
-    std::printf("Medians of %d runs, x86_64 under Wine; BitBlt 75 x 25: %.2f us\n", Runs, bitblt * 1e6);
+    std::printf("Medians of %d runs, %s under Wine; BitBlt 75 x 25: %.2f us\n", Runs,
+                BenchTarget(), bitblt * 1e6);
 
     struct TCase {
         const char* name;

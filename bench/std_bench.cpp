@@ -107,7 +107,7 @@ int main()
          [&](TCanvas* c, const TRect& r) { t.DrawPopupScrollButton(c, r, kpsUp, true); }},
     };
 
-    std::printf("Medians of %d runs of %d calls, x86_64 under Wine\n", runs, calls);
+    std::printf("Medians of %d runs of %d calls, %s under Wine\n", runs, calls, BenchTarget());
     int over = 0;
     for (const TElement& e : elements) {
         const TRect r{0, 0, e.width, e.height};
