@@ -152,6 +152,10 @@ TEST(SkCustomForm, HitTestsFollowThePaintedFrameAndTheDraggingRules)
         {150, 1, HTTOP, HTCLIENT, HTCAPTION},
         {5, 1, HTTOPLEFT, HTCLIENT, HTCAPTION},
         {1, 19, HTTOPLEFT, HTCLIENT, HTCAPTION},
+        {19, 1, HTTOPLEFT, HTCLIENT, HTCAPTION},  // the corners' last and the edge's first pixels
+        {20, 1, HTTOP, HTCLIENT, HTCAPTION},
+        {280, 1, HTTOP, HTCLIENT, HTCAPTION},
+        {281, 1, HTTOPRIGHT, HTCLIENT, HTCAPTION},
         {298, 2, HTTOPRIGHT, HTCLIENT, HTCAPTION},
         {1, 100, HTLEFT, HTCLIENT, HTCLIENT},
         {299, 100, HTRIGHT, HTCLIENT, HTCLIENT},
