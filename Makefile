@@ -72,6 +72,7 @@ bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/skform_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skthemecontrols_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/std_bench.exe
+	@tools/wine-run $(BUILD)/x86_64/bench/skbars_bench.exe
 
 # Every element of the looks in every state, in one picture.
 theme-sheet: build-x86_64
