@@ -108,10 +108,18 @@ void TSkInplaceScrollBar::Synchronize()
     }
     POINT topLeft{info.rcScrollBar.left, info.rcScrollBar.top};
     ::ScreenToClient(parent->Handle(), &topLeft);
-    SetBounds(topLeft.x, topLeft.y, info.rcScrollBar.right - info.rcScrollBar.left,
-              info.rcScrollBar.bottom - info.rcScrollBar.top);
+    const RECT place{topLeft.x, topLeft.y,
+                     topLeft.x + info.rcScrollBar.right - info.rcScrollBar.left,
+                     topLeft.y + info.rcScrollBar.bottom - info.rcScrollBar.top};
+    const RECT bounds = BoundsRect();
+    if (!EqualRect(&place, &bounds))
+        SetBounds(place.left, place.top, place.right - place.left, place.bottom - place.top);
     SetVisible(true);
-    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Over the memo, whose window may have been made after this one.
+    if (control_->Handle() != raisedOver_) {
+        raisedOver_ = control_->Handle();
+        SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 
     SCROLLINFO scroll{};
     scroll.cbSize = sizeof(scroll);
@@ -125,7 +133,7 @@ void TSkInplaceScrollBar::Synchronize()
     // tracked: during a drag the thumb stays where the mouse puts it.
     if (!scrollBar_->Dragging())
         scrollBar_->SetPosition(scroll.nPos);
-    scrollBar_->Invalidate();
+    // Each setter repaints the bar when its value changed.
 }
 
 // A line step goes as it is; any other carries the position the bar asks
@@ -277,7 +285,9 @@ void TSkCustomMemo::Change()
 
 void TSkCustomMemo::WndProc(TMessage& message)
 {
-    if (subScrollBar_ && !IsDesigning(this) && !IsDestroying(this) && HandleAllocated())
+    // The off-screen copy repeats the paint the bars followed already.
+    if (subScrollBar_ && !redrawing_ && !IsDesigning(this) && !IsDestroying(this) &&
+        HandleAllocated())
         subScrollBar_->ControlMessage(message);
     switch (message.Msg) {
     case CM_MOUSEENTER:

@@ -42,6 +42,7 @@ private:
 
     TSkCustomScrollBar* scrollBar_ = nullptr;
     TWinControl* control_ = nullptr;
+    HWND raisedOver_ = nullptr;  // the control's window this one was last raised over
 };
 
 // The pair of in-place bars of a memo.
