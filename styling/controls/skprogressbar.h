@@ -48,6 +48,7 @@ protected:
 private:
     using TInherited = TSkCustomControl;
     void DrawBlocks(const RECT& area);
+    void RepaintNow();
 
     int max_ = 100;
     int min_ = 0;
