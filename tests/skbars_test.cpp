@@ -1,8 +1,11 @@
 // The progress bar and the scroll bar over real windows: what a position
 // draws, plain and through Luna; the scroll bar's layout, its paging,
-// dragging and scroll events driven by real mouse messages.
+// dragging and scroll events driven by real mouse messages; the three
+// controls read from a stored description.
+#include "framework/components/reader.h"
 #include "styling/controls/themeprogress.h"
 #include "styling/controls/themescrollbars.h"
+#include "styling/controls/themestdcontrol.h"
 #include "styling/core/skcolors.h"
 #include "styling/core/skrects.h"
 #include "styling/core/skvisualstyles.h"
@@ -12,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -343,4 +347,43 @@ TEST_F(SkBarsTest, TheThemedBarTakesItsButtonsFromTheThemeAndAControlsChildBarsS
     ASSERT_GE(seen.size(), 2u);
     EXPECT_EQ(seen.front(), MAKEWPARAM(SB_LINEDOWN, 1));
     EXPECT_EQ(LOWORD(seen.back()), SB_ENDSCROLL);
+}
+
+TEST_F(SkBarsTest, StoredDescriptionsMakeTheBarsAndTheMemoLinkedToTheirStylist)
+{
+    FormPtr host = NewForm();
+    host->SetName("StylistHost");
+    auto* stylist = new TSkStylist(host.get());
+    stylist->SetName("SkStylist1");
+    stylist->SetTheme(new TSkThemeLuna);
+    // As the main window stores its bar and the editor its memo.
+    Owned<TForm> form(static_cast<TForm*>(ReadComponentText(
+        "object Form3: TForm\r\n"
+        "  object progre: TSkThemeProgressBar\r\n"
+        "    Width = 281\r\n    Height = 17\r\n    BorderWidth = 0\r\n"
+        "    Orientation = kboHorizontal\r\n    ShowBorder = True\r\n    Smooth = False\r\n"
+        "    Transparent = True\r\n    Performance = kspDoubleBuffer\r\n"
+        "    Stylist = StylistHost.SkStylist1\r\n    Version = '1.0'\r\n"
+        "  end\r\n"
+        "  object bar: TSkThemeScrollBar\r\n"
+        "    Kind = sbVertical\r\n    Max = 50\r\n    PageSize = 10\r\n    Position = 20\r\n"
+        "    Stylist = StylistHost.SkStylist1\r\n"
+        "  end\r\n"
+        "  object editer: TSkThemeMemo\r\n"
+        "    Width = 257\r\n    Height = 153\r\n    Color = 255\r\n"
+        "    Stylist = StylistHost.SkStylist1\r\n"
+        "  end\r\n"
+        "end\r\n")));
+    auto* progre = dynamic_cast<TSkThemeProgressBar*>(form->FindComponent("progre"));
+    auto* bar = dynamic_cast<TSkThemeScrollBar*>(form->FindComponent("bar"));
+    auto* editer = dynamic_cast<TSkThemeMemo*>(form->FindComponent("editer"));
+    ASSERT_TRUE(progre && bar && editer);
+    EXPECT_EQ(std::tuple(progre->Width(), progre->Max(), progre->Transparent(), progre->Stylist()),
+              std::tuple(281, 100, true, stylist));
+    EXPECT_EQ(progre->Version(), "3.3.0");
+    EXPECT_EQ(std::tuple(bar->Kind(), bar->Max(), bar->PageSize(), bar->Position(), bar->Stylist()),
+              std::tuple(sbVertical, 50, 10, 20, stylist));
+    EXPECT_EQ(editer->Stylist(), stylist);
+    // The stored colour comes after the link: it stays as stored.
+    EXPECT_EQ(editer->Color(), static_cast<TColor>(255));
 }

@@ -48,7 +48,10 @@ void TSkThemeMemo::SetStylist(TSkStylist* value)
             if (bar)
                 if (auto* themed = dynamic_cast<TSkThemeScrollBar*>(bar->ScrollBar()))
                     themed->SetStylist(value);
-    SetColor(ThemeAvailable() ? stylist_->Theme()->GetColor(MemoBackgroundColor) : clWindow);
+    // A stored description sets the colour it keeps: a link read with it
+    // must not turn it into the system's window colour.
+    if (!ComponentState().Contains(csLoading))
+        SetColor(ThemeAvailable() ? stylist_->Theme()->GetColor(MemoBackgroundColor) : clWindow);
     Invalidate();
 }
 
