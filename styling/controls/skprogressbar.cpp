@@ -89,7 +89,6 @@ void TSkCustomProgressBar::RepaintNow()
     if (HDC dc = GetDC(window)) {
         Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
         ReleaseDC(window, dc);
-        ValidateRect(window, nullptr);
     }
 }
 
