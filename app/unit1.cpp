@@ -6,6 +6,7 @@
 #include "framework/forms/application.h"
 #include "framework/base/codepages.h"
 #include "framework/base/filenames.h"
+#include "framework/base/restorevalue.h"
 #include "framework/components/properties.h"
 
 TForm1* Form1 = nullptr;
@@ -41,6 +42,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {}
 
 void TForm1::SkThemeButton1Click(TObject*)
 {
+    if (picking_)
+        return;
+    TRestoreValue<bool> busy(picking_, true);
     if (obrazy->Execute())
         doc->SetText(obrazy->FileName());
     // After a cancel this is the name accepted before, if any.
@@ -72,12 +76,14 @@ void TForm1::WriteSheetFor(const std::string& imagePath)
 }
 
 // Steps from 0 to one short of Max, repainting at each step so the bar
-// visibly fills; it is left where it stopped.
+// visibly fills; it is left where it stopped. Pending messages run at each
+// step, as the themed bar runs them, user input among them.
 void TForm1::RunProgress()
 {
     for (int position = 0; position < progre->Max(); ++position) {
         progre->SetPosition(position);
         progre->Update();
+        Application->ProcessMessages();
     }
 }
 

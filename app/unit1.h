@@ -32,6 +32,10 @@ public:
 private:
     void WriteSheetFor(const std::string& imagePath);
     void RunProgress();
+
+    // The progress run lets queued input through: a second click on "..."
+    // then must not start the handler again.
+    bool picking_ = false;
 };
 
 extern TForm1* Form1;

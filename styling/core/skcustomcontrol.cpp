@@ -184,7 +184,7 @@ void TSkCustomControl::CreateParams(TCreateParams& params)
     params.Style &= ~DWORD(WS_HSCROLL | WS_VSCROLL);
 }
 
-TWinControl* TSkCustomControl::CreateScrollBar(TScrollBarKind kind)
+TControl* TSkCustomControl::CreateScrollBar(TScrollBarKind kind)
 {
     const TSkScrollBarFactory& factory = ScrollBarFactory();
     return factory ? factory(this, kind) : nullptr;
@@ -197,8 +197,8 @@ int TSkCustomControl::GetScrollBarSize() const
 
 void TSkCustomControl::FreeScrollBars()
 {
-    TWinControl* horz = std::exchange(horzScrollBar_, nullptr);
-    TWinControl* vert = std::exchange(vertScrollBar_, nullptr);
+    TControl* horz = std::exchange(horzScrollBar_, nullptr);
+    TControl* vert = std::exchange(vertScrollBar_, nullptr);
     if (horz)
         horz->Free();
     if (vert)

@@ -16,7 +16,7 @@ class TSkCustomControl;
 // it); without one, no child scroll bars are made. The bar routes its own
 // notifications to the host as WM_HSCROLL or WM_VSCROLL.
 using TSkScrollBarFactory =
-    std::function<TWinControl*(TSkCustomControl* host, TScrollBarKind kind)>;
+    std::function<TControl*(TSkCustomControl* host, TScrollBarKind kind)>;
 void SetSkScrollBarFactory(TSkScrollBarFactory factory);
 
 class TSkCustomControl : public TSkControlBase<TCustomControl> {
@@ -43,8 +43,8 @@ public:
     TSkScrollBarStyle ScrollBars() const { return scrollBars_; }
     // The bars are made with the window.
     void SetScrollBars(TSkScrollBarStyle value);
-    TWinControl* HorzScrollBar() const { return horzScrollBar_; }
-    TWinControl* VertScrollBar() const { return vertScrollBar_; }
+    TControl* HorzScrollBar() const { return horzScrollBar_; }
+    TControl* VertScrollBar() const { return vertScrollBar_; }
     // A child scroll bar reports a scroll: this control gets it as
     // WM_HSCROLL or WM_VSCROLL (codes other than 1..8 become 0); the bar
     // reads its position back afterwards.
@@ -67,7 +67,7 @@ protected:
     virtual void PaintClient();
     // The scroll-bar corner, the bevels and the border band.
     virtual void PaintBorder();
-    virtual TWinControl* CreateScrollBar(TScrollBarKind kind);
+    virtual TControl* CreateScrollBar(TScrollBarKind kind);
     virtual int GetScrollBarSize() const;
     // After any bevel or border property changed.
     virtual void BorderChanged() {}
@@ -100,8 +100,8 @@ private:
     void WMWindowPosChanging(TMessage& message);
 
     bool focused_ = false;
-    TWinControl* horzScrollBar_ = nullptr;
-    TWinControl* vertScrollBar_ = nullptr;
+    TControl* horzScrollBar_ = nullptr;
+    TControl* vertScrollBar_ = nullptr;
     TSkScrollBarStyle scrollBars_ = kssNone;
     int borderWidth_ = 0;
     TSkBevelCut bevelInner_ = kbvLowered;

@@ -142,6 +142,31 @@ TEST(SheetMill, WritesTheSheetBesideThePickedImage)
     EXPECT_EQ(ReadFileBytes("my disc.bin.cue"), SheetFor("my disc.bin"));
 }
 
+// The progress run lets queued input through: clicks on "..." queued
+// behind the dialog's OK arrive while the handler runs, and must neither
+// open a second dialog nor write or report a second time.
+TEST(SheetMill, ClicksOnPickWhileTheSheetIsMadeAreIgnored)
+{
+    TempFolder folder;
+    WriteFileBytes("disc.iso", "image");
+    SheetMillDriver run(SHEETMILL_EXE, folder.Path());
+    Click(run.pick);
+    HWND dialog = WaitForFileDialog(run.process.Id());
+    ASSERT_NE(dialog, nullptr);
+    AcceptFileDialogWide(dialog, Wide(folder.PathOf("disc.iso")));
+    Click(run.pick);
+    Click(run.pick);
+    ExpectBox(run, DoneCaption, DoneText, MB_ICONINFORMATION);
+    Sleep(500);
+    EXPECT_FALSE(DialogShown(run.process.Id()));
+    EXPECT_EQ(ReadFileBytes("disc.iso.cue"), SheetFor("disc.iso"));
+    EXPECT_EQ(run.Position(), 99);
+
+    // Once the handler is over, "..." works again.
+    ASSERT_TRUE(run.ChooseFile(run.pick, Wide(folder.PathOf("disc.iso"))));
+    ExpectBox(run, DoneCaption, DoneText, MB_ICONINFORMATION);
+}
+
 TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
 {
     TempFolder folder;

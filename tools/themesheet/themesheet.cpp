@@ -9,6 +9,9 @@
 #include "styling/controls/themebuttons.h"
 #include "styling/controls/themecheckboxs.h"
 #include "styling/controls/themeedits.h"
+#include "styling/controls/themeprogress.h"
+#include "styling/controls/themescrollbars.h"
+#include "styling/controls/themestdcontrol.h"
 #include "styling/core/stylist.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/skdraw.h"
@@ -545,6 +548,104 @@ void DrawControls(TSkTheme* theme, TCanvas* c, TSheet& s)
     form->Free();
 }
 
+// The progress bar, the scroll bar and the memo, themed and plain.
+void DrawBarControls(TSkTheme* theme, TCanvas* c, TSheet& s)
+{
+    TForm* form = TCustomForm::Create<TForm>(nullptr);
+    form->SetBounds(0, 0, 600, 300);
+    form->SetColor(Background);
+    auto* stylist = new TSkStylist(form);
+    stylist->SetTheme(theme);
+    const auto paint = [&](TControl* control) {
+        const TRect r = s.Next(control->Width(), control->Height());
+        control->PaintTo(c->Handle(), r.left, r.top);
+        return r;
+    };
+
+    s.Row(L"Progress bars, themed then plain: empty, one step, half in blocks, half smooth, full, "
+          L"beyond Max, upright");
+    for (bool themed : {true, false}) {
+        const struct {
+            int position;
+            bool smooth, vertical;
+        } bars[] = {{0, false, false}, {2, false, false},  {50, false, false}, {50, true, false},
+                    {100, false, false}, {150, false, false}, {60, false, true}};
+        for (const auto& b : bars) {
+            auto* bar = new TSkThemeProgressBar(form);
+            bar->SetParent(form);
+            bar->SetBounds(10, 10, b.vertical ? 17 : 140, b.vertical ? 60 : 17);
+            bar->SetOrientation(b.vertical ? kboVertical : kboHorizontal);
+            bar->SetSmooth(b.smooth);
+            bar->SetPosition(b.position);
+            if (themed)
+                bar->SetStylist(stylist);
+            paint(bar);
+        }
+    }
+
+    s.Row(L"Scroll bars, themed then plain: normal, thumb hot, thumb dragged, page held, button "
+          L"held, disabled, full page; upright");
+    for (bool themed : {true, false})
+        for (int state = 0; state < 8; ++state) {
+            auto* bar = themed ? new TSkThemeScrollBar(form) : new TSkCustomScrollBar(form);
+            bar->SetParent(form);
+            if (themed)
+                static_cast<TSkThemeScrollBar*>(bar)->SetStylist(stylist);
+            if (state == 7) {
+                bar->SetKind(sbVertical);
+                bar->SetBounds(10, 10, GetSystemMetrics(SM_CYVTHUMB), 80);
+            } else {
+                bar->SetBounds(10, 10, 121, GetSystemMetrics(SM_CYVTHUMB));
+            }
+            bar->SetPosition(40);
+            RECT part;
+            bar->GetThumbRect(part);
+            if (state == 3)
+                bar->GetSecondPageRect(part);
+            if (state == 4)
+                bar->GetSecondButtonRect(part);
+            const LPARAM at = MAKELPARAM((part.left + part.right) / 2, (part.top + part.bottom) / 2);
+            if (state >= 1 && state <= 4)
+                bar->Perform(WM_MOUSEMOVE, 0, at);
+            if (state >= 2 && state <= 4)
+                bar->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+            if (state == 5)
+                bar->SetEnabled(false);
+            if (state == 6)
+                bar->SetPageSize(101);
+            paint(bar);
+            if (state >= 2 && state <= 4)
+                bar->Perform(WM_LBUTTONUP, 0, at);
+        }
+
+    s.Row(L"Memos with their in-place scroll bars, themed then plain: lines, disabled");
+    std::string text;
+    for (int i = 1; i <= 20; ++i)
+        text += "  TRACK " + std::to_string(i) + " MODE1/2352 and a line long enough to scroll\r\n";
+    for (bool themed : {true, false})
+        for (bool enabled : {true, false}) {
+            auto* memo = themed ? new TSkThemeMemo(form) : new TSkCustomMemo(form);
+            memo->SetParent(form);
+            memo->SetBounds(10, 10, 200, 100);
+            memo->SetWordWrap(false);
+            memo->SetScrollBars(ssBoth);
+            if (themed)
+                static_cast<TSkThemeMemo*>(memo)->SetStylist(stylist);
+            memo->Lines()->SetText(text);
+            memo->SetEnabled(enabled);
+            memo->HandleNeeded();
+            const TRect r = paint(memo);
+            for (TSkInplaceScrollBar* bar : {memo->SubScrollBar()->VertBar(), memo->SubScrollBar()->HorzBar()}) {
+                bar->Synchronize();
+                if (bar->Visible())
+                    bar->PaintTo(c->Handle(), r.left + bar->Left() - memo->Left(),
+                                 r.top + bar->Top() - memo->Top());
+            }
+            memo->Free();
+        }
+    form->Free();
+}
+
 // The controls' stylists own looks of their own, made by newTheme.
 int DrawTheme(const TSkTheme& theme, TCanvas* canvas, int left, const std::function<TSkTheme*()>& newTheme)
 {
@@ -565,6 +666,7 @@ int DrawTheme(const TSkTheme& theme, TCanvas* canvas, int left, const std::funct
     DrawStatus(theme, canvas, sheet);
     DrawMenus(theme, canvas, sheet);
     DrawControls(newTheme(), canvas, sheet);
+    DrawBarControls(newTheme(), canvas, sheet);
     return sheet.Bottom();
 }
 
@@ -606,7 +708,7 @@ int main(int argc, char** argv)
     TSkThemeMetalLuna metal;
     TSkThemeStd advanced;
     TSkBitmap sheet;
-    sheet.SetSize(3 * ColumnWidth, 1700);
+    sheet.SetSize(3 * ColumnWidth, 2300);
     sheet.Fill(ColorToSkColor(Background));
     int height = 0;
     {
