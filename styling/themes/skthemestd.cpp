@@ -67,9 +67,6 @@ constexpr int Soft = 90;
 // The light and dark of the item frames of a pressed menu entry.
 constexpr int Faint = 30;
 
-// Added to the menu bar's caption glyphs, as the classic menu bar does.
-constexpr UINT MenuBarGlyphFlag = 0x10;
-
 constexpr TColor Ink = RgbColor(0, 0, 0);       // caption and scroll glyphs
 constexpr TColor Paper = RgbColor(255, 255, 255);  // the other colour of the checkers
 
@@ -79,18 +76,6 @@ TColor Dk(TColor c, int n) { return DarkenColor(c, n); }
 TRect Shrunk(const TRect& r, int by) { return GrowRect(r, -by); }
 
 void Shrink(TRect& r) { r = GrowRect(r, -1); }
-
-// The closed path the group box draws twice, once moved up and left.
-void GroupPath(TCanvas* canvas, const TRect& r, const TRect& caption, int d, TColor color)
-{
-    MoveTo(canvas, r.left + d, r.top + d);
-    LineToColor(canvas, caption.left + d, r.top + d, color);
-    MoveTo(canvas, caption.right + d, r.top + d);
-    LineToColor(canvas, r.right + d, r.top + d, color);
-    LineToColor(canvas, r.right + d, r.bottom + d, color);
-    LineToColor(canvas, r.left + d, r.bottom + d, color);
-    LineToColor(canvas, r.left + d, r.top + d, color);
-}
 
 // The sunken double frame of edits and memos, then five rings of their fill
 // colour inside it; the fill also takes the bottom-right square first.
@@ -106,23 +91,6 @@ void EditRings(TCanvas* canvas, const TRect& rect, TColor face, TColor fill)
         Shrink(r);
         FrameRectColor(canvas, r, fill);
     }
-}
-
-// The corners of a track thumb: a block, or a pentagon with its tip in the
-// middle of the first (top or left) or second side, listed clockwise.
-std::vector<TPoint> ThumbOutline(const TRect& r, bool vertical, uint8_t pointer)
-{
-    const int l = r.left, t = r.top, rt = r.right - 1, b = r.bottom - 1;
-    if (!vertical) {
-        const int half = (rt - l) / 2, mid = l + half;
-        if (pointer == 1)
-            return {{l, b}, {l, t + half}, {mid, t}, {rt, t + half}, {rt, b}};
-        return {{l, t}, {rt, t}, {rt, b - half}, {mid, b}, {l, b - half}};
-    }
-    const int half = (b - t) / 2, mid = t + half;
-    if (pointer == 1)
-        return {{l + half, t}, {rt, t}, {rt, b}, {l + half, b}, {l, mid}};
-    return {{l, t}, {rt - half, t}, {rt, mid}, {rt - half, b}, {l, b}};
 }
 
 int Sign(int v) { return (v > 0) - (v < 0); }
@@ -168,14 +136,8 @@ HRGN TSkThemeStd::GetFormRegion(int, int, TSkBorderStyle) const { return nullptr
 void TSkThemeStd::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
                                 bool active, TSkBorderStyle) const
 {
-    // The caption band runs from the frame's inner edge down to the client.
-    GradientFillRect(canvas, {client.left, client.left, client.right, client.top},
-                     GetColor(active ? 0 : 1),
-                     active ? clGradientActiveCaption : clGradientInactiveCaption, false);
-    TRect r{0, 0, width, height};
-    const TColor c = GetColor(kcFace);
-    DrawRaisedBevel(canvas, r, c);
-    FrameRectColor(canvas, r, c);
+    DrawClassicFormFrame(canvas, width, height, client, GetColor(active ? 0 : 1),
+                         active ? clGradientActiveCaption : clGradientInactiveCaption, GetColor(kcFace));
 }
 
 void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
@@ -189,26 +151,7 @@ void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gly
         DrawSunkenBevel(canvas, r, c);
     else
         DrawRaisedBevel(canvas, r, c);
-    static const UINT captions[] = {DFCS_CAPTIONCLOSE, DFCS_CAPTIONHELP, DFCS_CAPTIONMIN,
-                                    DFCS_CAPTIONMAX, DFCS_CAPTIONRESTORE};
-    if (glyph <= kfbRestore) {
-        DrawFrameGlyph(canvas, rect, DFC_CAPTION, Ink, captions[glyph] | (pressed ? DFCS_PUSHED : 0));
-    } else if (glyph == kfbRollup || glyph == kfbRolldown) {
-        TRect t{rect.left + 4, rect.top + 5, rect.right - 4, rect.bottom - 5};
-        if (!pressed)
-            OffsetRect(&t, -1, -1);
-        if (IsRectEmptyEx(t))
-            return;
-        const int mid = (t.left + t.right) / 2;
-        if (glyph == kfbRollup)
-            PolygonColor(canvas, {{t.left, t.bottom}, {t.right, t.bottom}, {mid, t.top}}, Ink);
-        else
-            PolygonColor(canvas, {{t.left, t.top}, {t.right, t.top}, {mid, t.bottom}}, Ink);
-    } else if (glyph == kfbTray) {
-        TRect t = Shrunk(rect, 5);
-        OffsetRect(&t, pressed, 2 + pressed);
-        FillRectColor(canvas, t, Ink);
-    }
+    DrawCaptionButtonGlyph(canvas, rect, glyph, pressed, Ink);
 }
 
 // Push button, check box, radio button.
@@ -294,7 +237,7 @@ void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertic
         DrawRaisedBevel(canvas, r, c);
         return;
     }
-    const std::vector<TPoint> points = ThumbOutline(rect, vertical, pointer);
+    const std::vector<TPoint> points = TrackThumbPoints(rect, vertical, pointer);
     if (state == kesPressed)
         DitherFillPolygon(canvas, points, c, Paper);
     else
@@ -336,11 +279,7 @@ void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 void TSkThemeStd::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
                                   bool vertical, bool smooth) const
 {
-    const TColor c = GetColor(kcSelection);
-    if (smooth)
-        FillRectColor(canvas, Shrunk(barRect, 1), c);
-    else
-        DrawProgressBlocks(canvas, Shrunk(clientRect, 1), barRect, vertical, c);
+    DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcSelection));
 }
 
 // Header panel and group box.
@@ -383,12 +322,7 @@ void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint
     else
         DrawFrame3D(canvas, r, L(c, Strong), Dk(c, Strong));
     FillRectColor(canvas, Shrunk(r, 1), c);
-    const UINT pushed = state == kesPressed ? DFCS_PUSHED : 0;
-    if (kind == khbClose)
-        DrawFrameGlyphInner(canvas, r, 2, r, DFC_CAPTION, GetColor(kcBorder), DFCS_CAPTIONCLOSE | pushed);
-    else
-        DrawFrameGlyphInner(canvas, r, 2, r, DFC_SCROLL, GetColor(kcBorder),
-                            (down ? DFCS_SCROLLDOWN : DFCS_SCROLLUP) | pushed);
+    DrawHeaderButtonGlyph(canvas, r, kind == khbClose, down, state == kesPressed, GetColor(kcBorder));
 }
 
 void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
@@ -397,8 +331,8 @@ void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& 
     if (IsRectEmptyEx(rect))
         return;
     const TColor face = GetColor(kcFace);
-    GroupPath(canvas, rect, captionRect, 0, L(face, Soft));
-    GroupPath(canvas, rect, captionRect, -1, Dk(face, Soft));
+    DrawGroupBoxLine(canvas, rect, captionRect, 0, L(face, Soft));
+    DrawGroupBoxLine(canvas, rect, captionRect, -1, Dk(face, Soft));
     TRect text = captionRect;
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }
@@ -414,11 +348,7 @@ void TSkThemeStd::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBa
                                    bool first, uint8_t state) const
 {
     DrawScrollThumb(canvas, rect, kind, state);
-    UINT arrow = kind == sbVertical ? (first ? DFCS_SCROLLUP : DFCS_SCROLLDOWN)
-                                    : (first ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT);
-    if (state == kesPressed)
-        arrow |= DFCS_PUSHED | DFCS_FLAT;
-    DrawFrameGlyph(canvas, rect, DFC_SCROLL, Ink, arrow);
+    DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
 
 void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
@@ -542,20 +472,8 @@ void TSkThemeStd::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_
                                       bool flat, bool down) const
 {
     DrawSpeedButton(canvas, rect, state, flat, down);
-    const int shift = state == kesPressed ? 1 : 0;
-    if (state != kesDisabled) {
-        DrawSmallArrow(canvas, rect, true, shift, shift, GetColor(kcBorder));
-        return;
-    }
-    // Disabled: an etched outline, its lit edge one pixel lower.
-    TRect box = CenterRect({0, 0, 7, 4}, rect);
-    if (!RectsEqual(IntersectRects(GrowRect(box, 1), rect), GrowRect(box, 1)))
-        return;
-    const int mid = (box.left + box.right) / 2;
-    MoveTo(canvas, mid, box.bottom - 1);
-    LineToColor(canvas, box.left, box.top, GetColor(kcDisabledFace));
-    LineToColor(canvas, box.right, box.top, GetColor(kcDisabledFace));
-    LineToColor(canvas, mid, box.bottom, GetColor(kcBorder));
+    DrawDropArrow(canvas, rect, state == kesPressed, state == kesDisabled, GetColor(kcBorder),
+                  GetColor(kcDisabledFace));
 }
 
 void TSkThemeStd::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
@@ -661,54 +579,13 @@ void TSkThemeStd::DrawMenuBarBackground(TCanvas* canvas, int width, int height) 
 void TSkThemeStd::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                   bool selected, bool hot) const
 {
-    if (!item || IsRectEmptyEx(rect))
-        return;
-    TRect r = Shrunk(rect, 1);
-    FillRectColor(canvas, r, GetColor(kcMenuBar));
-    Shrink(r);
-    TColor text = GetColor(kcMenuBarText);
-    if (selected && item->ButtonStyle()) {
-        DrawSpeedButton(canvas, r, hot ? kesHot : kesPressed, true, false);
-    } else if (selected) {
-        FillRectColor(canvas, r, GetColor(hot ? kcSelection : kcMenuBarHighlight));
-        text = GetColor(kcMenuBarHighlightText);
-    }
-    UseFont(canvas, kfMenuBar, text);
-    DrawTextWide(canvas, item->Caption(), r,
-                 DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
+    DrawClassicMenuBarItem(canvas, item, rect, selected, hot, clNone);
 }
 
 void TSkThemeStd::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                     bool selected, bool hot) const
 {
-    if (!item || IsRectEmptyEx(rect))
-        return;
-    TRect r = Shrunk(rect, 1);
-    FillRectColor(canvas, r, SkColorToColor(SkBtnFaceColor()));
-    UINT glyph;
-    switch (item->SystemKind()) {
-    case ksbClose: glyph = DFCS_CAPTIONCLOSE; break;
-    case ksbRestore: glyph = DFCS_CAPTIONRESTORE; break;
-    case ksbMinimize: glyph = DFCS_CAPTIONMIN; break;
-    case ksbIcon:
-        if (!selected) {
-            FillRectColor(canvas, r, GetColor(kcPopup));
-            return;
-        }
-        FillRectColor(canvas, r, GetColor(kcPopupHighlight));
-        for (int y = r.top; y < r.bottom; y += 3)
-            FillRectColor(canvas, r.left, y, r.right, y + 1, SkColorToColor(SkBtnHighlightColor()));
-        return;
-    default: return;
-    }
-    r = Shrunk(r, 2);
-    r.right += 1;
-    r.bottom -= 1;
-    if (IsRectEmptyEx(r))
-        return;
-    if (selected)
-        glyph |= hot ? DFCS_FLAT : DFCS_PUSHED;
-    DrawFrameControl(canvas->Handle(), &r, DFC_CAPTION, glyph | MenuBarGlyphFlag);
+    DrawMenuBarSystemButton(canvas, item, rect, selected, hot);
 }
 
 void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) const
@@ -725,61 +602,15 @@ void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRec
     if (!item || IsRectEmptyEx(rect))
         return;
     if (item->IsSeparator()) {
-        FillRectColor(canvas, rect, GetColor(kcPopup));
-        const TRect line{rect.left + 2, rect.top + 4, rect.right - 2, rect.top + 5};
-        if (line.bottom <= rect.bottom)
-            FillRectColor(canvas, line, clBtnShadow);
+        DrawPopupSeparator(canvas, rect);
         return;
     }
-    const TColor text = GetColor(selected ? kcPopupHighlightText : kcPopupText);
     FillRectColor(canvas, rect, GetColor(selected ? kcPopupHighlight : kcPopup));
-    const bool enabled = item->Enabled();
-    const TColor ink = enabled ? text : GetColor(kcDisabledMenuText);
-    const TRect column{rect.left, rect.top,
-                       std::min(int(rect.right), int(rect.left) + ItemGlyphColumnWidth(item)), rect.bottom};
-    if (item->HasImage()) {
-        TImageList* images = item->EffectiveImages();
-        const TRect at = CenterRect({0, 0, images->Width(), images->Height()}, column);
-        if (RectsEqual(IntersectRects(at, column), at))
-            images->Draw(canvas, at.left, at.top, item->ImageIndex(), enabled);
-    } else if (item->Checked()) {
-        DrawFrameGlyph(canvas, CenterRect({0, 0, 16, 16}, column), DFC_MENU, ink, DFCS_MENUCHECK);
-    }
-    // A disabled entry is etched: white first, one pixel down and right.
-    const std::string keys = ShortCutToText(item->ShortCut());
-    auto texts = [&](int d, TColor color) {
-        UseFont(canvas, kfPopup, color);
-        TRect caption{column.right + 4 + d, rect.top + d, rect.right + d, rect.bottom + d};
-        DrawTextWide(canvas, item->Caption(), caption, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
-        if (keys.empty())
-            return;
-        TRect shortCut{column.right + 4 + d, rect.top + d, rect.right - RectHeight(rect) + d,
-                       rect.bottom + d};
-        DrawTextWide(canvas, std::wstring(keys.begin(), keys.end()), shortCut,
-                     DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_RIGHT));
-    };
-    if (!enabled && !selected)
-        texts(1, clWhite);
-    texts(0, ink);
-    if (item->Count() > 0 && RectWidth(rect) > 12 && RectHeight(rect) >= 5) {
-        const int top = rect.top + (RectHeight(rect) - 5) / 2;
-        const TRect arrow{rect.right - 12, top, rect.right - 7, top + 5};
-        FillRoundRectColor(canvas, arrow, 2, ink);
-        FrameRoundRectColor(canvas, arrow, 2, GetColor(kcMenuBorder));
-    }
+    DrawPopupItemContent(canvas, item, rect, selected);
 }
 
 void TSkThemeStd::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
                                         bool hot) const
 {
-    if (IsRectEmptyEx(rect))
-        return;
-    const TColor ink = GetColor(kcPopupText), back = GetColor(kcPopup);
-    FillRectColor(canvas, rect, back);
-    if (hot) {
-        FrameRectColor(canvas, rect, ink);
-        DitherFillRect(canvas, Shrunk(rect, 1), L(back, Soft), Dk(back, Soft));
-    }
-    if (direction == kpsUp || direction == kpsDown)
-        DrawSmallArrow(canvas, rect, direction == kpsDown, 0, 0, ink);
+    DrawPopupScrollFace(canvas, rect, direction, hot);
 }
