@@ -61,15 +61,31 @@ std::unique_ptr<TBitmap> DitherPattern(TColor color1, TColor color2)
     return pattern;
 }
 
+// The paint buffer's layout as the outermost open batch read it.
+struct TBatchState {
+    HDC dc = nullptr;
+    bool ok = false;
+    TSkBitmap::TDirectTarget target{};
+};
+thread_local TBatchState batchState;
+
+bool Inspect(HDC dc, TSkBitmap::TDirectTarget& target)
+{
+    if (!dc || dc != batchState.dc)
+        return TSkBitmap::DirectTarget(dc, target);
+    if (batchState.ok) {
+        GdiFlush();  // GDI's own drawing in between lands before these pixels
+        target = batchState.target;
+    }
+    return batchState.ok;
+}
+
 // Plain fills straight into the pixels of a paint buffer: what GDI would
 // write (the colour with alpha 0), without a call per fill. Setting up GDI
 // for a few pixels costs many times what the pixels do.
 class TDirectPixels {
 public:
-    explicit TDirectPixels(TCanvas* canvas)
-        : ok_(TSkBitmap::DirectTarget(canvas->Handle(), target_))
-    {
-    }
+    explicit TDirectPixels(TCanvas* canvas) : ok_(Inspect(canvas->Handle(), target_)) {}
     explicit operator bool() const { return ok_; }
 
     // Calls paint(row pointer, device x from, device x to, device y) for
@@ -104,6 +120,20 @@ private:
 TSkColor GdiPixel(TColor color) { return ColorToSkColor(color) & SkColorMask; }
 
 } // namespace
+
+TSkDrawBatch::TSkDrawBatch(TCanvas* canvas) : outer_(!batchState.dc && canvas->Handle())
+{
+    if (!outer_)
+        return;
+    batchState.dc = canvas->Handle();
+    batchState.ok = TSkBitmap::DirectTarget(batchState.dc, batchState.target);
+}
+
+TSkDrawBatch::~TSkDrawBatch()
+{
+    if (outer_)
+        batchState = TBatchState{};
+}
 
 void FillRectColor(TCanvas* canvas, const TRect& rect, TColor color)
 {

@@ -14,6 +14,22 @@
 enum TSkBevelSide { kbvLeft, kbvTop, kbvRight, kbvBottom };  // bits 1, 2, 4, 8
 using TSkBevelSides = TSet<TSkBevelSide>;
 
+// While one lives, the routines here read the layout of the canvas's paint
+// buffer (pixels, origin, clip) once instead of at every call. A look opens
+// one per operation: none of them moves the origin or the clip while it
+// draws, and most draw several small pieces. Only the outermost batch on a
+// device context counts; routines on any other context are unaffected.
+class TSkDrawBatch {
+public:
+    explicit TSkDrawBatch(TCanvas* canvas);
+    ~TSkDrawBatch();
+    TSkDrawBatch(const TSkDrawBatch&) = delete;
+    TSkDrawBatch& operator=(const TSkDrawBatch&) = delete;
+
+private:
+    bool outer_;
+};
+
 void FillRectColor(TCanvas* canvas, const TRect& rect, TColor color);
 void FillRectColor(TCanvas* canvas, int left, int top, int right, int bottom, TColor color);
 void FrameRectColor(TCanvas* canvas, const TRect& rect, TColor color);

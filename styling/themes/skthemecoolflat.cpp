@@ -72,6 +72,7 @@ std::string TSkThemeCoolFlat::GetName() const { return ClassThemeName(); }
 void TSkThemeCoolFlat::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
                                      bool, TSkBorderStyle) const
 {
+    TSkDrawBatch batch(canvas);
     // The caption band runs from the frame's inner edge down to the client.
     const TRect band{client.left, client.left, client.right, client.top};
     FillRectColor(canvas, band, GetColor(1));
@@ -85,6 +86,7 @@ void TSkThemeCoolFlat::DrawFormFrame(TCanvas* canvas, int width, int height, con
 void TSkThemeCoolFlat::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool,
                                       bool pressed, bool, TSkBorderStyle) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor face = GetColor(kcFace);

@@ -133,6 +133,7 @@ TColor TSkThemeFlat::StateFace(uint8_t state) const
 void TSkThemeFlat::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
                                  bool active, TSkBorderStyle) const
 {
+    TSkDrawBatch batch(canvas);
     DrawClassicFormFrame(canvas, width, height, client, GetColor(active ? 0 : 1),
                          active ? clGradientActiveCaption : clGradientInactiveCaption, GetColor(kcFace));
 }
@@ -140,6 +141,7 @@ void TSkThemeFlat::DrawFormFrame(TCanvas* canvas, int width, int height, const T
 void TSkThemeFlat::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
                                   bool pressed, bool, TSkBorderStyle) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor c = GetColor(hot ? kcHotFace : kcFace);
@@ -156,6 +158,7 @@ void TSkThemeFlat::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gl
 
 void TSkThemeFlat::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     if (state == kesDisabled)
         return;
     const TColor c = GetColor(state == kesPressed || state == kesFocused || state == kesDefault
@@ -186,6 +189,7 @@ void TSkThemeFlat::DrawButton(TCanvas* canvas, int width, int height, uint8_t st
 void TSkThemeFlat::DrawFlatCheckBox(TCanvas* canvas, const TRect& rect, uint8_t check,
                                     TColor line, TColor face, TColor mark) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawOutline(canvas, r, line);
     FillRectColor(canvas, r, face);
@@ -203,6 +207,7 @@ void TSkThemeFlat::DrawFlatCheckBox(TCanvas* canvas, const TRect& rect, uint8_t 
 void TSkThemeFlat::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
                                 uint8_t check) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor face = GetColor(state == kesHot ? kcHotFace : state == kesFocused ? kcSelection : kcFace);
     DrawFlatCheckBox(canvas, rect, check, GetColor(kcBorder), face,
                      GetColor(state == kesDisabled ? kcDisabledFace : kcBorder));
@@ -211,6 +216,7 @@ void TSkThemeFlat::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t stat
 void TSkThemeFlat::DrawFlatRadioButton(TCanvas* canvas, const TRect& rect, bool checked,
                                        TColor line, TColor face) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     FrameRoundRectColor(canvas, rect, 6, line);
@@ -223,6 +229,7 @@ void TSkThemeFlat::DrawFlatRadioButton(TCanvas* canvas, const TRect& rect, bool 
 void TSkThemeFlat::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                    bool checked) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor face = GetColor(state == kesHot ? kcHotFace : state == kesFocused ? kcSelection : kcFace);
     DrawFlatRadioButton(canvas, rect, checked,
                         state == kesDisabled ? ShiftedColor(clScrollBar) : GetColor(kcBorder), face);
@@ -233,6 +240,7 @@ void TSkThemeFlat::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t s
 void TSkThemeFlat::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
                                   uint8_t pointer, uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect) || pointer > 2)
         return;
     const std::vector<TPoint> points = TrackThumbPoints(rect, vertical, pointer);
@@ -248,6 +256,7 @@ void TSkThemeFlat::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool verti
 void TSkThemeFlat::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
                                 const TRect& selectionRect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, trackRect, GetColor(kcFace));
     FrameRectColor(canvas, trackRect, GetColor(kcBorder));
     if (!IsRectEmptyEx(selectionRect))
@@ -256,6 +265,7 @@ void TSkThemeFlat::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
 
 void TSkThemeFlat::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcBorder));
     FillRectColor(canvas, r, GetColor(kcWindow));
@@ -264,6 +274,7 @@ void TSkThemeFlat::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 void TSkThemeFlat::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
                                    bool vertical, bool smooth) const
 {
+    TSkDrawBatch batch(canvas);
     DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcSelection));
 }
 
@@ -271,6 +282,7 @@ void TSkThemeFlat::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, con
 
 void TSkThemeFlat::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcBorder));
     FillRectColor(canvas, r, GetColor(kcWindow));
@@ -279,6 +291,7 @@ void TSkThemeFlat::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uin
 void TSkThemeFlat::DrawFlatHeaderCaption(TCanvas* canvas, const TRect& rect,
                                          const std::wstring& caption, TColor face) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     FillRectColor(canvas, rect, face);
@@ -291,12 +304,14 @@ void TSkThemeFlat::DrawFlatHeaderCaption(TCanvas* canvas, const TRect& rect,
 void TSkThemeFlat::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
                                           const std::wstring& caption) const
 {
+    TSkDrawBatch batch(canvas);
     DrawFlatHeaderCaption(canvas, rect, caption, GetColor(kcHotFace));
 }
 
 void TSkThemeFlat::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
                                          uint8_t state, bool down) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcBorder));
     if (IsRectEmptyEx(r))
@@ -310,6 +325,7 @@ void TSkThemeFlat::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uin
 void TSkThemeFlat::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
                                 const std::wstring& caption) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     // The line runs along the last row and column inside the box.
@@ -323,12 +339,14 @@ void TSkThemeFlat::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect&
 
 void TSkThemeFlat::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
 {
+    TSkDrawBatch batch(canvas);
     FrameRectColor(canvas, rect, GetColor(kcBorder));
 }
 
 void TSkThemeFlat::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
                                     bool first, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawScrollThumb(canvas, rect, kind, state);
     DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
@@ -336,6 +354,7 @@ void TSkThemeFlat::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollB
 void TSkThemeFlat::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
                                    uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = StateFace(state);
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcBorder));
@@ -348,6 +367,7 @@ void TSkThemeFlat::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBa
 
 void TSkThemeFlat::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcBorder));
     FillRectColor(canvas, r, GetColor(kcFace));
@@ -356,6 +376,7 @@ void TSkThemeFlat::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
 void TSkThemeFlat::DrawFlatTab(TCanvas* canvas, const TRect& rect, uint8_t position,
                                uint8_t state, TColor line) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor(state == kesSelected ? kcFace : state == kesHot ? kcHotFace : kcSelection);
     TRect r = rect;
     DrawOutline(canvas, r, line);
@@ -374,12 +395,14 @@ void TSkThemeFlat::DrawFlatTab(TCanvas* canvas, const TRect& rect, uint8_t posit
 void TSkThemeFlat::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
                            uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawFlatTab(canvas, rect, position, state, GetColor(kcBorder));
 }
 
 void TSkThemeFlat::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
                                        uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawScrollButton(canvas, rect, sbHorizontal, first, state);
 }
 
@@ -387,6 +410,7 @@ void TSkThemeFlat::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool 
 
 void TSkThemeFlat::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const bool disabled = state == kesDisabled;
     FlatEditFrame(canvas, rect, GetColor(disabled ? kcDisabledBorder : kcBorder),
                   GetColor(disabled ? kcDisabledFace : kcWindow), EditRings);
@@ -394,12 +418,14 @@ void TSkThemeFlat::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t sta
 
 void TSkThemeFlat::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
 {
+    TSkDrawBatch batch(canvas);
     FlatEditFrame(canvas, rect, GetColor(enabled ? kcBorder : kcDisabledBorder),
                   GetColor(enabled ? kcWindow : kcDisabledFace), MemoRings);
 }
 
 void TSkThemeFlat::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const bool pressed = state == kesPressed;
     const TColor face = GetColor(kcFace);
     TRect r = rect;
@@ -414,6 +440,7 @@ void TSkThemeFlat::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t s
 void TSkThemeFlat::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
                                    bool down) const
 {
+    TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
         state = kesNormal;
     if (state == kesDisabled || (!flat && state == kesHot))
@@ -441,6 +468,7 @@ void TSkThemeFlat::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t s
 void TSkThemeFlat::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                        bool flat, bool down) const
 {
+    TSkDrawBatch batch(canvas);
     DrawSpeedButton(canvas, rect, state, flat, down);
     DrawDropArrow(canvas, rect, state == kesPressed, state == kesDisabled, GetColor(kcBorder),
                   GetColor(kcDisabledFace));
@@ -448,16 +476,19 @@ void TSkThemeFlat::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8
 
 void TSkThemeFlat::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
 void TSkThemeFlat::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
 void TSkThemeFlat::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcBorder));
     FillRectColor(canvas, r, GetColor(kcFace));
@@ -469,11 +500,13 @@ void TSkThemeFlat::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& 
 void TSkThemeFlat::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                    uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     DrawSpeedButton(canvas, rect, state, state != kesNormal, false);
 }
 
 void TSkThemeFlat::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect,
                   GetColor((flags & kibDown)       ? kcFace
                            : (flags & kibSelected) ? kcSelection
@@ -483,6 +516,7 @@ void TSkThemeFlat::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_
 
 void TSkThemeFlat::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(hot ? kcSelection : kcWindow));
     if (bevel)
         FrameRectColor(canvas, rect, GetColor(kcBorder));
@@ -491,6 +525,7 @@ void TSkThemeFlat::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, b
 void TSkThemeFlat::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
                                      uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
     const bool lively = state == kesHot || state == kesPressed;
     FillRectColor(canvas, rect, face);
@@ -503,11 +538,13 @@ void TSkThemeFlat::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t
 
 void TSkThemeFlat::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
 void TSkThemeFlat::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     // Two right-angled triangles in the bottom-right corner, the smaller in
     // the face colour over the larger, leave a diagonal step of shadow.
     const int side = std::min(RectWidth(rect), RectHeight(rect)) - 1;
@@ -522,6 +559,7 @@ void TSkThemeFlat::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 
 void TSkThemeFlat::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcMenuBorder));
@@ -544,23 +582,27 @@ void TSkThemeFlat::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& w
 
 void TSkThemeFlat::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
 }
 
 void TSkThemeFlat::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                    bool selected, bool hot) const
 {
+    TSkDrawBatch batch(canvas);
     DrawClassicMenuBarItem(canvas, item, rect, selected, hot, GetColor(kcMenuBorder));
 }
 
 void TSkThemeFlat::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                      bool selected, bool hot) const
 {
+    TSkDrawBatch batch(canvas);
     DrawMenuBarSystemButton(canvas, item, rect, selected, hot);
 }
 
 void TSkThemeFlat::DrawPopupBackground(TCanvas* canvas, int width, int height) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor back = GetColor(kcPopup);
     TRect r{0, 0, width, height};
     DrawOutline(canvas, r, back);
@@ -572,6 +614,7 @@ void TSkThemeFlat::DrawPopupBackground(TCanvas* canvas, int width, int height) c
 void TSkThemeFlat::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                  bool selected, bool) const
 {
+    TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
         return;
     if (item->IsSeparator()) {
@@ -587,5 +630,6 @@ void TSkThemeFlat::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRe
 void TSkThemeFlat::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
                                          bool hot) const
 {
+    TSkDrawBatch batch(canvas);
     DrawPopupScrollFace(canvas, rect, direction, hot);
 }

@@ -44,6 +44,7 @@ std::string TSkThemeOfficeXP::GetName() const { return ClassThemeName(); }
 
 void TSkThemeOfficeXP::DrawNavyFace(TCanvas* canvas, TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, StateFace(state));
     const bool lively = state == kesHot || state == kesPressed || state == kesFocused;
     DrawOutline(canvas, rect, GetColor(lively ? kcMenuBorder : kcBorder));
@@ -54,6 +55,7 @@ void TSkThemeOfficeXP::DrawNavyFace(TCanvas* canvas, TRect& rect, uint8_t state)
 void TSkThemeOfficeXP::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                        bool selected, bool hot) const
 {
+    TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
         return;
     FillRectColor(canvas, rect, GetColor(kcMenuBar));
@@ -69,6 +71,7 @@ void TSkThemeOfficeXP::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, con
 void TSkThemeOfficeXP::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                      bool selected, bool) const
 {
+    TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
         return;
     const TRect column{rect.left, rect.top,
@@ -91,6 +94,7 @@ void TSkThemeOfficeXP::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const
 void TSkThemeOfficeXP::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
                                              bool) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     FillRectColor(canvas, rect, GetColor(kcPopup));
@@ -105,6 +109,7 @@ void TSkThemeOfficeXP::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect,
 
 void TSkThemeOfficeXP::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r{0, 0, width, height};
     if (state == kesDisabled) {
         FrameRectColor(canvas, r, GetColor(kcDisabledFace));
@@ -118,6 +123,7 @@ void TSkThemeOfficeXP::DrawButton(TCanvas* canvas, int width, int height, uint8_
 void TSkThemeOfficeXP::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
                                     uint8_t check) const
 {
+    TSkDrawBatch batch(canvas);
     DrawFlatCheckBox(canvas, rect, check, GetColor(state == kesHot ? kcMenuBorder : kcBorder),
                      GetColor(kcFace), GetColor(state == kesDisabled ? kcDisabledFace : kcBorder));
 }
@@ -125,6 +131,7 @@ void TSkThemeOfficeXP::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t 
 void TSkThemeOfficeXP::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                        bool checked) const
 {
+    TSkDrawBatch batch(canvas);
     if (state != kesHot) {
         TSkThemeFlat::DrawRadioButton(canvas, rect, state, checked);
         return;
@@ -137,6 +144,7 @@ void TSkThemeOfficeXP::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8
 void TSkThemeOfficeXP::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
                                        bool vertical, bool smooth) const
 {
+    TSkDrawBatch batch(canvas);
     DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcHotFace),
                      GetColor(kcMenuBorder));
 }
@@ -144,12 +152,14 @@ void TSkThemeOfficeXP::DrawProgressBar(TCanvas* canvas, const TRect& clientRect,
 void TSkThemeOfficeXP::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
                                               const std::wstring& caption) const
 {
+    TSkDrawBatch batch(canvas);
     DrawFlatHeaderCaption(canvas, rect, caption, GetColor(kcFace));
 }
 
 void TSkThemeOfficeXP::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
                                              uint8_t state, bool down) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawNavyFace(canvas, r, state);
     if (!IsRectEmptyEx(r))
@@ -161,6 +171,7 @@ void TSkThemeOfficeXP::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect,
 void TSkThemeOfficeXP::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
                                         bool first, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawScrollThumb(canvas, rect, kind, state);
     DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
@@ -168,6 +179,7 @@ void TSkThemeOfficeXP::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScr
 void TSkThemeOfficeXP::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
                                        uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawNavyFace(canvas, r, state);
 }
@@ -175,11 +187,13 @@ void TSkThemeOfficeXP::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScro
 void TSkThemeOfficeXP::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
                                uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawFlatTab(canvas, rect, position, state, GetColor(state == kesHot ? kcMenuBorder : kcBorder));
 }
 
 void TSkThemeOfficeXP::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawNavyFace(canvas, r, state);
     const bool pressed = state == kesPressed;
@@ -191,6 +205,7 @@ void TSkThemeOfficeXP::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8
 void TSkThemeOfficeXP::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool,
                                        bool down) const
 {
+    TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
         state = kesNormal;
     TColor face = GetColor(kcMenuBar), line = GetColor(kcBorder);
@@ -206,6 +221,7 @@ void TSkThemeOfficeXP::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8
 
 void TSkThemeOfficeXP::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor bar = GetColor(kcMenuBar);
     TRect r = rect;
     DrawOutline(canvas, r, GetColor(kcFace));
@@ -215,12 +231,14 @@ void TSkThemeOfficeXP::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRe
 
 void TSkThemeOfficeXP::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcMenuBar));
 }
 
 void TSkThemeOfficeXP::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
                                          uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     // The same rings as a status panel.
     DrawStatusPanel(canvas, rect, nullptr);
 }

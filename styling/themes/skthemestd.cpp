@@ -136,6 +136,7 @@ HRGN TSkThemeStd::GetFormRegion(int, int, TSkBorderStyle) const { return nullptr
 void TSkThemeStd::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
                                 bool active, TSkBorderStyle) const
 {
+    TSkDrawBatch batch(canvas);
     DrawClassicFormFrame(canvas, width, height, client, GetColor(active ? 0 : 1),
                          active ? clGradientActiveCaption : clGradientInactiveCaption, GetColor(kcFace));
 }
@@ -143,6 +144,7 @@ void TSkThemeStd::DrawFormFrame(TCanvas* canvas, int width, int height, const TR
 void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
                                  bool pressed, bool, TSkBorderStyle) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     TRect r = rect;
@@ -158,6 +160,7 @@ void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gly
 
 void TSkThemeStd::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r{0, 0, width, height};
     if (state == kesDisabled) {
         FrameRectColor(canvas, r, GetColor(kcDisabledFace));
@@ -174,6 +177,7 @@ void TSkThemeStd::DrawButton(TCanvas* canvas, int width, int height, uint8_t sta
 void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
                                uint8_t check) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
     const TColor mark = GetColor(state == kesDisabled ? kcDisabledFace : kcBorder);
     const TColor face = GetColor(kcFace);
@@ -198,6 +202,7 @@ void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state
 void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                   bool checked) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
@@ -225,6 +230,7 @@ void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t st
 void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
                                  uint8_t pointer, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect) || pointer > 2)
         return;
     const TColor c = FaceByState(*this, state);
@@ -260,6 +266,7 @@ void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertic
 void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
                                const TRect& selectionRect) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = trackRect;
     DrawSunkenBevel(canvas, r, GetColor(kcFace));
     FillRectColor(canvas, r, GetColor(kcWindow));
@@ -271,6 +278,7 @@ void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
 
 void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawSunkenBevel(canvas, r, GetColor(kcFace));
     FillRectColor(canvas, r, GetColor(kcWindow));
@@ -279,6 +287,7 @@ void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 void TSkThemeStd::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
                                   bool vertical, bool smooth) const
 {
+    TSkDrawBatch batch(canvas);
     DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcSelection));
 }
 
@@ -286,6 +295,7 @@ void TSkThemeStd::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, cons
 
 void TSkThemeStd::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     if (border) {
         const TColor face = GetColor(kcFace);
@@ -300,6 +310,7 @@ void TSkThemeStd::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool borde
 void TSkThemeStd::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
                                          const std::wstring& caption) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     MoveTo(canvas, rect.left, rect.bottom);
@@ -313,6 +324,7 @@ void TSkThemeStd::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
 void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
                                         uint8_t state, bool down) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
     TRect r = Shrunk(rect, 1);
     if (IsRectEmptyEx(r))
@@ -328,6 +340,7 @@ void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint
 void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
                                const std::wstring& caption) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor face = GetColor(kcFace);
@@ -341,12 +354,14 @@ void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& 
 
 void TSkThemeStd::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
 {
+    TSkDrawBatch batch(canvas);
     DitherFillRect(canvas, rect, GetColor(kcFace), Paper);
 }
 
 void TSkThemeStd::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
                                    bool first, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawScrollThumb(canvas, rect, kind, state);
     DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
@@ -354,6 +369,7 @@ void TSkThemeStd::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBa
 void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
                                   uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
     TRect r = rect;
     if (state == kesPressed)
@@ -367,6 +383,7 @@ void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBar
 
 void TSkThemeStd::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcFace);
     TRect r = rect;
     DrawRaisedBevel(canvas, r, c);
@@ -376,6 +393,7 @@ void TSkThemeStd::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
 void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
                           uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor c = GetColor(state == kesHot ? kcHotFace : kcFace);
@@ -403,6 +421,7 @@ void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
 void TSkThemeStd::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
                                       uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawScrollButton(canvas, rect, sbHorizontal, first, state);
 }
 
@@ -410,6 +429,7 @@ void TSkThemeStd::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool f
 
 void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     EditRings(canvas, rect, GetColor(kcFace), GetColor(state == kesDisabled ? kcDisabledFace : kcWindow));
@@ -417,6 +437,7 @@ void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t stat
 
 void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     EditRings(canvas, rect, GetColor(kcFace), GetColor(enabled ? kcFace : kcDisabledFace));
@@ -424,6 +445,7 @@ void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled
 
 void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
     const bool pressed = state == kesPressed;
     TRect r = rect;
@@ -440,6 +462,7 @@ void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t st
 void TSkThemeStd::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
                                   bool down) const
 {
+    TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
         state = kesNormal;
     if ((flat && state == kesNormal && !down) || state == kesDisabled)
@@ -471,6 +494,7 @@ void TSkThemeStd::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t st
 void TSkThemeStd::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                       bool flat, bool down) const
 {
+    TSkDrawBatch batch(canvas);
     DrawSpeedButton(canvas, rect, state, flat, down);
     DrawDropArrow(canvas, rect, state == kesPressed, state == kesDisabled, GetColor(kcBorder),
                   GetColor(kcDisabledFace));
@@ -478,16 +502,19 @@ void TSkThemeStd::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_
 
 void TSkThemeStd::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
 void TSkThemeStd::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcMenuBar));
 }
 
 void TSkThemeStd::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
     DrawFrame3D(canvas, rect, L(c, Soft), Dk(c, Soft));
     FillRectColor(canvas, Shrunk(rect, 1), c);
@@ -498,11 +525,13 @@ void TSkThemeStd::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& g
 void TSkThemeStd::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                   uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     DrawSpeedButton(canvas, rect, state, state != kesNormal, false);
 }
 
 void TSkThemeStd::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor((flags & kibDown)       ? kcFace
                               : (flags & kibSelected) ? kcSelection
                               : (flags & kibHot)      ? kcHotFace
@@ -514,6 +543,7 @@ void TSkThemeStd::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t
 
 void TSkThemeStd::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     if (bevel) {
         DrawFrame3D(canvas, r, L(GetColor(kcMenuBar), Soft), Dk(GetColor(kcFace), Soft));
@@ -525,6 +555,7 @@ void TSkThemeStd::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bo
 void TSkThemeStd::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
                                     uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = state == kesPressed ? RgbColor(0, 0, 0)
                      : state == kesDisabled || state == kesFocused ? GetColor(kcHotFace)
                                                                    : GetColor(kcFace);
@@ -539,11 +570,13 @@ void TSkThemeStd::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
 
 void TSkThemeStd::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
 void TSkThemeStd::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     RECT r = rect;
@@ -552,6 +585,7 @@ void TSkThemeStd::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 
 void TSkThemeStd::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
     DrawFrame3D(canvas, rect, Dk(face, Soft), L(face, Soft));
     FillRectColor(canvas, Shrunk(rect, 1), face);
@@ -573,23 +607,27 @@ void TSkThemeStd::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& wi
 
 void TSkThemeStd::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
 }
 
 void TSkThemeStd::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                   bool selected, bool hot) const
 {
+    TSkDrawBatch batch(canvas);
     DrawClassicMenuBarItem(canvas, item, rect, selected, hot, clNone);
 }
 
 void TSkThemeStd::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                     bool selected, bool hot) const
 {
+    TSkDrawBatch batch(canvas);
     DrawMenuBarSystemButton(canvas, item, rect, selected, hot);
 }
 
 void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
     TRect r{0, 0, width, height};
     DrawRaisedBevel(canvas, r, c);
@@ -599,6 +637,7 @@ void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) co
 void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                 bool selected, bool) const
 {
+    TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
         return;
     if (item->IsSeparator()) {
@@ -612,5 +651,6 @@ void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRec
 void TSkThemeStd::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
                                         bool hot) const
 {
+    TSkDrawBatch batch(canvas);
     DrawPopupScrollFace(canvas, rect, direction, hot);
 }
