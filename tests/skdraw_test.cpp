@@ -188,3 +188,22 @@ TEST(SkDraw, FillsStraightIntoAPaintBufferMatchGdiToTheByte)
                     << i % 10 << "," << i / 10 << " " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
         }
 }
+
+TEST(SkDraw, ABatchKeepsGdiDrawingInOrderAndLeavesOtherBuffersAndLaterOriginsAlone)
+{
+    Surface one(6, 6), two(6, 6);
+    {
+        TSkDrawBatch batch(&one.canvas);
+        TSkDrawBatch inner(&one.canvas);  // nested: the outer one's layout stays
+        PolygonColor(&one.canvas, Corners({0, 0, 6, 6}), B);  // through GDI
+        FillRectColor(&one.canvas, {1, 1, 5, 5}, A);          // straight into the pixels, after it
+        SetViewportOrgEx(two.bitmap.DC(), 1, 1, nullptr);     // another buffer, read for itself
+        FillRectColor(&two.canvas, {0, 0, 2, 2}, A);
+    }
+    EXPECT_EQ(one.Picture(), "bbbbbb/baaaab/baaaab/baaaab/baaaab/bbbbbb");
+    EXPECT_EQ(two.Picture(), "....../.aa.../.aa.../....../....../......");
+    // Once the batch is gone, a moved origin is read again.
+    SetViewportOrgEx(one.bitmap.DC(), 2, 2, nullptr);
+    FillRectColor(&one.canvas, {0, 0, 1, 1}, B);
+    EXPECT_EQ(one.bitmap.GetPixel(2, 2) & SkColorMask, ColorToSkColor(B) & SkColorMask);
+}
