@@ -81,8 +81,14 @@ void FlatEditFrame(TCanvas* canvas, const TRect& rect, TColor line, TColor fill,
                   fill);
     TRect r = rect;
     DrawOutline(canvas, r, line);
-    for (int i = 0; i < rings; ++i)
-        DrawOutline(canvas, r, fill);
+    if (IsRectEmptyEx(r))
+        return;
+    // The rings of one colour together are four bands along the sides.
+    const int across = std::min<int>(rings, RectHeight(r)), along = std::min<int>(rings, RectWidth(r));
+    FillRectColor(canvas, r.left, r.top, r.right, r.top + across, fill);
+    FillRectColor(canvas, r.left, r.bottom - across, r.right, r.bottom, fill);
+    FillRectColor(canvas, r.left, r.top, r.left + along, r.bottom, fill);
+    FillRectColor(canvas, r.right - along, r.top, r.right, r.bottom, fill);
 }
 
 }  // namespace
