@@ -63,7 +63,8 @@ kind-glyphs:
 	$(BUILD)/host/kindglyphs resources
 
 # Times the bitmap's hot paths, a control's paint in each buffering mode and
-# the picture theme's paints under Wine, against a BitBlt of the same run.
+# the picture theme's paints and those of the classic and flat looks under
+# Wine, against a BitBlt of the same run.
 bench: build-x86_64
 	@tools/wine-run $(BUILD)/x86_64/bench/skbitmap_bench.exe
 	@tools/wine-run $(BUILD)/x86_64/bench/skcontrols_bench.exe
