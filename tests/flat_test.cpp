@@ -3,6 +3,7 @@
 // at the edges and faces that differ.
 #include "styling/core/skcolors.h"
 #include "styling/core/themeregistry.h"
+#include "styling/menus/skitems.h"
 #include "styling/themes/skthemecoolflat.h"
 #include "styling/themes/skthemeflat.h"
 #include "styling/themes/skthemeofficexp.h"
@@ -150,6 +151,35 @@ TEST_F(FlatTest, ButtonsAreOutlinedAndLitOnlyWhereTheirStateSays)
     EXPECT_TRUE(At(30, 10) == line && At(50, 29) == Color(kcFace) && At(69, 29) == line);
 }
 
+TEST_F(FlatTest, SpeedButtonsShowTheirStateOrLeaveTheCallersPaint)
+{
+    const COLORREF line = Color(kcBorder), face = Color(kcFace), hot = Color(kcHotFace), sel = Color(kcSelection);
+    struct TCase { uint8_t state; bool flat, down; COLORREF corner, inner, centre; };
+    const TCase cases[] = {
+        {kesNormal, true, false, line, face, face},          // flat and idle: still outlined
+        {kesNormal, true, true, line, sel, sel},
+        {kesHot, true, false, line, Moved(hot, 30), hot},
+        {kesPressed, true, false, line, Moved(face, -30), face},
+        {kesNormal, false, false, line, Moved(face, 30), face},
+        {kesPressed, false, true, line, sel, sel},
+        {kesHot, false, false, Paper, Paper, Paper},         // raised under the mouse: nothing
+        {kesDisabled, true, true, Paper, Paper, Paper},
+    };
+    for (const TCase& c : cases) {
+        dib.Fill(Paper);
+        theme.DrawSpeedButton(&canvas, {0, 0, 24, 24}, c.state, c.flat, c.down);
+        EXPECT_TRUE(At(0, 0) == c.corner && At(1, 1) == c.inner && At(12, 12) == c.centre)
+            << int(c.state) << c.flat << c.down;
+    }
+    // A selected popup item is ringed in the menu border on the highlight.
+    TSkCustomItem item(nullptr);
+    item.SetCaption(L"Move");
+    dib.Fill(Paper);
+    theme.DrawPopupItem(&canvas, &item, {0, 0, 100, 23}, true, true);
+    EXPECT_TRUE(At(0, 0) == Color(kcMenuBorder) && At(99, 22) == Color(kcMenuBorder) &&
+                At(2, 2) == Color(kcPopupHighlight));
+}
+
 TEST_F(FlatTest, EditsKeepAWideMarginOfTheirFillAndTheCornerSquare)
 {
     theme.DrawEditFrame(&canvas, {0, 0, 100, 50}, kesNormal);
@@ -203,6 +233,12 @@ TEST_F(OfficeXPTest, LivelyControlsAreRingedInNavy)
     dib.Fill(Paper);
     theme.DrawProgressBar(&canvas, {0, 0, 100, 16}, {0, 0, 50, 16}, false, false);
     EXPECT_TRUE(At(1, 1) == navy && At(1, 14) == navy && At(4, 8) == Color(kcHotFace) && At(0, 0) == Paper);
+    // An idle popup item is white beside a glyph column of the face colour.
+    TSkCustomItem item(nullptr);
+    item.SetCaption(L"Move");
+    dib.Fill(Paper);
+    theme.DrawPopupItem(&canvas, &item, {0, 0, 100, 23}, false, false);
+    EXPECT_TRUE(At(2, 2) == Color(kcFace) && At(95, 2) == RGB(255, 255, 255));
     // A hot check box is ringed in navy on the plain face.
     dib.Fill(Paper);
     theme.DrawCheckBox(&canvas, {0, 0, 13, 13}, kesHot, kchUnchecked);

@@ -62,6 +62,9 @@ const std::pair<TRoutine, const char*> Bound[] = {
     {ROUTINE(DitherFillRect(c, r, A, B); FillRectColor(c, TRect{r.left, r.top + 3, r.right, r.bottom}, A)),
      "....../.baba./.abab./.baba./.aaaa./......"},  // no pattern lingers after a dither
     {ROUTINE(GradientFillRect(c, r, A, B, false)), "....../.a???./.a???./.a???./.a???./......"},
+    {ROUTINE(TRect inner = r; DrawOutline(c, inner, B); FillRectColor(c, inner, A)),
+     "....../.bbbb./.baab./.baab./.bbbb./......"},  // the outline leaves the rectangle inside it
+    {ROUTINE(DrawProgressFill(c, r, r, false, true, A, B)), "....../....../..bb../..bb../....../......"},
     {ROUTINE(DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE)), nullptr},
     {ROUTINE(DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION))), nullptr},
 };
@@ -72,6 +75,8 @@ const std::pair<TRoutine, const char*> Unbound[] = {
     {ROUTINE(DitherFillPolygon(c, Corners(r), A, B)), "....../.bab../.aba../.bab../....../......"},
     {ROUTINE(MoveTo(c, r.left, r.top); LineToColor(c, r.right, r.top, B)), "....../.bbbb./....../....../....../......"},
     {ROUTINE(TRect box = r; DrawTextWide(c, L"Sheet Mill", box, DT_SINGLELINE)), nullptr},
+    {ROUTINE(DrawGroupBoxLine(c, {r.left, r.top, r.right - 1, r.bottom - 1}, {r.left + 1, 0, r.left + 2, 0}, 0, B)),
+     "....../.b.bb./.b..b./.b..b./.bbbb./......"},  // broken where the caption stands
 };
 #undef ROUTINE
 
