@@ -1,14 +1,11 @@
 #include "styling/themes/skthemestd.h"
 
 #include "framework/graphics/canvas.h"
-#include "framework/graphics/imagelist.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/skrects.h"
-#include "styling/core/sksystem.h"
 #include "styling/core/sktext.h"
 #include "styling/menus/skitems.h"
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
