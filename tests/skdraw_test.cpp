@@ -64,6 +64,7 @@ const std::pair<TRoutine, const char*> Bound[] = {
     {ROUTINE(GradientFillRect(c, r, A, B, false)), "....../.a???./.a???./.a???./.a???./......"},
     {ROUTINE(TRect inner = r; DrawOutline(c, inner, B); FillRectColor(c, inner, A)),
      "....../.bbbb./.baab./.baab./.bbbb./......"},  // the outline leaves the rectangle inside it
+    {ROUTINE(FillCornerTriangle(c, r, A)), "....../....a./...aa./..aaa./.aaaa./......"},
     {ROUTINE(DrawProgressFill(c, r, r, false, true, A, B)), "....../....../..bb../..bb../....../......"},
     {ROUTINE(DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE)), nullptr},
     {ROUTINE(DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION))), nullptr},

@@ -482,6 +482,24 @@ void PolygonColor(TCanvas* canvas, const std::vector<TPoint>& points, TColor col
     canvas->Polygon(points);
 }
 
+void FillCornerTriangle(TCanvas* canvas, const TRect& rect, TColor color)
+{
+    const int side = std::min(RectWidth(rect), RectHeight(rect));
+    if (side < 1)
+        return;
+    const int right = rect.right, bottom = rect.bottom;
+    SolidBrush(canvas, color);
+    SolidPen(canvas, color);
+    if (TDirectPixels direct{canvas}) {
+        // Row by row, as GDI fills the polygon below with its pen along the edges.
+        const TSkColor p = GdiPixel(color);
+        for (int k = 0; k < side; ++k)
+            direct.Fill(right - 1 - k, bottom - side + k, right, bottom - side + k + 1, p);
+        return;
+    }
+    canvas->Polygon({{right - 1, bottom - side}, {right - 1, bottom - 1}, {right - side, bottom - 1}});
+}
+
 void DrawFocusRectColor(TCanvas* canvas, const TRect& rect, TColor color)
 {
     if (IsRectEmptyEx(rect))

@@ -100,6 +100,9 @@ void FillRoundRectColor(TCanvas* canvas, const TRect& rect, int corner, TColor c
 void FrameRoundRectColor(TCanvas* canvas, const TRect& rect, int corner, TColor color);
 void FramePolygonColor(TCanvas* canvas, const std::vector<TPoint>& points, TColor color);
 void PolygonColor(TCanvas* canvas, const std::vector<TPoint>& points, TColor color);
+// The lower right half of the largest square in rect's bottom-right corner,
+// its diagonal included.
+void FillCornerTriangle(TCanvas* canvas, const TRect& rect, TColor color);
 void DrawFocusRectColor(TCanvas* canvas, const TRect& rect, TColor color);
 
 // A smooth bar (bar less a 1-pixel margin) or blocks within client less

@@ -553,14 +553,12 @@ void TSkThemeFlat::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
     TSkDrawBatch batch(canvas);
     // Two right-angled triangles in the bottom-right corner, the smaller in
     // the face colour over the larger, leave a diagonal step of shadow.
-    const int side = std::min(RectWidth(rect), RectHeight(rect)) - 1;
-    if (side < 1)
-        return;
-    const int r = rect.right - 1, b = rect.bottom - 1;
-    PolygonColor(canvas, {{r, b - side}, {r, b}, {r - side, b}}, GetColor(kcBorder));
+    const int side = std::min(RectWidth(rect), RectHeight(rect));
+    FillCornerTriangle(canvas, rect, GetColor(kcBorder));
     const int inner = side - std::max(2, side / 3);
     if (inner > 0)
-        PolygonColor(canvas, {{r, b - inner}, {r, b}, {r - inner, b}}, GetColor(kcFace));
+        FillCornerTriangle(canvas, {rect.right - inner, rect.bottom - inner, rect.right, rect.bottom},
+                           GetColor(kcFace));
 }
 
 void TSkThemeFlat::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
