@@ -62,12 +62,12 @@ const std::pair<TRoutine, const char*> Bound[] = {
     {ROUTINE(DitherFillRect(c, r, A, B); FillRectColor(c, TRect{r.left, r.top + 3, r.right, r.bottom}, A)),
      "....../.baba./.abab./.baba./.aaaa./......"},  // no pattern lingers after a dither
     {ROUTINE(GradientFillRect(c, r, A, B, false)), "....../.a???./.a???./.a???./.a???./......"},
+    {ROUTINE(DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE)), nullptr},
+    {ROUTINE(DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION))), nullptr},
     {ROUTINE(TRect inner = r; DrawOutline(c, inner, B); FillRectColor(c, inner, A)),
      "....../.bbbb./.baab./.baab./.bbbb./......"},  // the outline leaves the rectangle inside it
     {ROUTINE(FillCornerTriangle(c, r, A)), "....../....a./...aa./..aaa./.aaaa./......"},
     {ROUTINE(DrawProgressFill(c, r, r, false, true, A, B)), "....../....../..bb../..bb../....../......"},
-    {ROUTINE(DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE)), nullptr},
-    {ROUTINE(DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION))), nullptr},
 };
 // Routines that take points or text instead.
 const std::pair<TRoutine, const char*> Unbound[] = {
@@ -171,7 +171,8 @@ TEST(SkDraw, FillsStraightIntoAPaintBufferMatchGdiToTheByte)
 {
     // The same routines through GDI (a plain DIB) and past it (a paint
     // buffer), shifted and clipped, must leave the same 32-bit values.
-    const std::pair<TRoutine, const char*> direct[] = {Bound[0], Bound[1], Bound[2], Bound[7], Bound[8], Bound[9]};
+    const std::pair<TRoutine, const char*> direct[] = {Bound[0], Bound[1], Bound[2], Bound[7], Bound[8], Bound[9],
+                                                        Bound[11], Bound[12]};
     for (const auto& routine : direct)
         for (const TRect& r : {TRect{1, 1, 9, 7}, TRect{-3, 2, 4, 12}, TRect{2, 2, 4, 4}, TRect{5, 5, 6, 9}}) {
             Surface buffer(10, 10);

@@ -490,14 +490,16 @@ void FillCornerTriangle(TCanvas* canvas, const TRect& rect, TColor color)
     const int right = rect.right, bottom = rect.bottom;
     SolidBrush(canvas, color);
     SolidPen(canvas, color);
-    if (TDirectPixels direct{canvas}) {
-        // Row by row, as GDI fills the polygon below with its pen along the edges.
-        const TSkColor p = GdiPixel(color);
-        for (int k = 0; k < side; ++k)
-            direct.Fill(right - 1 - k, bottom - side + k, right, bottom - side + k + 1, p);
-        return;
+    // Row by row: GDI's polygons lose the smallest triangles altogether.
+    TDirectPixels direct{canvas};
+    const TSkColor p = GdiPixel(color);
+    for (int k = 0; k < side; ++k) {
+        const TRect row{right - 1 - k, bottom - side + k, right, bottom - side + k + 1};
+        if (direct)
+            direct.Fill(row.left, row.top, row.right, row.bottom, p);
+        else
+            canvas->FillRect(row);
     }
-    canvas->Polygon({{right - 1, bottom - side}, {right - 1, bottom - 1}, {right - side, bottom - 1}});
 }
 
 void DrawFocusRectColor(TCanvas* canvas, const TRect& rect, TColor color)
