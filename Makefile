@@ -63,7 +63,7 @@ kind-glyphs:
 	$(BUILD)/host/kindglyphs resources
 
 # Times the bitmap's hot paths, a control's paint in each buffering mode and
-# the themes' paints under Wine, against a BitBlt of the same run, for the
+# the themes' paints (picture, classic and flat looks) under Wine, against a BitBlt of the same run, for the
 # 64-bit program and then for the 32-bit one.
 BENCHES := skbitmap_bench skcontrols_bench luna_bench skedit_bench skform_bench \
            skthemecontrols_bench std_bench skbars_bench

@@ -64,6 +64,10 @@ const std::pair<TRoutine, const char*> Bound[] = {
     {ROUTINE(GradientFillRect(c, r, A, B, false)), "....../.a???./.a???./.a???./.a???./......"},
     {ROUTINE(DrawFrameGlyph(c, r, DFC_CAPTION, A, DFCS_CAPTIONCLOSE)), nullptr},
     {ROUTINE(DrawIconCentered(c, r, LoadIcon(nullptr, IDI_APPLICATION))), nullptr},
+    {ROUTINE(TRect inner = r; DrawOutline(c, inner, B); FillRectColor(c, inner, A)),
+     "....../.bbbb./.baab./.baab./.bbbb./......"},  // the outline leaves the rectangle inside it
+    {ROUTINE(FillCornerTriangle(c, r, A)), "....../....a./...aa./..aaa./.aaaa./......"},
+    {ROUTINE(DrawProgressFill(c, r, r, false, true, A, B)), "....../....../..bb../..bb../....../......"},
 };
 // Routines that take points or text instead.
 const std::pair<TRoutine, const char*> Unbound[] = {
@@ -72,6 +76,8 @@ const std::pair<TRoutine, const char*> Unbound[] = {
     {ROUTINE(DitherFillPolygon(c, Corners(r), A, B)), "....../.bab../.aba../.bab../....../......"},
     {ROUTINE(MoveTo(c, r.left, r.top); LineToColor(c, r.right, r.top, B)), "....../.bbbb./....../....../....../......"},
     {ROUTINE(TRect box = r; DrawTextWide(c, L"Sheet Mill", box, DT_SINGLELINE)), nullptr},
+    {ROUTINE(DrawGroupBoxLine(c, {r.left, r.top, r.right - 1, r.bottom - 1}, {r.left + 1, 0, r.left + 2, 0}, 0, B)),
+     "....../.b.bb./.b..b./.b..b./.bbbb./......"},  // broken where the caption stands
 };
 #undef ROUTINE
 
@@ -165,7 +171,8 @@ TEST(SkDraw, FillsStraightIntoAPaintBufferMatchGdiToTheByte)
 {
     // The same routines through GDI (a plain DIB) and past it (a paint
     // buffer), shifted and clipped, must leave the same 32-bit values.
-    const std::pair<TRoutine, const char*> direct[] = {Bound[0], Bound[1], Bound[2], Bound[7], Bound[8], Bound[9]};
+    const std::pair<TRoutine, const char*> direct[] = {Bound[0], Bound[1], Bound[2], Bound[7], Bound[8], Bound[9],
+                                                        Bound[11], Bound[12]};
     for (const auto& routine : direct)
         for (const TRect& r : {TRect{1, 1, 9, 7}, TRect{-3, 2, 4, 12}, TRect{2, 2, 4, 4}, TRect{5, 5, 6, 9}}) {
             Surface buffer(10, 10);
@@ -187,4 +194,23 @@ TEST(SkDraw, FillsStraightIntoAPaintBufferMatchGdiToTheByte)
                 ASSERT_EQ(plain.Bits()[i], buffer.bitmap.Pixels()[i])
                     << i % 10 << "," << i / 10 << " " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
         }
+}
+
+TEST(SkDraw, ABatchKeepsGdiDrawingInOrderAndLeavesOtherBuffersAndLaterOriginsAlone)
+{
+    Surface one(6, 6), two(6, 6);
+    {
+        TSkDrawBatch batch(&one.canvas);
+        TSkDrawBatch inner(&one.canvas);  // nested: the outer one's layout stays
+        PolygonColor(&one.canvas, Corners({0, 0, 6, 6}), B);  // through GDI
+        FillRectColor(&one.canvas, {1, 1, 5, 5}, A);          // straight into the pixels, after it
+        SetViewportOrgEx(two.bitmap.DC(), 1, 1, nullptr);     // another buffer, read for itself
+        FillRectColor(&two.canvas, {0, 0, 2, 2}, A);
+    }
+    EXPECT_EQ(one.Picture(), "bbbbbb/baaaab/baaaab/baaaab/baaaab/bbbbbb");
+    EXPECT_EQ(two.Picture(), "....../.aa.../.aa.../....../....../......");
+    // Once the batch is gone, a moved origin is read again.
+    SetViewportOrgEx(one.bitmap.DC(), 2, 2, nullptr);
+    FillRectColor(&one.canvas, {0, 0, 1, 1}, B);
+    EXPECT_EQ(one.bitmap.GetPixel(2, 2) & SkColorMask, ColorToSkColor(B) & SkColorMask);
 }

@@ -2,27 +2,12 @@
 // and marks, against colours worked out here from the system's own.
 #include "styling/themes/skthemestd.h"
 
-#include "framework/graphics/canvas.h"
 #include "styling/core/skcolors.h"
-#include "styling/core/sksystem.h"
-#include "tests/support/windowtest.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
+#include "tests/support/themeprobe.h"
 
 namespace {
 
-constexpr COLORREF Paper = RGB(1, 2, 3);
-
 COLORREF Sys(int index) { return GetSysColor(index); }
-
-// Each channel moved by n and clamped.
-COLORREF Moved(COLORREF c, int n)
-{
-    auto ch = [n](int v) { return std::clamp(v + n, 0, 255); };
-    return RGB(ch(GetRValue(c)), ch(GetGValue(c)), ch(GetBValue(c)));
-}
 
 // What every colour kind resolves to with no shift.
 COLORREF Expected(uint8_t kind)
@@ -49,30 +34,7 @@ COLORREF Expected(uint8_t kind)
     }
 }
 
-class StdTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dib.Fill(Paper);
-        canvas.SetHandle(dib.DC());
-    }
-    void TearDown() override { canvas.SetHandle(nullptr); }
-    COLORREF At(int x, int y) const { return dib.At(x, y); }
-    COLORREF Color(uint8_t kind) const { return COLORREF(theme.GetColor(kind)); }
-    int Count(const TRect& r, COLORREF color) const
-    {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += At(x, y) == color;
-        return n;
-    }
-
-    TSkControlsUnit unit;
-    TSkThemeStd theme;
-    TestDib dib{120, 80};
-    TCanvas canvas;
-};
+using StdTest = ThemeProbeTest<TSkThemeStd>;
 
 }  // namespace
 

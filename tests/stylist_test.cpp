@@ -5,6 +5,7 @@
 #include "framework/components/reader.h"
 #include "framework/components/writer.h"
 #include "styling/core/stylist.h"
+#include "styling/themes/skthemecoolflat.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthemestd.h"
 #include "styling/themes/skthemes.h"
@@ -62,6 +63,8 @@ TEST_F(StylistTest, AStoredNameSelectsTheFirstClassOfThatNameAsTheFormIsRead)
                  {"040000004C756E61", TSkThemeLuna::StaticClass(), true},        // "Luna"
                  {"08000000416476616E636564", TSkThemeStd::StaticClass(), true}, // "Advanced"
                  {"03000000537464", TSkTheme::StaticClass(), false},              // "Std"
+                 {"09000000436F6F6C20466C6174", TSkThemeCoolFlat::StaticClass(), true},  // "Cool Flat"
+                 {"08000000436F6F6C466C6174", TSkTheme::StaticClass(), false},           // "CoolFlat"
                  {"080000004E6F205468656D65", TSkTheme::StaticClass(), true},    // "No Theme"
                  {"040000006C756E61", TSkTheme::StaticClass(), false},           // "luna"
                  {"040000004C756E", TSkTheme::StaticClass(), false}};            // cut short

@@ -4,6 +4,7 @@
 #include "styling/core/skbitmap.h"
 #include "styling/core/skcolors.h"
 #include "styling/core/skrects.h"
+#include "styling/core/themethemes.h"
 
 #include <algorithm>
 #include <map>
@@ -60,15 +61,31 @@ std::unique_ptr<TBitmap> DitherPattern(TColor color1, TColor color2)
     return pattern;
 }
 
+// The paint buffer's layout as the outermost open batch read it.
+struct TBatchState {
+    HDC dc = nullptr;
+    bool ok = false;
+    TSkBitmap::TDirectTarget target{};
+};
+thread_local TBatchState batchState;
+
+bool Inspect(HDC dc, TSkBitmap::TDirectTarget& target)
+{
+    if (!dc || dc != batchState.dc)
+        return TSkBitmap::DirectTarget(dc, target);
+    if (batchState.ok) {
+        GdiFlush();  // GDI's own drawing in between lands before these pixels
+        target = batchState.target;
+    }
+    return batchState.ok;
+}
+
 // Plain fills straight into the pixels of a paint buffer: what GDI would
 // write (the colour with alpha 0), without a call per fill. Setting up GDI
 // for a few pixels costs many times what the pixels do.
 class TDirectPixels {
 public:
-    explicit TDirectPixels(TCanvas* canvas)
-        : ok_(TSkBitmap::DirectTarget(canvas->Handle(), target_))
-    {
-    }
+    explicit TDirectPixels(TCanvas* canvas) : ok_(Inspect(canvas->Handle(), target_)) {}
     explicit operator bool() const { return ok_; }
 
     // Calls paint(row pointer, device x from, device x to, device y) for
@@ -103,6 +120,20 @@ private:
 TSkColor GdiPixel(TColor color) { return ColorToSkColor(color) & SkColorMask; }
 
 } // namespace
+
+TSkDrawBatch::TSkDrawBatch(TCanvas* canvas) : outer_(!batchState.dc && canvas->Handle())
+{
+    if (!outer_)
+        return;
+    batchState.dc = canvas->Handle();
+    batchState.ok = TSkBitmap::DirectTarget(batchState.dc, batchState.target);
+}
+
+TSkDrawBatch::~TSkDrawBatch()
+{
+    if (outer_)
+        batchState = TBatchState{};
+}
 
 void FillRectColor(TCanvas* canvas, const TRect& rect, TColor color)
 {
@@ -231,6 +262,112 @@ void DrawSunkenBevel(TCanvas* canvas, TRect& r, TColor face)
     r = GrowRect(r, -1);
 }
 
+void DrawOutline(TCanvas* canvas, TRect& rect, TColor color)
+{
+    FrameRectColor(canvas, rect, color);
+    rect = GrowRect(rect, -1);
+}
+
+void DrawEdgeRing(TCanvas* canvas, const TRect& rect, TColor face, int amount, bool pushed)
+{
+    const TColor light = LightenColor(face, amount), dark = DarkenColor(face, amount);
+    DrawFrame3D(canvas, rect, pushed ? dark : light, pushed ? light : dark);
+}
+
+void DrawClassicFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                          TColor caption, TColor captionEnd, TColor face)
+{
+    // The caption band runs from the frame's inner edge down to the client.
+    GradientFillRect(canvas, {client.left, client.left, client.right, client.top}, caption,
+                     captionEnd, false);
+    TRect r{0, 0, width, height};
+    DrawRaisedBevel(canvas, r, face);
+    FrameRectColor(canvas, r, face);
+}
+
+void DrawCaptionButtonGlyph(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool pressed,
+                            TColor color)
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    static const UINT captions[] = {DFCS_CAPTIONCLOSE, DFCS_CAPTIONHELP, DFCS_CAPTIONMIN,
+                                    DFCS_CAPTIONMAX, DFCS_CAPTIONRESTORE};
+    if (glyph <= kfbRestore) {
+        DrawFrameGlyph(canvas, rect, DFC_CAPTION, color, captions[glyph] | (pressed ? DFCS_PUSHED : 0));
+    } else if (glyph == kfbRollup || glyph == kfbRolldown) {
+        TRect t{rect.left + 4, rect.top + 5, rect.right - 4, rect.bottom - 5};
+        if (!pressed)
+            OffsetRect(&t, -1, -1);
+        if (IsRectEmptyEx(t))
+            return;
+        const int mid = (t.left + t.right) / 2;
+        if (glyph == kfbRollup)
+            PolygonColor(canvas, {{t.left, t.bottom}, {t.right, t.bottom}, {mid, t.top}}, color);
+        else
+            PolygonColor(canvas, {{t.left, t.top}, {t.right, t.top}, {mid, t.bottom}}, color);
+    } else if (glyph == kfbTray) {
+        TRect t = GrowRect(rect, -5);
+        OffsetRect(&t, pressed, 2 + pressed);
+        FillRectColor(canvas, t, color);
+    }
+}
+
+void DrawScrollArrowGlyph(TCanvas* canvas, const TRect& rect, bool vertical, bool first,
+                          bool pressed, TColor color)
+{
+    UINT arrow = vertical ? (first ? DFCS_SCROLLUP : DFCS_SCROLLDOWN)
+                          : (first ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT);
+    if (pressed)
+        arrow |= DFCS_PUSHED | DFCS_FLAT;
+    DrawFrameGlyph(canvas, rect, DFC_SCROLL, color, arrow);
+}
+
+void DrawHeaderButtonGlyph(TCanvas* canvas, const TRect& rect, bool close, bool down,
+                           bool pressed, TColor color)
+{
+    const UINT pushed = pressed ? DFCS_PUSHED : 0;
+    if (close)
+        DrawFrameGlyphInner(canvas, rect, 2, rect, DFC_CAPTION, color, DFCS_CAPTIONCLOSE | pushed);
+    else
+        DrawFrameGlyphInner(canvas, rect, 2, rect, DFC_SCROLL, color,
+                            (down ? DFCS_SCROLLDOWN : DFCS_SCROLLUP) | pushed);
+}
+
+void DrawDropArrow(TCanvas* canvas, const TRect& rect, bool pressed, bool disabled, TColor color,
+                   TColor etch)
+{
+    if (!disabled) {
+        DrawSmallArrow(canvas, rect, true, pressed, pressed, color);
+        return;
+    }
+    // Disabled: an etched outline, its lit edge one pixel lower.
+    const TRect box = CenterRect({0, 0, 7, 4}, rect);
+    if (!RectsEqual(IntersectRects(GrowRect(box, 1), rect), GrowRect(box, 1)))
+        return;
+    const int mid = (box.left + box.right) / 2;
+    MoveTo(canvas, mid, box.bottom - 1);
+    LineToColor(canvas, box.left, box.top, etch);
+    LineToColor(canvas, box.right, box.top, etch);
+    LineToColor(canvas, mid, box.bottom, color);
+}
+
+std::vector<TPoint> TrackThumbPoints(const TRect& r, bool vertical, uint8_t pointer)
+{
+    const int l = r.left, t = r.top, rt = r.right - 1, b = r.bottom - 1;
+    if (pointer == 0)
+        return {{l, t}, {rt, t}, {rt, b}, {l, b}};
+    if (!vertical) {
+        const int half = (rt - l) / 2, mid = l + half;
+        if (pointer == 1)
+            return {{l, b}, {l, t + half}, {mid, t}, {rt, t + half}, {rt, b}};
+        return {{l, t}, {rt, t}, {rt, b - half}, {mid, b}, {l, b - half}};
+    }
+    const int half = (b - t) / 2, mid = t + half;
+    if (pointer == 1)
+        return {{l + half, t}, {rt, t}, {rt, b}, {l + half, b}, {l, mid}};
+    return {{l, t}, {rt - half, t}, {rt, mid}, {rt - half, b}, {l, b}};
+}
+
 void DrawSmallArrow(TCanvas* canvas, const TRect& box, bool down, int dx, int dy, TColor color)
 {
     constexpr int Width = 7, Height = 4;
@@ -248,7 +385,7 @@ void DrawSmallArrow(TCanvas* canvas, const TRect& box, bool down, int dx, int dy
 }
 
 void DrawProgressBlocks(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
-                        TColor color)
+                        TColor color, TColor outline)
 {
     // The last block may reach past the end of the bar.
     const int thickness = vertical ? RectWidth(client) : RectHeight(client);
@@ -267,8 +404,35 @@ void DrawProgressBlocks(TCanvas* canvas, const TRect& client, const TRect& bar, 
             block.left += i * pitch;
             block.right += i * pitch;
         }
-        FillRectColor(canvas, IntersectRects(block, client), color);
+        block = IntersectRects(block, client);
+        FillRectColor(canvas, block, color);
+        if (outline != clNone)
+            FrameRectColor(canvas, block, outline);
     }
+}
+
+void DrawProgressFill(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
+                      bool smooth, TColor color, TColor outline)
+{
+    if (!smooth) {
+        DrawProgressBlocks(canvas, GrowRect(client, -1), bar, vertical, color, outline);
+        return;
+    }
+    const TRect r = GrowRect(bar, -1);
+    FillRectColor(canvas, r, color);
+    if (outline != clNone)
+        FrameRectColor(canvas, r, outline);
+}
+
+void DrawGroupBoxLine(TCanvas* canvas, const TRect& r, const TRect& caption, int d, TColor color)
+{
+    MoveTo(canvas, r.left + d, r.top + d);
+    LineToColor(canvas, caption.left + d, r.top + d, color);
+    MoveTo(canvas, caption.right + d, r.top + d);
+    LineToColor(canvas, r.right + d, r.top + d, color);
+    LineToColor(canvas, r.right + d, r.bottom + d, color);
+    LineToColor(canvas, r.left + d, r.bottom + d, color);
+    LineToColor(canvas, r.left + d, r.top + d, color);
 }
 
 void MoveTo(TCanvas* canvas, int x, int y)
@@ -316,6 +480,26 @@ void PolygonColor(TCanvas* canvas, const std::vector<TPoint>& points, TColor col
     SolidBrush(canvas, color);
     SolidPen(canvas, color);
     canvas->Polygon(points);
+}
+
+void FillCornerTriangle(TCanvas* canvas, const TRect& rect, TColor color)
+{
+    const int side = std::min(RectWidth(rect), RectHeight(rect));
+    if (side < 1)
+        return;
+    const int right = rect.right, bottom = rect.bottom;
+    SolidBrush(canvas, color);
+    SolidPen(canvas, color);
+    // Row by row: GDI's polygons lose the smallest triangles altogether.
+    TDirectPixels direct{canvas};
+    const TSkColor p = GdiPixel(color);
+    for (int k = 0; k < side; ++k) {
+        const TRect row{right - 1 - k, bottom - side + k, right, bottom - side + k + 1};
+        if (direct)
+            direct.Fill(row.left, row.top, row.right, row.bottom, p);
+        else
+            canvas->FillRect(row);
+    }
 }
 
 void DrawFocusRectColor(TCanvas* canvas, const TRect& rect, TColor color)

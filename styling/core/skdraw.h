@@ -14,6 +14,22 @@
 enum TSkBevelSide { kbvLeft, kbvTop, kbvRight, kbvBottom };  // bits 1, 2, 4, 8
 using TSkBevelSides = TSet<TSkBevelSide>;
 
+// While one lives, the routines here read the layout of the canvas's paint
+// buffer (pixels, origin, clip) once instead of at every call. A look opens
+// one per operation: none of them moves the origin or the clip while it
+// draws, and most draw several small pieces. Only the outermost batch on a
+// device context counts; routines on any other context are unaffected.
+class TSkDrawBatch {
+public:
+    explicit TSkDrawBatch(TCanvas* canvas);
+    ~TSkDrawBatch();
+    TSkDrawBatch(const TSkDrawBatch&) = delete;
+    TSkDrawBatch& operator=(const TSkDrawBatch&) = delete;
+
+private:
+    bool outer_;
+};
+
 void FillRectColor(TCanvas* canvas, const TRect& rect, TColor color);
 void FillRectColor(TCanvas* canvas, int left, int top, int right, int bottom, TColor color);
 void FrameRectColor(TCanvas* canvas, const TRect& rect, TColor color);
@@ -35,6 +51,37 @@ TColor DarkenColor(TColor color, int amount);
 // outside, sunken dark. Each shrinks rect by the two rings it drew.
 void DrawRaisedBevel(TCanvas* canvas, TRect& rect, TColor face);
 void DrawSunkenBevel(TCanvas* canvas, TRect& rect, TColor face);
+// The flat looks' pieces: a 1-pixel outline that shrinks rect by one, and a
+// single ring lit (lifted) or shaded (pushed) amount away from face.
+void DrawOutline(TCanvas* canvas, TRect& rect, TColor color);
+void DrawEdgeRing(TCanvas* canvas, const TRect& rect, TColor face, int amount, bool pushed);
+
+// A classic form frame: the caption band between the frame's inner edge and
+// the client in a gradient from caption to captionEnd, then the raised
+// bevel and one more ring of face around the whole width x height.
+void DrawClassicFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                          TColor caption, TColor captionEnd, TColor face);
+// A caption button's picture (close, help, minimize, maximize, restore,
+// roll up, roll down, tray, in the order of the theme's glyph codes) in one
+// colour over whatever face is there.
+void DrawCaptionButtonGlyph(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool pressed,
+                            TColor color);
+// The system's scroll arrow for a button of a bar of that kind; pressed
+// draws it flat and moved.
+void DrawScrollArrowGlyph(TCanvas* canvas, const TRect& rect, bool vertical, bool first,
+                          bool pressed, TColor color);
+// A header panel button's close cross or chevron (up, or down when down),
+// inside the ring of rect.
+void DrawHeaderButtonGlyph(TCanvas* canvas, const TRect& rect, bool close, bool down,
+                           bool pressed, TColor color);
+// The drop-down arrow of a speed button: a 7 x 4 triangle, moved by one
+// when pressed; disabled, an etched outline in etch and color instead.
+void DrawDropArrow(TCanvas* canvas, const TRect& rect, bool pressed, bool disabled, TColor color,
+                   TColor etch);
+// The corners of a track thumb, clockwise: a block for pointer 0, else a
+// pentagon with its tip in the middle of the first (top or left, pointer 1)
+// or second side.
+std::vector<TPoint> TrackThumbPoints(const TRect& rect, bool vertical, uint8_t pointer);
 
 // A 7 x 4 triangle centred in box and moved by (dx, dy), pointing down or
 // up; nothing when the box is too small to hold it.
@@ -42,8 +89,9 @@ void DrawSmallArrow(TCanvas* canvas, const TRect& box, bool down, int dx, int dy
 
 // A progress bar's blocks in client up to the end of bar: about two thirds
 // of the client's thickness long, 2 pixels apart, clipped to client.
+// With an outline colour, each block is also ringed in it.
 void DrawProgressBlocks(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
-                        TColor color);
+                        TColor color, TColor outline = clNone);
 
 void MoveTo(TCanvas* canvas, int x, int y);
 void LineToColor(TCanvas* canvas, int x, int y, TColor color);
@@ -52,7 +100,19 @@ void FillRoundRectColor(TCanvas* canvas, const TRect& rect, int corner, TColor c
 void FrameRoundRectColor(TCanvas* canvas, const TRect& rect, int corner, TColor color);
 void FramePolygonColor(TCanvas* canvas, const std::vector<TPoint>& points, TColor color);
 void PolygonColor(TCanvas* canvas, const std::vector<TPoint>& points, TColor color);
+// The lower right half of the largest square in rect's bottom-right corner,
+// its diagonal included.
+void FillCornerTriangle(TCanvas* canvas, const TRect& rect, TColor color);
 void DrawFocusRectColor(TCanvas* canvas, const TRect& rect, TColor color);
+
+// A smooth bar (bar less a 1-pixel margin) or blocks within client less
+// the same margin; with an outline colour each piece is ringed in it.
+void DrawProgressFill(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
+                      bool smooth, TColor color, TColor outline = clNone);
+// A group box's closed line along rect, broken where the caption stands,
+// all of it moved by (offset, offset).
+void DrawGroupBoxLine(TCanvas* canvas, const TRect& rect, const TRect& caption, int offset,
+                      TColor color);
 
 // Bands of solid colour from start to end, left to right or top to bottom;
 // at most 256 bands, and the end colour itself is never reached.

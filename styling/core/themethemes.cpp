@@ -3,7 +3,11 @@
 
 #include "framework/base/sysutils.h"
 #include "framework/graphics/canvas.h"
+#include "framework/graphics/imagelist.h"
 #include "styling/core/skcolors.h"
+#include "styling/core/skdraw.h"
+#include "styling/core/skrects.h"
+#include "styling/core/sksystem.h"
 #include "styling/core/sktext.h"
 #include "styling/menus/skitems.h"
 
@@ -151,4 +155,125 @@ void TSkTheme::MeasurePopupText(TCanvas* canvas, TSkCustomItem* item, int& width
     width = TextWidthWide(canvas, item->Caption(), DT_SINGLELINE) + 42 +
             TextWidthWide(canvas, std::wstring(shortCut.begin(), shortCut.end()), DT_SINGLELINE) +
             22;
+}
+
+// Added to the menu bar's caption glyphs, as the classic menu bar does.
+constexpr UINT MenuBarGlyphFlag = 0x10;
+
+void TSkTheme::DrawMenuBarSystemButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                       bool selected, bool hot) const
+{
+    if (!item || IsRectEmptyEx(rect))
+        return;
+    TRect r = GrowRect(rect, -1);
+    FillRectColor(canvas, r, SkColorToColor(SkBtnFaceColor()));
+    UINT glyph;
+    switch (item->SystemKind()) {
+    case ksbClose: glyph = DFCS_CAPTIONCLOSE; break;
+    case ksbRestore: glyph = DFCS_CAPTIONRESTORE; break;
+    case ksbMinimize: glyph = DFCS_CAPTIONMIN; break;
+    case ksbIcon:
+        if (!selected) {
+            FillRectColor(canvas, r, GetColor(kcPopup));
+            return;
+        }
+        FillRectColor(canvas, r, GetColor(kcPopupHighlight));
+        for (int y = r.top; y < r.bottom; y += 3)
+            FillRectColor(canvas, r.left, y, r.right, y + 1, SkColorToColor(SkBtnHighlightColor()));
+        return;
+    default: return;
+    }
+    r = GrowRect(r, -2);
+    r.right += 1;
+    r.bottom -= 1;
+    if (IsRectEmptyEx(r))
+        return;
+    if (selected)
+        glyph |= hot ? DFCS_FLAT : DFCS_PUSHED;
+    DrawFrameControl(canvas->Handle(), &r, DFC_CAPTION, glyph | MenuBarGlyphFlag);
+}
+
+void TSkTheme::DrawPopupSeparator(TCanvas* canvas, const TRect& rect) const
+{
+    FillRectColor(canvas, rect, GetColor(kcPopup));
+    const TRect line{rect.left + 2, rect.top + 4, rect.right - 2, rect.top + 5};
+    if (line.bottom <= rect.bottom)
+        FillRectColor(canvas, line, clBtnShadow);
+}
+
+void TSkTheme::DrawPopupItemContent(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                    bool selected) const
+{
+    const TColor text = GetColor(selected ? kcPopupHighlightText : kcPopupText);
+    const bool enabled = item->Enabled();
+    const TColor ink = enabled ? text : GetColor(kcDisabledMenuText);
+    const TRect column{rect.left, rect.top,
+                       std::min(int(rect.right), int(rect.left) + ItemGlyphColumnWidth(item)), rect.bottom};
+    if (item->HasImage()) {
+        TImageList* images = item->EffectiveImages();
+        const TRect at = CenterRect({0, 0, images->Width(), images->Height()}, column);
+        if (RectsEqual(IntersectRects(at, column), at))
+            images->Draw(canvas, at.left, at.top, item->ImageIndex(), enabled);
+    } else if (item->Checked()) {
+        DrawFrameGlyph(canvas, CenterRect({0, 0, 16, 16}, column), DFC_MENU, ink, DFCS_MENUCHECK);
+    }
+    // A disabled entry is etched: white first, one pixel down and right.
+    const std::string keys = ShortCutToText(item->ShortCut());
+    auto texts = [&](int d, TColor color) {
+        UseFont(canvas, kfPopup, color);
+        TRect caption{column.right + 4 + d, rect.top + d, rect.right + d, rect.bottom + d};
+        DrawTextWide(canvas, item->Caption(), caption, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
+        if (keys.empty())
+            return;
+        TRect shortCut{column.right + 4 + d, rect.top + d, rect.right - RectHeight(rect) + d,
+                       rect.bottom + d};
+        DrawTextWide(canvas, std::wstring(keys.begin(), keys.end()), shortCut,
+                     DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_RIGHT));
+    };
+    if (!enabled && !selected)
+        texts(1, clWhite);
+    texts(0, ink);
+    if (item->Count() > 0 && RectWidth(rect) > 12 && RectHeight(rect) >= 5) {
+        const int top = rect.top + (RectHeight(rect) - 5) / 2;
+        const TRect arrow{rect.right - 12, top, rect.right - 7, top + 5};
+        FillRoundRectColor(canvas, arrow, 2, ink);
+        FrameRoundRectColor(canvas, arrow, 2, GetColor(kcMenuBorder));
+    }
+}
+
+void TSkTheme::DrawPopupScrollFace(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                   bool hot) const
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    const TColor ink = GetColor(kcPopupText), back = GetColor(kcPopup);
+    FillRectColor(canvas, rect, back);
+    if (hot) {
+        FrameRectColor(canvas, rect, ink);
+        DitherFillRect(canvas, GrowRect(rect, -1), LightenColor(back, 90), DarkenColor(back, 90));
+    }
+    if (direction == kpsUp || direction == kpsDown)
+        DrawSmallArrow(canvas, rect, direction == kpsDown, 0, 0, ink);
+}
+
+void TSkTheme::DrawClassicMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                      bool selected, bool hot, TColor outline) const
+{
+    if (!item || IsRectEmptyEx(rect))
+        return;
+    TRect r = GrowRect(rect, -1);
+    FillRectColor(canvas, r, GetColor(kcMenuBar));
+    r = GrowRect(r, -1);
+    TColor text = GetColor(kcMenuBarText);
+    if (selected && item->ButtonStyle()) {
+        DrawSpeedButton(canvas, r, hot ? kesHot : kesPressed, true, false);
+    } else if (selected) {
+        FillRectColor(canvas, r, GetColor(hot ? kcSelection : kcMenuBarHighlight));
+        text = GetColor(kcMenuBarHighlightText);
+    }
+    if (selected && outline != clNone)
+        FrameRectColor(canvas, r, outline);
+    UseFont(canvas, kfMenuBar, text);
+    DrawTextWide(canvas, item->Caption(), r,
+                 DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }

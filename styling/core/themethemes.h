@@ -251,6 +251,23 @@ protected:
     // the look's menu fonts plus fixed margins, heights from its sizes.
     void MeasureMenuBarText(TCanvas* canvas, TSkCustomItem* item, int& width, int& height) const;
     void MeasurePopupText(TCanvas* canvas, TSkCustomItem* item, int& width, int& height) const;
+    // Menu pieces the classic and flat looks share. A menu bar's system
+    // button: the caption frame control, or the icon area.
+    void DrawMenuBarSystemButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                 bool selected, bool hot) const;
+    // A classic menu bar item: the bar's face, and when selected a speed
+    // button face (button items) or the highlight, ringed in outline unless
+    // that is clNone; the caption centred.
+    void DrawClassicMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                bool selected, bool hot, TColor outline) const;
+    // A separator item: the popup face and a shadow line near its top.
+    void DrawPopupSeparator(TCanvas* canvas, const TRect& rect) const;
+    // What stands on a popup item's face: image or check in the glyph
+    // column, caption, shortcut and the sub-menu arrow.
+    void DrawPopupItemContent(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                              bool selected) const;
+    // The popup face, checkered inside a frame when hot, and the arrow.
+    void DrawPopupScrollFace(TCanvas* canvas, const TRect& rect, uint8_t direction, bool hot) const;
 
 private:
     int deltaHue_ = 0;

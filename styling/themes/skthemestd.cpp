@@ -1,14 +1,11 @@
 #include "styling/themes/skthemestd.h"
 
 #include "framework/graphics/canvas.h"
-#include "framework/graphics/imagelist.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/skrects.h"
-#include "styling/core/sksystem.h"
 #include "styling/core/sktext.h"
 #include "styling/menus/skitems.h"
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -67,9 +64,6 @@ constexpr int Soft = 90;
 // The light and dark of the item frames of a pressed menu entry.
 constexpr int Faint = 30;
 
-// Added to the menu bar's caption glyphs, as the classic menu bar does.
-constexpr UINT MenuBarGlyphFlag = 0x10;
-
 constexpr TColor Ink = RgbColor(0, 0, 0);       // caption and scroll glyphs
 constexpr TColor Paper = RgbColor(255, 255, 255);  // the other colour of the checkers
 
@@ -79,18 +73,6 @@ TColor Dk(TColor c, int n) { return DarkenColor(c, n); }
 TRect Shrunk(const TRect& r, int by) { return GrowRect(r, -by); }
 
 void Shrink(TRect& r) { r = GrowRect(r, -1); }
-
-// The closed path the group box draws twice, once moved up and left.
-void GroupPath(TCanvas* canvas, const TRect& r, const TRect& caption, int d, TColor color)
-{
-    MoveTo(canvas, r.left + d, r.top + d);
-    LineToColor(canvas, caption.left + d, r.top + d, color);
-    MoveTo(canvas, caption.right + d, r.top + d);
-    LineToColor(canvas, r.right + d, r.top + d, color);
-    LineToColor(canvas, r.right + d, r.bottom + d, color);
-    LineToColor(canvas, r.left + d, r.bottom + d, color);
-    LineToColor(canvas, r.left + d, r.top + d, color);
-}
 
 // The sunken double frame of edits and memos, then five rings of their fill
 // colour inside it; the fill also takes the bottom-right square first.
@@ -106,23 +88,6 @@ void EditRings(TCanvas* canvas, const TRect& rect, TColor face, TColor fill)
         Shrink(r);
         FrameRectColor(canvas, r, fill);
     }
-}
-
-// The corners of a track thumb: a block, or a pentagon with its tip in the
-// middle of the first (top or left) or second side, listed clockwise.
-std::vector<TPoint> ThumbOutline(const TRect& r, bool vertical, uint8_t pointer)
-{
-    const int l = r.left, t = r.top, rt = r.right - 1, b = r.bottom - 1;
-    if (!vertical) {
-        const int half = (rt - l) / 2, mid = l + half;
-        if (pointer == 1)
-            return {{l, b}, {l, t + half}, {mid, t}, {rt, t + half}, {rt, b}};
-        return {{l, t}, {rt, t}, {rt, b - half}, {mid, b}, {l, b - half}};
-    }
-    const int half = (b - t) / 2, mid = t + half;
-    if (pointer == 1)
-        return {{l + half, t}, {rt, t}, {rt, b}, {l + half, b}, {l, mid}};
-    return {{l, t}, {rt - half, t}, {rt, mid}, {rt - half, b}, {l, b}};
 }
 
 int Sign(int v) { return (v > 0) - (v < 0); }
@@ -168,19 +133,15 @@ HRGN TSkThemeStd::GetFormRegion(int, int, TSkBorderStyle) const { return nullptr
 void TSkThemeStd::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
                                 bool active, TSkBorderStyle) const
 {
-    // The caption band runs from the frame's inner edge down to the client.
-    GradientFillRect(canvas, {client.left, client.left, client.right, client.top},
-                     GetColor(active ? 0 : 1),
-                     active ? clGradientActiveCaption : clGradientInactiveCaption, false);
-    TRect r{0, 0, width, height};
-    const TColor c = GetColor(kcFace);
-    DrawRaisedBevel(canvas, r, c);
-    FrameRectColor(canvas, r, c);
+    TSkDrawBatch batch(canvas);
+    DrawClassicFormFrame(canvas, width, height, client, GetColor(active ? 0 : 1),
+                         active ? clGradientActiveCaption : clGradientInactiveCaption, GetColor(kcFace));
 }
 
 void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
                                  bool pressed, bool, TSkBorderStyle) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     TRect r = rect;
@@ -189,32 +150,14 @@ void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gly
         DrawSunkenBevel(canvas, r, c);
     else
         DrawRaisedBevel(canvas, r, c);
-    static const UINT captions[] = {DFCS_CAPTIONCLOSE, DFCS_CAPTIONHELP, DFCS_CAPTIONMIN,
-                                    DFCS_CAPTIONMAX, DFCS_CAPTIONRESTORE};
-    if (glyph <= kfbRestore) {
-        DrawFrameGlyph(canvas, rect, DFC_CAPTION, Ink, captions[glyph] | (pressed ? DFCS_PUSHED : 0));
-    } else if (glyph == kfbRollup || glyph == kfbRolldown) {
-        TRect t{rect.left + 4, rect.top + 5, rect.right - 4, rect.bottom - 5};
-        if (!pressed)
-            OffsetRect(&t, -1, -1);
-        if (IsRectEmptyEx(t))
-            return;
-        const int mid = (t.left + t.right) / 2;
-        if (glyph == kfbRollup)
-            PolygonColor(canvas, {{t.left, t.bottom}, {t.right, t.bottom}, {mid, t.top}}, Ink);
-        else
-            PolygonColor(canvas, {{t.left, t.top}, {t.right, t.top}, {mid, t.bottom}}, Ink);
-    } else if (glyph == kfbTray) {
-        TRect t = Shrunk(rect, 5);
-        OffsetRect(&t, pressed, 2 + pressed);
-        FillRectColor(canvas, t, Ink);
-    }
+    DrawCaptionButtonGlyph(canvas, rect, glyph, pressed, Ink);
 }
 
 // Push button, check box, radio button.
 
 void TSkThemeStd::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r{0, 0, width, height};
     if (state == kesDisabled) {
         FrameRectColor(canvas, r, GetColor(kcDisabledFace));
@@ -231,6 +174,7 @@ void TSkThemeStd::DrawButton(TCanvas* canvas, int width, int height, uint8_t sta
 void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
                                uint8_t check) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
     const TColor mark = GetColor(state == kesDisabled ? kcDisabledFace : kcBorder);
     const TColor face = GetColor(kcFace);
@@ -255,6 +199,7 @@ void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state
 void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                   bool checked) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
@@ -282,6 +227,7 @@ void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t st
 void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
                                  uint8_t pointer, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect) || pointer > 2)
         return;
     const TColor c = FaceByState(*this, state);
@@ -294,7 +240,7 @@ void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertic
         DrawRaisedBevel(canvas, r, c);
         return;
     }
-    const std::vector<TPoint> points = ThumbOutline(rect, vertical, pointer);
+    const std::vector<TPoint> points = TrackThumbPoints(rect, vertical, pointer);
     if (state == kesPressed)
         DitherFillPolygon(canvas, points, c, Paper);
     else
@@ -317,6 +263,7 @@ void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertic
 void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
                                const TRect& selectionRect) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = trackRect;
     DrawSunkenBevel(canvas, r, GetColor(kcFace));
     FillRectColor(canvas, r, GetColor(kcWindow));
@@ -328,6 +275,7 @@ void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
 
 void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawSunkenBevel(canvas, r, GetColor(kcFace));
     FillRectColor(canvas, r, GetColor(kcWindow));
@@ -336,17 +284,15 @@ void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 void TSkThemeStd::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
                                   bool vertical, bool smooth) const
 {
-    const TColor c = GetColor(kcSelection);
-    if (smooth)
-        FillRectColor(canvas, Shrunk(barRect, 1), c);
-    else
-        DrawProgressBlocks(canvas, Shrunk(clientRect, 1), barRect, vertical, c);
+    TSkDrawBatch batch(canvas);
+    DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcSelection));
 }
 
 // Header panel and group box.
 
 void TSkThemeStd::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     if (border) {
         const TColor face = GetColor(kcFace);
@@ -361,6 +307,7 @@ void TSkThemeStd::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool borde
 void TSkThemeStd::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
                                          const std::wstring& caption) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     MoveTo(canvas, rect.left, rect.bottom);
@@ -374,6 +321,7 @@ void TSkThemeStd::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
 void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
                                         uint8_t state, bool down) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
     TRect r = Shrunk(rect, 1);
     if (IsRectEmptyEx(r))
@@ -383,22 +331,18 @@ void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint
     else
         DrawFrame3D(canvas, r, L(c, Strong), Dk(c, Strong));
     FillRectColor(canvas, Shrunk(r, 1), c);
-    const UINT pushed = state == kesPressed ? DFCS_PUSHED : 0;
-    if (kind == khbClose)
-        DrawFrameGlyphInner(canvas, r, 2, r, DFC_CAPTION, GetColor(kcBorder), DFCS_CAPTIONCLOSE | pushed);
-    else
-        DrawFrameGlyphInner(canvas, r, 2, r, DFC_SCROLL, GetColor(kcBorder),
-                            (down ? DFCS_SCROLLDOWN : DFCS_SCROLLUP) | pushed);
+    DrawHeaderButtonGlyph(canvas, r, kind == khbClose, down, state == kesPressed, GetColor(kcBorder));
 }
 
 void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
                                const std::wstring& caption) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor face = GetColor(kcFace);
-    GroupPath(canvas, rect, captionRect, 0, L(face, Soft));
-    GroupPath(canvas, rect, captionRect, -1, Dk(face, Soft));
+    DrawGroupBoxLine(canvas, rect, captionRect, 0, L(face, Soft));
+    DrawGroupBoxLine(canvas, rect, captionRect, -1, Dk(face, Soft));
     TRect text = captionRect;
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }
@@ -407,23 +351,22 @@ void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& 
 
 void TSkThemeStd::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
 {
+    TSkDrawBatch batch(canvas);
     DitherFillRect(canvas, rect, GetColor(kcFace), Paper);
 }
 
 void TSkThemeStd::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
                                    bool first, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawScrollThumb(canvas, rect, kind, state);
-    UINT arrow = kind == sbVertical ? (first ? DFCS_SCROLLUP : DFCS_SCROLLDOWN)
-                                    : (first ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT);
-    if (state == kesPressed)
-        arrow |= DFCS_PUSHED | DFCS_FLAT;
-    DrawFrameGlyph(canvas, rect, DFC_SCROLL, Ink, arrow);
+    DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
 
 void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
                                   uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
     TRect r = rect;
     if (state == kesPressed)
@@ -437,6 +380,7 @@ void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBar
 
 void TSkThemeStd::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcFace);
     TRect r = rect;
     DrawRaisedBevel(canvas, r, c);
@@ -446,6 +390,7 @@ void TSkThemeStd::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
 void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
                           uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     const TColor c = GetColor(state == kesHot ? kcHotFace : kcFace);
@@ -473,6 +418,7 @@ void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
 void TSkThemeStd::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
                                       uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     DrawScrollButton(canvas, rect, sbHorizontal, first, state);
 }
 
@@ -480,6 +426,7 @@ void TSkThemeStd::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool f
 
 void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     EditRings(canvas, rect, GetColor(kcFace), GetColor(state == kesDisabled ? kcDisabledFace : kcWindow));
@@ -487,6 +434,7 @@ void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t stat
 
 void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     EditRings(canvas, rect, GetColor(kcFace), GetColor(enabled ? kcFace : kcDisabledFace));
@@ -494,6 +442,7 @@ void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled
 
 void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
     const bool pressed = state == kesPressed;
     TRect r = rect;
@@ -510,6 +459,7 @@ void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t st
 void TSkThemeStd::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
                                   bool down) const
 {
+    TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
         state = kesNormal;
     if ((flat && state == kesNormal && !down) || state == kesDisabled)
@@ -541,35 +491,27 @@ void TSkThemeStd::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t st
 void TSkThemeStd::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                       bool flat, bool down) const
 {
+    TSkDrawBatch batch(canvas);
     DrawSpeedButton(canvas, rect, state, flat, down);
-    const int shift = state == kesPressed ? 1 : 0;
-    if (state != kesDisabled) {
-        DrawSmallArrow(canvas, rect, true, shift, shift, GetColor(kcBorder));
-        return;
-    }
-    // Disabled: an etched outline, its lit edge one pixel lower.
-    TRect box = CenterRect({0, 0, 7, 4}, rect);
-    if (!RectsEqual(IntersectRects(GrowRect(box, 1), rect), GrowRect(box, 1)))
-        return;
-    const int mid = (box.left + box.right) / 2;
-    MoveTo(canvas, mid, box.bottom - 1);
-    LineToColor(canvas, box.left, box.top, GetColor(kcDisabledFace));
-    LineToColor(canvas, box.right, box.top, GetColor(kcDisabledFace));
-    LineToColor(canvas, mid, box.bottom, GetColor(kcBorder));
+    DrawDropArrow(canvas, rect, state == kesPressed, state == kesDisabled, GetColor(kcBorder),
+                  GetColor(kcDisabledFace));
 }
 
 void TSkThemeStd::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
 void TSkThemeStd::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcMenuBar));
 }
 
 void TSkThemeStd::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
     DrawFrame3D(canvas, rect, L(c, Soft), Dk(c, Soft));
     FillRectColor(canvas, Shrunk(rect, 1), c);
@@ -580,11 +522,13 @@ void TSkThemeStd::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& g
 void TSkThemeStd::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                   uint8_t) const
 {
+    TSkDrawBatch batch(canvas);
     DrawSpeedButton(canvas, rect, state, state != kesNormal, false);
 }
 
 void TSkThemeStd::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor((flags & kibDown)       ? kcFace
                               : (flags & kibSelected) ? kcSelection
                               : (flags & kibHot)      ? kcHotFace
@@ -596,6 +540,7 @@ void TSkThemeStd::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t
 
 void TSkThemeStd::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
 {
+    TSkDrawBatch batch(canvas);
     TRect r = rect;
     if (bevel) {
         DrawFrame3D(canvas, r, L(GetColor(kcMenuBar), Soft), Dk(GetColor(kcFace), Soft));
@@ -607,6 +552,7 @@ void TSkThemeStd::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bo
 void TSkThemeStd::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
                                     uint8_t state) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = state == kesPressed ? RgbColor(0, 0, 0)
                      : state == kesDisabled || state == kesFocused ? GetColor(kcHotFace)
                                                                    : GetColor(kcFace);
@@ -621,11 +567,13 @@ void TSkThemeStd::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
 
 void TSkThemeStd::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
 void TSkThemeStd::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
+    TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
     RECT r = rect;
@@ -634,6 +582,7 @@ void TSkThemeStd::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 
 void TSkThemeStd::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
     DrawFrame3D(canvas, rect, Dk(face, Soft), L(face, Soft));
     FillRectColor(canvas, Shrunk(rect, 1), face);
@@ -655,64 +604,27 @@ void TSkThemeStd::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& wi
 
 void TSkThemeStd::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
 {
+    TSkDrawBatch batch(canvas);
     FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
 }
 
 void TSkThemeStd::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                   bool selected, bool hot) const
 {
-    if (!item || IsRectEmptyEx(rect))
-        return;
-    TRect r = Shrunk(rect, 1);
-    FillRectColor(canvas, r, GetColor(kcMenuBar));
-    Shrink(r);
-    TColor text = GetColor(kcMenuBarText);
-    if (selected && item->ButtonStyle()) {
-        DrawSpeedButton(canvas, r, hot ? kesHot : kesPressed, true, false);
-    } else if (selected) {
-        FillRectColor(canvas, r, GetColor(hot ? kcSelection : kcMenuBarHighlight));
-        text = GetColor(kcMenuBarHighlightText);
-    }
-    UseFont(canvas, kfMenuBar, text);
-    DrawTextWide(canvas, item->Caption(), r,
-                 DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
+    TSkDrawBatch batch(canvas);
+    DrawClassicMenuBarItem(canvas, item, rect, selected, hot, clNone);
 }
 
 void TSkThemeStd::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                     bool selected, bool hot) const
 {
-    if (!item || IsRectEmptyEx(rect))
-        return;
-    TRect r = Shrunk(rect, 1);
-    FillRectColor(canvas, r, SkColorToColor(SkBtnFaceColor()));
-    UINT glyph;
-    switch (item->SystemKind()) {
-    case ksbClose: glyph = DFCS_CAPTIONCLOSE; break;
-    case ksbRestore: glyph = DFCS_CAPTIONRESTORE; break;
-    case ksbMinimize: glyph = DFCS_CAPTIONMIN; break;
-    case ksbIcon:
-        if (!selected) {
-            FillRectColor(canvas, r, GetColor(kcPopup));
-            return;
-        }
-        FillRectColor(canvas, r, GetColor(kcPopupHighlight));
-        for (int y = r.top; y < r.bottom; y += 3)
-            FillRectColor(canvas, r.left, y, r.right, y + 1, SkColorToColor(SkBtnHighlightColor()));
-        return;
-    default: return;
-    }
-    r = Shrunk(r, 2);
-    r.right += 1;
-    r.bottom -= 1;
-    if (IsRectEmptyEx(r))
-        return;
-    if (selected)
-        glyph |= hot ? DFCS_FLAT : DFCS_PUSHED;
-    DrawFrameControl(canvas->Handle(), &r, DFC_CAPTION, glyph | MenuBarGlyphFlag);
+    TSkDrawBatch batch(canvas);
+    DrawMenuBarSystemButton(canvas, item, rect, selected, hot);
 }
 
 void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) const
 {
+    TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
     TRect r{0, 0, width, height};
     DrawRaisedBevel(canvas, r, c);
@@ -722,64 +634,20 @@ void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) co
 void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                 bool selected, bool) const
 {
+    TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
         return;
     if (item->IsSeparator()) {
-        FillRectColor(canvas, rect, GetColor(kcPopup));
-        const TRect line{rect.left + 2, rect.top + 4, rect.right - 2, rect.top + 5};
-        if (line.bottom <= rect.bottom)
-            FillRectColor(canvas, line, clBtnShadow);
+        DrawPopupSeparator(canvas, rect);
         return;
     }
-    const TColor text = GetColor(selected ? kcPopupHighlightText : kcPopupText);
     FillRectColor(canvas, rect, GetColor(selected ? kcPopupHighlight : kcPopup));
-    const bool enabled = item->Enabled();
-    const TColor ink = enabled ? text : GetColor(kcDisabledMenuText);
-    const TRect column{rect.left, rect.top,
-                       std::min(int(rect.right), int(rect.left) + ItemGlyphColumnWidth(item)), rect.bottom};
-    if (item->HasImage()) {
-        TImageList* images = item->EffectiveImages();
-        const TRect at = CenterRect({0, 0, images->Width(), images->Height()}, column);
-        if (RectsEqual(IntersectRects(at, column), at))
-            images->Draw(canvas, at.left, at.top, item->ImageIndex(), enabled);
-    } else if (item->Checked()) {
-        DrawFrameGlyph(canvas, CenterRect({0, 0, 16, 16}, column), DFC_MENU, ink, DFCS_MENUCHECK);
-    }
-    // A disabled entry is etched: white first, one pixel down and right.
-    const std::string keys = ShortCutToText(item->ShortCut());
-    auto texts = [&](int d, TColor color) {
-        UseFont(canvas, kfPopup, color);
-        TRect caption{column.right + 4 + d, rect.top + d, rect.right + d, rect.bottom + d};
-        DrawTextWide(canvas, item->Caption(), caption, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
-        if (keys.empty())
-            return;
-        TRect shortCut{column.right + 4 + d, rect.top + d, rect.right - RectHeight(rect) + d,
-                       rect.bottom + d};
-        DrawTextWide(canvas, std::wstring(keys.begin(), keys.end()), shortCut,
-                     DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_RIGHT));
-    };
-    if (!enabled && !selected)
-        texts(1, clWhite);
-    texts(0, ink);
-    if (item->Count() > 0 && RectWidth(rect) > 12 && RectHeight(rect) >= 5) {
-        const int top = rect.top + (RectHeight(rect) - 5) / 2;
-        const TRect arrow{rect.right - 12, top, rect.right - 7, top + 5};
-        FillRoundRectColor(canvas, arrow, 2, ink);
-        FrameRoundRectColor(canvas, arrow, 2, GetColor(kcMenuBorder));
-    }
+    DrawPopupItemContent(canvas, item, rect, selected);
 }
 
 void TSkThemeStd::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
                                         bool hot) const
 {
-    if (IsRectEmptyEx(rect))
-        return;
-    const TColor ink = GetColor(kcPopupText), back = GetColor(kcPopup);
-    FillRectColor(canvas, rect, back);
-    if (hot) {
-        FrameRectColor(canvas, rect, ink);
-        DitherFillRect(canvas, Shrunk(rect, 1), L(back, Soft), Dk(back, Soft));
-    }
-    if (direction == kpsUp || direction == kpsDown)
-        DrawSmallArrow(canvas, rect, direction == kpsDown, 0, 0, ink);
+    TSkDrawBatch batch(canvas);
+    DrawPopupScrollFace(canvas, rect, direction, hot);
 }

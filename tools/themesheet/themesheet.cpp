@@ -19,8 +19,11 @@
 #include "styling/core/sktext.h"
 #include "styling/menus/skitems.h"
 #include "styling/menus/skstatuspanel.h"
+#include "styling/themes/skthemecoolflat.h"
+#include "styling/themes/skthemeflat.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
+#include "styling/themes/skthemeofficexp.h"
 #include "styling/themes/skthemestd.h"
 
 #include <windows.h>
@@ -29,6 +32,8 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -704,19 +709,25 @@ int main(int argc, char** argv)
 {
     const char* path = argc > 1 ? argv[1] : "theme-sheet.bmp";
     TSkControlsUnit unit;
-    TSkThemeLuna luna;
-    TSkThemeMetalLuna metal;
-    TSkThemeStd advanced;
+    // One column per look, in this order.
+    const std::function<TSkTheme*()> looks[] = {
+        [] { return new TSkThemeLuna; },     [] { return new TSkThemeMetalLuna; },
+        [] { return new TSkThemeStd; },      [] { return new TSkThemeFlat; },
+        [] { return new TSkThemeCoolFlat; }, [] { return new TSkThemeOfficeXP; },
+    };
     TSkBitmap sheet;
-    sheet.SetSize(3 * ColumnWidth, 2300);
+    sheet.SetSize(int(std::size(looks)) * ColumnWidth, 2300);
     sheet.Fill(ColorToSkColor(Background));
     int height = 0;
     {
         TCanvas canvas;
         canvas.SetHandle(sheet.DC());
-        height = std::max({DrawTheme(luna, &canvas, 0, [] { return new TSkThemeLuna; }),
-                           DrawTheme(metal, &canvas, ColumnWidth, [] { return new TSkThemeMetalLuna; }),
-                           DrawTheme(advanced, &canvas, 2 * ColumnWidth, [] { return new TSkThemeStd; })});
+        int left = 0;
+        for (const auto& make : looks) {
+            std::unique_ptr<TSkTheme> theme(make());
+            height = std::max(height, DrawTheme(*theme, &canvas, left, make));
+            left += ColumnWidth;
+        }
         canvas.SetHandle(nullptr);
     }
     height = std::min(height + 10, sheet.Height());
