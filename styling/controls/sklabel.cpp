@@ -189,19 +189,12 @@ TSkThemeLabel::TSkThemeLabel(TComponent* owner) : TSkCustomLabel(owner) {}
 
 void TSkThemeLabel::SetStylist(TSkStylist* value)
 {
-    if (value == stylist_)
-        return;
-    if (stylist_)
-        stylist_->RemoveFreeNotification(this);
-    stylist_ = value;
-    if (stylist_)
-        stylist_->FreeNotification(this);
-    Invalidate();
+    if (SkLinkStylist(this, stylist_, value))
+        Invalidate();
 }
 
 void TSkThemeLabel::Notification(TComponent* component, TOperation operation)
 {
     TSkCustomLabel::Notification(component, operation);
-    if (operation == opRemove && component == stylist_)
-        stylist_ = nullptr;
+    SkUnlinkRemovedStylist(stylist_, component, operation);
 }

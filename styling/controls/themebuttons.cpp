@@ -12,21 +12,14 @@ TSkThemeButton::TSkThemeButton(TComponent* owner) : TSkCustomButton(owner) {}
 
 void TSkThemeButton::SetStylist(TSkStylist* value)
 {
-    if (value == stylist_)
-        return;
-    if (stylist_)
-        stylist_->RemoveFreeNotification(this);
-    stylist_ = value;
-    if (stylist_)
-        stylist_->FreeNotification(this);
-    Invalidate();
+    if (SkLinkStylist(this, stylist_, value))
+        Invalidate();
 }
 
 void TSkThemeButton::Notification(TComponent* component, TOperation operation)
 {
     TSkCustomButton::Notification(component, operation);
-    if (operation == opRemove && component == stylist_)
-        stylist_ = nullptr;
+    SkUnlinkRemovedStylist(stylist_, component, operation);
 }
 
 void TSkThemeButton::DrawButtonFace()

@@ -12,21 +12,14 @@ TSkThemeRadioButton::TSkThemeRadioButton(TComponent* owner) : TSkCustomRadioButt
 
 void TSkThemeRadioButton::SetStylist(TSkStylist* value)
 {
-    if (value == stylist_)
-        return;
-    if (stylist_)
-        stylist_->RemoveFreeNotification(this);
-    stylist_ = value;
-    if (stylist_)
-        stylist_->FreeNotification(this);
-    Invalidate();
+    if (SkLinkStylist(this, stylist_, value))
+        Invalidate();
 }
 
 void TSkThemeRadioButton::Notification(TComponent* component, TOperation operation)
 {
     TSkCustomRadioButton::Notification(component, operation);
-    if (operation == opRemove && component == stylist_)
-        stylist_ = nullptr;
+    SkUnlinkRemovedStylist(stylist_, component, operation);
 }
 
 SIZE TSkThemeRadioButton::GetCheckSize()

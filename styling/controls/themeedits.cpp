@@ -23,23 +23,15 @@ TSkThemeEdit::TSkThemeEdit(TComponent* owner) : TInherited(owner) {}
 
 void TSkThemeEdit::SetStylist(TSkStylist* value)
 {
-    if (value == stylist_)
-        return;
-    if (stylist_)
-        stylist_->RemoveFreeNotification(this);
-    stylist_ = value;
-    if (stylist_)
-        stylist_->FreeNotification(this);
-    Invalidate();
+    if (SkLinkStylist(this, stylist_, value))
+        Invalidate();
 }
 
 void TSkThemeEdit::Notification(TComponent* component, TOperation operation)
 {
     TInherited::Notification(component, operation);
-    if (operation == opRemove && component == stylist_) {
-        stylist_ = nullptr;
+    if (SkUnlinkRemovedStylist(stylist_, component, operation))
         Invalidate();
-    }
 }
 
 bool TSkThemeEdit::ThemeAvailable() const

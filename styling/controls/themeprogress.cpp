@@ -13,23 +13,15 @@ TSkThemeProgressBar::TSkThemeProgressBar(TComponent* owner) : TInherited(owner) 
 
 void TSkThemeProgressBar::SetStylist(TSkStylist* value)
 {
-    if (value == stylist_)
-        return;
-    if (stylist_)
-        stylist_->RemoveFreeNotification(this);
-    stylist_ = value;
-    if (stylist_)
-        stylist_->FreeNotification(this);
-    Invalidate();
+    if (SkLinkStylist(this, stylist_, value))
+        Invalidate();
 }
 
 void TSkThemeProgressBar::Notification(TComponent* component, TOperation operation)
 {
     TInherited::Notification(component, operation);
-    if (operation == opRemove && component == stylist_) {
-        stylist_ = nullptr;
+    if (SkUnlinkRemovedStylist(stylist_, component, operation))
         Invalidate();
-    }
 }
 
 void TSkThemeProgressBar::DrawFrame()

@@ -18,23 +18,15 @@ TSkThemeScrollBar::TSkThemeScrollBar(TComponent* owner) : TInherited(owner)
 
 void TSkThemeScrollBar::SetStylist(TSkStylist* value)
 {
-    if (value == stylist_)
-        return;
-    if (stylist_)
-        stylist_->RemoveFreeNotification(this);
-    stylist_ = value;
-    if (stylist_)
-        stylist_->FreeNotification(this);
-    Invalidate();
+    if (SkLinkStylist(this, stylist_, value))
+        Invalidate();
 }
 
 void TSkThemeScrollBar::Notification(TComponent* component, TOperation operation)
 {
     TInherited::Notification(component, operation);
-    if (operation == opRemove && component == stylist_) {
-        stylist_ = nullptr;
+    if (SkUnlinkRemovedStylist(stylist_, component, operation))
         Invalidate();
-    }
 }
 
 bool TSkThemeScrollBar::ThemeAvailable() const

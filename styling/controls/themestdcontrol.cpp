@@ -36,13 +36,8 @@ bool TSkThemeMemo::ThemeAvailable() const
 
 void TSkThemeMemo::SetStylist(TSkStylist* value)
 {
-    if (value == stylist_)
+    if (!SkLinkStylist(this, stylist_, value))
         return;
-    if (stylist_)
-        stylist_->RemoveFreeNotification(this);
-    stylist_ = value;
-    if (stylist_)
-        stylist_->FreeNotification(this);
     if (TSkSubScrollBar* sub = SubScrollBar())
         for (TSkInplaceScrollBar* bar : {sub->VertBar(), sub->HorzBar()})
             if (bar)
@@ -58,10 +53,8 @@ void TSkThemeMemo::SetStylist(TSkStylist* value)
 void TSkThemeMemo::Notification(TComponent* component, TOperation operation)
 {
     TInherited::Notification(component, operation);
-    if (operation == opRemove && component == stylist_) {
-        stylist_ = nullptr;
+    if (SkUnlinkRemovedStylist(stylist_, component, operation))
         Invalidate();
-    }
 }
 
 void TSkThemeMemo::CreateScrollBar(TSkInplaceScrollBar*, TSkCustomScrollBar*& bar)

@@ -169,3 +169,24 @@ bool SkThemeAvailable(const TComponent* component, const TSkStylist* stylist)
     return !state.Contains(csLoading) && !state.Contains(csDestroying) && stylist &&
            stylist->Theme() && stylist->Theme()->IsAvailable();
 }
+
+bool SkLinkStylist(TComponent* control, TSkStylist*& link, TSkStylist* value)
+{
+    if (value == link)
+        return false;
+    if (link)
+        link->RemoveFreeNotification(control);
+    link = value;
+    if (link)
+        link->FreeNotification(control);
+    return true;
+}
+
+bool SkUnlinkRemovedStylist(TSkStylist*& link, const TComponent* component,
+                            TOperation operation)
+{
+    if (operation != opRemove || !link || component != link)
+        return false;
+    link = nullptr;
+    return true;
+}

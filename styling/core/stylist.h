@@ -82,3 +82,11 @@ private:
 // read nor being destroyed, and the stylist has a theme that is available.
 // Every themed control and form asks this, and only this.
 bool SkThemeAvailable(const TComponent* component, const TSkStylist* stylist);
+
+// A themed control's link to its stylist follows the stylist's freeing, so
+// that no control keeps a freed stylist. Linking answers whether the link
+// changed; the removal answers whether the removed component was the linked
+// stylist (the link is then dropped).
+bool SkLinkStylist(TComponent* control, TSkStylist*& link, TSkStylist* value);
+bool SkUnlinkRemovedStylist(TSkStylist*& link, const TComponent* component,
+                            TOperation operation);
