@@ -5,10 +5,12 @@
 // fallback frame through every surface, and the client background.
 #include "framework/forms/form.h"
 #include "styling/core/sksystem.h"
+#include "styling/core/skvisualstyles.h"
 #include "styling/forms/skcustomform.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 #include <functional>
@@ -399,6 +401,10 @@ TEST(SkCustomForm, AnOutlineDragDrawsAndErasesExactlyAndSurvivesALostCapture)
 TEST(SkCustomForm, TheFallbackFrameIsPaintedWhereItIsHitThroughEverySurface)
 {
     SkinnedForm f = NewSkinned(240, 120);
+    // The classic frame: this window asks the visual style for a class it
+    // has not got, so the window has no style.
+    SetWindowTheme(f.Window(), L" ", L" ");
+    f.skin->UpdateFrame();
     const COLORREF caption = GetSysColor(f.skin->FormActive() ? COLOR_ACTIVECAPTION
                                                               : COLOR_INACTIVECAPTION);
     TestDib reference(260, 150);
@@ -447,6 +453,52 @@ TEST(SkCustomForm, TheFallbackFrameIsPaintedWhereItIsHitThroughEverySurface)
                     differing += shown.Pixel(x, y) != at(x, y);
         EXPECT_EQ(differing, 0) << "performance " << int(mode);
     }
+}
+
+// Where the system has a visual style, the fallback frame is its window
+// frame: the caption, sides and buttons are its parts, the window its shape.
+TEST(SkCustomForm, UnderTheSystemsVisualStyleTheFallbackFrameIsItsWindowFrame)
+{
+    if (!SkVisualStylesActive())
+        GTEST_SKIP() << "the system shows no visual style here";
+    SkinnedForm f = NewSkinned(240, 120);
+    HTHEME theme = OpenThemeData(f.Window(), L"Window");
+    ASSERT_NE(theme, nullptr);
+    TRect client{};
+    f.skin->GetClientBounds(client);
+    const int state = f.skin->FormActive() ? SkWindowActive : SkWindowInactive;
+    // A part as the style draws it over rect, read at the point p.
+    auto part = [&](int id, int partState, RECT rect, POINT p) {
+        TestDib dib(240, 120);
+        DrawThemeBackground(theme, dib.DC(), id, partState, &rect, &rect);
+        return dib.Pixel(p.x, p.y);
+    };
+    TestDib shown(240, 120);
+    ReadWindow(f.Window(), shown);
+    const RECT caption{0, 0, 240, client.top}, left{0, client.top, client.left, client.bottom};
+    const POINT band{client.left + 90, client.top / 2 + 6}, side{1, client.top + 40};
+    EXPECT_EQ(shown.Pixel(band.x, band.y), part(kwspCaption, state, caption, band));
+    EXPECT_EQ(shown.Pixel(side.x, side.y), part(kwspFrameLeft, state, left, side));
+    // The close button in its normal and hot states.
+    const TRect close = f.Button(kbiClose);
+    const POINT mid{(close.left + close.right) / 2, (close.top + close.bottom) / 2};
+    const POINT edge{close.left + 2, close.top + 2};
+    for (const POINT& p : {mid, edge})
+        EXPECT_EQ(shown.Pixel(p.x, p.y), part(kwspCloseButton, SkWindowButtonNormal, close, p));
+    SendMessageA(f.Window(), WM_NCMOUSEMOVE, HTCLOSE, f.AtWindow(mid.x, mid.y));
+    ReadWindow(f.Window(), shown);
+    EXPECT_EQ(shown.Pixel(edge.x, edge.y), part(kwspCloseButton, SkWindowButtonHot, close, edge));
+
+    // The window has the caption part's shape.
+    HRGN expected = nullptr, actual = CreateRectRgn(0, 0, 0, 0);
+    const RECT whole{0, 0, 240, 120};
+    ASSERT_EQ(GetThemeBackgroundRegion(theme, nullptr, kwspCaption, SkWindowActive, &whole, &expected),
+              S_OK);
+    EXPECT_NE(GetWindowRgn(f.Window(), actual), ERROR);
+    EXPECT_TRUE(EqualRgn(expected, actual));
+    DeleteObject(expected);
+    DeleteObject(actual);
+    CloseThemeData(theme);
 }
 
 TEST(SkCustomForm, TheClientBackgroundIsErasedWholeOrWhereTheRecordSays)

@@ -8,6 +8,7 @@ using TIsThemeActive = BOOL(WINAPI*)();
 using TOpenThemeData = HANDLE(WINAPI*)(HWND, LPCWSTR);
 using TCloseThemeData = HRESULT(WINAPI*)(HANDLE);
 using TDrawThemeBackground = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
+using TGetThemeBackgroundRegion = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, HRGN*);
 
 struct TVisualStyles {
     TIsThemeActive IsThemeActive = nullptr;
@@ -15,6 +16,7 @@ struct TVisualStyles {
     TOpenThemeData Open = nullptr;
     TCloseThemeData Close = nullptr;
     TDrawThemeBackground DrawBackground = nullptr;
+    TGetThemeBackgroundRegion BackgroundRegion = nullptr;
 
     bool Complete() const { return IsThemeActive && IsAppThemed && Open && Close && DrawBackground; }
 };
@@ -36,29 +38,13 @@ const TVisualStyles& Styles()
             s.Open = Lookup<TOpenThemeData>(module, "OpenThemeData");
             s.Close = Lookup<TCloseThemeData>(module, "CloseThemeData");
             s.DrawBackground = Lookup<TDrawThemeBackground>(module, "DrawThemeBackground");
+            s.BackgroundRegion =
+                Lookup<TGetThemeBackgroundRegion>(module, "GetThemeBackgroundRegion");
         }
         return s;
     }();
     return styles;
 }
-
-// The style data of one class for one window, closed on the way out.
-class TThemeData {
-public:
-    TThemeData(HWND window, const wchar_t* styleClass) : theme_(Styles().Open(window, styleClass)) {}
-    ~TThemeData()
-    {
-        if (theme_)
-            Styles().Close(theme_);
-    }
-    TThemeData(const TThemeData&) = delete;
-    TThemeData& operator=(const TThemeData&) = delete;
-    HANDLE Get() const { return theme_; }
-    explicit operator bool() const { return theme_ != nullptr; }
-
-private:
-    HANDLE theme_;
-};
 
 } // namespace
 
@@ -71,13 +57,36 @@ bool SkVisualStylesActive()
 bool DrawVisualStyle(HWND window, HDC dc, const wchar_t* styleClass, int part, int state,
                      const RECT& rect)
 {
-    if (!SkVisualStylesActive())
+    const TSkVisualStyle style(window, styleClass);
+    return style.Draw(dc, part, state, rect);
+}
+
+TSkVisualStyle::TSkVisualStyle(HWND window, const wchar_t* styleClass)
+{
+    if (SkVisualStylesActive())
+        theme_ = Styles().Open(window, styleClass);
+}
+
+TSkVisualStyle::~TSkVisualStyle()
+{
+    if (theme_)
+        Styles().Close(theme_);
+}
+
+bool TSkVisualStyle::Draw(HDC dc, int part, int state, const RECT& rect) const
+{
+    if (!theme_ || rect.right <= rect.left || rect.bottom <= rect.top)
         return false;
-    const TThemeData theme(window, styleClass);
-    if (!theme)
-        return false;
-    // Some styles draw past the rectangle they are given: keep them inside.
     TDCStateGuard saved(dc);
     IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
-    return SUCCEEDED(Styles().DrawBackground(theme.Get(), dc, part, state, &rect, nullptr));
+    return SUCCEEDED(Styles().DrawBackground(theme_, dc, part, state, &rect, nullptr));
+}
+
+HRGN TSkVisualStyle::Region(int part, int state, const RECT& rect) const
+{
+    HRGN region = nullptr;
+    if (!theme_ || !Styles().BackgroundRegion ||
+        FAILED(Styles().BackgroundRegion(theme_, nullptr, part, state, &rect, &region)))
+        return nullptr;
+    return region;
 }

@@ -6,6 +6,7 @@
 #include "framework/forms/form.h"
 #include "framework/graphics/canvas.h"
 #include "styling/core/sksystem.h"
+#include "styling/core/skvisualstyles.h"
 
 #include <algorithm>
 
@@ -489,15 +490,20 @@ void TSkCustomForm::PaintNonClient(TCanvas* canvas)
         return;
     const bool active = formActive_;
 
-    // A raised edge round the window, the rest of the border in the face
-    // colour, the caption band in the caption colour.
-    TRect whole{0, 0, w, h};
-    FillRect(dc, &whole, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(dc, &whole, EDGE_RAISED, BF_RECT);
-    const TSkFrameMetrics metrics = FrameMetrics();
-    TRect band{metrics.Border, c.top - metrics.Caption, w - metrics.Border, c.top - 1};
-    FillRect(dc, &band,
-             GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    // The system's visual style draws the frame where it is active and the
+    // window has not opted out; otherwise a raised edge round the window,
+    // the rest of the border in the face colour, the caption band in the
+    // caption colour.
+    const TSkVisualStyle style(WindowHandle(), SkWindowStyleClass);
+    if (!PaintStyledFrame(style, dc, layout)) {
+        TRect whole{0, 0, w, h};
+        FillRect(dc, &whole, GetSysColorBrush(COLOR_BTNFACE));
+        DrawEdge(dc, &whole, EDGE_RAISED, BF_RECT);
+        const TSkFrameMetrics metrics = FrameMetrics();
+        TRect band{metrics.Border, c.top - metrics.Caption, w - metrics.Border, c.top - 1};
+        FillRect(dc, &band,
+                 GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    }
 
     if (!caption_.empty() && layout.Text.right > layout.Text.left) {
         TSelectGuard font(dc, borderStyle_ == kbsToolWindow ? CaptionFonts().small.Get()
@@ -540,7 +546,49 @@ void TSkCustomForm::PaintNonClient(TCanvas* canvas)
             continue;
         const int part = ButtonPart(glyph.icon);
         const bool pushed = pressedPart_ == part && hotPart_ == part;
-        DrawFrameControl(dc, &r, glyph.type, glyph.state | (pushed ? DFCS_PUSHED : 0));
+        const int styled = StyledButtonPart(glyph.icon);
+        const int state = pushed ? SkWindowButtonPushed
+                          : hotPart_ == part ? SkWindowButtonHot : SkWindowButtonNormal;
+        if (!styled || !style.Draw(dc, styled, state, r))
+            DrawFrameControl(dc, &r, glyph.type, glyph.state | (pushed ? DFCS_PUSHED : 0));
+    }
+}
+
+// The caption, the two sides and the bottom in the visual style's parts;
+// false where there is no style to draw them with.
+bool TSkCustomForm::PaintStyledFrame(const TSkVisualStyle& style, HDC dc,
+                                     const TSkFrameLayout& layout)
+{
+    if (!style)
+        return false;
+    const bool tool = borderStyle_ == kbsToolWindow;
+    const int state = formActive_ ? SkWindowActive : SkWindowInactive;
+    const TRect& c = layout.Client;
+    const int w = frameWidth_, h = frameHeight_;
+    const struct {
+        int part;
+        TRect rect;
+    } pieces[] = {
+        {tool ? kwspSmallCaption : kwspCaption, {0, 0, w, c.top}},
+        {tool ? kwspSmallFrameLeft : kwspFrameLeft, {0, c.top, c.left, c.bottom}},
+        {tool ? kwspSmallFrameRight : kwspFrameRight, {c.right, c.top, w, c.bottom}},
+        {tool ? kwspSmallFrameBottom : kwspFrameBottom, {0, c.bottom, w, h}},
+    };
+    for (const auto& piece : pieces)
+        style.Draw(dc, piece.part, state, piece.rect);
+    return true;
+}
+
+// The visual style's part for a caption button; 0 for the roll-up and tray
+// buttons, which it has none for.
+int TSkCustomForm::StyledButtonPart(TSkBorderIcon icon) const
+{
+    switch (icon) {
+    case kbiClose: return borderStyle_ == kbsToolWindow ? kwspSmallCloseButton : kwspCloseButton;
+    case kbiHelp: return kwspHelpButton;
+    case kbiMinimize: return kwspMinButton;
+    case kbiMaximize: return windowState_ == kwsMaximized ? kwspRestoreButton : kwspMaxButton;
+    default: return 0;
     }
 }
 
@@ -618,8 +666,16 @@ void TSkCustomForm::PaintTo(HDC dc, int x, int y)
 
 // Region and frame updates
 
+// With the system's visual style, the window takes the shape of its
+// caption part (the rounded top corners); otherwise it is a rectangle.
 HRGN TSkCustomForm::CreateFormRegion()
 {
+    if (borderStyle_ != kbsNone) {
+        const TSkVisualStyle style(WindowHandle(), SkWindowStyleClass);
+        const int part = borderStyle_ == kbsToolWindow ? kwspSmallCaption : kwspCaption;
+        if (HRGN region = style.Region(part, SkWindowActive, TRect{0, 0, frameWidth_, frameHeight_}))
+            return region;
+    }
     return CreateRectRgn(0, 0, frameWidth_, frameHeight_);
 }
 

@@ -92,6 +92,8 @@ private:
 // Fired at the start of a window-state action; false stops the action.
 using TSkFormActionEvent = std::function<void(TObject* sender, bool& allow)>;
 
+class TSkVisualStyle;
+
 class TSkCustomForm : public TSkHook, public ISkFormBackground {
     FW_DECLARE_CLASS(TSkCustomForm)
 public:
@@ -202,6 +204,8 @@ protected:
     virtual void XorOutline(const TRect& rect);
 
 private:
+    bool PaintStyledFrame(const TSkVisualStyle& style, HDC dc, const TSkFrameLayout& layout);
+    int StyledButtonPart(TSkBorderIcon icon) const;
     void WMNCCalcSize(TMessage& message);
     void WMNCActivate(TMessage& message);
     void WMNCHitTest(TMessage& message);
