@@ -1,0 +1,87 @@
+// The show animation's frame rate on the main window's size (300 x 110):
+// one composed frame of every effect, alone and with its blit to the screen,
+// against one BitBlt of the picture measured in the same run; and how many
+// frames a default 400 ms run shows. Medians of several runs.
+#include "bench/benchsupport.h"
+#include "styling/core/skbitmap.h"
+#include "styling/core/sksystem.h"
+#include "styling/forms/skeffectframe.h"
+#include "styling/forms/skeffects.h"
+#include "styling/forms/skformoptions.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+constexpr int Width = 300, Height = 110;
+
+const char* const effectNames[] = {"random", "fade", "diagonal", "down", "in", "out",
+                                   "rect in", "rect out", "pixel", "pixel line",
+                                   "diamond in", "diamond out", "smooth diagonal",
+                                   "smooth rect in", "smooth rect out"};
+static_assert(std::size(effectNames) == SkEffectCount + 1);
+
+// Distinct colours, with the key colour outside a rounded corner, as a
+// window's picture has.
+void Paint(TSkBitmap& b, TSkColor seed, bool corners)
+{
+    b.SetSize(Width, Height);
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            *b.PixelPtr(x, y) = corners && x + y < 4 ? SkTransparentColor
+                                                     : 0xFF000000 | (seed * TSkColor(x * 31 + y * 7));
+}
+
+}  // namespace
+
+int main()
+{
+    TSkControlsUnit unit;
+    const int runs = 15;
+    TSkBitmap oldPicture, newPicture, frame;
+    Paint(oldPicture, 0x010203, false);
+    Paint(newPicture, 0x030201, true);
+    frame.SetSize(Width, Height);
+    HDC screen = GetDC(nullptr);
+
+    std::printf("Show animation frames, %d x %d picture (goal: at most 16.6 ms a frame)\n", Width,
+                Height);
+    const double bitblt = MedianBitBltSeconds(screen, 0, 0, Width, Height, newPicture.DC(), runs, 50);
+    PrintAgainstBitBlt("BitBlt of the picture to the screen", 40, bitblt, bitblt);
+    double worst = 0;
+    for (int e = keFade; e <= SkEffectCount; ++e) {
+        TSkEffectComposer composer(Width, Height, TkeEffect(e), kdRotate90, 1, 1, TSkEffectRandom(3));
+        // The progress walks the whole run, as the frames of an animation do.
+        int progress = 0;
+        auto compose = [&] {
+            progress = (progress + 7) % 101;
+            composer.Compose(progress, oldPicture.Pixels(), newPicture.Pixels(), frame.Pixels());
+        };
+        const double alone = MedianSeconds(compose, runs, 20);
+        const double shown = MedianSeconds(
+            [&] {
+                compose();
+                BitBlt(screen, 0, 0, Width, Height, frame.DC(), 0, 0, SRCCOPY);
+                GdiFlush();
+            },
+            runs, 20);
+        char what[64];
+        std::snprintf(what, sizeof what, "compose %s", effectNames[e]);
+        PrintAgainstBitBlt(what, 40, alone, bitblt);
+        std::snprintf(what, sizeof what, "compose and show %s", effectNames[e]);
+        PrintAgainstBitBlt(what, 40, shown, bitblt);
+        worst = std::max(worst, shown);
+    }
+    std::printf("slowest frame shown: %.3f ms (goal at most 16.6 ms)\n", worst * 1e3);
+
+    TSkAnimation animation;
+    animation.SetEffect(keSmoothRectIn);
+    const int frames = RunEffect(screen, 0, 0, animation, newPicture, oldPicture);
+    std::printf("default 400 ms run: %d frames (goal at least 20)\n", frames);
+    ReleaseDC(nullptr, screen);
+    return worst <= 0.0166 && frames >= 20 ? 0 : 1;
+}
