@@ -6,6 +6,7 @@
 #include "framework/forms/form.h"
 #include "framework/graphics/canvas.h"
 #include "styling/core/sksystem.h"
+#include "styling/forms/skgravitation.h"
 
 #include <algorithm>
 
@@ -378,6 +379,22 @@ TRect TSkCustomForm::FormBounds() const
 {
     auto* form = Form();
     return form ? form->BoundsRect() : TRect{};
+}
+
+TRect TSkCustomForm::Gravitate(const TRect& target) const
+{
+    HWND window = WindowHandle();
+    if (!gravitation_->Enabled() || !window)
+        return target;
+    // A child form keeps to its parent's client area, in the coordinates its
+    // bounds are given in; any other form to its monitor.
+    RECT area;
+    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)
+        GetClientRect(GetAncestor(window, GA_PARENT), &area);
+    else
+        area = GetMonitorAreaOfWindow(window, !stayOnTop_);
+    const int shadow = shadow_->Enabled() && windowState_ != kwsMaximized ? shadow_->Size() : 0;
+    return SkGravitate(target, area, gravitation_->Size(), shadow);
 }
 
 TPoint TSkCustomForm::ScreenToWindow(LPARAM lParam) const
@@ -787,6 +804,7 @@ void TSkCustomForm::FrameMouseMove(unsigned shift, int x, int y)
     if (part == kfpCaption) {
         if (dragging_->Moveable() && windowState_ != kwsMaximized) {
             OffsetRect(&r, dx, dy);
+            r = Gravitate(r);
             changed = true;
         }
     } else if (IsBorderPart(part) && dragging_->Sizeable() &&

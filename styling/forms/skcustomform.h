@@ -219,6 +219,8 @@ private:
     TPoint ScreenToWindow(LPARAM lParam) const;
     TPoint ClientToWindow(LPARAM lParam);
     TRect FormBounds() const;
+    // A caption drag's target snapped to the work area when gravitation is on.
+    TRect Gravitate(const TRect& target) const;
     bool ShowsFrame();
     // A surface for one paint of the whole window, by Performance; null
     // draws straight into the window DC.
