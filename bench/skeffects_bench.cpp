@@ -1,7 +1,8 @@
 // The show animation's frame rate on the main window's size (300 x 110):
-// one composed frame of every effect, alone and with its blit to the screen,
-// against one BitBlt of the picture measured in the same run; and how many
-// frames a default 400 ms run shows. Medians of several runs.
+// one frame of every effect, composed and blitted, against one BitBlt of the
+// picture measured in the same run; and how many frames a default 400 ms run
+// shows. The blits go to a memory bitmap: the headless display's screen DC
+// draws nothing, so timing it would say nothing. Medians of several runs.
 #include "bench/benchsupport.h"
 #include "styling/core/skbitmap.h"
 #include "styling/core/sksystem.h"
@@ -46,12 +47,13 @@ int main()
     Paint(oldPicture, 0x010203, false);
     Paint(newPicture, 0x030201, true);
     frame.SetSize(Width, Height);
-    HDC screen = GetDC(nullptr);
+    TSkBitmap screen;
+    screen.SetSize(Width, Height);
 
     std::printf("Show animation frames, %d x %d picture (goal: at most 16.6 ms a frame)\n", Width,
                 Height);
-    const double bitblt = MedianBitBltSeconds(screen, 0, 0, Width, Height, newPicture.DC(), runs, 50);
-    PrintAgainstBitBlt("BitBlt of the picture to the screen", 40, bitblt, bitblt);
+    const double bitblt = MedianBitBltSeconds(screen.DC(), 0, 0, Width, Height, newPicture.DC(), runs, 50);
+    PrintAgainstBitBlt("BitBlt of the picture", 30, bitblt, bitblt);
     double worst = 0;
     for (int e = keFade; e <= SkEffectCount; ++e) {
         TSkEffectComposer composer(Width, Height, TkeEffect(e), kdRotate90, 1, 1, TSkEffectRandom(3));
@@ -61,27 +63,23 @@ int main()
             progress = (progress + 7) % 101;
             composer.Compose(progress, oldPicture.Pixels(), newPicture.Pixels(), frame.Pixels());
         };
-        const double alone = MedianSeconds(compose, runs, 20);
         const double shown = MedianSeconds(
             [&] {
                 compose();
-                BitBlt(screen, 0, 0, Width, Height, frame.DC(), 0, 0, SRCCOPY);
+                BitBlt(screen.DC(), 0, 0, Width, Height, frame.DC(), 0, 0, SRCCOPY);
                 GdiFlush();
             },
             runs, 20);
         char what[64];
-        std::snprintf(what, sizeof what, "compose %s", effectNames[e]);
-        PrintAgainstBitBlt(what, 40, alone, bitblt);
-        std::snprintf(what, sizeof what, "compose and show %s", effectNames[e]);
-        PrintAgainstBitBlt(what, 40, shown, bitblt);
+        std::snprintf(what, sizeof what, "frame of %s", effectNames[e]);
+        PrintAgainstBitBlt(what, 30, shown, bitblt);
         worst = std::max(worst, shown);
     }
-    std::printf("slowest frame shown: %.3f ms (goal at most 16.6 ms)\n", worst * 1e3);
+    std::printf("slowest frame: %.3f ms (goal at most 16.6 ms)\n", worst * 1e3);
 
     TSkAnimation animation;
     animation.SetEffect(keSmoothRectIn);
-    const int frames = RunEffect(screen, 0, 0, animation, newPicture, oldPicture);
+    const int frames = RunEffect(screen.DC(), 0, 0, animation, newPicture, oldPicture);
     std::printf("default 400 ms run: %d frames (goal at least 20)\n", frames);
-    ReleaseDC(nullptr, screen);
     return worst <= 0.0166 && frames >= 20 ? 0 : 1;
 }
