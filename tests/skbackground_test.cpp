@@ -1,7 +1,10 @@
 // The snapshot behind a form, taken from a memory bitmap standing in for the
 // screen: what it reads as the form moves and sizes, and that the part the
 // form covers comes from the last snapshot rather than the screen.
+#include "framework/forms/form.h"
 #include "styling/forms/skbackground.h"
+#include "styling/forms/skcustomform.h"
+#include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +78,39 @@ TEST(SkBackground, NoOverlapClearOrNoScreenAreWholeOrNothing)
     EXPECT_EQ(background.Take(screen.pixels.DC(), {5, 5, 5, 20}), 0);
     EXPECT_TRUE(EqualRect(&background.Rect(), &apart));
     EXPECT_EQ(screen.Wrong(background), 0);
+}
+
+// A skinned form keeps the snapshot for where it is going while blending or
+// the shadow is on, and then asks the system not to move its pixels along.
+TEST(SkBackground, ASkinnedFormSnapshotsItsTargetWhileBlendingOrShadowIsOn)
+{
+    FormPtr form = NewForm(300, 200);
+    auto* skin = new TSkCustomForm(form.get());
+    form->HandleNeeded();
+    skin->Loaded();
+    ShowAndWait(form.get());
+    HWND window = form->Handle();
+    auto changing = [&](int x, int y, UINT flags) {
+        WINDOWPOS pos{window, nullptr, x, y, 300, 200, flags};
+        SendMessageA(window, WM_WINDOWPOSCHANGING, 0, LPARAM(&pos));
+        return pos.flags;
+    };
+    EXPECT_FALSE(changing(60, 50, SWP_NOZORDER) & SWP_NOCOPYBITS);
+    EXPECT_EQ(skin->Background().Bitmap(), nullptr);
+
+    for (bool shadow : {false, true}) {
+        skin->Blending()->SetEnabled(!shadow);
+        skin->Shadow()->SetEnabled(shadow);
+        EXPECT_TRUE(changing(70, 55, SWP_NOZORDER) & SWP_NOCOPYBITS);
+        const RECT target{70, 55, 370, 255};
+        EXPECT_TRUE(EqualRect(&skin->Background().Rect(), &target)) << shadow;
+        form->SetBounds(shadow ? 76 : 73, 51, 300, 200);
+        RECT now;
+        GetWindowRect(window, &now);
+        EXPECT_TRUE(EqualRect(&skin->Background().Rect(), &now)) << shadow;
+        ASSERT_NE(skin->Background().Bitmap(), nullptr);
+        EXPECT_EQ(skin->Background().Bitmap()->Width(), now.right - now.left);
+    }
 }
 
 }  // namespace

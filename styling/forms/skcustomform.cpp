@@ -1239,8 +1239,49 @@ void TSkCustomForm::WMWindowPosChanging(TMessage& message)
     }
     if (pos->flags & SWP_FRAMECHANGED)
         PaintFrame();
+    const bool snapshot = blending_->Enabled() || shadow_->Enabled();
+    if (snapshot)
+        TakeBackground(TargetScreenRect(*pos));
     if (sizeChanged)
         UpdateRegion();
+    // The pixels under the window are painted from the snapshot, not moved.
+    if (snapshot)
+        pos->flags |= SWP_NOCOPYBITS;
     message.Result = 0;
     SetHandled();
+}
+
+// Where a position change puts the window, in screen coordinates; what it
+// leaves alone stays as it is.
+TRect TSkCustomForm::TargetScreenRect(const WINDOWPOS& pos) const
+{
+    HWND window = WindowHandle();
+    RECT now{};
+    GetWindowRect(window, &now);
+    TRect r = now;
+    if (!(pos.flags & SWP_NOMOVE)) {
+        POINT origin{pos.x, pos.y};
+        if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)
+            MapWindowPoints(GetAncestor(window, GA_PARENT), nullptr, &origin, 1);
+        OffsetRect(&r, origin.x - now.left, origin.y - now.top);
+    }
+    if (!(pos.flags & SWP_NOSIZE)) {
+        r.right = r.left + pos.cx;
+        r.bottom = r.top + pos.cy;
+    }
+    return r;
+}
+
+void TSkCustomForm::TakeBackground(const TRect& rect)
+{
+    if (!WindowHandle() || inUpdateFrame_)
+        return;
+    // A maximized form has nothing behind it to show unless it is see-through.
+    if (!blending_->Enabled() && windowState_ == kwsMaximized)
+        return;
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        return;
+    background_.Take(screen, rect);
+    ReleaseDC(nullptr, screen);
 }
