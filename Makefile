@@ -40,10 +40,11 @@ FUZZ_SECONDS ?= 120
 fuzz: bootstrap
 	@tools/fuzz-descriptions.sh $(FUZZ_SECONDS)
 
-# The component core's tests, natively under the address, leak and
-# undefined-behaviour sanitizers.
+# The component core's and the effect engine's tests, natively under the
+# address, leak and undefined-behaviour sanitizers.
 sanitize: bootstrap
 	@tools/sanitize-components.sh
+	@tools/sanitize-effects.sh
 
 # Redraws the logo picture from its generator.
 logo: build-x86_64
@@ -66,7 +67,8 @@ kind-glyphs:
 # the themes' paints (picture, classic and flat looks) under Wine, against a BitBlt of the same run, for the
 # 64-bit program and then for the 32-bit one.
 BENCHES := skbitmap_bench skcontrols_bench luna_bench skedit_bench skform_bench \
-           skthemecontrols_bench std_bench skbars_bench
+           skthemecontrols_bench std_bench skbars_bench \
+           skeffects_bench
 # A benchmark that misses its goal exits non-zero; the others still run, and
 # the misses are listed at the end.
 bench: build

@@ -7,6 +7,7 @@
 #include "framework/graphics/canvas.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/skvisualstyles.h"
+#include "styling/forms/skgravitation.h"
 
 #include <algorithm>
 
@@ -379,6 +380,22 @@ TRect TSkCustomForm::FormBounds() const
 {
     auto* form = Form();
     return form ? form->BoundsRect() : TRect{};
+}
+
+TRect TSkCustomForm::Gravitate(const TRect& target) const
+{
+    HWND window = WindowHandle();
+    if (!gravitation_->Enabled() || !window)
+        return target;
+    // A child form keeps to its parent's client area, in the coordinates its
+    // bounds are given in; any other form to its monitor.
+    RECT area;
+    if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)
+        GetClientRect(GetAncestor(window, GA_PARENT), &area);
+    else
+        area = GetMonitorAreaOfWindow(window, !stayOnTop_);
+    const int shadow = shadow_->Enabled() && windowState_ != kwsMaximized ? shadow_->Size() : 0;
+    return SkGravitate(target, area, gravitation_->Size(), shadow);
 }
 
 TPoint TSkCustomForm::ScreenToWindow(LPARAM lParam) const
@@ -843,6 +860,7 @@ void TSkCustomForm::FrameMouseMove(unsigned shift, int x, int y)
     if (part == kfpCaption) {
         if (dragging_->Moveable() && windowState_ != kwsMaximized) {
             OffsetRect(&r, dx, dy);
+            r = Gravitate(r);
             changed = true;
         }
     } else if (IsBorderPart(part) && dragging_->Sizeable() &&
@@ -1277,8 +1295,49 @@ void TSkCustomForm::WMWindowPosChanging(TMessage& message)
     }
     if (pos->flags & SWP_FRAMECHANGED)
         PaintFrame();
+    const bool snapshot = blending_->Enabled() || shadow_->Enabled();
+    if (snapshot)
+        TakeBackground(TargetScreenRect(*pos));
     if (sizeChanged)
         UpdateRegion();
+    // The pixels under the window are painted from the snapshot, not moved.
+    if (snapshot)
+        pos->flags |= SWP_NOCOPYBITS;
     message.Result = 0;
     SetHandled();
+}
+
+// Where a position change puts the window, in screen coordinates; what it
+// leaves alone stays as it is.
+TRect TSkCustomForm::TargetScreenRect(const WINDOWPOS& pos) const
+{
+    HWND window = WindowHandle();
+    RECT now{};
+    GetWindowRect(window, &now);
+    TRect r = now;
+    if (!(pos.flags & SWP_NOMOVE)) {
+        POINT origin{pos.x, pos.y};
+        if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)
+            MapWindowPoints(GetAncestor(window, GA_PARENT), nullptr, &origin, 1);
+        OffsetRect(&r, origin.x - now.left, origin.y - now.top);
+    }
+    if (!(pos.flags & SWP_NOSIZE)) {
+        r.right = r.left + pos.cx;
+        r.bottom = r.top + pos.cy;
+    }
+    return r;
+}
+
+void TSkCustomForm::TakeBackground(const TRect& rect)
+{
+    if (!WindowHandle() || inUpdateFrame_)
+        return;
+    // A maximized form has nothing behind it to show unless it is see-through.
+    if (!blending_->Enabled() && windowState_ == kwsMaximized)
+        return;
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        return;
+    background_.Take(screen, rect);
+    ReleaseDC(nullptr, screen);
 }

@@ -11,6 +11,7 @@
 #include "styling/core/skbitmap.h"
 #include "styling/core/skblending.h"
 #include "styling/core/skcontrolpaint.h"
+#include "styling/forms/skbackground.h"
 #include "styling/forms/skformoptions.h"
 #include "styling/forms/skframelayout.h"
 #include "styling/forms/skhook.h"
@@ -180,6 +181,10 @@ public:
     // Makes the system ask for the non-client size again, keeping the
     // client size.
     void UpdateFrame();
+    // The screen behind the window for rect (screen coordinates), which
+    // blending and the shadow paint over; see TSkBackground.
+    void TakeBackground(const TRect& rect);
+    const TSkBackground& Background() const { return background_; }
     void ShowHelp();
     void Maximize();
     void Restore();
@@ -223,6 +228,9 @@ private:
     TPoint ScreenToWindow(LPARAM lParam) const;
     TPoint ClientToWindow(LPARAM lParam);
     TRect FormBounds() const;
+    TRect TargetScreenRect(const WINDOWPOS& pos) const;
+    // A caption drag's target snapped to the work area when gravitation is on.
+    TRect Gravitate(const TRect& target) const;
     bool ShowsFrame();
     // A surface for one paint of the whole window, by Performance; null
     // draws straight into the window DC.
@@ -245,6 +253,7 @@ private:
     std::unique_ptr<TSkPopupMenuOptions> trayMenuOptions_;
     std::unique_ptr<TSkSizeConstraints> constraints_;
     std::unique_ptr<TSkBitmap> frameBitmap_;
+    TSkBackground background_;
 
     TSkBorderIcons borderIcons_{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollup, kbiTray};
     TSkBorderStyle borderStyle_ = kbsStandard;

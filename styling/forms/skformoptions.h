@@ -8,6 +8,7 @@
 
 #include "framework/components/persistent.h"
 #include "styling/core/skblending.h"
+#include "styling/forms/skeffecttypes.h"
 
 #include <functional>
 #include <memory>
@@ -101,26 +102,6 @@ private:
     bool moveable_ = true;
     TSkFormDragMode dragMode_ = kfdmFullDrag;
 };
-
-enum TkeEffect : uint8_t {
-    keRandomSelect,
-    keFade,
-    keDiagonal,
-    keDown,
-    keIn,
-    keOut,
-    keRectIn,
-    keRectOut,
-    kePixel,
-    kePixelLine,
-    keDiamondIn,
-    keDiamondOut,
-    keSmoothDiagonal,
-    keSmoothRectIn,
-    keSmoothRectOut
-};
-
-enum TSkDirection : uint8_t { kdNone, kdNoRotate, kdRotate90, kdRotate180, kdRotate270 };
 
 class TSkAnimation : public TSkOptions {
     FW_DECLARE_CLASS(TSkAnimation)
