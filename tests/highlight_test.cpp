@@ -8,6 +8,7 @@
 #include "styling/core/themeregistry.h"
 #include "styling/themes/skthemekde.h"
 #include "styling/themes/skthemes.h"
+#include "styling/menus/skitems.h"
 #include "tests/support/themeprobe.h"
 
 #include <memory>
@@ -124,6 +125,21 @@ TEST_F(HighlightTest, FacesFollowTheirStateInsideNavyOutlines)
     EXPECT_TRUE(At(20, 0) == Paper && At(21, 0) == line && At(21, 1) == Moved(Blue, -30) && At(28, 20) == Blue);
     theme.DrawSpeedButton(&canvas, {40, 0, 64, 24}, kesNormal, true, true);
     EXPECT_TRUE(At(40, 0) == Paper && At(41, 0) == line && At(52, 12) == Blue);
+    // A tab opens into the page below over its own outline; its corners stay.
+    dib.Fill(Paper);
+    theme.DrawTab(&canvas, {20, 20, 60, 40}, ktpTop, kesNormal);
+    EXPECT_TRUE(At(20, 20) == Paper && At(20, 30) == line && At(40, 39) == Color(kcFace) && At(20, 39) == Paper);
+    // Highlighted menu entries are ringed round in navy; the cut corners
+    // show the menu's own face, not the highlight.
+    TSkCustomItem item(nullptr);
+    item.SetCaption(L"File");
+    dib.Fill(Paper);
+    theme.DrawMenuBarItem(&canvas, &item, {0, 0, 40, 23}, true, false);
+    EXPECT_TRUE(At(2, 2) == Color(kcMenuBar) && At(3, 2) == Navy && At(4, 4) == Blue);
+    dib.Fill(Paper);
+    theme.DrawPopupItem(&canvas, &item, {0, 0, 100, 23}, true, false);
+    EXPECT_TRUE(At(0, 0) == Color(kcPopup) && At(99, 22) == Color(kcPopup) && At(1, 0) == Navy &&
+                At(98, 1) == Blue);
     // The form frame: a gradient band outlined round, then round window rings.
     dib.Fill(Paper);
     theme.DrawFormFrame(&canvas, 100, 60, TRect{4, 30, 96, 57}, true, kbsStandard);

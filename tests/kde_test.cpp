@@ -64,6 +64,28 @@ TEST_F(KDETest, ButtonsWearTwoRingsAndADisabledOneOnlyAnOutline)
     theme.DrawEditFrame(&canvas, {0, 0, 60, 30}, kesNormal);
     EXPECT_TRUE(At(0, 0) == Moved(face, -120) && At(59, 29) == Moved(face, 120) && At(1, 1) == Moved(face, -120) &&
                 At(58, 28) == face && At(6, 6) == Color(kcWindow) && At(7, 7) == Paper && At(50, 20) == Color(kcWindow));
+    // Check boxes sink into two rings on the window, hot or disabled faces inside.
+    const std::pair<uint8_t, COLORREF> boxes[] = {
+        {kesNormal, Color(kcWindow)}, {kesHot, RGB(220, 220, 230)}, {kesDisabled, face}};
+    for (const auto& [state, back] : boxes) {
+        dib.Fill(Paper);
+        theme.DrawCheckBox(&canvas, {0, 0, 13, 13}, state, kchUnchecked);
+        EXPECT_TRUE(At(0, 0) == Moved(face, -120) && At(1, 1) == Moved(face, -120) && At(12, 12) == Moved(face, 120) &&
+                    At(11, 11) == Moved(face, 120) && At(6, 6) == back && At(2, 10) == back)
+            << int(state);
+    }
+    // Scroll thumbs keep the plain face whatever the state, pressed ones sunk.
+    for (uint8_t state : {kesHot, kesPressed}) {
+        dib.Fill(Paper);
+        theme.DrawScrollThumb(&canvas, {0, 0, 17, 40}, sbVertical, state);
+        EXPECT_TRUE(At(0, 0) == Moved(face, state == kesPressed ? -120 : 120) && At(8, 20) == face) << int(state);
+    }
+    // A pressed list item is the face in two rings of the window's light and dark.
+    const COLORREF window = Color(kcWindow);
+    dib.Fill(Paper);
+    theme.DrawItemBackground(&canvas, {0, 0, 30, 20}, kibDown);
+    EXPECT_TRUE(At(0, 0) == Moved(window, 120) && At(1, 1) == Moved(window, 120) && At(29, 19) == Moved(window, -120) &&
+                At(28, 18) == Moved(window, -120) && At(15, 10) == face);
     // A held-down speed button is a checker inside sunken rings.
     dib.Fill(Paper);
     theme.DrawSpeedButton(&canvas, {0, 0, 24, 24}, kesNormal, false, true);
