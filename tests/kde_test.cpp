@@ -63,7 +63,8 @@ TEST_F(KDETest, ButtonsWearTwoRingsAndADisabledOneOnlyAnOutline)
     dib.Fill(Paper);
     theme.DrawEditFrame(&canvas, {0, 0, 60, 30}, kesNormal);
     EXPECT_TRUE(At(0, 0) == Moved(face, -120) && At(59, 29) == Moved(face, 120) && At(1, 1) == Moved(face, -120) &&
-                At(58, 28) == face && At(6, 6) == Color(kcWindow) && At(7, 7) == Paper && At(50, 20) == Color(kcWindow));
+                At(58, 28) == face && At(6, 6) == Color(kcWindow) && At(7, 7) == Paper &&
+                At(50, 20) == Color(kcWindow));
     // Check boxes sink into two rings on the window, hot or disabled faces inside.
     const std::pair<uint8_t, COLORREF> boxes[] = {
         {kesNormal, Color(kcWindow)}, {kesHot, RGB(220, 220, 230)}, {kesDisabled, face}};

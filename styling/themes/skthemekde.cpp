@@ -259,24 +259,11 @@ void TSkThemeKDE::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& 
                                const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
-    if (IsRectEmptyEx(rect))
-        return;
     const TColor face = GetColor(kcFace);
-    DrawGroupBoxLine(canvas, rect, captionRect, 0, L(face, Step));
-    DrawGroupBoxLine(canvas, rect, captionRect, -1, Dk(face, Step));
-    TRect text = captionRect;
-    DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
+    DrawEtchedGroupBox(canvas, rect, captionRect, caption, L(face, Step), Dk(face, Step));
 }
 
 // Scroll bar and combo.
-
-void TSkThemeKDE::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                   bool first, uint8_t state) const
-{
-    TSkDrawBatch batch(canvas);
-    DrawScrollThumb(canvas, rect, kind, state);
-    DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
-}
 
 void TSkThemeKDE::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
                                   uint8_t state) const

@@ -37,8 +37,6 @@ public:
                                bool down) const override;
     void DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
                       const std::wstring& caption) const override;
-    void DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first,
-                          uint8_t state) const override;
     void DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
                          uint8_t state) const override;
     void DrawTabSheet(TCanvas* canvas, const TRect& rect) const override;

@@ -370,11 +370,17 @@ void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& 
                                const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
+    const TColor face = GetColor(kcFace);
+    DrawEtchedGroupBox(canvas, rect, captionRect, caption, L(face, Soft), Dk(face, Soft));
+}
+
+void TSkThemeStd::DrawEtchedGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                     const std::wstring& caption, TColor light, TColor dark) const
+{
     if (IsRectEmptyEx(rect))
         return;
-    const TColor face = GetColor(kcFace);
-    DrawGroupBoxLine(canvas, rect, captionRect, 0, L(face, Soft));
-    DrawGroupBoxLine(canvas, rect, captionRect, -1, Dk(face, Soft));
+    DrawGroupBoxLine(canvas, rect, captionRect, 0, light);
+    DrawGroupBoxLine(canvas, rect, captionRect, -1, dark);
     TRect text = captionRect;
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }

@@ -115,6 +115,10 @@ protected:
     // A pentagon thumb filled (or dithered with white) and lit by its sides.
     static void DrawThumbShape(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer,
                                TColor fill, bool dithered, const TThumbLines& lines);
+    // The group box's line lit, then again one pixel up and left in dark,
+    // broken behind the caption.
+    void DrawEtchedGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                            const std::wstring& caption, TColor light, TColor dark) const;
     // A tab in one bevel ring that opens into the page.
     static void DrawBevelTab(TCanvas* canvas, const TRect& rect, uint8_t position, TColor face,
                              TColor light, TColor dark);
