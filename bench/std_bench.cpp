@@ -1,4 +1,4 @@
-// Timings of every element of the classic and flat looks at a size it is
+// Timings of every element of the classic, flat, round and KDE looks at a size it is
 // used at, each against one BitBlt of its area measured in the same run
 // (medians: these machines are shared and noisy), as a table of looks.
 #include "bench/benchsupport.h"
@@ -9,6 +9,9 @@
 #include "styling/menus/skstatuspanel.h"
 #include "styling/themes/skthemecoolflat.h"
 #include "styling/themes/skthemeflat.h"
+#include "styling/themes/skthemehighlight.h"
+#include "styling/themes/skthemekde.h"
+#include "styling/themes/skthemelines.h"
 #include "styling/themes/skthemeofficexp.h"
 #include "styling/themes/skthemestd.h"
 
@@ -37,7 +40,10 @@ int main()
     const TSkThemeFlat flat;
     const TSkThemeCoolFlat coolFlat;
     const TSkThemeOfficeXP officeXP;
-    const TSkTheme* looks[] = {&advanced, &flat, &coolFlat, &officeXP};
+    const TSkThemeHighlight highlight;
+    const TSkThemeLines lines;
+    const TSkThemeKDE kde;
+    const TSkTheme* looks[] = {&advanced, &flat, &coolFlat, &officeXP, &highlight, &lines, &kde};
     TSkBitmap target, source;
     target.SetSize(400, 200);
     source.SetSize(400, 200);

@@ -44,6 +44,15 @@ std::vector<TPoint> Corners(const TRect& r)
     return {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1}};
 }
 
+// A on every third diagonal of the 8 x 8 grid, B elsewhere.
+std::array<TColor, 64> DiagonalPattern()
+{
+    std::array<TColor, 64> p;
+    for (int i = 0; i < 64; ++i)
+        p[size_t(i)] = (i % 8 + i / 8) % 3 == 0 ? A : B;
+    return p;
+}
+
 using TRoutine = void (*)(TCanvas*, const TRect&);
 #define ROUTINE(...) [](TCanvas* c, const TRect& r) { __VA_ARGS__; }
 // Each routine drawn into {1, 1, 5, 5} of a 6 x 6 picture, and its picture
@@ -68,6 +77,8 @@ const std::pair<TRoutine, const char*> Bound[] = {
      "....../.bbbb./.baab./.baab./.bbbb./......"},  // the outline leaves the rectangle inside it
     {ROUTINE(FillCornerTriangle(c, r, A)), "....../....a./...aa./..aaa./.aaaa./......"},
     {ROUTINE(DrawProgressFill(c, r, r, false, true, A, B)), "....../....../..bb../..bb../....../......"},
+    {ROUTINE(DrawRoundOutline(c, r, B)), "....../..bb../.b..b./.b..b./..bb../......"},  // corners left alone
+    {ROUTINE(PatternFillRect(c, r, DiagonalPattern())), "....../.babb./.abba./.bbab./.babb./......"},
 };
 // Routines that take points or text instead.
 const std::pair<TRoutine, const char*> Unbound[] = {
@@ -172,7 +183,7 @@ TEST(SkDraw, FillsStraightIntoAPaintBufferMatchGdiToTheByte)
     // The same routines through GDI (a plain DIB) and past it (a paint
     // buffer), shifted and clipped, must leave the same 32-bit values.
     const std::pair<TRoutine, const char*> direct[] = {Bound[0], Bound[1], Bound[2], Bound[7], Bound[8], Bound[9],
-                                                        Bound[11], Bound[12]};
+                                                        Bound[11], Bound[12], Bound[14], Bound[15]};
     for (const auto& routine : direct)
         for (const TRect& r : {TRect{1, 1, 9, 7}, TRect{-3, 2, 4, 12}, TRect{2, 2, 4, 4}, TRect{5, 5, 6, 9}}) {
             Surface buffer(10, 10);

@@ -212,7 +212,7 @@ TEST(ThemeSmoke, EveryOperationOfEveryLookStaysInItsRectangleAndLeavesNoObject)
                                       << r.top << "," << r.right << "," << r.bottom;
             }
     };
-    ASSERT_GE(ThemeClasses().size(), 3u);  // "No Theme" and the picture looks
+    ASSERT_GE(ThemeClasses().size(), 10u);  // "No Theme" and the nine looks
     for (const TSkThemeClass& themeClass : ThemeClasses()) {
         std::unique_ptr<TSkTheme> theme(themeClass.Create());
         paintEverything(*theme);  // also fills the system's caches and the canvas's tools

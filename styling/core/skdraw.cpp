@@ -274,6 +274,42 @@ void DrawEdgeRing(TCanvas* canvas, const TRect& rect, TColor face, int amount, b
     DrawFrame3D(canvas, rect, pushed ? dark : light, pushed ? light : dark);
 }
 
+void DrawRingBevel(TCanvas* canvas, TRect& rect, TColor face, int amount, bool sunken)
+{
+    for (int ring = 0; ring < 2; ++ring) {
+        DrawEdgeRing(canvas, rect, face, amount, sunken);
+        rect = GrowRect(rect, -1);
+    }
+}
+
+void DrawRoundOutline(TCanvas* canvas, const TRect& r, TColor color)
+{
+    if (IsRectEmptyEx(r))
+        return;
+    SolidBrush(canvas, color);
+    // Four spans that leave out the corner pixels; on a rectangle one or two
+    // pixels high (or wide) the sides are empty and the ends stay untouched.
+    const TRect spans[] = {{r.left + 1, r.top, r.right - 1, r.top + 1},
+                           {r.left + 1, r.bottom - 1, r.right - 1, r.bottom},
+                           {r.left, r.top + 1, r.left + 1, r.bottom - 1},
+                           {r.right - 1, r.top + 1, r.right, r.bottom - 1}};
+    TDirectPixels direct{canvas};
+    const TSkColor p = GdiPixel(color);
+    for (const TRect& s : spans) {
+        if (IsRectEmptyEx(s))
+            continue;
+        if (direct)
+            direct.Fill(s.left, s.top, s.right, s.bottom, p);
+        else
+            canvas->FillRect(s);
+    }
+}
+
+HRGN RoundWindowRegion(int width, int height)
+{
+    return CreateRoundRectRgn(0, 0, width + 1, height + 1, 3, 3);
+}
+
 void DrawClassicFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
                           TColor caption, TColor captionEnd, TColor face)
 {
@@ -435,6 +471,35 @@ void DrawGroupBoxLine(TCanvas* canvas, const TRect& r, const TRect& caption, int
     LineToColor(canvas, r.left + d, r.top + d, color);
 }
 
+void DrawShadedPolygonSides(TCanvas* canvas, const std::vector<TPoint>& points, TColor light, TColor dark,
+                            TColor inner)
+{
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (size_t i = 0; i < points.size(); ++i) {
+        const TPoint a = points[i], b = points[(i + 1) % points.size()];
+        const int nx = sign(b.y - a.y), ny = sign(a.x - b.x);  // outward, clockwise order
+        const bool lit = ny < 0 || (ny == 0 && nx < 0);
+        MoveTo(canvas, a.x, a.y);
+        LineToColor(canvas, b.x, b.y, lit ? light : dark);
+        if (!lit) {
+            MoveTo(canvas, a.x - nx, a.y - ny);
+            LineToColor(canvas, b.x - nx, b.y - ny, inner);
+        }
+    }
+}
+
+void DrawCutCornerGroupLine(TCanvas* canvas, const TRect& r, const TRect& caption, TColor color)
+{
+    MoveTo(canvas, r.left + 2, r.top);
+    LineToColor(canvas, caption.left, r.top, color);
+    MoveTo(canvas, caption.right, r.top);
+    for (const TPoint& p : {TPoint{r.right - 2, r.top}, TPoint{r.right, r.top + 2},
+                            TPoint{r.right, r.bottom - 2}, TPoint{r.right - 2, r.bottom},
+                            TPoint{r.left + 2, r.bottom}, TPoint{r.left, r.bottom - 2},
+                            TPoint{r.left, r.top + 2}, TPoint{r.left + 2, r.top}})
+        LineToColor(canvas, p.x, p.y, color);
+}
+
 void MoveTo(TCanvas* canvas, int x, int y)
 {
     canvas->MoveTo(x, y);
@@ -567,6 +632,35 @@ void DitherFillRect(TCanvas* canvas, const TRect& rect, TColor color1, TColor co
     canvas->Brush()->SetBitmap(pattern.get());
     canvas->FillRect(r);
     canvas->Brush()->SetBitmap(nullptr);  // no pattern lingers for the next caller
+}
+
+void PatternFillRect(TCanvas* canvas, const TRect& rect, const std::array<TColor, 64>& pattern)
+{
+    TRect r = rect;
+    r.left = std::max(0, int(r.left));
+    r.top = std::max(0, int(r.top));
+    if (IsRectEmptyEx(r))
+        return;
+    if (TDirectPixels direct{canvas}) {
+        std::array<TSkColor, PatternSize * PatternSize> pixels;
+        for (size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = ColorToSkColor(pattern[i]);
+        direct.Rows(r.left, r.top, r.right, r.bottom, [&](TSkColor* row, int64_t l, int64_t right, int64_t y) {
+            const TSkColor* line = &pixels[size_t(y % PatternSize) * PatternSize];
+            for (int64_t x = l; x < right; ++x)
+                row[x] = line[x % PatternSize];
+        });
+        return;
+    }
+    auto bitmap = std::make_unique<TBitmap>(PatternSize, PatternSize, pf32bit);
+    for (int y = 0; y < PatternSize; ++y) {
+        auto* row = static_cast<TSkColor*>(bitmap->ScanLine(y));
+        for (int x = 0; x < PatternSize; ++x)
+            row[x] = ColorToSkColor(pattern[size_t(y * PatternSize + x)]);
+    }
+    canvas->Brush()->SetBitmap(bitmap.get());
+    canvas->FillRect(r);
+    canvas->Brush()->SetBitmap(nullptr);
 }
 
 void DitherFillPolygon(TCanvas* canvas, const std::vector<TPoint>& points, TColor color1,

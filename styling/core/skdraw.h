@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <vector>
 
 enum TSkBevelSide { kbvLeft, kbvTop, kbvRight, kbvBottom };  // bits 1, 2, 4, 8
@@ -55,6 +56,14 @@ void DrawSunkenBevel(TCanvas* canvas, TRect& rect, TColor face);
 // single ring lit (lifted) or shaded (pushed) amount away from face.
 void DrawOutline(TCanvas* canvas, TRect& rect, TColor color);
 void DrawEdgeRing(TCanvas* canvas, const TRect& rect, TColor face, int amount, bool pushed);
+// Two such rings, one inside the other, lit outside (raised) or shaded
+// outside (sunken); rect shrinks by the two rings.
+void DrawRingBevel(TCanvas* canvas, TRect& rect, TColor face, int amount, bool sunken);
+// A 1-pixel outline with 3 x 3 corner ellipses: the frame less its four
+// corner pixels, which keep whatever was there, at any size.
+void DrawRoundOutline(TCanvas* canvas, const TRect& rect, TColor color);
+// The region of a window with such corners on its width x height.
+HRGN RoundWindowRegion(int width, int height);
 
 // A classic form frame: the caption band between the frame's inner edge and
 // the client in a gradient from caption to captionEnd, then the raised
@@ -93,6 +102,14 @@ void DrawSmallArrow(TCanvas* canvas, const TRect& box, bool down, int dx, int dy
 void DrawProgressBlocks(TCanvas* canvas, const TRect& client, const TRect& bar, bool vertical,
                         TColor color, TColor outline = clNone);
 
+// The sides of a clockwise polygon lit (facing up or left) or shaded, the
+// shaded ones with a second line of inner just inside.
+void DrawShadedPolygonSides(TCanvas* canvas, const std::vector<TPoint>& points, TColor light, TColor dark,
+                            TColor inner);
+// A group box's line along rect with each corner cut by 2 pixels, broken
+// where the caption stands.
+void DrawCutCornerGroupLine(TCanvas* canvas, const TRect& rect, const TRect& caption, TColor color);
+
 void MoveTo(TCanvas* canvas, int x, int y);
 void LineToColor(TCanvas* canvas, int x, int y, TColor color);
 
@@ -120,6 +137,9 @@ void GradientFillRect(TCanvas* canvas, const TRect& rect, TColor start, TColor e
 // A checkerboard of single pixels: color2 where both coordinates are even or
 // both odd, color1 elsewhere.
 void DitherFillRect(TCanvas* canvas, const TRect& rect, TColor color1, TColor color2);
+// An 8 x 8 pattern, row by row, laid on the device's grid from its origin
+// as a brush's is; a negative left or top of rect counts as 0.
+void PatternFillRect(TCanvas* canvas, const TRect& rect, const std::array<TColor, 64>& pattern);
 void DitherFillPolygon(TCanvas* canvas, const std::vector<TPoint>& points, TColor color1,
                        TColor color2);
 

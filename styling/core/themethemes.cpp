@@ -257,7 +257,7 @@ void TSkTheme::DrawPopupScrollFace(TCanvas* canvas, const TRect& rect, uint8_t d
 }
 
 void TSkTheme::DrawClassicMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                      bool selected, bool hot, TColor outline) const
+                                      bool selected, bool hot, TColor outline, bool round) const
 {
     if (!item || IsRectEmptyEx(rect))
         return;
@@ -271,8 +271,13 @@ void TSkTheme::DrawClassicMenuBarItem(TCanvas* canvas, TSkCustomItem* item, cons
         FillRectColor(canvas, r, GetColor(hot ? kcSelection : kcMenuBarHighlight));
         text = GetColor(kcMenuBarHighlightText);
     }
-    if (selected && outline != clNone)
+    if (selected && outline != clNone && round) {
+        // The corners the rounded outline leaves show the bar, not the highlight.
+        FrameRectColor(canvas, r, GetColor(kcMenuBar));
+        DrawRoundOutline(canvas, r, outline);
+    } else if (selected && outline != clNone) {
         FrameRectColor(canvas, r, outline);
+    }
     UseFont(canvas, kfMenuBar, text);
     DrawTextWide(canvas, item->Caption(), r,
                  DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));

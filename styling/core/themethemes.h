@@ -256,10 +256,10 @@ protected:
     void DrawMenuBarSystemButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                                  bool selected, bool hot) const;
     // A classic menu bar item: the bar's face, and when selected a speed
-    // button face (button items) or the highlight, ringed in outline unless
-    // that is clNone; the caption centred.
+    // button face (button items) or the highlight, ringed in outline (with
+    // cut corners when round) unless that is clNone; the caption centred.
     void DrawClassicMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                bool selected, bool hot, TColor outline) const;
+                                bool selected, bool hot, TColor outline, bool round = false) const;
     // A separator item: the popup face and a shadow line near its top.
     void DrawPopupSeparator(TCanvas* canvas, const TRect& rect) const;
     // What stands on a popup item's face: image or check in the glyph

@@ -492,16 +492,7 @@ void TSkThemeLuna::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect&
 {
     if (IsRectEmptyEx(rect))
         return;
-    const TColor c = GetColor(kcBorder);
-    const TRect& r = rect;
-    MoveTo(canvas, r.left + 2, r.top);
-    LineToColor(canvas, captionRect.left, r.top, c);
-    MoveTo(canvas, captionRect.right, r.top);
-    for (const TPoint& p : {TPoint{r.right - 2, r.top}, TPoint{r.right, r.top + 2},
-                            TPoint{r.right, r.bottom - 2}, TPoint{r.right - 2, r.bottom},
-                            TPoint{r.left + 2, r.bottom}, TPoint{r.left, r.bottom - 2},
-                            TPoint{r.left, r.top + 2}, TPoint{r.left + 2, r.top}})
-        LineToColor(canvas, p.x, p.y, c);
+    DrawCutCornerGroupLine(canvas, rect, captionRect, GetColor(kcBorder));
     TRect text = captionRect;
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }

@@ -74,24 +74,6 @@ TRect Shrunk(const TRect& r, int by) { return GrowRect(r, -by); }
 
 void Shrink(TRect& r) { r = GrowRect(r, -1); }
 
-// The sunken double frame of edits and memos, then five rings of their fill
-// colour inside it; the fill also takes the bottom-right square first.
-void EditRings(TCanvas* canvas, const TRect& rect, TColor face, TColor fill)
-{
-    FillRectColor(canvas, IntersectRects({rect.right - 20, rect.bottom - 20, rect.right, rect.bottom}, rect),
-                  fill);
-    TRect r = rect;
-    DrawFrame3D(canvas, r, Dk(face, Soft), L(face, Soft));
-    Shrink(r);
-    DrawFrame3D(canvas, r, Dk(face, Strong), face);
-    for (int i = 0; i < 5; ++i) {
-        Shrink(r);
-        FrameRectColor(canvas, r, fill);
-    }
-}
-
-int Sign(int v) { return (v > 0) - (v < 0); }
-
 // The face of a part that can be disabled, hot or anything else.
 TColor FaceByState(const TSkTheme& theme, uint8_t state)
 {
@@ -127,6 +109,95 @@ std::string TSkThemeStd::GetName() const { return ClassThemeName(); }
 bool TSkThemeStd::IsAvailable() const { return true; }
 
 HRGN TSkThemeStd::GetFormRegion(int, int, TSkBorderStyle) const { return nullptr; }
+
+// The pieces KDE draws again with its own ring colours.
+
+void TSkThemeStd::DrawEditRings(TCanvas* canvas, const TRect& rect, TColor fill, const TRingColors& outer,
+                                const TRingColors& inner)
+{
+    // The fill takes the bottom-right square first, so the square shows where
+    // the rings leave it.
+    FillRectColor(canvas, IntersectRects({rect.right - 20, rect.bottom - 20, rect.right, rect.bottom}, rect),
+                  fill);
+    TRect r = rect;
+    DrawFrame3D(canvas, r, outer.topLeft, outer.bottomRight);
+    Shrink(r);
+    DrawFrame3D(canvas, r, inner.topLeft, inner.bottomRight);
+    for (int i = 0; i < 5; ++i) {
+        Shrink(r);
+        FrameRectColor(canvas, r, fill);
+    }
+}
+
+void TSkThemeStd::DrawCheckMark(TCanvas* canvas, const TRect& rect, TRect inner, uint8_t check,
+                                TColor mark) const
+{
+    if (check == kchChecked) {
+        // The system's check box over this one, its own two border rings cut
+        // away, so its tick lands inside these.
+        const TRect glyph{rect.left, rect.top, rect.left + GetSize(ksCheckBoxWidth),
+                          rect.top + GetSize(ksCheckBoxHeight)};
+        DrawFrameGlyphInner(canvas, glyph, 2, inner, DFC_BUTTON, mark, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    } else if (check == kchGrayed) {
+        Shrink(inner);
+        FillRectColor(canvas, inner, mark);
+    }
+}
+
+void TSkThemeStd::DrawRadioRings(TCanvas* canvas, const TRect& rect, const TRadioColors& c, bool checked)
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    TRect w = rect;
+    FrameRoundRectColor(canvas, w, 6, c.dark);
+    ++w.left, ++w.top;
+    FrameRoundRectColor(canvas, w, 6, c.light);
+    --w.right, --w.bottom;
+    FrameRoundRectColor(canvas, w, 2, c.dark);
+    FrameRoundRectColor(canvas, w, 6, c.darker);
+    ++w.left, ++w.top;
+    FrameRoundRectColor(canvas, w, 2, c.light);
+    FrameRoundRectColor(canvas, w, 6, c.face);
+    --w.right, --w.bottom;
+    FillRoundRectColor(canvas, w, 2, c.back);
+    if (checked)
+        FillRoundRectColor(canvas, Shrunk(w, 2), 2, c.dot);
+}
+
+void TSkThemeStd::DrawThumbShape(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer,
+                                 TColor fill, bool dithered, const TThumbLines& lines)
+{
+    const std::vector<TPoint> points = TrackThumbPoints(rect, vertical, pointer);
+    if (dithered)
+        DitherFillPolygon(canvas, points, fill, Paper);
+    else
+        PolygonColor(canvas, points, fill);
+    DrawShadedPolygonSides(canvas, points, lines.light, lines.dark, lines.inner);
+}
+
+void TSkThemeStd::DrawBevelTab(TCanvas* canvas, const TRect& rect, uint8_t position, TColor face,
+                               TColor light, TColor dark)
+{
+    // One pixel longer on both ends across the page edge, so the tab's frame
+    // meets the page's.
+    TRect r = rect;
+    if (position == ktpTop || position == ktpBottom)
+        r.top -= 1, r.bottom += 1;
+    else
+        r.left -= 1, r.right += 1;
+    DrawFrame3D(canvas, r, light, dark);
+    const TRect inside = Shrunk(r, 1);
+    FillRectColor(canvas, inside, face);
+    // Its own edge on the page's side is painted over, so it opens into the page.
+    TRect strip = inside;
+    switch (position) {
+    case ktpBottom: strip = {inside.left, r.top, inside.right, r.top + 2}; break;
+    case ktpLeft: strip = {r.right - 2, inside.top, r.right, inside.bottom}; break;
+    case ktpRight: strip = {r.left, inside.top, r.left + 2, inside.bottom}; break;
+    default: strip = {inside.left, r.bottom - 2, inside.right, r.bottom}; break;
+    }
+    FillRectColor(canvas, strip, face);
+}
 
 // Form frame and caption buttons.
 
@@ -184,42 +255,19 @@ void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state
     DrawFrame3D(canvas, r, Dk(face, Strong), face);
     Shrink(r);
     FillRectColor(canvas, r, back);
-    if (check == kchChecked) {
-        // The system's check box over this one, its own two border rings cut
-        // away, so its tick lands inside these.
-        const TRect glyph{rect.left, rect.top, rect.left + GetSize(ksCheckBoxWidth),
-                          rect.top + GetSize(ksCheckBoxHeight)};
-        DrawFrameGlyphInner(canvas, glyph, 2, r, DFC_BUTTON, mark, DFCS_BUTTONCHECK | DFCS_CHECKED);
-    } else if (check == kchGrayed) {
-        Shrink(r);
-        FillRectColor(canvas, r, mark);
-    }
+    DrawCheckMark(canvas, rect, r, check, mark);
 }
 
 void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
                                   bool checked) const
 {
     TSkDrawBatch batch(canvas);
-    if (IsRectEmptyEx(rect))
-        return;
-    const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
-    const TColor dot = GetColor(state == kesDisabled ? kcDisabledFace : kcBorder);
     const TColor face = GetColor(kcFace);
-    const TColor dark = Dk(face, Soft), light = L(face, Soft), darker = Dk(face, Strong);
-    TRect w = rect;
-    FrameRoundRectColor(canvas, w, 6, dark);
-    ++w.left, ++w.top;
-    FrameRoundRectColor(canvas, w, 6, light);
-    --w.right, --w.bottom;
-    FrameRoundRectColor(canvas, w, 2, dark);
-    FrameRoundRectColor(canvas, w, 6, darker);
-    ++w.left, ++w.top;
-    FrameRoundRectColor(canvas, w, 2, light);
-    FrameRoundRectColor(canvas, w, 6, face);
-    --w.right, --w.bottom;
-    FillRoundRectColor(canvas, w, 2, back);
-    if (checked)
-        FillRoundRectColor(canvas, Shrunk(w, 2), 2, dot);
+    DrawRadioRings(canvas, rect,
+                   {Dk(face, Soft), L(face, Soft), Dk(face, Strong), face,
+                    GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow),
+                    GetColor(state == kesDisabled ? kcDisabledFace : kcBorder)},
+                   checked);
 }
 
 // Track bar.
@@ -240,24 +288,8 @@ void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertic
         DrawRaisedBevel(canvas, r, c);
         return;
     }
-    const std::vector<TPoint> points = TrackThumbPoints(rect, vertical, pointer);
-    if (state == kesPressed)
-        DitherFillPolygon(canvas, points, c, Paper);
-    else
-        PolygonColor(canvas, points, c);
-    // Each side lit or shaded by where it faces; the shaded ones get a
-    // second, softer line just inside.
-    for (size_t i = 0; i < points.size(); ++i) {
-        const TPoint a = points[i], b = points[(i + 1) % points.size()];
-        const int nx = Sign(b.y - a.y), ny = Sign(a.x - b.x);  // outward, clockwise order
-        const bool lit = ny < 0 || (ny == 0 && nx < 0);
-        MoveTo(canvas, a.x, a.y);
-        LineToColor(canvas, b.x, b.y, lit ? L(c, Strong) : Dk(c, Strong));
-        if (!lit) {
-            MoveTo(canvas, a.x - nx, a.y - ny);
-            LineToColor(canvas, b.x - nx, b.y - ny, Dk(c, Soft));
-        }
-    }
+    DrawThumbShape(canvas, rect, vertical, pointer, c, state == kesPressed,
+                   {L(c, Strong), Dk(c, Strong), Dk(c, Soft)});
 }
 
 void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
@@ -338,11 +370,17 @@ void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& 
                                const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
+    const TColor face = GetColor(kcFace);
+    DrawEtchedGroupBox(canvas, rect, captionRect, caption, L(face, Soft), Dk(face, Soft));
+}
+
+void TSkThemeStd::DrawEtchedGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                     const std::wstring& caption, TColor light, TColor dark) const
+{
     if (IsRectEmptyEx(rect))
         return;
-    const TColor face = GetColor(kcFace);
-    DrawGroupBoxLine(canvas, rect, captionRect, 0, L(face, Soft));
-    DrawGroupBoxLine(canvas, rect, captionRect, -1, Dk(face, Soft));
+    DrawGroupBoxLine(canvas, rect, captionRect, 0, light);
+    DrawGroupBoxLine(canvas, rect, captionRect, -1, dark);
     TRect text = captionRect;
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }
@@ -394,25 +432,7 @@ void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
     if (IsRectEmptyEx(rect))
         return;
     const TColor c = GetColor(state == kesHot ? kcHotFace : kcFace);
-    // One pixel longer on both ends across the page edge, so the tab's frame
-    // meets the page's.
-    TRect r = rect;
-    if (position == ktpTop || position == ktpBottom)
-        r.top -= 1, r.bottom += 1;
-    else
-        r.left -= 1, r.right += 1;
-    DrawFrame3D(canvas, r, L(c, Strong), Dk(c, Strong));
-    const TRect face = Shrunk(r, 1);
-    FillRectColor(canvas, face, c);
-    // Its own edge on the page's side is painted over, so it opens into the page.
-    TRect strip = face;
-    switch (position) {
-    case ktpBottom: strip = {face.left, r.top, face.right, r.top + 2}; break;
-    case ktpLeft: strip = {r.right - 2, face.top, r.right, face.bottom}; break;
-    case ktpRight: strip = {r.left, face.top, r.left + 2, face.bottom}; break;
-    default: strip = {face.left, r.bottom - 2, face.right, r.bottom}; break;
-    }
-    FillRectColor(canvas, strip, c);
+    DrawBevelTab(canvas, rect, position, c, L(c, Strong), Dk(c, Strong));
 }
 
 void TSkThemeStd::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
@@ -429,7 +449,9 @@ void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t stat
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
-    EditRings(canvas, rect, GetColor(kcFace), GetColor(state == kesDisabled ? kcDisabledFace : kcWindow));
+    const TColor face = GetColor(kcFace);
+    DrawEditRings(canvas, rect, GetColor(state == kesDisabled ? kcDisabledFace : kcWindow),
+                  {Dk(face, Soft), L(face, Soft)}, {Dk(face, Strong), face});
 }
 
 void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
@@ -437,7 +459,9 @@ void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
         return;
-    EditRings(canvas, rect, GetColor(kcFace), GetColor(enabled ? kcFace : kcDisabledFace));
+    const TColor face = GetColor(kcFace);
+    DrawEditRings(canvas, rect, GetColor(enabled ? kcFace : kcDisabledFace), {Dk(face, Soft), L(face, Soft)},
+                  {Dk(face, Strong), face});
 }
 
 void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const

@@ -92,4 +92,34 @@ public:
     bool IsAvailable() const override;
 
     static std::string ClassThemeName() { return "Advanced"; }
+
+protected:
+    // The pieces KDE draws again with its own ring colours.
+    struct TRingColors {
+        TColor topLeft, bottomRight;
+    };
+    struct TRadioColors {
+        TColor dark, light, darker, face, back, dot;
+    };
+    struct TThumbLines {
+        TColor light, dark, inner;
+    };
+    // The bottom-right square and the two rings, then five rings of fill.
+    static void DrawEditRings(TCanvas* canvas, const TRect& rect, TColor fill, const TRingColors& outer,
+                              const TRingColors& inner);
+    // The tick or the grey square of a check box whose face is inner.
+    void DrawCheckMark(TCanvas* canvas, const TRect& rect, TRect inner, uint8_t check, TColor mark) const;
+    // The sequence of rounded outlines of a radio button, its face and dot.
+    static void DrawRadioRings(TCanvas* canvas, const TRect& rect, const TRadioColors& colors,
+                               bool checked);
+    // A pentagon thumb filled (or dithered with white) and lit by its sides.
+    static void DrawThumbShape(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer,
+                               TColor fill, bool dithered, const TThumbLines& lines);
+    // The group box's line lit, then again one pixel up and left in dark,
+    // broken behind the caption.
+    void DrawEtchedGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                            const std::wstring& caption, TColor light, TColor dark) const;
+    // A tab in one bevel ring that opens into the page.
+    static void DrawBevelTab(TCanvas* canvas, const TRect& rect, uint8_t position, TColor face,
+                             TColor light, TColor dark);
 };

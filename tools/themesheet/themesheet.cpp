@@ -21,6 +21,9 @@
 #include "styling/menus/skstatuspanel.h"
 #include "styling/themes/skthemecoolflat.h"
 #include "styling/themes/skthemeflat.h"
+#include "styling/themes/skthemehighlight.h"
+#include "styling/themes/skthemekde.h"
+#include "styling/themes/skthemelines.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
 #include "styling/themes/skthemeofficexp.h"
@@ -714,6 +717,8 @@ int main(int argc, char** argv)
         [] { return new TSkThemeLuna; },     [] { return new TSkThemeMetalLuna; },
         [] { return new TSkThemeStd; },      [] { return new TSkThemeFlat; },
         [] { return new TSkThemeCoolFlat; }, [] { return new TSkThemeOfficeXP; },
+        [] { return new TSkThemeHighlight; }, [] { return new TSkThemeLines; },
+        [] { return new TSkThemeKDE; },
     };
     TSkBitmap sheet;
     sheet.SetSize(int(std::size(looks)) * ColumnWidth, 2300);
