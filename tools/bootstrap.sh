@@ -13,7 +13,7 @@ wine64=/usr/lib/wine/wine64
 packages=(cmake make
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
           wine64 wine xvfb xauth imagemagick googletest
-          clang-14 libclang-rt-14-dev wine32:i386)
+          clang-14 libclang-rt-14-dev wine32:i386 fonts-wine)
 
 fail() { echo "bootstrap: $*" >&2; exit 1; }
 say()  { echo "bootstrap: $*"; }
@@ -121,3 +121,4 @@ install_packages
 build_libjpeg x86_64
 build_libjpeg i686
 prepare_wine_prefix
+"$root/tools/wine-fonts.sh" "$prefix"

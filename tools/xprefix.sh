@@ -5,7 +5,10 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 prefix="$root/build/wineprefix-x11"
-[ -f "$prefix/.sheetmill-ready" ] && exit 0
+if [ -f "$prefix/.sheetmill-ready" ]; then
+  "$root/tools/wine-fonts.sh" "$prefix"
+  exit 0
+fi
 echo "xprefix: creating the Wine prefix $prefix"
 rm -rf "$prefix"
 mkdir -p "$prefix"
@@ -15,4 +18,5 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 wineserver -w || true
 wineserver -k 2>/dev/null || true
+"$root/tools/wine-fonts.sh" "$prefix"
 touch "$prefix/.sheetmill-ready"
