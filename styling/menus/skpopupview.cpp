@@ -438,9 +438,12 @@ void TSkPopupView::HandleChar(wchar_t ch)
 
 void TSkPopupView::HandleMouseMove(POINT screen)
 {
-    if (screen.x == lastMouse_.x && screen.y == lastMouse_.y)
+    // One position for all levels: a level that opened under the cursor
+    // must not see it as a move.
+    POINT& last = Root()->lastMouse_;
+    if (screen.x == last.x && screen.y == last.y)
         return;
-    lastMouse_ = screen;
+    last = screen;
     TSkPopupView* view = ViewAt(screen);
     if (!view)
         return;
