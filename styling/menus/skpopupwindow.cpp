@@ -36,6 +36,14 @@ void TSkPopupForm::GetMinTrackSize(TPoint& size)
     size = TPoint{10, 10};
 }
 
+void TSkPopupForm::UpdateRegion()
+{
+    if (Shadow()->Enabled())
+        TSkCustomForm::UpdateRegion();
+    else
+        FrameChanged();
+}
+
 void TSkPopupForm::PaintNonClient(TCanvas* canvas)
 {
     if (FrameWidth() > 0 && FrameHeight() > 0)

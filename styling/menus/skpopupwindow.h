@@ -21,6 +21,8 @@ public:
     void GetClientBounds(TRect& rect) override;
     void GetMinTrackSize(TPoint& size) override;
     void PaintNonClient(TCanvas* canvas) override;
+    // A rectangle needs no window region: only the shadow's margin does.
+    void UpdateRegion() override;
     // Blending, shadow and animation from a menu's options.
     void TakeOptions(const TSkPopupMenuOptions* options);
 
