@@ -7,6 +7,7 @@
 #include "framework/graphics/canvas.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/skvisualstyles.h"
+#include "styling/forms/skeffects.h"
 #include "styling/forms/skgravitation.h"
 #include "styling/forms/skshadow.h"
 #include "styling/forms/skshowanimation.h"
@@ -455,6 +456,34 @@ POINT TSkCustomForm::BackgroundOrigin() const
     return {window.left - taken.left, window.top - taken.top};
 }
 
+void TSkCustomForm::CopyBackground(TSkBitmap& surface)
+{
+    const TSkBitmap* background = background_.Bitmap();
+    if (!background)
+        return;
+    const POINT origin = BackgroundOrigin();
+    const RECT window{0, 0, std::min(windowWidth_, surface.Width()),
+                      std::min(windowHeight_, surface.Height())};
+    RECT from = window;
+    OffsetRect(&from, origin.x, origin.y);
+    RECT inside{};
+    const RECT whole{0, 0, background->Width(), background->Height()};
+    if (!IntersectRect(&inside, &from, &whole))
+        return;
+    RECT to = inside;
+    OffsetRect(&to, -origin.x, -origin.y);
+    background->DrawToBitmap(surface, to, inside);
+}
+
+int TSkCustomForm::RunShowEffect(const TRect& at, const TSkBitmap& picture,
+                                 const TSkBitmap& background)
+{
+    TScreenDC screen;
+    if (!screen.Get())
+        return 0;
+    return RunEffect(screen.Get(), at.left, at.top, *animation_, picture, background);
+}
+
 void TSkCustomForm::PaintShadow(TSkBitmap& surface)
 {
     if (HasShadow())
@@ -544,8 +573,10 @@ void TSkCustomForm::PaintFrame()
     const TFrameKey key = CurrentFrameKey();
     if (!persistent || !paintedValid_ || !(key == paintedKey_)) {
         TDCStateGuard state(dc);
-        if (surface)
+        if (surface && SeeThrough()) {
+            CopyBackground(*surface);
             PaintShadow(*surface);
+        }
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
         TCanvas canvas;
         canvas.SetHandle(dc);

@@ -213,6 +213,10 @@ protected:
     // The one layout of the current frame.
     TSkFrameLayout Layout();
     void HandleMessage(TMessage& message) override;
+    // Runs the show animation's effect from background to picture at the
+    // window's place on the screen; returns the frames drawn.
+    virtual int RunShowEffect(const TRect& at, const TSkBitmap& picture,
+                              const TSkBitmap& background);
     // Draws the drag outline, or takes it away when drawn a second time.
     virtual void XorOutline(const TRect& rect);
 
@@ -245,6 +249,9 @@ private:
     bool HasShadow() const;
     // Where the window's (0, 0) lies in the background snapshot.
     POINT BackgroundOrigin() const;
+    // What lies behind the window, under the frame's own half-transparent
+    // edges: the snapshot copied into the surface (window coordinates).
+    void CopyBackground(TSkBitmap& surface);
     void PaintShadow(TSkBitmap& surface);
     void BlendOverBackground(TSkBitmap& surface, const TRect& area, POINT windowOffset);
     // The form's region united with its shadow copy.

@@ -4,7 +4,6 @@
 #include "framework/forms/form.h"
 #include "styling/core/skbitmap.h"
 #include "styling/forms/skcustomform.h"
-#include "styling/forms/skeffects.h"
 
 #include <vector>
 
@@ -54,9 +53,7 @@ void TSkShowAnimation::Show(const TRect& rect)
         return;
     const bool shown = !hidden_ && IsWindow(window) && form_.WindowHandle() == window;
     if (shown && background.Bitmap())
-        if (TScreenDC screen; screen.Get())
-            frames_ = RunEffect(screen.Get(), rect.left, rect.top, *form_.Animation(), picture,
-                                *background.Bitmap());
+        frames_ = form_.RunShowEffect(rect, picture, *background.Bitmap());
     running_ = false;
 }
 
@@ -91,6 +88,9 @@ void TSkShowAnimation::PaintPicture(TSkCustomForm& form, TSkBitmap& picture)
     }
     picture.SetSize(form.windowWidth_, form.windowHeight_);
     picture.Fill(SkTransparentColor);
+    // The frame's half-transparent edges go over what lies behind, as they
+    // do on the window.
+    form.CopyBackground(picture);
     // The frame as the active window has it, which a shown window becomes.
     const bool active = form.formActive_;
     form.formActive_ = true;
