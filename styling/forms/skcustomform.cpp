@@ -7,7 +7,10 @@
 #include "framework/graphics/canvas.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/skvisualstyles.h"
+#include "styling/forms/skeffects.h"
 #include "styling/forms/skgravitation.h"
+#include "styling/forms/skshadow.h"
+#include "styling/forms/skshowanimation.h"
 
 #include <algorithm>
 
@@ -148,9 +151,18 @@ TSkCustomForm::TSkCustomForm(TComponent* owner)
       dragging_(new TSkDragging(this)),
       systemMenuOptions_(new TSkPopupMenuOptions(this)),
       trayMenuOptions_(new TSkPopupMenuOptions(this)),
-      constraints_(new TSkSizeConstraints(this))
+      constraints_(new TSkSizeConstraints(this)),
+      showAnimation_(new TSkShowAnimation(*this))
 {
     constraints_->OnChange = [this] { OptionsChanged(); };
+    // The shadow changes the window's size and region, blending the surface
+    // the frame is painted on.
+    const auto seeThroughChanged = [this] {
+        if (!ComponentState().Contains(csLoading))
+            UpdateFrame();
+    };
+    shadow_->OnChange = seeThroughChanged;
+    blending_->OnChange = seeThroughChanged;
     if (auto* form = dynamic_cast<TCustomForm*>(owner)) {
         if (form->FormStyle() == fsMDIChild) {
             minimizeApplication_ = false;
@@ -423,8 +435,97 @@ bool TSkCustomForm::ShowsFrame()
     return client.left != 0 || client.top != 0 || shadow_->Enabled();
 }
 
+bool TSkCustomForm::HasShadow() const
+{
+    return shadow_->Enabled() && windowState_ != kwsMaximized;
+}
+
+bool TSkCustomForm::SeeThrough() const
+{
+    return blending_->Enabled() || HasShadow();
+}
+
+POINT TSkCustomForm::BackgroundOrigin() const
+{
+    RECT window{};
+    if (showAnimation_->Running())
+        window = showAnimation_->Rect();
+    else if (HWND handle = WindowHandle())
+        GetWindowRect(handle, &window);
+    const RECT& taken = background_.Rect();
+    return {window.left - taken.left, window.top - taken.top};
+}
+
+void TSkCustomForm::CopyBackground(TSkBitmap& surface)
+{
+    const TSkBitmap* background = background_.Bitmap();
+    if (!background)
+        return;
+    const POINT origin = BackgroundOrigin();
+    const RECT window{0, 0, std::min(windowWidth_, surface.Width()),
+                      std::min(windowHeight_, surface.Height())};
+    RECT from = window;
+    OffsetRect(&from, origin.x, origin.y);
+    RECT inside{};
+    const RECT whole{0, 0, background->Width(), background->Height()};
+    if (!IntersectRect(&inside, &from, &whole))
+        return;
+    RECT to = inside;
+    OffsetRect(&to, -origin.x, -origin.y);
+    background->DrawToBitmap(surface, to, inside);
+}
+
+int TSkCustomForm::RunShowEffect(const TRect& at, const TSkBitmap& picture,
+                                 const TSkBitmap& background)
+{
+    TScreenDC screen;
+    if (!screen.Get())
+        return 0;
+    return RunEffect(screen.Get(), at.left, at.top, *animation_, picture, background);
+}
+
+void TSkCustomForm::PaintShadow(TSkBitmap& surface)
+{
+    if (HasShadow())
+        SkPaintShadow(surface, frameWidth_, frameHeight_, shadow_->Size(), background_.Bitmap(),
+                      BackgroundOrigin());
+}
+
+// area is in the surface's coordinates, which lie at windowOffset in the window.
+void TSkCustomForm::BlendOverBackground(TSkBitmap& surface, const TRect& area, POINT windowOffset)
+{
+    if (!background_.Bitmap())
+        return;
+    const POINT origin = BackgroundOrigin();
+    SkBlendOverBackground(surface, area, blending_->Value(), *background_.Bitmap(),
+                          {origin.x + windowOffset.x, origin.y + windowOffset.y});
+}
+
+void TSkCustomForm::PaintPicture(TSkBitmap& picture)
+{
+    TSkShowAnimation::PaintPicture(*this, picture);
+}
+
+bool TSkCustomForm::Animating() const
+{
+    return showAnimation_->Running();
+}
+
+int TSkCustomForm::AnimationFrames() const
+{
+    return showAnimation_->Frames();
+}
+
+void TSkCustomForm::ShowAnimated(const WINDOWPOS& pos)
+{
+    if (animation_->Enabled() && !ComponentState().Contains(csLoading))
+        showAnimation_->Show(TargetScreenRect(pos));
+}
+
 TSkBitmap* TSkCustomForm::PaintSurface(std::unique_ptr<TSkBitmap>& owned)
 {
+    if (animationPicture_)
+        return animationPicture_;
     switch (performance_) {
     case ksfpSharedBuffer:
         if (TSkBitmap* shared = SharedBuffer()) {
@@ -445,8 +546,10 @@ TSkBitmap* TSkCustomForm::PaintSurface(std::unique_ptr<TSkBitmap>& owned)
     case ksfpDoubleBuffer:
         break;
     case ksfpNoBuffer:
-        // Shadow and blending would need a bitmap; they are not drawn yet.
-        return nullptr;
+        // Shadow and blending are mixed on a bitmap.
+        if (!SeeThrough())
+            return nullptr;
+        break;
     }
     owned.reset(new TSkBitmap);
     owned->SetSize(windowWidth_, windowHeight_);
@@ -465,19 +568,32 @@ void TSkCustomForm::PaintFrame()
     TSkBitmap* surface = PaintSurface(owned);
     HDC dc = surface ? surface->DC() : target.Get();
     // The persistent buffer still holds this very frame: copy it only.
-    const bool persistent = surface && surface == frameBitmap_.get();
+    // Not with shadow or blending, whose pixels come from the background.
+    const bool persistent = surface && surface == frameBitmap_.get() && !SeeThrough();
     const TFrameKey key = CurrentFrameKey();
     if (!persistent || !paintedValid_ || !(key == paintedKey_)) {
         TDCStateGuard state(dc);
+        if (surface && SeeThrough()) {
+            CopyBackground(*surface);
+            PaintShadow(*surface);
+        }
         ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
         TCanvas canvas;
         canvas.SetHandle(dc);
         PaintNonClient(&canvas);
         canvas.SetHandle(nullptr);
+        if (surface && blending_->Enabled()) {
+            const int w = frameWidth_, h = frameHeight_;
+            for (const TRect& band : {TRect{0, 0, w, client.top}, TRect{0, client.bottom, w, h},
+                                      TRect{0, client.top, client.left, client.bottom},
+                                      TRect{client.right, client.top, w, client.bottom}})
+                BlendOverBackground(*surface, band, POINT{0, 0});
+        }
         paintedKey_ = key;
         paintedValid_ = persistent;
     }
-    if (!surface)
+    // The show animation's picture stays with the animation.
+    if (!surface || surface == animationPicture_)
         return;
     // The four bands around the client area.
     const int w = windowWidth_, h = windowHeight_;
@@ -627,8 +743,11 @@ void TSkCustomForm::PaintBackgroundInto(HDC dc, const TRect& area)
         return;
     const RECT client = form->ClientRect();
     std::unique_ptr<TSkBitmap> owned;
-    TSkBitmap* surface = performance_ == ksfpNoBuffer ? nullptr : PaintSurface(owned);
-    if (surface && (surface->Width() < client.right || surface->Height() < client.bottom)) {
+    TSkBitmap* surface =
+        performance_ == ksfpNoBuffer && !blending_->Enabled() ? nullptr : PaintSurface(owned);
+    // The animation's picture holds the frame where the client would start.
+    if (surface && (surface == animationPicture_ || surface->Width() < client.right ||
+                    surface->Height() < client.bottom)) {
         owned.reset(new TSkBitmap);
         owned->SetSize(client.right, client.bottom);
         surface = owned.get();
@@ -649,6 +768,11 @@ void TSkCustomForm::PaintBackgroundInto(HDC dc, const TRect& area)
             PaintBackground(&canvas);
         }
         canvas.SetHandle(nullptr);
+    }
+    if (surface && blending_->Enabled()) {
+        TRect bounds{};
+        GetClientBounds(bounds);
+        BlendOverBackground(*surface, area, POINT{bounds.left, bounds.top});
     }
     if (surface)
         BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
@@ -708,19 +832,24 @@ void TSkCustomForm::UpdateRegion()
     }
     FrameChanged();
     paintEnabled_ = false;
+    // The window owns the region from here on.
+    SetWindowRgn(window, CreateWindowRegion(), TRUE);
+    paintEnabled_ = true;
+    if (OnResize)
+        OnResize(this);
+}
+
+HRGN TSkCustomForm::CreateWindowRegion()
+{
     HRGN region = CreateFormRegion();
-    if (shadow_->Enabled() && windowState_ != kwsMaximized) {
+    if (HasShadow()) {
         const int size = shadow_->Size();
         HRGN shadow = CreateFormRegion();
         OffsetRgn(shadow, size, size);
         CombineRgn(region, region, shadow, RGN_OR);
         DeleteObject(shadow);
     }
-    // The window owns the region from here on.
-    SetWindowRgn(window, region, TRUE);
-    paintEnabled_ = true;
-    if (OnResize)
-        OnResize(this);
+    return region;
 }
 
 void TSkCustomForm::UpdateFrame()
@@ -1269,8 +1398,15 @@ void TSkCustomForm::WMSysCommand(TMessage& message)
 void TSkCustomForm::WMWindowPosChanging(TMessage& message)
 {
     auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
-    if ((pos->flags & SWP_NOSIZE) && (pos->flags & SWP_NOMOVE))
+    // Shown and hidden whether or not the window moves too: a plain show
+    // neither moves nor sizes it.
+    if (pos->flags & SWP_HIDEWINDOW)
+        showAnimation_->Hide();
+    if ((pos->flags & SWP_NOSIZE) && (pos->flags & SWP_NOMOVE)) {
+        if (pos->flags & SWP_SHOWWINDOW)
+            ShowAnimated(*pos);
         return;
+    }
     if (!(pos->flags & SWP_NOSIZE)) {
         TPoint most{}, least{};
         GetMaxTrackSize(most);
@@ -1287,8 +1423,7 @@ void TSkCustomForm::WMWindowPosChanging(TMessage& message)
         !(pos->flags & (SWP_NOSIZE | SWP_FRAMECHANGED))) {
         windowWidth_ = pos->cx;
         windowHeight_ = pos->cy;
-        const int margin =
-            shadow_->Enabled() && windowState_ != kwsMaximized ? shadow_->Size() : 0;
+        const int margin = HasShadow() ? shadow_->Size() : 0;
         frameWidth_ = windowWidth_ - margin;
         frameHeight_ = windowHeight_ - margin;
         sizeChanged = true;
@@ -1300,6 +1435,8 @@ void TSkCustomForm::WMWindowPosChanging(TMessage& message)
         TakeBackground(TargetScreenRect(*pos));
     if (sizeChanged)
         UpdateRegion();
+    if (pos->flags & SWP_SHOWWINDOW)
+        ShowAnimated(*pos);
     // The pixels under the window are painted from the snapshot, not moved.
     if (snapshot)
         pos->flags |= SWP_NOCOPYBITS;

@@ -94,6 +94,7 @@ private:
 using TSkFormActionEvent = std::function<void(TObject* sender, bool& allow)>;
 
 class TSkVisualStyle;
+class TSkShowAnimation;
 
 class TSkCustomForm : public TSkHook, public ISkFormBackground {
     FW_DECLARE_CLASS(TSkCustomForm)
@@ -185,6 +186,13 @@ public:
     // blending and the shadow paint over; see TSkBackground.
     void TakeBackground(const TRect& rect);
     const TSkBackground& Background() const { return background_; }
+    // The whole window as the show animation brings it in: frame and shadow,
+    // client background, windowless and windowed children, the key colour
+    // outside the window's region. Painted as if the form were active.
+    void PaintPicture(TSkBitmap& picture);
+    // A show animation is drawing; frames the last one drew (0 when none ran).
+    bool Animating() const;
+    int AnimationFrames() const;
     void ShowHelp();
     void Maximize();
     void Restore();
@@ -205,6 +213,10 @@ protected:
     // The one layout of the current frame.
     TSkFrameLayout Layout();
     void HandleMessage(TMessage& message) override;
+    // Runs the show animation's effect from background to picture at the
+    // window's place on the screen; returns the frames drawn.
+    virtual int RunShowEffect(const TRect& at, const TSkBitmap& picture,
+                              const TSkBitmap& background);
     // Draws the drag outline, or takes it away when drawn a second time.
     virtual void XorOutline(const TRect& rect);
 
@@ -232,6 +244,19 @@ private:
     // A caption drag's target snapped to the work area when gravitation is on.
     TRect Gravitate(const TRect& target) const;
     bool ShowsFrame();
+    // Shadow or blending: the frame is painted over the background snapshot.
+    bool SeeThrough() const;
+    bool HasShadow() const;
+    // Where the window's (0, 0) lies in the background snapshot.
+    POINT BackgroundOrigin() const;
+    // What lies behind the window, under the frame's own half-transparent
+    // edges: the snapshot copied into the surface (window coordinates).
+    void CopyBackground(TSkBitmap& surface);
+    void PaintShadow(TSkBitmap& surface);
+    void BlendOverBackground(TSkBitmap& surface, const TRect& area, POINT windowOffset);
+    // The form's region united with its shadow copy.
+    HRGN CreateWindowRegion();
+    void ShowAnimated(const WINDOWPOS& pos);
     // A surface for one paint of the whole window, by Performance; null
     // draws straight into the window DC.
     TSkBitmap* PaintSurface(std::unique_ptr<TSkBitmap>& owned);
@@ -254,6 +279,11 @@ private:
     std::unique_ptr<TSkSizeConstraints> constraints_;
     std::unique_ptr<TSkBitmap> frameBitmap_;
     TSkBackground background_;
+    friend class TSkShowAnimation;
+    std::unique_ptr<TSkShowAnimation> showAnimation_;
+    // While the show animation paints the window's picture, the frame goes
+    // there rather than to the window.
+    TSkBitmap* animationPicture_ = nullptr;
 
     TSkBorderIcons borderIcons_{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollup, kbiTray};
     TSkBorderStyle borderStyle_ = kbsStandard;
