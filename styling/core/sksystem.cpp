@@ -1,6 +1,7 @@
 #include "styling/core/sksystem.h"
 
 #include "styling/core/skbitmap.h"
+#include "styling/core/skcaptionglyphs.h"
 #include "framework/base/handles.h"
 
 #include <cmath>
@@ -138,12 +139,14 @@ void InitializeSkControls()
     ReadPlatformFlags(*state, version);
     FindUser32Functions(*state);
     State = std::move(state);
+    MakeSkCaptionGlyphs();
 }
 
 void FinalizeSkControls()
 {
     if (InitCount == 0 || --InitCount > 0)
         return;
+    FreeSkCaptionGlyphs();
     State.reset();
 }
 
