@@ -6,7 +6,7 @@ MAKEFLAGS += --no-print-directory
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs theme-sheet $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs caption-glyphs theme-sheet $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -62,6 +62,12 @@ kind-glyphs:
 	@mkdir -p $(BUILD)/host
 	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/kindglyphs tools/kindglyphs/*.cpp
 	$(BUILD)/host/kindglyphs resources
+
+# Redraws the system menu's caption glyphs, natively.
+caption-glyphs:
+	@mkdir -p $(BUILD)/host
+	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/captionglyphs tools/captionglyphs/*.cpp
+	$(BUILD)/host/captionglyphs resources
 
 # Times the bitmap's hot paths, a control's paint in each buffering mode and
 # the themes' paints (picture, classic and flat looks) under Wine, against a BitBlt of the same run, for the

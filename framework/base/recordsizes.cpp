@@ -16,6 +16,9 @@ static_assert(sizeof(OPENFILENAMEW) == (Wide ? 152 : 88), "open and save dialogs
 static_assert(sizeof(TRACKMOUSEEVENT) == (Wide ? 24 : 16), "mouse tracking");
 static_assert(sizeof(MENUITEMINFOA) == (Wide ? 80 : 48), "menu items");
 static_assert(sizeof(NOTIFYICONDATAA) == (Wide ? 528 : 508), "notification-area icon");
+// The first layout, which the skinned form's tray icon hands over: its tip
+// holds 63 characters, and the handles are wider and aligned on 64-bit.
+static_assert(NOTIFYICONDATAA_V1_SIZE == (Wide ? 104 : 88), "notification-area icon, first layout");
 static_assert(sizeof(NONCLIENTMETRICSA) == 344, "non-client metrics with the padded border");
 static_assert(sizeof(MONITORINFO) == 40, "monitor areas");
 static_assert(sizeof(SCROLLINFO) == 28 && sizeof(SCROLLBARINFO) == 60, "scroll bars");

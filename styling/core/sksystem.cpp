@@ -1,6 +1,7 @@
 #include "styling/core/sksystem.h"
 
 #include "styling/core/skbitmap.h"
+#include "styling/core/skcaptionglyphs.h"
 #include "framework/base/handles.h"
 
 #include <cmath>
@@ -162,6 +163,7 @@ void InitializeSkControls()
     ReadPlatformFlags(*state, version);
     FindUser32Functions(*state);
     State = std::move(state);
+    MakeSkCaptionGlyphs();
     for (const TSkUnit& unit : Units())
         if (unit.initialize)
             unit.initialize();
@@ -174,6 +176,7 @@ void FinalizeSkControls()
     for (auto unit = Units().rbegin(); unit != Units().rend(); ++unit)
         if (unit->finalize)
             unit->finalize();
+    FreeSkCaptionGlyphs();
     State.reset();
 }
 

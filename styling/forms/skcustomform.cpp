@@ -11,6 +11,8 @@
 #include "styling/forms/skgravitation.h"
 #include "styling/forms/skshadow.h"
 #include "styling/forms/skshowanimation.h"
+#include "styling/forms/sktray.h"
+#include "styling/menus/skitems.h"
 
 #include <algorithm>
 
@@ -176,6 +178,7 @@ TSkCustomForm::TSkCustomForm(TComponent* owner)
         form->SetBorderIcons(TBorderIcons{biMinimize});
         form->SetAutoScroll(false);
     }
+    PrepareTray();
 }
 
 TSkCustomForm::~TSkCustomForm()
@@ -186,6 +189,8 @@ TSkCustomForm::~TSkCustomForm()
 void TSkCustomForm::BeforeDestruction()
 {
     EraseOutline();
+    RemoveApplicationHooks();
+    tray_.reset();
     SetActive(false);
     TSkHook::BeforeDestruction();
 }
@@ -203,7 +208,9 @@ void TSkCustomForm::Loaded()
         windowWidth_ = frameWidth_ = r.right - r.left;
         windowHeight_ = frameHeight_ = r.bottom - r.top;
     }
+    UpdateTrayIcon();
     UpdateFrame();
+    ApplyPendingState();
     if (OnCreate)
         OnCreate(this);
     if (stayOnTop_)
@@ -281,20 +288,6 @@ void TSkCustomForm::SetStayOnTop(bool value)
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
-void TSkCustomForm::SetWindowState(TSkWindowState value)
-{
-    if (value == windowState_)
-        return;
-    switch (value) {
-    case kwsNormal: Restore(); break;
-    case kwsMaximized: Maximize(); break;
-    case kwsMinimized: Minimize(); break;
-    // Rolling up and the notification area are not built yet: the state is
-    // only recorded.
-    default: windowState_ = value; break;
-    }
-}
-
 // Geometry
 
 HWND TSkCustomForm::WindowHandle() const
@@ -331,7 +324,10 @@ void TSkCustomForm::GetMaximizedRect(TRect& rect)
         rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         return;
     }
-    rect = GetMonitorAreaOfWindow(window, !stayOnTop_);
+    if (IsMDIChild())
+        GetClientRect(GetParent(window), &rect);
+    else
+        rect = GetMonitorAreaOfWindow(window, !stayOnTop_);
     // The side borders go past the visible area.
     TRect client{};
     GetClientBounds(client);
@@ -874,71 +870,6 @@ void TSkCustomForm::UpdateFrame()
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-// Window states (the part this frame needs: maximize and restore for the
-// caption, minimize and close for their buttons)
-
-void TSkCustomForm::Maximize()
-{
-    auto* form = Form();
-    bool allow = true;
-    if (OnMaximize)
-        OnMaximize(this, allow);
-    if (!form || !allow)
-        return;
-    if (windowState_ == kwsMaximized) {
-        Restore();
-        return;
-    }
-    if (windowState_ == kwsNormal)
-        normalBounds_ = form->BoundsRect();
-    windowState_ = kwsMaximized;
-    hotPart_ = kfpNoHot;
-    TRect r{};
-    GetMaximizedRect(r);
-    form->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    PaintFrame();
-}
-
-void TSkCustomForm::Restore()
-{
-    auto* form = Form();
-    if (!form)
-        return;
-    if (windowState_ == kwsMinimized && form->HandleAllocated())
-        ShowWindow(form->Handle(), SW_RESTORE);
-    const bool hadBounds = windowState_ == kwsMaximized;
-    windowState_ = kwsNormal;
-    hotPart_ = kfpNoHot;
-    if (hadBounds)
-        form->SetBounds(normalBounds_.left, normalBounds_.top,
-                        normalBounds_.right - normalBounds_.left,
-                        normalBounds_.bottom - normalBounds_.top);
-    PaintFrame();
-}
-
-void TSkCustomForm::Minimize()
-{
-    auto* form = Form();
-    bool allow = true;
-    if (OnMinimize)
-        OnMinimize(this, allow);
-    if (!form || !allow || !form->HandleAllocated())
-        return;
-    hotPart_ = kfpNoHot;
-    windowState_ = kwsMinimized;
-    ShowWindow(form->Handle(), SW_MINIMIZE);
-}
-
-void TSkCustomForm::Close()
-{
-    bool allow = true;
-    if (OnClose)
-        OnClose(this, allow);
-    hotPart_ = kfpNoHot;
-    if (auto* form = Form(); form && allow)
-        form->Close();
-}
-
 void TSkCustomForm::ShowHelp()
 {
     if (HWND window = WindowHandle())
@@ -1034,6 +965,13 @@ void TSkCustomForm::FrameMouseUp(TMouseButton button, unsigned shift, int x, int
 {
     if (button == mbRight) {
         pressedPart_ = kfpNone;
+        if (HitTestPart(x, y) == kfpCaption) {
+            RECT window{};
+            GetWindowRect(WindowHandle(), &window);
+            systemMenuPoint_ = {window.left + x, window.top + y};
+            ShowSystemMenu();
+            systemMenuPoint_ = {0, 0};
+        }
         return;
     }
     endingDrag_ = true;
@@ -1061,7 +999,10 @@ void TSkCustomForm::FrameMouseUp(TMouseButton button, unsigned shift, int x, int
         case kfpHelp: ShowHelp(); break;
         case kfpMinimize: Minimize(); break;
         case kfpMaximize: Maximize(); break;
-        default: break;  // rollup, tray and the system menu are not built yet
+        case kfpRollup: Rollup(); break;
+        case kfpTray: MinimizeToTray(); break;
+        case kfpSystemMenu: ShowSystemMenu(); break;
+        default: break;
         }
     }
     if (outlineMode_ && tracking_) {
@@ -1215,7 +1156,7 @@ void TSkCustomForm::HandleMessage(TMessage& message)
         message.Result = 1;
         SetHandled();
         break;
-    default: break;
+    default: HandleStateMessage(message); break;
     }
 }
 
@@ -1258,6 +1199,7 @@ void TSkCustomForm::WMNCCalcSize(TMessage& message)
 void TSkCustomForm::WMNCActivate(TMessage& message)
 {
     formActive_ = message.WParam != 0;
+    InstallApplicationHooks();
     PaintFrame();
     HWND window = WindowHandle();
     if (formActive_) {
@@ -1381,17 +1323,6 @@ void TSkCustomForm::WMEraseBkgnd(TMessage& message)
         HDC dc = GetDC(window);
         PaintBackgroundInto(dc, area);
         ReleaseDC(window, dc);
-    }
-}
-
-void TSkCustomForm::WMSysCommand(TMessage& message)
-{
-    switch (message.WParam & 0xFFF0) {
-    case SC_RESTORE:
-        if (windowState_ != kwsNormal)
-            Restore();
-        break;
-    default: break;
     }
 }
 

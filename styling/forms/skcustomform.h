@@ -21,6 +21,8 @@
 #include <string>
 
 class TCanvas;
+class TSkCustomItem;
+class TSkTrayIcon;
 
 // Form part codes: what HitTestPart answers, and the pressed and hot parts.
 enum : int {
@@ -194,10 +196,35 @@ public:
     bool Animating() const;
     int AnimationFrames() const;
     void ShowHelp();
+
+    // Window states (skformstates.cpp). Each action fires its event first
+    // and stops when the event says no; a second call in the same state
+    // restores.
     void Maximize();
     void Restore();
     void Minimize();
+    void Rollup();
+    void MinimizeToTray();
     void Close();
+    void ShowSystemMenu();
+    // The tray icon takes the form's icon, else the application's.
+    void UpdateTrayIcon();
+    // The screen rectangles of the rolled-up and minimized form.
+    virtual void GetRollupRect(TRect& rect);
+    virtual void GetMinimizedRect(TRect& rect);
+    // A new root item for the built-in system menu.
+    virtual TSkCustomItem* CreateSystemMenuItem(TComponent* owner);
+    // Rebuilds the built-in system menu for the current state and icons.
+    void RebuildSystemMenu();
+    TSkCustomItem* SystemMenu() const { return systemMenu_; }
+    // Where the next system menu pops up (screen); (0, 0) is below the
+    // caption's left end.
+    TPoint SystemMenuPoint() const { return systemMenuPoint_; }
+    void SetSystemMenuPoint(TPoint value) { systemMenuPoint_ = value; }
+    TRect NormalBounds() const { return normalBounds_; }
+    TSkWindowState PrevWindowState() const { return prevWindowState_; }
+    TSkWindowState PendingState() const { return pendingState_; }
+    TSkTrayIcon* TrayIcon() const { return tray_.get(); }
 
     virtual void FrameMouseDown(TMouseButton button, unsigned shift, int x, int y);
     virtual void FrameMouseMove(unsigned shift, int x, int y);
@@ -234,6 +261,23 @@ private:
     void WMEraseBkgnd(TMessage& message);
     void WMWindowPosChanging(TMessage& message);
     void WMSysCommand(TMessage& message);
+    // The window-state messages; false for any other.
+    bool HandleStateMessage(TMessage& message);
+    void SaveNormalBounds(bool evenWhileApplying = false);
+    void SetFormBounds(const TRect& rect);
+    void NormalGeometry();
+    void BringBackFromMinimized();
+    bool IsModal() const;
+    bool IsMDIChild() const;
+    void PrepareTray();
+    // After loading: parks the form and posts the stored state.
+    void ApplyPendingState();
+    void ApplyLoadedState(TSkWindowState state);
+    void InstallApplicationHooks();
+    void RemoveApplicationHooks();
+    void SystemMenuClick(TSkCustomItem* item);
+    // Shows a menu tree at a screen point with the given options.
+    void PopupMenuTree(TSkCustomItem* root, TPoint at, TSkPopupMenuOptions* options);
     void PaintTo(HDC dc, int x, int y);
 
     HWND WindowHandle() const;
@@ -294,7 +338,20 @@ private:
     bool stayOnTop_ = false;
     bool stretchBackground_ = false;
     TSkWindowState windowState_ = kwsNormal;
+    TSkWindowState prevWindowState_ = kwsNormal;
+    TSkWindowState pendingState_ = kwsNormal;
     TRect normalBounds_{};
+    // A stored state is being applied: the form's bounds are not its own.
+    bool applyingState_ = false;
+    // The form waits below the screen for its stored state.
+    bool parked_ = false;
+    // The system's own SC_MINIMIZE is running Minimize: it minimizes the
+    // window itself, so nothing is posted.
+    bool systemMinimize_ = false;
+    bool appHooksInstalled_ = false;
+    TSkCustomItem* systemMenu_ = nullptr;
+    TPoint systemMenuPoint_{};
+    std::unique_ptr<TSkTrayIcon> tray_;
 
     int frameWidth_ = 0, frameHeight_ = 0;
     int windowWidth_ = 0, windowHeight_ = 0;
