@@ -190,7 +190,7 @@ TEST_F(ElementPicturesTest, AnotherLookOrColourShiftPaintsAnew)
     const TRect r{10, 10, 23, 23};
     TSkThemeLuna luna;
     TSkThemeMetalLuna metal;
-    TSkThemeStd shifted;
+    TSkThemeLuna shifted;  // its atlases are coloured: a hue shift shows
     const std::vector<TSkColor> lunaPixels = FreshPaint(paper, luna, Radio, r);
     paper.Paint(luna, Radio, r);
     ASSERT_EQ(lunaPixels, paper.Paint(luna, Radio, r));
@@ -202,13 +202,13 @@ TEST_F(ElementPicturesTest, AnotherLookOrColourShiftPaintsAnew)
 
     for (auto shift : {&TSkTheme::SetDeltaHue, &TSkTheme::SetDeltaBrightness}) {
         (shifted.*shift)(0);
-        const std::vector<TSkColor> before = FreshPaint(paper, shifted, Thumb, r);
-        paper.Paint(shifted, Thumb, r);
-        ASSERT_EQ(before, paper.Paint(shifted, Thumb, r));
+        const std::vector<TSkColor> before = FreshPaint(paper, shifted, Radio, r);
+        paper.Paint(shifted, Radio, r);
+        ASSERT_EQ(before, paper.Paint(shifted, Radio, r));
         (shifted.*shift)(60);
-        const std::vector<TSkColor> after = paper.Paint(shifted, Thumb, r);
+        const std::vector<TSkColor> after = paper.Paint(shifted, Radio, r);
         EXPECT_NE(before, after);
-        EXPECT_EQ(FreshPaint(paper, shifted, Thumb, r), after);
+        EXPECT_EQ(FreshPaint(paper, shifted, Radio, r), after);
     }
 }
 

@@ -102,20 +102,33 @@ TParams ItemParams(const TSkCustomItem* item, bool selected, bool hot)
 
 }  // namespace
 
-void TSkTheme::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot, bool pressed, bool active, TSkBorderStyle borderStyle) const
+// Each element is keyed by its place in the slot order and what of its
+// arguments changes its pixels.
+void TSkTheme::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                              bool pressed, bool active, TSkBorderStyle borderStyle) const
 {
-    auto paint = [&](TCanvas* c) { PaintFormButton(c, rect, glyph, hot, pressed, active, borderStyle); };
+    auto paint = [&](TCanvas* c) {
+        PaintFormButton(c, rect, glyph, hot, pressed, active, borderStyle);
+    };
     if (!CachesPictures())
         return paint(canvas);
-    SkPaintElement(canvas, rect, ElementKey(*this, 0, {glyph, hot, pressed, active, int32_t(borderStyle)}), paint);
+    SkPaintElement(canvas, rect,
+                   ElementKey(*this, 0, {glyph, hot, pressed, active, int32_t(borderStyle)}),
+                   paint);
 }
 
-void TSkTheme::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds, bool active, TSkBorderStyle borderStyle) const
+void TSkTheme::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
+                             bool active, TSkBorderStyle borderStyle) const
 {
-    auto paint = [&](TCanvas* c) { PaintFormFrame(c, width, height, clientBounds, active, borderStyle); };
+    auto paint = [&](TCanvas* c) {
+        PaintFormFrame(c, width, height, clientBounds, active, borderStyle);
+    };
     if (!CachesPictures())
         return paint(canvas);
-    SkPaintElement(canvas, TRect{0, 0, width, height}, ElementKey(*this, 1, {clientBounds.left, clientBounds.top, clientBounds.right, clientBounds.bottom, active, int32_t(borderStyle)}), paint);
+    const TRect window{0, 0, width, height};
+    SkPaintElement(canvas, window,
+                   ElementKey(*this, 1, Within(window, clientBounds, {active, int32_t(borderStyle)})),
+                   paint);
 }
 
 void TSkTheme::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
@@ -126,20 +139,24 @@ void TSkTheme::DrawMenuBarBackground(TCanvas* canvas, int width, int height) con
     SkPaintElement(canvas, TRect{0, 0, width, height}, ElementKey(*this, 2, {}), paint);
 }
 
-void TSkTheme::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected, bool hot) const
+void TSkTheme::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                               bool selected, bool hot) const
 {
     auto paint = [&](TCanvas* c) { PaintMenuBarItem(c, item, rect, selected, hot); };
-    if (!CachesPictures() || !(KeepsItem(item)))
+    if (!CachesPictures() || !KeepsItem(item))
         return paint(canvas);
-    SkPaintElement(canvas, rect, ElementKey(*this, 3, ItemParams(item, selected, hot), item->Caption()), paint);
+    SkPaintElement(canvas, rect,
+                   ElementKey(*this, 3, ItemParams(item, selected, hot), item->Caption()), paint);
 }
 
-void TSkTheme::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected, bool hot) const
+void TSkTheme::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                 bool selected, bool hot) const
 {
     auto paint = [&](TCanvas* c) { PaintMenuBarButton(c, item, rect, selected, hot); };
-    if (!CachesPictures() || !(KeepsItem(item)))
+    if (!CachesPictures() || !KeepsItem(item))
         return paint(canvas);
-    SkPaintElement(canvas, rect, ElementKey(*this, 4, ItemParams(item, selected, hot), item->Caption()), paint);
+    SkPaintElement(canvas, rect,
+                   ElementKey(*this, 4, ItemParams(item, selected, hot), item->Caption()), paint);
 }
 
 void TSkTheme::DrawPopupBackground(TCanvas* canvas, int width, int height) const
@@ -150,15 +167,18 @@ void TSkTheme::DrawPopupBackground(TCanvas* canvas, int width, int height) const
     SkPaintElement(canvas, TRect{0, 0, width, height}, ElementKey(*this, 5, {}), paint);
 }
 
-void TSkTheme::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected, bool hot) const
+void TSkTheme::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                             bool hot) const
 {
     auto paint = [&](TCanvas* c) { PaintPopupItem(c, item, rect, selected, hot); };
-    if (!CachesPictures() || !(KeepsItem(item)))
+    if (!CachesPictures() || !KeepsItem(item))
         return paint(canvas);
-    SkPaintElement(canvas, rect, ElementKey(*this, 6, ItemParams(item, selected, hot), item->Caption()), paint);
+    SkPaintElement(canvas, rect,
+                   ElementKey(*this, 6, ItemParams(item, selected, hot), item->Caption()), paint);
 }
 
-void TSkTheme::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction, bool hot) const
+void TSkTheme::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                     bool hot) const
 {
     auto paint = [&](TCanvas* c) { PaintPopupScrollButton(c, rect, direction, hot); };
     if (!CachesPictures())
@@ -182,7 +202,8 @@ void TSkTheme::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state, u
     SkPaintElement(canvas, rect, ElementKey(*this, 9, {state, check}), paint);
 }
 
-void TSkTheme::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool checked) const
+void TSkTheme::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                               bool checked) const
 {
     auto paint = [&](TCanvas* c) { PaintRadioButton(c, rect, state, checked); };
     if (!CachesPictures())
@@ -190,7 +211,8 @@ void TSkTheme::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state
     SkPaintElement(canvas, rect, ElementKey(*this, 10, {state, checked}), paint);
 }
 
-void TSkTheme::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer, uint8_t state) const
+void TSkTheme::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer,
+                              uint8_t state) const
 {
     auto paint = [&](TCanvas* c) { PaintTrackThumb(c, rect, vertical, pointer, state); };
     if (!CachesPictures())
@@ -198,12 +220,14 @@ void TSkTheme::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
     SkPaintElement(canvas, rect, ElementKey(*this, 11, {vertical, pointer, state}), paint);
 }
 
-void TSkTheme::DrawTrackBar(TCanvas* canvas, const TRect& trackRect, const TRect& selectionRect) const
+void TSkTheme::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
+                            const TRect& selectionRect) const
 {
     auto paint = [&](TCanvas* c) { PaintTrackBar(c, trackRect, selectionRect); };
     if (!CachesPictures())
         return paint(canvas);
-    SkPaintElement(canvas, trackRect, ElementKey(*this, 12, Within(trackRect, selectionRect)), paint);
+    SkPaintElement(canvas, trackRect, ElementKey(*this, 12, Within(trackRect, selectionRect)),
+                   paint);
 }
 
 void TSkTheme::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
@@ -214,15 +238,18 @@ void TSkTheme::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
     SkPaintElement(canvas, rect, ElementKey(*this, 13, {}), paint);
 }
 
-void TSkTheme::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect, bool vertical, bool smooth) const
+void TSkTheme::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                               bool vertical, bool smooth) const
 {
     auto paint = [&](TCanvas* c) { PaintProgressBar(c, clientRect, barRect, vertical, smooth); };
     if (!CachesPictures())
         return paint(canvas);
-    SkPaintElement(canvas, clientRect, ElementKey(*this, 14, Within(clientRect, barRect, {vertical, smooth})), paint);
+    SkPaintElement(canvas, clientRect,
+                   ElementKey(*this, 14, Within(clientRect, barRect, {vertical, smooth})), paint);
 }
 
-void TSkTheme::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, uint8_t unused) const
+void TSkTheme::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border,
+                               uint8_t unused) const
 {
     auto paint = [&](TCanvas* c) { PaintHeaderPanel(c, rect, border, unused); };
     if (!CachesPictures())
@@ -230,7 +257,8 @@ void TSkTheme::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, 
     SkPaintElement(canvas, rect, ElementKey(*this, 15, {border, unused}), paint);
 }
 
-void TSkTheme::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect, const std::wstring& caption) const
+void TSkTheme::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                      const std::wstring& caption) const
 {
     auto paint = [&](TCanvas* c) { PaintHeaderPanelCaption(c, rect, caption); };
     if (!CachesPictures())
@@ -238,7 +266,8 @@ void TSkTheme::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect, const 
     SkPaintElement(canvas, rect, ElementKey(*this, 16, {}, caption), paint);
 }
 
-void TSkTheme::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind, uint8_t state, bool down) const
+void TSkTheme::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                     uint8_t state, bool down) const
 {
     auto paint = [&](TCanvas* c) { PaintHeaderPanelButton(c, rect, kind, state, down); };
     if (!CachesPictures())
@@ -246,7 +275,8 @@ void TSkTheme::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t
     SkPaintElement(canvas, rect, ElementKey(*this, 17, {kind, state, down}), paint);
 }
 
-void TSkTheme::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect, const std::wstring& caption) const
+void TSkTheme::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                            const std::wstring& caption) const
 {
     auto paint = [&](TCanvas* c) { PaintGroupBox(c, rect, captionRect, caption); };
     if (!CachesPictures())
@@ -262,7 +292,8 @@ void TSkTheme::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKin
     SkPaintElement(canvas, rect, ElementKey(*this, 19, {int32_t(kind)}), paint);
 }
 
-void TSkTheme::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first, uint8_t state) const
+void TSkTheme::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first,
+                                uint8_t state) const
 {
     auto paint = [&](TCanvas* c) { PaintScrollButton(c, rect, kind, first, state); };
     if (!CachesPictures())
@@ -270,7 +301,8 @@ void TSkTheme::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKi
     SkPaintElement(canvas, rect, ElementKey(*this, 20, {int32_t(kind), first, state}), paint);
 }
 
-void TSkTheme::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, uint8_t state) const
+void TSkTheme::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                               uint8_t state) const
 {
     auto paint = [&](TCanvas* c) { PaintScrollThumb(c, rect, kind, state); };
     if (!CachesPictures())
@@ -294,7 +326,8 @@ void TSkTheme::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position, uin
     SkPaintElement(canvas, rect, ElementKey(*this, 23, {position, state}), paint);
 }
 
-void TSkTheme::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t unused, uint8_t state) const
+void TSkTheme::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t unused,
+                                   uint8_t state) const
 {
     auto paint = [&](TCanvas* c) { PaintTabScrollButton(c, rect, first, unused, state); };
     if (!CachesPictures())
@@ -318,7 +351,8 @@ void TSkTheme::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state
     SkPaintElement(canvas, rect, ElementKey(*this, 26, {state}), paint);
 }
 
-void TSkTheme::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat, bool down) const
+void TSkTheme::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                               bool down) const
 {
     auto paint = [&](TCanvas* c) { PaintSpeedButton(c, rect, state, flat, down); };
     if (!CachesPictures())
@@ -326,7 +360,8 @@ void TSkTheme::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state
     SkPaintElement(canvas, rect, ElementKey(*this, 27, {state, flat, down}), paint);
 }
 
-void TSkTheme::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat, bool down) const
+void TSkTheme::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                   bool down) const
 {
     auto paint = [&](TCanvas* c) { PaintSpeedDropButton(c, rect, state, flat, down); };
     if (!CachesPictures())
@@ -358,7 +393,8 @@ void TSkTheme::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
     SkPaintElement(canvas, rect, ElementKey(*this, 31, {}), paint);
 }
 
-void TSkTheme::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state, uint8_t unused) const
+void TSkTheme::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                               uint8_t unused) const
 {
     auto paint = [&](TCanvas* c) { PaintSmallButton(c, rect, state, unused); };
     if (!CachesPictures())
@@ -382,7 +418,8 @@ void TSkTheme::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool 
     SkPaintElement(canvas, rect, ElementKey(*this, 34, {hot, bevel}), paint);
 }
 
-void TSkTheme::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused, uint8_t state) const
+void TSkTheme::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+                                 uint8_t state) const
 {
     auto paint = [&](TCanvas* c) { PaintHeaderSection(c, rect, unused, state); };
     if (!CachesPictures())
@@ -409,7 +446,8 @@ void TSkTheme::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
 void TSkTheme::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel* panel) const
 {
     auto paint = [&](TCanvas* c) { PaintStatusPanel(c, rect, panel); };
-    if (!CachesPictures() || !(!panel || !panel->StatusBar()))
+    // A panel of a status bar may paint the whole bar, past its rectangle.
+    if (!CachesPictures() || (panel && panel->StatusBar()))
         return paint(canvas);
     SkPaintElement(canvas, rect, ElementKey(*this, 38, {panel != nullptr}), paint);
 }
