@@ -4,6 +4,7 @@
 #include "styling/core/skbitmap.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <list>
@@ -32,7 +33,9 @@ struct TFullKey {
     // The exact place only near the origin, where a few routines clamp
     // negative coordinates; elsewhere the place on the pattern grid.
     int32_t left = 0, top = 0;
-    std::string font;
+    // The canvas's font for elements with text: its name and other fields.
+    std::string fontName;
+    std::array<int32_t, 5> font{};
 
     bool operator==(const TFullKey& o) const
     {
@@ -41,7 +44,7 @@ struct TFullKey {
                a.deltaBrightness == b.deltaBrightness && a.biDiMode == b.biDiMode &&
                a.element == b.element && a.params == b.params && a.text == b.text &&
                width == o.width && height == o.height && left == o.left && top == o.top &&
-               font == o.font;
+               fontName == o.fontName && font == o.font;
     }
 };
 
@@ -64,8 +67,10 @@ struct TKeyHash {
         mix(uint32_t(k.top));
         if (!e.text.empty())
             mix(std::hash<std::wstring>()(e.text));
-        if (!k.font.empty())
-            mix(std::hash<std::string>()(k.font));
+        if (!k.fontName.empty())
+            mix(std::hash<std::string>()(k.fontName));
+        for (int32_t f : k.font)
+            mix(uint32_t(f));
         return size_t(h);
     }
 };
@@ -151,14 +156,12 @@ public:
 
 int Phase(int64_t v) { return int(((v % PatternPeriod) + PatternPeriod) % PatternPeriod); }
 
-std::string FontKey(TCanvas* canvas)
+void KeyFont(TCanvas* canvas, TFullKey& key)
 {
     const TFont* f = canvas->Font();
-    std::string key = f->Name();
-    const int32_t fields[] = {f->Height(), int32_t(f->Style().Bits()), int32_t(f->Color()),
-                              int32_t(f->Charset()), int32_t(f->Pitch())};
-    key.append(reinterpret_cast<const char*>(fields), sizeof fields);
-    return key;
+    key.fontName = f->Name();
+    key.font = {f->Height(), int32_t(f->Style().Bits()), int32_t(f->Color()),
+                int32_t(f->Charset()), int32_t(f->Pitch())};
 }
 
 // Draws the element on one paper, at the same place on the pattern grid as
@@ -255,8 +258,13 @@ void CopyPicture(const TEntry& entry, const TSkBitmap::TDirectTarget& target, co
         for (const TRun& run : entry.runs) {
             const TSkColor* from = entry.pixels.data() + run.offset;
             TSkColor* to = origin + run.y * target.stride + run.x0;
-            for (int32_t n = run.x1 - run.x0; n > 0; --n)
-                *to++ = *from++;
+            const int32_t n = run.x1 - run.x0;
+            if (n > 8) {
+                std::memcpy(to, from, size_t(n) * sizeof(TSkColor));
+                continue;
+            }
+            for (int32_t i = 0; i < n; ++i)  // a call costs more than a few pixels
+                to[i] = from[i];
         }
         return;
     }
@@ -278,7 +286,7 @@ void CopyPicture(const TEntry& entry, const TSkBitmap::TDirectTarget& target, co
 
 namespace skelementcache_detail {
 
-void Paint(TCanvas* canvas, const TRect& rect, const TSkElementKey& key, TPaintThunk thunk,
+void Paint(TCanvas* canvas, const TRect& rect, TSkElementKey&& key, TPaintThunk thunk,
            void* paint)
 {
     TSkBitmap::TDirectTarget target;
@@ -289,14 +297,14 @@ void Paint(TCanvas* canvas, const TRect& rect, const TSkElementKey& key, TPaintT
     }
     const int phaseX = Phase(rect.left + target.dx), phaseY = Phase(rect.top + target.dy);
     TFullKey full;
-    full.element = key;
+    full.element = std::move(key);
     full.width = rect.right - rect.left;
     full.height = rect.bottom - rect.top;
     const bool nearOrigin = rect.left < Margin || rect.top < Margin;
     full.left = nearOrigin ? rect.left : INT_MIN + phaseX;
     full.top = nearOrigin ? rect.top : INT_MIN + phaseY;
-    if (key.usesFont)
-        full.font = FontKey(canvas);
+    if (full.element.usesFont)
+        KeyFont(canvas, full);
 
     TPictures& pictures = Pictures();
     auto found = pictures.entries.find(full);

@@ -15,6 +15,7 @@
 #include <string>
 #include <type_traits>
 #include <typeinfo>
+#include <utility>
 
 class TCanvas;
 
@@ -40,7 +41,7 @@ constexpr size_t SkElementPicturesMaxCount = 2048;
 // mapping) take pictures; anything else is always painted. A picture is
 // made the second time a key is asked for, so one-off sizes cost nothing.
 template <typename TPaint>
-void SkPaintElement(TCanvas* canvas, const TRect& rect, const TSkElementKey& key, TPaint&& paint);
+void SkPaintElement(TCanvas* canvas, const TRect& rect, TSkElementKey key, TPaint&& paint);
 
 // Drops every kept picture: after the system's colours or metrics changed.
 void SkForgetElementPictures();
@@ -50,15 +51,15 @@ size_t SkElementPictureBytes();
 
 namespace skelementcache_detail {
 using TPaintThunk = void (*)(void* paint, TCanvas* canvas);
-void Paint(TCanvas* canvas, const TRect& rect, const TSkElementKey& key, TPaintThunk thunk,
+void Paint(TCanvas* canvas, const TRect& rect, TSkElementKey&& key, TPaintThunk thunk,
            void* paint);
 }  // namespace skelementcache_detail
 
 template <typename TPaint>
-void SkPaintElement(TCanvas* canvas, const TRect& rect, const TSkElementKey& key, TPaint&& paint)
+void SkPaintElement(TCanvas* canvas, const TRect& rect, TSkElementKey key, TPaint&& paint)
 {
     using TFn = std::remove_cv_t<std::remove_reference_t<TPaint>>;
     TFn& fn = const_cast<TFn&>(paint);
     skelementcache_detail::Paint(
-        canvas, rect, key, [](void* p, TCanvas* c) { (*static_cast<TFn*>(p))(c); }, &fn);
+        canvas, rect, std::move(key), [](void* p, TCanvas* c) { (*static_cast<TFn*>(p))(c); }, &fn);
 }
