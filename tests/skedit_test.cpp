@@ -90,7 +90,7 @@ public:
     static constexpr TColor Window = 0x00C800;
     mutable std::vector<uint8_t> frames;
     TColor GetColor(uint8_t kind) const override { return kind == kcWindow ? Window : clRed; }
-    void DrawEditFrame(TCanvas*, const TRect&, uint8_t state) const override
+    void PaintEditFrame(TCanvas*, const TRect&, uint8_t state) const override
     {
         frames.push_back(state);
     }

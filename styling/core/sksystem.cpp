@@ -2,6 +2,7 @@
 
 #include "styling/core/skbitmap.h"
 #include "styling/core/skcaptionglyphs.h"
+#include "styling/core/skelementcache.h"
 #include "framework/base/handles.h"
 
 #include <cmath>
@@ -33,7 +34,42 @@ using TMonitorFromPointProc = HMONITOR(WINAPI*)(POINT, DWORD);
 using TMonitorFromWindowProc = HMONITOR(WINAPI*)(HWND, DWORD);
 using TGetMonitorInfoProc = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
 
+// Kept element pictures show the system's colours and sizes of when they
+// were drawn: a change of either, sent to any window of this thread, drops
+// them. A thread hook sees it without a window of the library's own.
+LRESULT CALLBACK WatchSystemChanges(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        const UINT message = reinterpret_cast<const CWPSTRUCT*>(lParam)->message;
+        if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE ||
+            message == WM_THEMECHANGED)
+            SkForgetElementPictures();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class TSystemChangeWatch {
+public:
+    TSystemChangeWatch()
+        : hook_(SetWindowsHookExA(WH_CALLWNDPROC, WatchSystemChanges, nullptr,
+                                  GetCurrentThreadId()))
+    {
+    }
+    ~TSystemChangeWatch()
+    {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+        SkForgetElementPictures();
+    }
+    TSystemChangeWatch(const TSystemChangeWatch&) = delete;
+    TSystemChangeWatch& operator=(const TSystemChangeWatch&) = delete;
+
+private:
+    HHOOK hook_;
+};
+
 struct TSkControlsState {
+    TSystemChangeWatch systemChanges;
     TSkColor windowColor = 0;
     TSkColor btnFaceColor = 0;
     TSkColor btnHighlightColor = 0;

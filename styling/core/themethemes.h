@@ -140,87 +140,82 @@ public:
     virtual TFontStyles GetFontStyle(uint8_t kind) const;
     virtual bool HasCaptionShadow() const;
 
-    virtual void DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
-                                bool pressed, bool active, TSkBorderStyle borderStyle) const;
+    // The elements. Each paints through the picture cache when the look
+    // allows it (CachesPictures), else straight through its Paint operation.
+    void DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot, bool pressed,
+                        bool active, TSkBorderStyle borderStyle) const;
     // The whole frame of a width x height window; clientBounds is the client
     // area in window coordinates.
-    virtual void DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
-                               bool active, TSkBorderStyle borderStyle) const;
+    void DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
+                       bool active, TSkBorderStyle borderStyle) const;
 
     virtual void MeasureMenuBarItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                     int& height) const;
     virtual void MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& width,
                                   int& height) const;
-    virtual void DrawMenuBarBackground(TCanvas* canvas, int width, int height) const;
-    virtual void DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                 bool selected, bool hot) const;
-    virtual void DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                   bool selected, bool hot) const;
-    virtual void DrawPopupBackground(TCanvas* canvas, int width, int height) const;
-    virtual void DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                               bool selected, bool hot) const;
+    void DrawMenuBarBackground(TCanvas* canvas, int width, int height) const;
+    void DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                         bool hot) const;
+    void DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                           bool hot) const;
+    void DrawPopupBackground(TCanvas* canvas, int width, int height) const;
+    void DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                       bool hot) const;
     // direction: kpsUp or kpsDown.
-    virtual void DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
-                                       bool hot) const;
+    void DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                               bool hot) const;
 
-    virtual void DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const;
+    void DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const;
     // check: a kch mark.
-    virtual void DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                              uint8_t check) const;
-    virtual void DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                 bool checked) const;
+    void DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state, uint8_t check) const;
+    void DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool checked) const;
     // pointer: 0 none, 1 top or left, 2 bottom or right.
-    virtual void DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
-                                uint8_t pointer, uint8_t state) const;
-    virtual void DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
-                              const TRect& selectionRect) const;
-    virtual void DrawProgressFrame(TCanvas* canvas, const TRect& rect) const;
-    virtual void DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
-                                 bool vertical, bool smooth) const;
-    virtual void DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border,
-                                 uint8_t unused) const;
-    virtual void DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                        const std::wstring& caption) const;
+    void DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer,
+                        uint8_t state) const;
+    void DrawTrackBar(TCanvas* canvas, const TRect& trackRect, const TRect& selectionRect) const;
+    void DrawProgressFrame(TCanvas* canvas, const TRect& rect) const;
+    void DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                         bool vertical, bool smooth) const;
+    void DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, uint8_t unused) const;
+    void DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                const std::wstring& caption) const;
     // kind: khbChevron or khbClose.
-    virtual void DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
-                                       uint8_t state, bool down) const;
-    virtual void DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
-                              const std::wstring& caption) const;
-    virtual void DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const;
+    void DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind, uint8_t state,
+                               bool down) const;
+    void DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                      const std::wstring& caption) const;
+    void DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const;
     // first: the up or left button.
-    virtual void DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                  bool first, uint8_t state) const;
-    virtual void DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                 uint8_t state) const;
-    virtual void DrawTabSheet(TCanvas* canvas, const TRect& rect) const;
-    // position: a ktp side; state: kesNormal, kesHot or kesSelected.
-    virtual void DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+    void DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first,
+                          uint8_t state) const;
+    void DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
                          uint8_t state) const;
-    virtual void DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first,
-                                     uint8_t unused, uint8_t state) const;
+    void DrawTabSheet(TCanvas* canvas, const TRect& rect) const;
+    // position: a ktp side; state: kesNormal, kesHot or kesSelected.
+    void DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position, uint8_t state) const;
+    void DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t unused,
+                             uint8_t state) const;
     // state: kesNormal or kesDisabled.
-    virtual void DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const;
-    virtual void DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const;
-    virtual void DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
-                                 bool down) const;
-    virtual void DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                     bool flat, bool down) const;
-    virtual void DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const;
-    virtual void DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const;
-    virtual void DrawBarBackground(TCanvas* canvas, const TRect& rect) const;
-    virtual void DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                 uint8_t unused) const;
+    void DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const;
+    void DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const;
+    void DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                         bool down) const;
+    void DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                             bool down) const;
+    void DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const;
+    void DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const;
+    void DrawBarBackground(TCanvas* canvas, const TRect& rect) const;
+    void DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state, uint8_t unused) const;
     // flags: kib bits.
-    virtual void DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const;
-    virtual void DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const;
-    virtual void DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
-                                   uint8_t state) const;
-    virtual void DrawStatusBar(TCanvas* canvas, const TRect& rect) const;
-    virtual void DrawSizeGrip(TCanvas* canvas, const TRect& rect) const;
+    void DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const;
+    void DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const;
+    void DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+                           uint8_t state) const;
+    void DrawStatusBar(TCanvas* canvas, const TRect& rect) const;
+    void DrawSizeGrip(TCanvas* canvas, const TRect& rect) const;
     // panel may be null.
-    virtual void DrawStatusPanel(TCanvas* canvas, const TRect& rect,
-                                 TSkStatusPanel* panel) const;
-    virtual void DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const;
+    void DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel* panel) const;
+    void DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const;
     // A new region the caller owns, or 0 for a rectangular window.
     virtual HRGN GetFormRegion(int width, int height, TSkBorderStyle borderStyle) const;
     // The display name; ClassThemeName answers it without an object.
@@ -242,6 +237,77 @@ public:
     unsigned DrawTextBiDiModeFlags(unsigned flags) const;
 
 protected:
+    // True when every element's pixels follow from the look's class, colour
+    // shift and arguments alone, so that finished pictures may be reused.
+    virtual bool CachesPictures() const;
+
+    // What the elements above paint; the looks override these.
+    virtual void PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                                 bool pressed, bool active, TSkBorderStyle borderStyle) const;
+    virtual void PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
+                                bool active, TSkBorderStyle borderStyle) const;
+
+    virtual void PaintMenuBarBackground(TCanvas* canvas, int width, int height) const;
+    virtual void PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                  bool selected, bool hot) const;
+    virtual void PaintMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                    bool selected, bool hot) const;
+    virtual void PaintPopupBackground(TCanvas* canvas, int width, int height) const;
+    virtual void PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                bool selected, bool hot) const;
+    virtual void PaintPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                        bool hot) const;
+
+    virtual void PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const;
+    virtual void PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                               uint8_t check) const;
+    virtual void PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                  bool checked) const;
+    virtual void PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                 uint8_t pointer, uint8_t state) const;
+    virtual void PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
+                               const TRect& selectionRect) const;
+    virtual void PaintProgressFrame(TCanvas* canvas, const TRect& rect) const;
+    virtual void PaintProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                  bool vertical, bool smooth) const;
+    virtual void PaintHeaderPanel(TCanvas* canvas, const TRect& rect, bool border,
+                                  uint8_t unused) const;
+    virtual void PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                         const std::wstring& caption) const;
+    virtual void PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                        uint8_t state, bool down) const;
+    virtual void PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                               const std::wstring& caption) const;
+    virtual void PaintScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const;
+    virtual void PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                   bool first, uint8_t state) const;
+    virtual void PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                  uint8_t state) const;
+    virtual void PaintTabSheet(TCanvas* canvas, const TRect& rect) const;
+    virtual void PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                          uint8_t state) const;
+    virtual void PaintTabScrollButton(TCanvas* canvas, const TRect& rect, bool first,
+                                      uint8_t unused, uint8_t state) const;
+    virtual void PaintEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const;
+    virtual void PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const;
+    virtual void PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                  bool down) const;
+    virtual void PaintSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                      bool down) const;
+    virtual void PaintSpeedContainer(TCanvas* canvas, const TRect& rect) const;
+    virtual void PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const;
+    virtual void PaintBarBackground(TCanvas* canvas, const TRect& rect) const;
+    virtual void PaintSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                  uint8_t unused) const;
+    virtual void PaintItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const;
+    virtual void PaintPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const;
+    virtual void PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+                                    uint8_t state) const;
+    virtual void PaintStatusBar(TCanvas* canvas, const TRect& rect) const;
+    virtual void PaintSizeGrip(TCanvas* canvas, const TRect& rect) const;
+    virtual void PaintStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel* panel) const;
+    virtual void PaintMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const;
+
     // The four-step colour rule every look shares: a base colour (fixed,
     // system reference or library constant) resolved and shifted.
     TColor ShiftedColor(TColor base) const;
@@ -267,7 +333,8 @@ protected:
     void DrawPopupItemContent(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
                               bool selected) const;
     // The popup face, checkered inside a frame when hot, and the arrow.
-    void DrawPopupScrollFace(TCanvas* canvas, const TRect& rect, uint8_t direction, bool hot) const;
+    void DrawPopupScrollFace(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                             bool hot) const;
 
 private:
     int deltaHue_ = 0;

@@ -69,8 +69,8 @@ TColor TSkThemeCoolFlat::GetColor(uint8_t kind) const
 
 std::string TSkThemeCoolFlat::GetName() const { return ClassThemeName(); }
 
-void TSkThemeCoolFlat::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
-                                     bool, TSkBorderStyle) const
+void TSkThemeCoolFlat::PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                                      bool, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     // The caption band runs from the frame's inner edge down to the client.
@@ -83,8 +83,8 @@ void TSkThemeCoolFlat::DrawFormFrame(TCanvas* canvas, int width, int height, con
     DrawOutline(canvas, r, GetColor(kcFace));
 }
 
-void TSkThemeCoolFlat::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool,
-                                      bool pressed, bool, TSkBorderStyle) const
+void TSkThemeCoolFlat::PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool,
+                                       bool pressed, bool, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))

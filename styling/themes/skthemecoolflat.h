@@ -12,10 +12,10 @@ public:
 
     int GetSize(uint8_t kind) const override;
     TColor GetColor(uint8_t kind) const override;
-    void DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot, bool pressed,
+    void PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot, bool pressed,
+                         bool active, TSkBorderStyle borderStyle) const override;
+    void PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
                         bool active, TSkBorderStyle borderStyle) const override;
-    void DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
-                       bool active, TSkBorderStyle borderStyle) const override;
     std::string GetName() const override;
 
     static std::string ClassThemeName() { return "Cool Flat"; }

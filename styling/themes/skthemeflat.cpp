@@ -123,6 +123,9 @@ std::string TSkThemeFlat::GetName() const { return ClassThemeName(); }
 
 bool TSkThemeFlat::IsAvailable() const { return true; }
 
+// Drawn from its tables and the arguments alone.
+bool TSkThemeFlat::CachesPictures() const { return true; }
+
 TColor TSkThemeFlat::StateFace(uint8_t state) const
 {
     switch (state) {
@@ -136,16 +139,16 @@ TColor TSkThemeFlat::StateFace(uint8_t state) const
 
 // Form frame and caption buttons.
 
-void TSkThemeFlat::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
-                                 bool active, TSkBorderStyle) const
+void TSkThemeFlat::PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                                  bool active, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     DrawClassicFormFrame(canvas, width, height, client, GetColor(active ? 0 : 1),
                          active ? clGradientActiveCaption : clGradientInactiveCaption, GetColor(kcFace));
 }
 
-void TSkThemeFlat::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
-                                  bool pressed, bool, TSkBorderStyle) const
+void TSkThemeFlat::PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                                   bool pressed, bool, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -162,7 +165,7 @@ void TSkThemeFlat::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gl
 
 // Push button, check box, radio button.
 
-void TSkThemeFlat::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+void TSkThemeFlat::PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     if (state == kesDisabled)
@@ -210,8 +213,8 @@ void TSkThemeFlat::DrawFlatCheckBox(TCanvas* canvas, const TRect& rect, uint8_t 
     }
 }
 
-void TSkThemeFlat::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                uint8_t check) const
+void TSkThemeFlat::PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                 uint8_t check) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(state == kesHot ? kcHotFace : state == kesFocused ? kcSelection : kcFace);
@@ -232,8 +235,8 @@ void TSkThemeFlat::DrawFlatRadioButton(TCanvas* canvas, const TRect& rect, bool 
         FillRoundRectColor(canvas, Shrunk(inner, 2), 2, line);
 }
 
-void TSkThemeFlat::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                   bool checked) const
+void TSkThemeFlat::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                    bool checked) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(state == kesHot ? kcHotFace : state == kesFocused ? kcSelection : kcFace);
@@ -243,8 +246,8 @@ void TSkThemeFlat::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t s
 
 // Track bar and progress bar.
 
-void TSkThemeFlat::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
-                                  uint8_t pointer, uint8_t) const
+void TSkThemeFlat::PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                   uint8_t pointer, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect) || pointer > 2)
@@ -259,8 +262,8 @@ void TSkThemeFlat::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool verti
     FramePolygonColor(canvas, points, GetColor(kcBorder));
 }
 
-void TSkThemeFlat::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
-                                const TRect& selectionRect) const
+void TSkThemeFlat::PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
+                                 const TRect& selectionRect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, trackRect, GetColor(kcFace));
@@ -269,7 +272,7 @@ void TSkThemeFlat::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
         FillRectColor(canvas, IntersectRects(Shrunk(selectionRect, 3), trackRect), GetColor(kcSelection));
 }
 
-void TSkThemeFlat::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
+void TSkThemeFlat::PaintProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -277,8 +280,8 @@ void TSkThemeFlat::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
     FillRectColor(canvas, r, GetColor(kcWindow));
 }
 
-void TSkThemeFlat::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
-                                   bool vertical, bool smooth) const
+void TSkThemeFlat::PaintProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                    bool vertical, bool smooth) const
 {
     TSkDrawBatch batch(canvas);
     DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcSelection));
@@ -286,7 +289,7 @@ void TSkThemeFlat::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, con
 
 // Header panel and group box.
 
-void TSkThemeFlat::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
+void TSkThemeFlat::PaintHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -307,15 +310,15 @@ void TSkThemeFlat::DrawFlatHeaderCaption(TCanvas* canvas, const TRect& rect,
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
 }
 
-void TSkThemeFlat::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                          const std::wstring& caption) const
+void TSkThemeFlat::PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                           const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     DrawFlatHeaderCaption(canvas, rect, caption, GetColor(kcHotFace));
 }
 
-void TSkThemeFlat::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
-                                         uint8_t state, bool down) const
+void TSkThemeFlat::PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                          uint8_t state, bool down) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -328,8 +331,8 @@ void TSkThemeFlat::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uin
     DrawHeaderButtonGlyph(canvas, r, kind == khbClose, down, state == kesPressed, GetColor(kcBorder));
 }
 
-void TSkThemeFlat::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
-                                const std::wstring& caption) const
+void TSkThemeFlat::PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                 const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -343,22 +346,22 @@ void TSkThemeFlat::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect&
 
 // Scroll bar.
 
-void TSkThemeFlat::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
+void TSkThemeFlat::PaintScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
 {
     TSkDrawBatch batch(canvas);
     FrameRectColor(canvas, rect, GetColor(kcBorder));
 }
 
-void TSkThemeFlat::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                    bool first, uint8_t state) const
+void TSkThemeFlat::PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                     bool first, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
-    DrawScrollThumb(canvas, rect, kind, state);
+    PaintScrollThumb(canvas, rect, kind, state);
     DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
 
-void TSkThemeFlat::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
-                                   uint8_t state) const
+void TSkThemeFlat::PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                    uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = StateFace(state);
@@ -371,7 +374,7 @@ void TSkThemeFlat::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBa
 
 // Tabs.
 
-void TSkThemeFlat::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
+void TSkThemeFlat::PaintTabSheet(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -398,23 +401,23 @@ void TSkThemeFlat::DrawFlatTab(TCanvas* canvas, const TRect& rect, uint8_t posit
     FillRectColor(canvas, r, c);
 }
 
-void TSkThemeFlat::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
-                           uint8_t state) const
+void TSkThemeFlat::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                            uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     DrawFlatTab(canvas, rect, position, state, GetColor(kcBorder));
 }
 
-void TSkThemeFlat::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
-                                       uint8_t state) const
+void TSkThemeFlat::PaintTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
+                                        uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
-    DrawScrollButton(canvas, rect, sbHorizontal, first, state);
+    PaintScrollButton(canvas, rect, sbHorizontal, first, state);
 }
 
 // Edit, memo and combo.
 
-void TSkThemeFlat::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeFlat::PaintEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const bool disabled = state == kesDisabled;
@@ -422,14 +425,14 @@ void TSkThemeFlat::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t sta
                   GetColor(disabled ? kcDisabledFace : kcWindow), EditRings);
 }
 
-void TSkThemeFlat::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
+void TSkThemeFlat::PaintMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
 {
     TSkDrawBatch batch(canvas);
     FlatEditFrame(canvas, rect, GetColor(enabled ? kcBorder : kcDisabledBorder),
                   GetColor(enabled ? kcWindow : kcDisabledFace), MemoRings);
 }
 
-void TSkThemeFlat::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeFlat::PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const bool pressed = state == kesPressed;
@@ -443,8 +446,8 @@ void TSkThemeFlat::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t s
 
 // Speed buttons and bars.
 
-void TSkThemeFlat::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
-                                   bool down) const
+void TSkThemeFlat::PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                    bool down) const
 {
     TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
@@ -471,28 +474,28 @@ void TSkThemeFlat::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t s
     DrawEdgeRing(canvas, r, face, Edge, state == kesPressed);
 }
 
-void TSkThemeFlat::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                       bool flat, bool down) const
+void TSkThemeFlat::PaintSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                        bool flat, bool down) const
 {
     TSkDrawBatch batch(canvas);
-    DrawSpeedButton(canvas, rect, state, flat, down);
+    PaintSpeedButton(canvas, rect, state, flat, down);
     DrawDropArrow(canvas, rect, state == kesPressed, state == kesDisabled, GetColor(kcBorder),
                   GetColor(kcDisabledFace));
 }
 
-void TSkThemeFlat::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
+void TSkThemeFlat::PaintSpeedContainer(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
-void TSkThemeFlat::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
+void TSkThemeFlat::PaintBarBackground(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
-void TSkThemeFlat::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+void TSkThemeFlat::PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -503,14 +506,14 @@ void TSkThemeFlat::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& 
     FillRectColor(canvas, grip, GetColor(kcHotFace));
 }
 
-void TSkThemeFlat::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                   uint8_t) const
+void TSkThemeFlat::PaintSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                    uint8_t) const
 {
     TSkDrawBatch batch(canvas);
-    DrawSpeedButton(canvas, rect, state, state != kesNormal, false);
+    PaintSpeedButton(canvas, rect, state, state != kesNormal, false);
 }
 
-void TSkThemeFlat::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
+void TSkThemeFlat::PaintItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect,
@@ -520,7 +523,7 @@ void TSkThemeFlat::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_
                                                    : kcWindow));
 }
 
-void TSkThemeFlat::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
+void TSkThemeFlat::PaintPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(hot ? kcSelection : kcWindow));
@@ -528,8 +531,8 @@ void TSkThemeFlat::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, b
         FrameRectColor(canvas, rect, GetColor(kcBorder));
 }
 
-void TSkThemeFlat::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
-                                     uint8_t state) const
+void TSkThemeFlat::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                      uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -542,13 +545,13 @@ void TSkThemeFlat::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t
 
 // Status bar.
 
-void TSkThemeFlat::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
+void TSkThemeFlat::PaintStatusBar(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
-void TSkThemeFlat::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
+void TSkThemeFlat::PaintSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     // Two right-angled triangles in the bottom-right corner, the smaller in
@@ -561,7 +564,7 @@ void TSkThemeFlat::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
                            GetColor(kcFace));
 }
 
-void TSkThemeFlat::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
+void TSkThemeFlat::PaintStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
@@ -584,27 +587,27 @@ void TSkThemeFlat::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& w
     MeasurePopupText(canvas, item, width, height);
 }
 
-void TSkThemeFlat::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeFlat::PaintMenuBarBackground(TCanvas* canvas, int width, int height) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
 }
 
-void TSkThemeFlat::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                   bool selected, bool hot) const
+void TSkThemeFlat::PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                    bool selected, bool hot) const
 {
     TSkDrawBatch batch(canvas);
     DrawClassicMenuBarItem(canvas, item, rect, selected, hot, GetColor(kcMenuBorder));
 }
 
-void TSkThemeFlat::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                     bool selected, bool hot) const
+void TSkThemeFlat::PaintMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                      bool selected, bool hot) const
 {
     TSkDrawBatch batch(canvas);
     DrawMenuBarSystemButton(canvas, item, rect, selected, hot);
 }
 
-void TSkThemeFlat::DrawPopupBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeFlat::PaintPopupBackground(TCanvas* canvas, int width, int height) const
 {
     TSkDrawBatch batch(canvas);
     const TColor back = GetColor(kcPopup);
@@ -615,8 +618,8 @@ void TSkThemeFlat::DrawPopupBackground(TCanvas* canvas, int width, int height) c
     DrawOutline(canvas, r, back);
 }
 
-void TSkThemeFlat::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                 bool selected, bool) const
+void TSkThemeFlat::PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                  bool selected, bool) const
 {
     TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
@@ -631,8 +634,8 @@ void TSkThemeFlat::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRe
     DrawPopupItemContent(canvas, item, rect, selected);
 }
 
-void TSkThemeFlat::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
-                                         bool hot) const
+void TSkThemeFlat::PaintPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                          bool hot) const
 {
     TSkDrawBatch batch(canvas);
     DrawPopupScrollFace(canvas, rect, direction, hot);

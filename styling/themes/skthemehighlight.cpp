@@ -132,8 +132,8 @@ void TSkThemeHighlight::DrawRoundFrame(TCanvas* canvas, int width, int height, c
     FrameRectColor(canvas, r, face);
 }
 
-void TSkThemeHighlight::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
-                                      bool active, TSkBorderStyle) const
+void TSkThemeHighlight::PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                                       bool active, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     // The caption band runs from the frame's inner edge down to the client.
@@ -142,8 +142,8 @@ void TSkThemeHighlight::DrawFormFrame(TCanvas* canvas, int width, int height, co
     DrawRoundFrame(canvas, width, height, band);
 }
 
-void TSkThemeHighlight::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool,
-                                       bool pressed, bool, TSkBorderStyle) const
+void TSkThemeHighlight::PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool,
+                                        bool pressed, bool, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -158,14 +158,14 @@ void TSkThemeHighlight::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8
 
 // Menus: Flat's, ringed round where they are highlighted.
 
-void TSkThemeHighlight::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                        bool selected, bool hot) const
+void TSkThemeHighlight::PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                         bool selected, bool hot) const
 {
     TSkDrawBatch batch(canvas);
     DrawClassicMenuBarItem(canvas, item, rect, selected, hot, GetColor(kcMenuBorder), true);
 }
 
-void TSkThemeHighlight::DrawPopupBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeHighlight::PaintPopupBackground(TCanvas* canvas, int width, int height) const
 {
     TSkDrawBatch batch(canvas);
     const TColor back = GetColor(kcPopup);
@@ -178,8 +178,8 @@ void TSkThemeHighlight::DrawPopupBackground(TCanvas* canvas, int width, int heig
     FrameRectColor(canvas, r, back);
 }
 
-void TSkThemeHighlight::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                      bool selected, bool) const
+void TSkThemeHighlight::PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                       bool selected, bool) const
 {
     TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
@@ -198,7 +198,7 @@ void TSkThemeHighlight::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, cons
 
 // Push button, check box, radio button.
 
-void TSkThemeHighlight::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+void TSkThemeHighlight::PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     TRect r{0, 0, width, height};
@@ -225,8 +225,8 @@ void TSkThemeHighlight::DrawButton(TCanvas* canvas, int width, int height, uint8
     DrawEdgeRing(canvas, r, c, Faint, false);
 }
 
-void TSkThemeHighlight::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                     uint8_t check) const
+void TSkThemeHighlight::PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                      uint8_t check) const
 {
     TSkDrawBatch batch(canvas);
     const bool disabled = state == kesDisabled;
@@ -251,8 +251,8 @@ void TSkThemeHighlight::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t
     }
 }
 
-void TSkThemeHighlight::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                        bool checked) const
+void TSkThemeHighlight::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                         bool checked) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -273,8 +273,8 @@ void TSkThemeHighlight::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint
 
 // Track bar and progress bar.
 
-void TSkThemeHighlight::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
-                                       uint8_t pointer, uint8_t) const
+void TSkThemeHighlight::PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                        uint8_t pointer, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect) || pointer > 2)
@@ -293,8 +293,8 @@ void TSkThemeHighlight::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool 
     FramePolygonColor(canvas, points, ShiftedColor(Navy));
 }
 
-void TSkThemeHighlight::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
-                                     const TRect& selectionRect) const
+void TSkThemeHighlight::PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
+                                      const TRect& selectionRect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, Shrunk(trackRect, 1), GetColor(kcFace));
@@ -303,7 +303,7 @@ void TSkThemeHighlight::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
         FillRectColor(canvas, IntersectRects(Shrunk(selectionRect, 3), trackRect), GetColor(kcSelection));
 }
 
-void TSkThemeHighlight::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
+void TSkThemeHighlight::PaintProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundOutline(canvas, rect, GetColor(kcBorder));
@@ -312,15 +312,15 @@ void TSkThemeHighlight::DrawProgressFrame(TCanvas* canvas, const TRect& rect) co
 
 // Header panel and group box.
 
-void TSkThemeHighlight::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
+void TSkThemeHighlight::PaintHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundOutline(canvas, rect, GetColor(kcBorder));
     FillRectColor(canvas, Shrunk(rect, 1), GetColor(kcWindow));
 }
 
-void TSkThemeHighlight::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                               const std::wstring& caption) const
+void TSkThemeHighlight::PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                                const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -328,8 +328,8 @@ void TSkThemeHighlight::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rec
     DrawEdgeRing(canvas, {rect.left, rect.top, rect.right, rect.bottom - 1}, face, Soft, false);
 }
 
-void TSkThemeHighlight::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
-                                              uint8_t state, bool down) const
+void TSkThemeHighlight::PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                               uint8_t state, bool down) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -338,8 +338,8 @@ void TSkThemeHighlight::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect
     DrawHeaderButtonGlyph(canvas, r, kind == khbClose, down, state == kesPressed, GetColor(kcBorder));
 }
 
-void TSkThemeHighlight::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
-                                     const std::wstring& caption) const
+void TSkThemeHighlight::PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                      const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -351,14 +351,14 @@ void TSkThemeHighlight::DrawGroupBox(TCanvas* canvas, const TRect& rect, const T
 
 // Scroll bar.
 
-void TSkThemeHighlight::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
+void TSkThemeHighlight::PaintScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundOutline(canvas, rect, GetColor(kcBorder));
 }
 
-void TSkThemeHighlight::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                         bool first, uint8_t state) const
+void TSkThemeHighlight::PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                          bool first, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -371,8 +371,8 @@ void TSkThemeHighlight::DrawScrollButton(TCanvas* canvas, const TRect& rect, TSc
         DrawEdgeRing(canvas, Shrunk(rect, 1), c, Soft, state == kesPressed);
 }
 
-void TSkThemeHighlight::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
-                                        uint8_t state) const
+void TSkThemeHighlight::PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                         uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundFace(canvas, rect, HighlightFace(state), state == kesPressed);
@@ -380,7 +380,7 @@ void TSkThemeHighlight::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScr
 
 // Tabs.
 
-void TSkThemeHighlight::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
+void TSkThemeHighlight::PaintTabSheet(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -392,7 +392,7 @@ void TSkThemeHighlight::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
     FillRectColor(canvas, Shrunk(r, 1), face);
 }
 
-void TSkThemeHighlight::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position, uint8_t) const
+void TSkThemeHighlight::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -412,7 +412,7 @@ void TSkThemeHighlight::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t posi
 
 // Combo and speed buttons.
 
-void TSkThemeHighlight::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeHighlight::PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const bool pressed = state == kesPressed;
@@ -420,8 +420,8 @@ void TSkThemeHighlight::DrawComboButton(TCanvas* canvas, const TRect& rect, uint
     DrawSmallArrow(canvas, rect, true, pressed, 1 + pressed, GetColor(kcBorder));
 }
 
-void TSkThemeHighlight::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool,
-                                        bool down) const
+void TSkThemeHighlight::PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool,
+                                         bool down) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -441,7 +441,7 @@ void TSkThemeHighlight::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint
 
 // Bars, items and panels.
 
-void TSkThemeHighlight::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+void TSkThemeHighlight::PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -456,15 +456,15 @@ void TSkThemeHighlight::DrawGripBar(TCanvas* canvas, const TRect& rect, const TR
     }
 }
 
-void TSkThemeHighlight::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
+void TSkThemeHighlight::PaintItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
     TSkDrawBatch batch(canvas);
-    TSkThemeFlat::DrawItemBackground(canvas, rect, flags);
+    TSkThemeFlat::PaintItemBackground(canvas, rect, flags);
     if (flags & kibDown)
         DrawEdgeRing(canvas, rect, GetColor(kcWindow), Soft, false);
 }
 
-void TSkThemeHighlight::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
+void TSkThemeHighlight::PaintPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundOutline(canvas, rect, GetColor(kcBorder));
@@ -473,20 +473,20 @@ void TSkThemeHighlight::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool h
         DrawEdgeRing(canvas, Shrunk(rect, 1), GetColor(kcSelection), Soft, false);
 }
 
-void TSkThemeHighlight::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
-                                          uint8_t state) const
+void TSkThemeHighlight::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                           uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundFace(canvas, rect, GetColor(kcFace), state == kesPressed);
 }
 
-void TSkThemeHighlight::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
+void TSkThemeHighlight::PaintStatusBar(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundFace(canvas, rect, GetColor(kcFace), false);
 }
 
-void TSkThemeHighlight::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
+void TSkThemeHighlight::PaintStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
 {
     TSkDrawBatch batch(canvas);
     DrawRoundFace(canvas, rect, GetColor(kcFace), true);

@@ -24,54 +24,54 @@ public:
     TColor GetColor(uint8_t kind) const override;
     TFontStyles GetFontStyle(uint8_t kind) const override;
 
-    void DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot, bool pressed,
+    void PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot, bool pressed,
+                         bool active, TSkBorderStyle borderStyle) const override;
+    void PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
                         bool active, TSkBorderStyle borderStyle) const override;
-    void DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
-                       bool active, TSkBorderStyle borderStyle) const override;
 
-    void DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
-                         bool hot) const override;
-    void DrawPopupBackground(TCanvas* canvas, int width, int height) const override;
-    void DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
-                       bool hot) const override;
+    void PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                          bool hot) const override;
+    void PaintPopupBackground(TCanvas* canvas, int width, int height) const override;
+    void PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                        bool hot) const override;
 
-    void DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const override;
-    void DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                      uint8_t check) const override;
-    void DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                         bool checked) const override;
-    void DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer,
-                        uint8_t state) const override;
-    void DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
-                      const TRect& selectionRect) const override;
-    void DrawProgressFrame(TCanvas* canvas, const TRect& rect) const override;
-    void DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border,
-                         uint8_t unused) const override;
-    void DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                const std::wstring& caption) const override;
-    void DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind, uint8_t state,
-                               bool down) const override;
-    void DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
-                      const std::wstring& caption) const override;
-    void DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const override;
-    void DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first,
-                          uint8_t state) const override;
-    void DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+    void PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const override;
+    void PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                       uint8_t check) const override;
+    void PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                          bool checked) const override;
+    void PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical, uint8_t pointer,
                          uint8_t state) const override;
-    void DrawTabSheet(TCanvas* canvas, const TRect& rect) const override;
-    void DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
-                 uint8_t state) const override;
-    void DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const override;
-    void DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
-                         bool down) const override;
-    void DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const override;
-    void DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const override;
-    void DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const override;
-    void DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+    void PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
+                       const TRect& selectionRect) const override;
+    void PaintProgressFrame(TCanvas* canvas, const TRect& rect) const override;
+    void PaintHeaderPanel(TCanvas* canvas, const TRect& rect, bool border,
+                          uint8_t unused) const override;
+    void PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                 const std::wstring& caption) const override;
+    void PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind, uint8_t state,
+                                bool down) const override;
+    void PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                       const std::wstring& caption) const override;
+    void PaintScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const override;
+    void PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first,
                            uint8_t state) const override;
-    void DrawStatusBar(TCanvas* canvas, const TRect& rect) const override;
-    void DrawStatusPanel(TCanvas* canvas, const TRect& rect,
-                         TSkStatusPanel* panel) const override;
+    void PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                          uint8_t state) const override;
+    void PaintTabSheet(TCanvas* canvas, const TRect& rect) const override;
+    void PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                  uint8_t state) const override;
+    void PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const override;
+    void PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                          bool down) const override;
+    void PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const override;
+    void PaintItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const override;
+    void PaintPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const override;
+    void PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+                            uint8_t state) const override;
+    void PaintStatusBar(TCanvas* canvas, const TRect& rect) const override;
+    void PaintStatusPanel(TCanvas* canvas, const TRect& rect,
+                          TSkStatusPanel* panel) const override;
     bool HasCaptionShadow() const override;
     HRGN GetFormRegion(int width, int height, TSkBorderStyle borderStyle) const override;
     std::string GetName() const override;

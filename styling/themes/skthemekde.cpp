@@ -124,8 +124,8 @@ TRect TSkThemeKDE::DrawWell(TCanvas* canvas, const TRect& rect) const
 
 // Form frame and caption buttons.
 
-void TSkThemeKDE::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
-                                bool active, TSkBorderStyle) const
+void TSkThemeKDE::PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                                 bool active, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = GetColor(active ? 0 : 1);
@@ -138,8 +138,8 @@ void TSkThemeKDE::DrawFormFrame(TCanvas* canvas, int width, int height, const TR
     FrameRectColor(canvas, r, c);
 }
 
-void TSkThemeKDE::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool,
-                                 bool pressed, bool, TSkBorderStyle) const
+void TSkThemeKDE::PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool,
+                                  bool pressed, bool, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -148,7 +148,7 @@ void TSkThemeKDE::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gly
     DrawCaptionButtonGlyph(canvas, rect, glyph, pressed, Ink);
 }
 
-void TSkThemeKDE::DrawPopupBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeKDE::PaintPopupBackground(TCanvas* canvas, int width, int height) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
@@ -159,7 +159,7 @@ void TSkThemeKDE::DrawPopupBackground(TCanvas* canvas, int width, int height) co
 
 // Push button, check box, radio button.
 
-void TSkThemeKDE::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+void TSkThemeKDE::PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const TRect r{0, 0, width, height};
@@ -170,8 +170,8 @@ void TSkThemeKDE::DrawButton(TCanvas* canvas, int width, int height, uint8_t sta
     DrawRingedFace(canvas, r, GetColor(state == kesHot ? kcHotFace : kcFace), state == kesPressed);
 }
 
-void TSkThemeKDE::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                               uint8_t check) const
+void TSkThemeKDE::PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                uint8_t check) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -180,8 +180,8 @@ void TSkThemeKDE::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state
     DrawCheckMark(canvas, rect, r, check, GetColor(state == kesDisabled ? kcDisabledFace : kcBorder));
 }
 
-void TSkThemeKDE::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                  bool checked) const
+void TSkThemeKDE::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                   bool checked) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -193,8 +193,8 @@ void TSkThemeKDE::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t st
 
 // Track bar and progress bar.
 
-void TSkThemeKDE::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
-                                 uint8_t pointer, uint8_t state) const
+void TSkThemeKDE::PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                  uint8_t pointer, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect) || pointer > 2)
@@ -214,16 +214,16 @@ void TSkThemeKDE::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertic
                    {L(face, Step), Dk(face, Step), Dk(face, Step)});
 }
 
-void TSkThemeKDE::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
-                               const TRect& selectionRect) const
+void TSkThemeKDE::PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
+                                const TRect& selectionRect) const
 {
     TSkDrawBatch batch(canvas);
-    DrawProgressFrame(canvas, trackRect);
+    PaintProgressFrame(canvas, trackRect);
     if (!IsRectEmptyEx(selectionRect))
         FillRectColor(canvas, GrowRect(selectionRect, -3), GetColor(kcSelection));
 }
 
-void TSkThemeKDE::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
+void TSkThemeKDE::PaintProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -233,7 +233,7 @@ void TSkThemeKDE::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
 
 // Header panel and group box.
 
-void TSkThemeKDE::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
+void TSkThemeKDE::PaintHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -244,8 +244,8 @@ void TSkThemeKDE::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint
     FillRectColor(canvas, r, GetColor(kcWindow));
 }
 
-void TSkThemeKDE::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
-                                        uint8_t state, bool down) const
+void TSkThemeKDE::PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                         uint8_t state, bool down) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -255,8 +255,8 @@ void TSkThemeKDE::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint
                           GetColor(kcBorder));
 }
 
-void TSkThemeKDE::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
-                               const std::wstring& caption) const
+void TSkThemeKDE::PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -265,14 +265,14 @@ void TSkThemeKDE::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& 
 
 // Scroll bar and combo.
 
-void TSkThemeKDE::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
-                                  uint8_t state) const
+void TSkThemeKDE::PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                   uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     DrawRingedFace(canvas, rect, GetColor(kcFace), state == kesPressed);
 }
 
-void TSkThemeKDE::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeKDE::PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const bool pressed = state == kesPressed;
@@ -282,7 +282,7 @@ void TSkThemeKDE::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t st
 
 // Tabs.
 
-void TSkThemeKDE::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
+void TSkThemeKDE::PaintTabSheet(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -294,7 +294,7 @@ void TSkThemeKDE::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
     FillRectColor(canvas, r, face);
 }
 
-void TSkThemeKDE::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position, uint8_t) const
+void TSkThemeKDE::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -305,7 +305,7 @@ void TSkThemeKDE::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position, 
 
 // Edit and memo.
 
-void TSkThemeKDE::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeKDE::PaintEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -315,7 +315,7 @@ void TSkThemeKDE::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t stat
                   {Dk(face, Step), L(face, Step)}, {Dk(face, Step), face});
 }
 
-void TSkThemeKDE::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
+void TSkThemeKDE::PaintMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -327,8 +327,8 @@ void TSkThemeKDE::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled
 
 // Speed buttons and bars.
 
-void TSkThemeKDE::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
-                                  bool down) const
+void TSkThemeKDE::PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                   bool down) const
 {
     TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
@@ -348,7 +348,7 @@ void TSkThemeKDE::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t st
         FillRectColor(canvas, r, face);
 }
 
-void TSkThemeKDE::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+void TSkThemeKDE::PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
@@ -357,7 +357,7 @@ void TSkThemeKDE::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& g
     DrawEdgeRing(canvas, IntersectRects(gripRect, rect), c, Step, false);
 }
 
-void TSkThemeKDE::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
+void TSkThemeKDE::PaintItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect,
@@ -371,7 +371,7 @@ void TSkThemeKDE::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t
     }
 }
 
-void TSkThemeKDE::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
+void TSkThemeKDE::PaintPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -382,8 +382,8 @@ void TSkThemeKDE::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bo
     FillRectColor(canvas, r, GetColor(hot ? kcHotFace : kcFace));
 }
 
-void TSkThemeKDE::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
-                                    uint8_t state) const
+void TSkThemeKDE::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                     uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -391,7 +391,7 @@ void TSkThemeKDE::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
     DrawEdgeRing(canvas, rect, face, Step, state == kesHot || state == kesDefault);
 }
 
-void TSkThemeKDE::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
+void TSkThemeKDE::PaintStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);

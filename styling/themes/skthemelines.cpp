@@ -56,8 +56,8 @@ TColor TSkThemeLines::GetColor(uint8_t kind) const
 
 std::string TSkThemeLines::GetName() const { return ClassThemeName(); }
 
-void TSkThemeLines::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
-                                  bool active, TSkBorderStyle) const
+void TSkThemeLines::PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                                   bool active, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     const TRect band{client.left, client.left, client.right, client.top};

@@ -10,8 +10,8 @@ public:
     TSkThemeLines() = default;
 
     TColor GetColor(uint8_t kind) const override;
-    void DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
-                       bool active, TSkBorderStyle borderStyle) const override;
+    void PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& clientBounds,
+                        bool active, TSkBorderStyle borderStyle) const override;
     std::string GetName() const override;
 
     static std::string ClassThemeName() { return "Lines"; }

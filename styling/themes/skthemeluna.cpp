@@ -299,10 +299,13 @@ std::string TSkThemeLuna::GetName() const { return ClassThemeName(); }
 
 bool TSkThemeLuna::IsAvailable() const { return true; }
 
+// Drawn from its tables and the arguments alone.
+bool TSkThemeLuna::CachesPictures() const { return true; }
+
 // Form frame and caption buttons.
 
-void TSkThemeLuna::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
-                                  bool pressed, bool active, TSkBorderStyle borderStyle) const
+void TSkThemeLuna::PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                                   bool pressed, bool active, TSkBorderStyle borderStyle) const
 {
     TLunaCaptionRow row;
     if (!CaptionRow(glyph, row) || (glyph == kfbClose && borderStyle == kbsNone))
@@ -314,8 +317,8 @@ void TSkThemeLuna::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gl
     FrameAtlas(active).Draw(canvas, rect.left, rect.top, false, cell);
 }
 
-void TSkThemeLuna::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect&,
-                                 bool active, TSkBorderStyle borderStyle) const
+void TSkThemeLuna::PaintFormFrame(TCanvas* canvas, int width, int height, const TRect&,
+                                  bool active, TSkBorderStyle borderStyle) const
 {
     if (borderStyle == kbsNone || width <= 0 || height <= 0)
         return;
@@ -370,7 +373,7 @@ HRGN TSkThemeLuna::GetFormRegion(int width, int height, TSkBorderStyle borderSty
 
 // Push button, check box, radio button.
 
-void TSkThemeLuna::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+void TSkThemeLuna::PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
     // Rows are the states up to focused; the default button looks focused.
     int row = state;
@@ -382,8 +385,8 @@ void TSkThemeLuna::DrawButton(TCanvas* canvas, int width, int height, uint8_t st
                    CellMargin(lciPushButton));
 }
 
-void TSkThemeLuna::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                uint8_t check) const
+void TSkThemeLuna::PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                 uint8_t check) const
 {
     if (state > kesDisabled)
         return;  // no cell for other states
@@ -391,8 +394,8 @@ void TSkThemeLuna::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t stat
     atlas_->Draw(canvas, rect.left, rect.top, true, CellRect(lciCheckBox, MarkStates * mark + state));
 }
 
-void TSkThemeLuna::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                   bool checked) const
+void TSkThemeLuna::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                    bool checked) const
 {
     if (state > kesDisabled)
         state = kesNormal;
@@ -402,8 +405,8 @@ void TSkThemeLuna::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t s
 
 // Track bar.
 
-void TSkThemeLuna::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
-                                  uint8_t pointer, uint8_t state) const
+void TSkThemeLuna::PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                   uint8_t pointer, uint8_t state) const
 {
     static const int rows[] = {0, 1, 2, 4, 3};  // by state; the rows end focused, disabled
     static const TLunaCellId verticals[] = {lciThumbV0, lciThumbV1, lciThumbV2};
@@ -415,8 +418,8 @@ void TSkThemeLuna::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool verti
     atlas1_->Draw(canvas, rect.left, rect.top, true, CellRect(id, row));
 }
 
-void TSkThemeLuna::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
-                                const TRect& selectionRect) const
+void TSkThemeLuna::PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
+                                 const TRect& selectionRect) const
 {
     FillRectColor(canvas, trackRect, GetColor(kcWindow));
     DrawFrame3D(canvas, trackRect, clBtnShadow, clBtnHighlight);
@@ -426,14 +429,14 @@ void TSkThemeLuna::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
 
 // Progress bar.
 
-void TSkThemeLuna::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
+void TSkThemeLuna::PaintProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
     FrameRoundRectColor(canvas, rect, 3, GetColor(kcBorder));
     FillRectColor(canvas, Shrunk(rect, 1), GetColor(kcWindow));
 }
 
-void TSkThemeLuna::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
-                                   bool vertical, bool smooth) const
+void TSkThemeLuna::PaintProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                    bool vertical, bool smooth) const
 {
     const TColor c = GetColor(kcSelection);
     if (smooth) {
@@ -445,7 +448,7 @@ void TSkThemeLuna::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, con
 
 // Header panel and group box.
 
-void TSkThemeLuna::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
+void TSkThemeLuna::PaintHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uint8_t) const
 {
     if (IsRectEmptyEx(rect))
         return;
@@ -459,8 +462,8 @@ void TSkThemeLuna::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool, uin
     FillRectColor(canvas, body, GetColor(kcWindow));
 }
 
-void TSkThemeLuna::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                          const std::wstring& caption) const
+void TSkThemeLuna::PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                           const std::wstring& caption) const
 {
     if (IsRectEmptyEx(rect))
         return;
@@ -478,8 +481,8 @@ void TSkThemeLuna::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
 }
 
-void TSkThemeLuna::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
-                                         uint8_t state, bool down) const
+void TSkThemeLuna::PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                          uint8_t state, bool down) const
 {
     const int row = kind == khbClose ? 2 : down ? 1 : 0;  // chevron up, chevron down, close
     const TRect cell =
@@ -487,8 +490,8 @@ void TSkThemeLuna::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uin
     atlas_->Draw(canvas, rect.left, rect.top, true, cell);
 }
 
-void TSkThemeLuna::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
-                                const std::wstring& caption) const
+void TSkThemeLuna::PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                 const std::wstring& caption) const
 {
     if (IsRectEmptyEx(rect))
         return;
@@ -499,14 +502,14 @@ void TSkThemeLuna::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect&
 
 // Scroll bar.
 
-void TSkThemeLuna::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const
+void TSkThemeLuna::PaintScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const
 {
     atlas1_->StretchDraw(canvas, rect, false,
                          CellRect(kind == sbHorizontal ? lciScrollTrackH : lciScrollTrackV));
 }
 
-void TSkThemeLuna::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
-                                   uint8_t state) const
+void TSkThemeLuna::PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                    uint8_t state) const
 {
     if (state > kesDisabled)
         state = kesNormal;
@@ -514,10 +517,10 @@ void TSkThemeLuna::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBa
                       CellMargin(lciScrollBody));
 }
 
-void TSkThemeLuna::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                    bool first, uint8_t state) const
+void TSkThemeLuna::PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                     bool first, uint8_t state) const
 {
-    DrawScrollThumb(canvas, rect, kind, state);
+    PaintScrollThumb(canvas, rect, kind, state);
     if (state > kesDisabled)
         state = kesNormal;
     const TLunaArrow arrow = kind == sbVertical ? (first ? laUp : laDown) : (first ? laLeft : laRight);
@@ -526,13 +529,13 @@ void TSkThemeLuna::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollB
 
 // Tabs.
 
-void TSkThemeLuna::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
+void TSkThemeLuna::PaintTabSheet(TCanvas* canvas, const TRect& rect) const
 {
     DrawNineStretched(*atlas1_, canvas, CellRect(lciTabSheet), rect, CellMargin(lciTabSheet));
 }
 
-void TSkThemeLuna::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
-                           uint8_t state) const
+void TSkThemeLuna::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                            uint8_t state) const
 {
     TLunaCellId id;
     switch (state) {
@@ -544,15 +547,15 @@ void TSkThemeLuna::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
     DrawNinePieces(*atlas1_, canvas, CellRect(id, 0, TabSide(position)), rect, CellMargin(id));
 }
 
-void TSkThemeLuna::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
-                                       uint8_t state) const
+void TSkThemeLuna::PaintTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
+                                        uint8_t state) const
 {
-    DrawScrollButton(canvas, rect, sbHorizontal, first, state);
+    PaintScrollButton(canvas, rect, sbHorizontal, first, state);
 }
 
 // Edit, memo and combo.
 
-void TSkThemeLuna::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeLuna::PaintEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     if (IsRectEmptyEx(rect))
         return;
@@ -563,7 +566,7 @@ void TSkThemeLuna::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t sta
     FrameRings(canvas, rect, 8, fill);
 }
 
-void TSkThemeLuna::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
+void TSkThemeLuna::PaintMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
 {
     if (IsRectEmptyEx(rect))
         return;
@@ -573,7 +576,7 @@ void TSkThemeLuna::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enable
     FrameRings(canvas, rect, 9, fill);
 }
 
-void TSkThemeLuna::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeLuna::PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     if (IsRectEmptyEx(rect))
         return;
@@ -590,8 +593,8 @@ void TSkThemeLuna::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t s
 
 // Speed buttons and bars.
 
-void TSkThemeLuna::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
-                                   bool down) const
+void TSkThemeLuna::PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                    bool down) const
 {
     if (state > kesDisabled)
         state = kesNormal;
@@ -617,10 +620,10 @@ void TSkThemeLuna::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t s
     DrawNinePieces(*atlas_, canvas, cell, rect, CellMargin(lciSpeedFace));
 }
 
-void TSkThemeLuna::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                       bool flat, bool down) const
+void TSkThemeLuna::PaintSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                        bool flat, bool down) const
 {
-    DrawSpeedButton(canvas, rect, state, flat, down);
+    PaintSpeedButton(canvas, rect, state, flat, down);
     if (state > kesDisabled)
         state = kesNormal;
     // The arrows of a down button end where the status bar strip begins:
@@ -636,17 +639,17 @@ void TSkThemeLuna::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8
     DrawCentered(*atlas_, canvas, arrow, rect);
 }
 
-void TSkThemeLuna::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
+void TSkThemeLuna::PaintSpeedContainer(TCanvas* canvas, const TRect& rect) const
 {
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
-void TSkThemeLuna::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
+void TSkThemeLuna::PaintBarBackground(TCanvas* canvas, const TRect& rect) const
 {
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
-void TSkThemeLuna::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+void TSkThemeLuna::PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
     const TSkColor face = ColorToSkColor(GetColor(kcFace));
     FillRectColor(canvas, rect, GetColor(kcFace));
@@ -655,8 +658,8 @@ void TSkThemeLuna::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& 
     atlas_->TileDraw(canvas, gripRect, true, CellRect(lciGripDot));
 }
 
-void TSkThemeLuna::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                   uint8_t) const
+void TSkThemeLuna::PaintSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                    uint8_t) const
 {
     if (state > kesDisabled)
         state = kesNormal;
@@ -664,7 +667,7 @@ void TSkThemeLuna::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t s
                    CellMargin(lciSmallButton));
 }
 
-void TSkThemeLuna::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
+void TSkThemeLuna::PaintItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
     if (flags & kibDown) {
         const TRect r = GrowRect(rect, 1);
@@ -676,13 +679,13 @@ void TSkThemeLuna::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_
     FillRectColor(canvas, rect, GetColor(kind));
 }
 
-void TSkThemeLuna::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool) const
+void TSkThemeLuna::PaintPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool) const
 {
     FillRectColor(canvas, rect, GetColor(hot ? kcHotFace : kcFace));
 }
 
-void TSkThemeLuna::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
-                                     uint8_t state) const
+void TSkThemeLuna::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                      uint8_t state) const
 {
     // Rows: normal, disabled or focused, hot, pressed; by state.
     static const int rows[] = {0, 2, 3, 1, 1, 2};
@@ -693,22 +696,22 @@ void TSkThemeLuna::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t
 
 // Status bar.
 
-void TSkThemeLuna::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
+void TSkThemeLuna::PaintStatusBar(TCanvas* canvas, const TRect& rect) const
 {
     atlas_->StretchDraw(canvas, rect, false, CellRect(lciStatusBar));
 }
 
-void TSkThemeLuna::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
+void TSkThemeLuna::PaintSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
     atlas_->StretchDraw(canvas, rect, true, CellRect(lciSizeGrip));
 }
 
-void TSkThemeLuna::DrawStatusPanel(TCanvas* canvas, const TRect& rect,
-                                   TSkStatusPanel* panel) const
+void TSkThemeLuna::PaintStatusPanel(TCanvas* canvas, const TRect& rect,
+                                    TSkStatusPanel* panel) const
 {
     if (panel && panel->StatusBar()) {
         const TControl* bar = panel->StatusBar();
-        DrawStatusBar(canvas, {0, 0, bar->Width(), bar->Height()});
+        PaintStatusBar(canvas, {0, 0, bar->Width(), bar->Height()});
     }
     const TRect separator = CellRect(lciStatusSeparator);
     atlas_->StretchDraw(canvas, {rect.right - RectWidth(separator), rect.top, rect.right, rect.bottom},
@@ -729,13 +732,13 @@ void TSkThemeLuna::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& w
     MeasurePopupText(canvas, item, width, height);
 }
 
-void TSkThemeLuna::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeLuna::PaintMenuBarBackground(TCanvas* canvas, int width, int height) const
 {
     FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
 }
 
-void TSkThemeLuna::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                   bool selected, bool hot) const
+void TSkThemeLuna::PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                    bool selected, bool hot) const
 {
     if (!item || IsRectEmptyEx(rect))
         return;
@@ -744,7 +747,7 @@ void TSkThemeLuna::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const T
     TRect r = Shrunk(rect, 1);
     TColor text = GetColor(kcMenuBarText);
     if (selected && button) {
-        DrawSpeedButton(canvas, r, hot ? kesNormal : kesPressed, false, false);
+        PaintSpeedButton(canvas, r, hot ? kesNormal : kesPressed, false, false);
     } else if (selected) {
         FillRectColor(canvas, r, GetColor(kcMenuBarHighlight));
         FrameRectColor(canvas, r, GetColor(kcMenuBorder));
@@ -755,8 +758,8 @@ void TSkThemeLuna::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const T
                  DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }
 
-void TSkThemeLuna::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                     bool selected, bool hot) const
+void TSkThemeLuna::PaintMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                      bool selected, bool hot) const
 {
     if (!item)
         return;
@@ -774,15 +777,15 @@ void TSkThemeLuna::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const
     DrawCentered(*atlas_, canvas, CellRect(lciMenuBarButton, row, column), rect);
 }
 
-void TSkThemeLuna::DrawPopupBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeLuna::PaintPopupBackground(TCanvas* canvas, int width, int height) const
 {
     const TRect r{0, 0, width, height};
     FrameRectColor(canvas, r, GetColor(kcMenuBorder));
     FrameRings(canvas, r, 2, GetColor(kcPopup));
 }
 
-void TSkThemeLuna::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                 bool selected, bool) const
+void TSkThemeLuna::PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                  bool selected, bool) const
 {
     if (!item || IsRectEmptyEx(rect))
         return;
@@ -829,8 +832,8 @@ void TSkThemeLuna::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRe
                        clBlack, DFCS_MENUARROW);
 }
 
-void TSkThemeLuna::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
-                                         bool hot) const
+void TSkThemeLuna::PaintPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                          bool hot) const
 {
     if (IsRectEmptyEx(rect))
         return;

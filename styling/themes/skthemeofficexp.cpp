@@ -52,8 +52,8 @@ void TSkThemeOfficeXP::DrawNavyFace(TCanvas* canvas, TRect& rect, uint8_t state)
 
 // Menus.
 
-void TSkThemeOfficeXP::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                       bool selected, bool hot) const
+void TSkThemeOfficeXP::PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                        bool selected, bool hot) const
 {
     TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
@@ -68,8 +68,8 @@ void TSkThemeOfficeXP::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, con
     DrawTextWide(canvas, item->Caption(), r, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE | DT_CENTER));
 }
 
-void TSkThemeOfficeXP::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                     bool selected, bool) const
+void TSkThemeOfficeXP::PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                      bool selected, bool) const
 {
     TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
@@ -91,8 +91,8 @@ void TSkThemeOfficeXP::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const
     DrawPopupItemContent(canvas, item, rect, selected);
 }
 
-void TSkThemeOfficeXP::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
-                                             bool) const
+void TSkThemeOfficeXP::PaintPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                              bool) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -107,7 +107,7 @@ void TSkThemeOfficeXP::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect,
 
 // Push button, check box, radio button.
 
-void TSkThemeOfficeXP::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+void TSkThemeOfficeXP::PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     TRect r{0, 0, width, height};
@@ -120,20 +120,20 @@ void TSkThemeOfficeXP::DrawButton(TCanvas* canvas, int width, int height, uint8_
     FrameRectColor(canvas, r, GetColor(idle ? kcBorder : kcMenuBorder));
 }
 
-void TSkThemeOfficeXP::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                    uint8_t check) const
+void TSkThemeOfficeXP::PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                     uint8_t check) const
 {
     TSkDrawBatch batch(canvas);
     DrawFlatCheckBox(canvas, rect, check, GetColor(state == kesHot ? kcMenuBorder : kcBorder),
                      GetColor(kcFace), GetColor(state == kesDisabled ? kcDisabledFace : kcBorder));
 }
 
-void TSkThemeOfficeXP::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                       bool checked) const
+void TSkThemeOfficeXP::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                        bool checked) const
 {
     TSkDrawBatch batch(canvas);
     if (state != kesHot) {
-        TSkThemeFlat::DrawRadioButton(canvas, rect, state, checked);
+        TSkThemeFlat::PaintRadioButton(canvas, rect, state, checked);
         return;
     }
     DrawFlatRadioButton(canvas, rect, checked, GetColor(kcMenuBorder), GetColor(kcHotFace));
@@ -141,23 +141,23 @@ void TSkThemeOfficeXP::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8
 
 // Progress bar and header panel.
 
-void TSkThemeOfficeXP::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
-                                       bool vertical, bool smooth) const
+void TSkThemeOfficeXP::PaintProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                        bool vertical, bool smooth) const
 {
     TSkDrawBatch batch(canvas);
     DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcHotFace),
                      GetColor(kcMenuBorder));
 }
 
-void TSkThemeOfficeXP::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                              const std::wstring& caption) const
+void TSkThemeOfficeXP::PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                               const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     DrawFlatHeaderCaption(canvas, rect, caption, GetColor(kcFace));
 }
 
-void TSkThemeOfficeXP::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
-                                             uint8_t state, bool down) const
+void TSkThemeOfficeXP::PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                              uint8_t state, bool down) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -168,30 +168,30 @@ void TSkThemeOfficeXP::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect,
 
 // Scroll bar, tabs and combo.
 
-void TSkThemeOfficeXP::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                        bool first, uint8_t state) const
+void TSkThemeOfficeXP::PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                         bool first, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
-    DrawScrollThumb(canvas, rect, kind, state);
+    PaintScrollThumb(canvas, rect, kind, state);
     DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
 
-void TSkThemeOfficeXP::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
-                                       uint8_t state) const
+void TSkThemeOfficeXP::PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                        uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
     DrawNavyFace(canvas, r, state);
 }
 
-void TSkThemeOfficeXP::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
-                               uint8_t state) const
+void TSkThemeOfficeXP::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                                uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     DrawFlatTab(canvas, rect, position, state, GetColor(state == kesHot ? kcMenuBorder : kcBorder));
 }
 
-void TSkThemeOfficeXP::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeOfficeXP::PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -202,8 +202,8 @@ void TSkThemeOfficeXP::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8
 
 // Speed buttons and bars.
 
-void TSkThemeOfficeXP::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool,
-                                       bool down) const
+void TSkThemeOfficeXP::PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool,
+                                        bool down) const
 {
     TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
@@ -219,7 +219,7 @@ void TSkThemeOfficeXP::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8
     FrameRectColor(canvas, rect, line);
 }
 
-void TSkThemeOfficeXP::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+void TSkThemeOfficeXP::PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
     TSkDrawBatch batch(canvas);
     const TColor bar = GetColor(kcMenuBar);
@@ -229,16 +229,16 @@ void TSkThemeOfficeXP::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRe
     DrawEdgeRing(canvas, IntersectRects(gripRect, rect), bar, GripEdge, false);
 }
 
-void TSkThemeOfficeXP::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
+void TSkThemeOfficeXP::PaintBarBackground(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcMenuBar));
 }
 
-void TSkThemeOfficeXP::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
-                                         uint8_t) const
+void TSkThemeOfficeXP::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                          uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     // The same rings as a status panel.
-    DrawStatusPanel(canvas, rect, nullptr);
+    PaintStatusPanel(canvas, rect, nullptr);
 }

@@ -12,36 +12,36 @@ public:
 
     TColor GetColor(uint8_t kind) const override;
 
-    void DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
-                         bool hot) const override;
-    void DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
-                       bool hot) const override;
-    void DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
-                               bool hot) const override;
-    void DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const override;
-    void DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                      uint8_t check) const override;
-    void DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                         bool checked) const override;
-    void DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
-                         bool vertical, bool smooth) const override;
-    void DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                const std::wstring& caption) const override;
-    void DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind, uint8_t state,
-                               bool down) const override;
-    void DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first,
-                          uint8_t state) const override;
-    void DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                         uint8_t state) const override;
-    void DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
-                 uint8_t state) const override;
-    void DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const override;
-    void DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
-                         bool down) const override;
-    void DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const override;
-    void DrawBarBackground(TCanvas* canvas, const TRect& rect) const override;
-    void DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+    void PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                          bool hot) const override;
+    void PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                        bool hot) const override;
+    void PaintPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                bool hot) const override;
+    void PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const override;
+    void PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                       uint8_t check) const override;
+    void PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                          bool checked) const override;
+    void PaintProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                          bool vertical, bool smooth) const override;
+    void PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                 const std::wstring& caption) const override;
+    void PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind, uint8_t state,
+                                bool down) const override;
+    void PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind, bool first,
                            uint8_t state) const override;
+    void PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                          uint8_t state) const override;
+    void PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                  uint8_t state) const override;
+    void PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const override;
+    void PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                          bool down) const override;
+    void PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const override;
+    void PaintBarBackground(TCanvas* canvas, const TRect& rect) const override;
+    void PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t unused,
+                            uint8_t state) const override;
     std::string GetName() const override;
 
     static std::string ClassThemeName() { return "OfficeXP"; }

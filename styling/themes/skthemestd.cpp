@@ -108,6 +108,9 @@ std::string TSkThemeStd::GetName() const { return ClassThemeName(); }
 
 bool TSkThemeStd::IsAvailable() const { return true; }
 
+// Drawn from its tables and the arguments alone.
+bool TSkThemeStd::CachesPictures() const { return true; }
+
 HRGN TSkThemeStd::GetFormRegion(int, int, TSkBorderStyle) const { return nullptr; }
 
 // The pieces KDE draws again with its own ring colours.
@@ -201,16 +204,16 @@ void TSkThemeStd::DrawBevelTab(TCanvas* canvas, const TRect& rect, uint8_t posit
 
 // Form frame and caption buttons.
 
-void TSkThemeStd::DrawFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
-                                bool active, TSkBorderStyle) const
+void TSkThemeStd::PaintFormFrame(TCanvas* canvas, int width, int height, const TRect& client,
+                                 bool active, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     DrawClassicFormFrame(canvas, width, height, client, GetColor(active ? 0 : 1),
                          active ? clGradientActiveCaption : clGradientInactiveCaption, GetColor(kcFace));
 }
 
-void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
-                                 bool pressed, bool, TSkBorderStyle) const
+void TSkThemeStd::PaintFormButton(TCanvas* canvas, const TRect& rect, uint8_t glyph, bool hot,
+                                  bool pressed, bool, TSkBorderStyle) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -226,7 +229,7 @@ void TSkThemeStd::DrawFormButton(TCanvas* canvas, const TRect& rect, uint8_t gly
 
 // Push button, check box, radio button.
 
-void TSkThemeStd::DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const
+void TSkThemeStd::PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     TRect r{0, 0, width, height};
@@ -242,8 +245,8 @@ void TSkThemeStd::DrawButton(TCanvas* canvas, int width, int height, uint8_t sta
     FillRectColor(canvas, r, c);
 }
 
-void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
-                               uint8_t check) const
+void TSkThemeStd::PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                uint8_t check) const
 {
     TSkDrawBatch batch(canvas);
     const TColor back = GetColor(state == kesDisabled ? kcFace : state == kesHot ? kcHotFace : kcWindow);
@@ -258,8 +261,8 @@ void TSkThemeStd::DrawCheckBox(TCanvas* canvas, const TRect& rect, uint8_t state
     DrawCheckMark(canvas, rect, r, check, mark);
 }
 
-void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                  bool checked) const
+void TSkThemeStd::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                   bool checked) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -272,8 +275,8 @@ void TSkThemeStd::DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t st
 
 // Track bar.
 
-void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
-                                 uint8_t pointer, uint8_t state) const
+void TSkThemeStd::PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vertical,
+                                  uint8_t pointer, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect) || pointer > 2)
@@ -292,8 +295,8 @@ void TSkThemeStd::DrawTrackThumb(TCanvas* canvas, const TRect& rect, bool vertic
                    {L(c, Strong), Dk(c, Strong), Dk(c, Soft)});
 }
 
-void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
-                               const TRect& selectionRect) const
+void TSkThemeStd::PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
+                                const TRect& selectionRect) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = trackRect;
@@ -305,7 +308,7 @@ void TSkThemeStd::DrawTrackBar(TCanvas* canvas, const TRect& trackRect,
 
 // Progress bar.
 
-void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
+void TSkThemeStd::PaintProgressFrame(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -313,8 +316,8 @@ void TSkThemeStd::DrawProgressFrame(TCanvas* canvas, const TRect& rect) const
     FillRectColor(canvas, r, GetColor(kcWindow));
 }
 
-void TSkThemeStd::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
-                                  bool vertical, bool smooth) const
+void TSkThemeStd::PaintProgressBar(TCanvas* canvas, const TRect& clientRect, const TRect& barRect,
+                                   bool vertical, bool smooth) const
 {
     TSkDrawBatch batch(canvas);
     DrawProgressFill(canvas, clientRect, barRect, vertical, smooth, GetColor(kcSelection));
@@ -322,7 +325,7 @@ void TSkThemeStd::DrawProgressBar(TCanvas* canvas, const TRect& clientRect, cons
 
 // Header panel and group box.
 
-void TSkThemeStd::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, uint8_t) const
+void TSkThemeStd::PaintHeaderPanel(TCanvas* canvas, const TRect& rect, bool border, uint8_t) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -336,8 +339,8 @@ void TSkThemeStd::DrawHeaderPanel(TCanvas* canvas, const TRect& rect, bool borde
     FillRectColor(canvas, r, GetColor(kcWindow));
 }
 
-void TSkThemeStd::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
-                                         const std::wstring& caption) const
+void TSkThemeStd::PaintHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
+                                          const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -350,8 +353,8 @@ void TSkThemeStd::DrawHeaderPanelCaption(TCanvas* canvas, const TRect& rect,
     DrawTextWide(canvas, caption, text, DrawTextBiDiModeFlags(DT_VCENTER | DT_SINGLELINE));
 }
 
-void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
-                                        uint8_t state, bool down) const
+void TSkThemeStd::PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint8_t kind,
+                                         uint8_t state, bool down) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
@@ -366,8 +369,8 @@ void TSkThemeStd::DrawHeaderPanelButton(TCanvas* canvas, const TRect& rect, uint
     DrawHeaderButtonGlyph(canvas, r, kind == khbClose, down, state == kesPressed, GetColor(kcBorder));
 }
 
-void TSkThemeStd::DrawGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
-                               const std::wstring& caption) const
+void TSkThemeStd::PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
+                                const std::wstring& caption) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -387,22 +390,22 @@ void TSkThemeStd::DrawEtchedGroupBox(TCanvas* canvas, const TRect& rect, const T
 
 // Scroll bar.
 
-void TSkThemeStd::DrawScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
+void TSkThemeStd::PaintScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind) const
 {
     TSkDrawBatch batch(canvas);
     DitherFillRect(canvas, rect, GetColor(kcFace), Paper);
 }
 
-void TSkThemeStd::DrawScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
-                                   bool first, uint8_t state) const
+void TSkThemeStd::PaintScrollButton(TCanvas* canvas, const TRect& rect, TScrollBarKind kind,
+                                    bool first, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
-    DrawScrollThumb(canvas, rect, kind, state);
+    PaintScrollThumb(canvas, rect, kind, state);
     DrawScrollArrowGlyph(canvas, rect, kind == sbVertical, first, state == kesPressed, Ink);
 }
 
-void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
-                                  uint8_t state) const
+void TSkThemeStd::PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBarKind,
+                                   uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
@@ -416,7 +419,7 @@ void TSkThemeStd::DrawScrollThumb(TCanvas* canvas, const TRect& rect, TScrollBar
 
 // Tabs.
 
-void TSkThemeStd::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
+void TSkThemeStd::PaintTabSheet(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcFace);
@@ -425,8 +428,8 @@ void TSkThemeStd::DrawTabSheet(TCanvas* canvas, const TRect& rect) const
     FillRectColor(canvas, r, c);
 }
 
-void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
-                          uint8_t state) const
+void TSkThemeStd::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
+                           uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -435,16 +438,16 @@ void TSkThemeStd::DrawTab(TCanvas* canvas, const TRect& rect, uint8_t position,
     DrawBevelTab(canvas, rect, position, c, L(c, Strong), Dk(c, Strong));
 }
 
-void TSkThemeStd::DrawTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
-                                      uint8_t state) const
+void TSkThemeStd::PaintTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
+                                       uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
-    DrawScrollButton(canvas, rect, sbHorizontal, first, state);
+    PaintScrollButton(canvas, rect, sbHorizontal, first, state);
 }
 
 // Edit, memo and combo.
 
-void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeStd::PaintEditFrame(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -454,7 +457,7 @@ void TSkThemeStd::DrawEditFrame(TCanvas* canvas, const TRect& rect, uint8_t stat
                   {Dk(face, Soft), L(face, Soft)}, {Dk(face, Strong), face});
 }
 
-void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
+void TSkThemeStd::PaintMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -464,7 +467,7 @@ void TSkThemeStd::DrawMemoFrame(TCanvas* canvas, const TRect& rect, bool enabled
                   {Dk(face, Strong), face});
 }
 
-void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
+void TSkThemeStd::PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = FaceByState(*this, state);
@@ -480,8 +483,8 @@ void TSkThemeStd::DrawComboButton(TCanvas* canvas, const TRect& rect, uint8_t st
 
 // Speed buttons and bars.
 
-void TSkThemeStd::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
-                                  bool down) const
+void TSkThemeStd::PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t state, bool flat,
+                                   bool down) const
 {
     TSkDrawBatch batch(canvas);
     if (state > kesDisabled)
@@ -512,28 +515,28 @@ void TSkThemeStd::DrawSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t st
         FillRectColor(canvas, r, c);
 }
 
-void TSkThemeStd::DrawSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                      bool flat, bool down) const
+void TSkThemeStd::PaintSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                       bool flat, bool down) const
 {
     TSkDrawBatch batch(canvas);
-    DrawSpeedButton(canvas, rect, state, flat, down);
+    PaintSpeedButton(canvas, rect, state, flat, down);
     DrawDropArrow(canvas, rect, state == kesPressed, state == kesDisabled, GetColor(kcBorder),
                   GetColor(kcDisabledFace));
 }
 
-void TSkThemeStd::DrawSpeedContainer(TCanvas* canvas, const TRect& rect) const
+void TSkThemeStd::PaintSpeedContainer(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
-void TSkThemeStd::DrawBarBackground(TCanvas* canvas, const TRect& rect) const
+void TSkThemeStd::PaintBarBackground(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcMenuBar));
 }
 
-void TSkThemeStd::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
+void TSkThemeStd::PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect& gripRect) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
@@ -543,14 +546,14 @@ void TSkThemeStd::DrawGripBar(TCanvas* canvas, const TRect& rect, const TRect& g
     DrawFrame3D(canvas, IntersectRects(grip, rect), L(c, Soft), Dk(c, Soft));
 }
 
-void TSkThemeStd::DrawSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                                  uint8_t) const
+void TSkThemeStd::PaintSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                                   uint8_t) const
 {
     TSkDrawBatch batch(canvas);
-    DrawSpeedButton(canvas, rect, state, state != kesNormal, false);
+    PaintSpeedButton(canvas, rect, state, state != kesNormal, false);
 }
 
-void TSkThemeStd::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
+void TSkThemeStd::PaintItemBackground(TCanvas* canvas, const TRect& rect, uint8_t flags) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = GetColor((flags & kibDown)       ? kcFace
@@ -562,7 +565,7 @@ void TSkThemeStd::DrawItemBackground(TCanvas* canvas, const TRect& rect, uint8_t
         DrawFrame3D(canvas, rect, L(c, Faint), Dk(c, Faint));
 }
 
-void TSkThemeStd::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
+void TSkThemeStd::PaintPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bool bevel) const
 {
     TSkDrawBatch batch(canvas);
     TRect r = rect;
@@ -573,8 +576,8 @@ void TSkThemeStd::DrawPanelFace(TCanvas* canvas, const TRect& rect, bool hot, bo
     FillRectColor(canvas, r, GetColor(hot ? kcHotFace : kcFace));
 }
 
-void TSkThemeStd::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
-                                    uint8_t state) const
+void TSkThemeStd::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
+                                     uint8_t state) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = state == kesPressed ? RgbColor(0, 0, 0)
@@ -589,13 +592,13 @@ void TSkThemeStd::DrawHeaderSection(TCanvas* canvas, const TRect& rect, uint8_t,
 
 // Status bar.
 
-void TSkThemeStd::DrawStatusBar(TCanvas* canvas, const TRect& rect) const
+void TSkThemeStd::PaintStatusBar(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, rect, GetColor(kcFace));
 }
 
-void TSkThemeStd::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
+void TSkThemeStd::PaintSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
     TSkDrawBatch batch(canvas);
     if (IsRectEmptyEx(rect))
@@ -604,7 +607,7 @@ void TSkThemeStd::DrawSizeGrip(TCanvas* canvas, const TRect& rect) const
     DrawFrameControl(canvas->Handle(), &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
 }
 
-void TSkThemeStd::DrawStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
+void TSkThemeStd::PaintStatusPanel(TCanvas* canvas, const TRect& rect, TSkStatusPanel*) const
 {
     TSkDrawBatch batch(canvas);
     const TColor face = GetColor(kcFace);
@@ -626,27 +629,27 @@ void TSkThemeStd::MeasurePopupItem(TCanvas* canvas, TSkCustomItem* item, int& wi
     MeasurePopupText(canvas, item, width, height);
 }
 
-void TSkThemeStd::DrawMenuBarBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeStd::PaintMenuBarBackground(TCanvas* canvas, int width, int height) const
 {
     TSkDrawBatch batch(canvas);
     FillRectColor(canvas, 0, 0, width, height, GetColor(kcMenuBar));
 }
 
-void TSkThemeStd::DrawMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                  bool selected, bool hot) const
+void TSkThemeStd::PaintMenuBarItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                   bool selected, bool hot) const
 {
     TSkDrawBatch batch(canvas);
     DrawClassicMenuBarItem(canvas, item, rect, selected, hot, clNone);
 }
 
-void TSkThemeStd::DrawMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                    bool selected, bool hot) const
+void TSkThemeStd::PaintMenuBarButton(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                     bool selected, bool hot) const
 {
     TSkDrawBatch batch(canvas);
     DrawMenuBarSystemButton(canvas, item, rect, selected, hot);
 }
 
-void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) const
+void TSkThemeStd::PaintPopupBackground(TCanvas* canvas, int width, int height) const
 {
     TSkDrawBatch batch(canvas);
     const TColor c = GetColor(kcMenuBar);
@@ -655,8 +658,8 @@ void TSkThemeStd::DrawPopupBackground(TCanvas* canvas, int width, int height) co
     FrameRectColor(canvas, r, c);
 }
 
-void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
-                                bool selected, bool) const
+void TSkThemeStd::PaintPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                                 bool selected, bool) const
 {
     TSkDrawBatch batch(canvas);
     if (!item || IsRectEmptyEx(rect))
@@ -669,8 +672,8 @@ void TSkThemeStd::DrawPopupItem(TCanvas* canvas, TSkCustomItem* item, const TRec
     DrawPopupItemContent(canvas, item, rect, selected);
 }
 
-void TSkThemeStd::DrawPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
-                                        bool hot) const
+void TSkThemeStd::PaintPopupScrollButton(TCanvas* canvas, const TRect& rect, uint8_t direction,
+                                         bool hot) const
 {
     TSkDrawBatch batch(canvas);
     DrawPopupScrollFace(canvas, rect, direction, hot);

@@ -75,14 +75,14 @@ public:
         return kind == ksRadioButtonWidth ? 17 : kind == ksRadioButtonHeight ? 15 : 0;
     }
     static TColor StateColour(uint8_t state) { return static_cast<TColor>(RGB(0, 40 * state, 0x80)); }
-    void DrawButton(TCanvas* canvas, int width, int height, uint8_t state) const override
+    void PaintButton(TCanvas* canvas, int width, int height, uint8_t state) const override
     {
         calls.push_back("button " + std::to_string(width) + "x" + std::to_string(height) + " " +
                         std::to_string(state));
         FillRect(canvas, TRect{0, 0, width, height}, state);
     }
-    void DrawRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
-                         bool checked) const override
+    void PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
+                          bool checked) const override
     {
         calls.push_back("radio " + std::to_string(rect.left) + "," + std::to_string(rect.top) + " " +
                         std::to_string(state) + (checked ? " on" : " off"));

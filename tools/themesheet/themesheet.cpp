@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -711,6 +712,9 @@ bool WriteBmp(const TSkBitmap& bitmap, int height, const char* path)
 int main(int argc, char** argv)
 {
     const char* path = argc > 1 ? argv[1] : "theme-sheet.bmp";
+    // Drawn more than once, the last sheet comes from the kept element
+    // pictures: it must be the same, pixel for pixel.
+    const int passes = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1;
     TSkControlsUnit unit;
     // One column per look, in this order.
     const std::function<TSkTheme*()> looks[] = {
@@ -722,9 +726,9 @@ int main(int argc, char** argv)
     };
     TSkBitmap sheet;
     sheet.SetSize(int(std::size(looks)) * ColumnWidth, 2300);
-    sheet.Fill(ColorToSkColor(Background));
     int height = 0;
-    {
+    for (int pass = 0; pass < passes; ++pass) {
+        sheet.Fill(ColorToSkColor(Background));
         TCanvas canvas;
         canvas.SetHandle(sheet.DC());
         int left = 0;
