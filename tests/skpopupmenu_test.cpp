@@ -545,3 +545,27 @@ TEST_F(PopupMenuTest, EditContextMenuIsALibraryMenu)
     EXPECT_TRUE(enabled[7]);
     EXPECT_EQ(edit->SelCount(), 9) << "Select All ran after the menu closed";
 }
+
+TEST_F(PopupMenuTest, MenuOptionsReachThePopupWindow)
+{
+    Build();
+    TSkPopupMenuOptions* options = menu->PopupMenuOptions();
+    options->Shadow()->SetEnabled(true);
+    options->Animation()->SetEnabled(true);
+    options->Animation()->SetTime(150);
+    bool shadowed = false;
+    int margin = 0;
+    DWORD opened = 0;
+    const DWORD start = GetTickCount();
+    Run({[&] {
+        opened = GetTickCount();
+        auto* window = dynamic_cast<TSkPopupWindow*>(TWinControl::FindControl(PopupWindow(Top())));
+        ASSERT_NE(window, nullptr);
+        shadowed = window->Skin()->Shadow()->Enabled();
+        margin = window->Skin()->WindowWidth() - window->Skin()->FrameWidth();
+        PostKey(VK_ESCAPE);
+    }});
+    EXPECT_TRUE(shadowed);
+    EXPECT_EQ(margin, options->Shadow()->Size());
+    EXPECT_GE(opened - start, 150u) << "the show animation ran before the loop";
+}

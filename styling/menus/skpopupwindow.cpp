@@ -2,7 +2,10 @@
 
 #include "framework/components/properties.h"
 #include "framework/graphics/canvas.h"
+#include "framework/base/dcguards.h"
+#include "styling/core/skbitmap.h"
 #include "styling/core/skdraw.h"
+#include "styling/forms/skeffects.h"
 #include "styling/core/skvisualstyles.h"
 #include "styling/menus/skitems.h"
 #include "styling/menus/skpopupview.h"
@@ -150,9 +153,28 @@ void TSkPopupWindow::ShowAt(const RECT& bounds)
 {
     SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
     const bool foreground = view_->Item() && view_->Item()->PopupForeground();
+    if (skin_->Animation()->Enabled())
+        Animate(bounds);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | (foreground ? 0 : SWP_NOACTIVATE));
     if (foreground)
         SetForegroundWindow(Handle());
     UpdateWindow(Handle());
+}
+
+// The show animation runs on the screen, from what lies there now to the
+// popup's own picture, before the window appears over it.
+void TSkPopupWindow::Animate(const RECT& bounds)
+{
+    const int w = bounds.right - bounds.left, h = bounds.bottom - bounds.top;
+    if (w <= 0 || h <= 0)
+        return;
+    TSkBitmap picture, behind;
+    picture.SetSize(w, h);
+    behind.SetSize(w, h);
+    SendMessageA(Handle(), SK_PAINTTO, 0, reinterpret_cast<LPARAM>(picture.DC()));
+    view_->PaintTo(picture.DC(), TSkPopupForm::FrameSize, TSkPopupForm::FrameSize);
+    const TScreenDC screen;
+    BitBlt(behind.DC(), 0, 0, w, h, screen.Get(), bounds.left, bounds.top, SRCCOPY);
+    RunEffect(screen.Get(), bounds.left, bounds.top, *skin_->Animation(), picture, behind);
 }

@@ -63,6 +63,7 @@ protected:
     virtual void ItemShown(TSkCustomItem*) {}
 
 private:
+    void Animate(const RECT& bounds);
     TSkPopupForm* skin_ = nullptr;
     TSkPopupView* view_ = nullptr;
     SIZE windowSize_{0, 0};
