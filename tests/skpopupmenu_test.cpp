@@ -414,11 +414,11 @@ public:
         width = 10;  // far short of the caption: the item keeps its text width
         height = 23;
     }
-    void DrawPopupBackground(TCanvas* canvas, int width, int height) const override
+    void PaintPopupBackground(TCanvas* canvas, int width, int height) const override
     {
         FillRectColor(canvas, TRect{0, 0, width, height}, TColor(Frame));
     }
-    void DrawPopupItem(TCanvas* canvas, TSkCustomItem*, const TRect& rect, bool selected,
+    void PaintPopupItem(TCanvas* canvas, TSkCustomItem*, const TRect& rect, bool selected,
                        bool) const override
     {
         FillRectColor(canvas, rect, TColor(selected ? Selected : Item));
