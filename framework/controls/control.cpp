@@ -3,6 +3,7 @@
 
 #include "framework/base/ansi.h"
 #include "framework/graphics/graphicsobjects.h"
+#include "framework/controls/popupmenu.h"
 #include "framework/controls/wincontrol.h"
 
 #include <cctype>
@@ -36,6 +37,7 @@ FW_PUBLISH(TControl)
     p.Property("ParentFont", &T::ParentFont, &T::SetParentFont).Default(true);
     p.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(true);
     p.Property("Visible", &T::Visible, &T::SetVisible).Default(true);
+    p.Property("PopupMenu", &T::PopupMenu, &T::SetPopupMenu);
     p.Event("OnClick", &T::OnClick);
     p.Event("OnDblClick", &T::OnDblClick);
     p.Event("OnMouseDown", &T::OnMouseDown);
@@ -181,6 +183,10 @@ void TControl::Dispatch(TMessage& message)
         return;
     case WM_MOUSEMOVE:
         WMMouseMove(TWMMouse(message));
+        return;
+    case WM_CONTEXTMENU:
+        if (!WMContextMenu(message))
+            DefaultHandler(message);
         return;
     case CM_PARENTCOLORCHANGED:
         CMParentColorChanged();
@@ -582,6 +588,30 @@ void TControl::SetCursor(TCursor value)
         return;
     cursor_ = value;
     Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value)
+{
+    if (value == popupMenu_)
+        return;
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+bool TControl::WMContextMenu(const TMessage& message)
+{
+    if (!popupMenu_ || !popupMenu_->AutoPopup() || ComponentState().Contains(csDesigning))
+        return false;
+    POINT at{short(LOWORD(message.LParam)), short(HIWORD(message.LParam))};
+    if (message.LParam == -1)
+        // From the keyboard: the middle of the control.
+        at = ClientToScreen(POINT{width_ / 2, height_ / 2});
+    popupMenu_->SetPopupComponent(this);
+    popupMenu_->Popup(at.x, at.y);
+    return true;
 }
 
 void TControl::SetAlign(TAlign value)

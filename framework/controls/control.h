@@ -13,6 +13,7 @@
 #include <string>
 
 class TFont;
+class TPopupMenu;
 class TWinControl;
 
 // An operation that the control's state does not allow (no parent window,
@@ -173,6 +174,11 @@ public:
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value);
 
+    // Popped up at the cursor by a right click (WM_CONTEXTMENU) when its
+    // AutoPopup is on; cleared when the menu is freed.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* value);
+
     TAlign Align() const { return align_; }
     void SetAlign(TAlign value);
     TAnchors Anchors() const { return anchors_; }
@@ -254,6 +260,8 @@ private:
     void WMGetText(const TWMGetText& text);
     void CMParentColorChanged();
     void CMParentFontChanged();
+    // True when the linked menu popped up.
+    bool WMContextMenu(const TMessage& message);
 
     void OwnFontChanged();
 
@@ -264,6 +272,7 @@ private:
     bool parentColor_ = true;
     bool parentFont_ = true;
     TCursor cursor_ = crDefault;
+    TPopupMenu* popupMenu_ = nullptr;
     TAlign align_ = alNone;
     TAnchors anchors_{akLeft, akTop};
     int anchorRight_ = 0;

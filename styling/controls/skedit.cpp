@@ -1,4 +1,6 @@
 #include "styling/controls/skedit.h"
+#include "styling/menus/skeditmenu.h"
+#include "framework/controls/popupmenu.h"
 
 #include "framework/base/ansi.h"
 #include "framework/base/dcguards.h"
@@ -1064,7 +1066,7 @@ void TSkCustomEdit::MouseUp(TMouseButton button, unsigned shift, int x, int y)
 
 std::unique_ptr<TSkEditMenu> TSkCustomEdit::CreatePopupMenu()
 {
-    return std::make_unique<TSkEditMenu>();
+    return std::make_unique<TSkEditPopupMenu>();
 }
 
 void TSkCustomEdit::CreateMenuItem(TSkEditMenu& menu, int textId, std::function<void()> action)
@@ -1187,6 +1189,11 @@ void TSkCustomEdit::Dispatch(TMessage& message)
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
     case WM_CONTEXTMENU:
+        // A linked menu of the program's own replaces the edit's.
+        if (PopupMenu() && PopupMenu()->AutoPopup()) {
+            TInherited::Dispatch(message);
+            return;
+        }
         // Not passed on: the system would hand it to the parent, which
         // could show a menu of its own over this one.
         ShowContextMenu(message);

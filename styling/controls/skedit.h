@@ -49,9 +49,10 @@ private:
     std::vector<TEditAction> items_;
 };
 
-// The right-click menu behind one seam: a plain system popup menu until the
-// themed popup menus replace it. Items run their action after the menu has
-// closed.
+// The right-click menu behind one seam: the items, their enabled states and
+// actions. This base shows them in a plain system popup menu; the edit uses
+// the library's popup menu (TSkEditPopupMenu). Items run their action after
+// the menu has closed.
 class TSkEditMenu {
 public:
     struct Item {

@@ -3,6 +3,7 @@
 #include "framework/components/properties.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/stylist.h"
+#include "styling/menus/skeditmenu.h"
 
 FW_IMPLEMENT_CLASS(TSkThemeEdit, TSkCustomEdit)
 FW_PUBLISH(TSkThemeEdit)
@@ -56,4 +57,9 @@ void TSkThemeEdit::DrawBackground(const RECT& rect, TCanvas* canvas)
         return;
     }
     FillRectColor(canvas, rect, stylist_->Theme()->GetColor(EditBackgroundColor));
+}
+
+std::unique_ptr<TSkEditMenu> TSkThemeEdit::CreatePopupMenu()
+{
+    return std::make_unique<TSkEditPopupMenu>([this] { return stylist_; });
 }

@@ -19,6 +19,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void PaintBorder() override;
     void DrawBackground(const RECT& rect, TCanvas* canvas) override;
+    // The context menu paints through the same stylist.
+    std::unique_ptr<TSkEditMenu> CreatePopupMenu() override;
 
 private:
     using TInherited = TSkCustomEdit;

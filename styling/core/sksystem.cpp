@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -127,6 +128,29 @@ bool MonitorArea(HMONITOR monitor, bool workArea, RECT& area)
 
 } // namespace
 
+namespace {
+
+struct TSkUnit {
+    void (*initialize)();
+    void (*finalize)();
+};
+
+// Filled by static initialisers of other files: made on first use.
+std::vector<TSkUnit>& Units()
+{
+    static std::vector<TSkUnit> units;
+    return units;
+}
+
+}  // namespace
+
+void RegisterSkUnit(void (*initialize)(), void (*finalize)())
+{
+    Units().push_back({initialize, finalize});
+    if (InitCount > 0 && initialize)
+        initialize();
+}
+
 void InitializeSkControls()
 {
     if (InitCount++ > 0)
@@ -140,12 +164,18 @@ void InitializeSkControls()
     FindUser32Functions(*state);
     State = std::move(state);
     MakeSkCaptionGlyphs();
+    for (const TSkUnit& unit : Units())
+        if (unit.initialize)
+            unit.initialize();
 }
 
 void FinalizeSkControls()
 {
     if (InitCount == 0 || --InitCount > 0)
         return;
+    for (auto unit = Units().rbegin(); unit != Units().rend(); ++unit)
+        if (unit->finalize)
+            unit->finalize();
     FreeSkCaptionGlyphs();
     State.reset();
 }

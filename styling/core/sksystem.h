@@ -13,6 +13,12 @@ class TSkBitmap;
 void InitializeSkControls();
 void FinalizeSkControls();
 
+// Start-up and close-down steps of the library's upper units (the menus'
+// click handler): InitializeSkControls runs each start-up, in order of
+// registration, FinalizeSkControls each close-down, in reverse. A unit
+// registered while the library runs starts at once.
+void RegisterSkUnit(void (*initialize)(), void (*finalize)());
+
 // Initialises for the lifetime of the object (the program's start-up, tests).
 class TSkControlsUnit {
 public:

@@ -1,6 +1,13 @@
 #include "styling/menus/skitems.h"
 
+#include "framework/forms/application.h"
+#include "framework/graphics/canvas.h"
 #include "framework/graphics/imagelist.h"
+#include "styling/core/skdraw.h"
+#include "styling/core/skrects.h"
+#include "styling/core/sktext.h"
+#include "styling/menus/skclickhandler.h"
+#include "styling/menus/skpopupwindow.h"
 
 #include <windows.h>
 
@@ -8,10 +15,29 @@
 
 FW_IMPLEMENT_CLASS(TSkCustomItem, TComponent)
 
+namespace {
+
+TSkItemObserver Observer = nullptr;
+
+void Observe(TSkCustomItem* item, bool freeing)
+{
+    if (Observer)
+        Observer(item, freeing);
+}
+
+}  // namespace
+
+void SetSkItemObserver(TSkItemObserver observer)
+{
+    Observer = observer;
+}
+
 TSkCustomItem::TSkCustomItem(TComponent* owner) : TComponent(owner) {}
 
 TSkCustomItem::~TSkCustomItem()
 {
+    SkForgetItemClicks(this);
+    Observe(this, true);
     // Sub-items go last first; each leaves this list before it is freed.
     while (!items_.empty()) {
         TSkCustomItem* last = items_.back();
@@ -156,8 +182,121 @@ int TSkCustomItem::IndexOf(const TSkCustomItem* item) const
 
 void TSkCustomItem::Changed()
 {
+    Observe(this, false);
     if (OnChange)
         OnChange(this);
+}
+
+bool TSkCustomItem::HasVisibleItems() const
+{
+    return std::any_of(items_.begin(), items_.end(),
+                       [](const TSkCustomItem* item) { return item->visible_; });
+}
+
+void TSkCustomItem::SetPopupSettings(TSkPopupMenuOptions* options, bool foreground, HWND owner)
+{
+    popupOptions_ = options;
+    popupForeground_ = foreground;
+    ownerWindow_ = owner;
+    for (TSkCustomItem* item : items_)
+        item->SetPopupSettings(options, foreground, owner);
+}
+
+const TClassInfo* TSkCustomItem::PopupWindowClass() const
+{
+    return TSkPopupWindow::StaticClass();
+}
+
+namespace {
+
+// The plain look, drawn like the system's classic menus.
+constexpr int SeparatorHeight = 9;
+constexpr int PlainItemHeight = 20;
+constexpr int ArrowColumn = 16;
+constexpr int ShortCutGap = 24;
+
+std::wstring ShortCutText(const TSkCustomItem* item)
+{
+    const std::string text = ShortCutToText(item->ShortCut());
+    return std::wstring(text.begin(), text.end());
+}
+
+void UseMenuFont(TCanvas* canvas)
+{
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        canvas->Font()->SetName(metrics.lfMenuFont.lfFaceName);
+        canvas->Font()->SetHeight(metrics.lfMenuFont.lfHeight);
+    }
+}
+
+}  // namespace
+
+void TSkCustomItem::Measure(TCanvas* canvas, TSkPopupView*, int& width, int& height)
+{
+    if (IsSeparator()) {
+        width = ItemGlyphColumnWidth(this);
+        height = SeparatorHeight;
+        return;
+    }
+    UseMenuFont(canvas);
+    const int text = TextWidthWide(canvas, caption_, DT_SINGLELINE);
+    const std::wstring keys = ShortCutText(this);
+    const int keysWidth = keys.empty() ? 0 : ShortCutGap + TextWidthWide(canvas, keys, DT_SINGLELINE);
+    width = ItemGlyphColumnWidth(this) + 4 + text + keysWidth + ArrowColumn;
+    height = PlainItemHeight;
+}
+
+void TSkCustomItem::Paint(TCanvas* canvas, TSkPopupView*, const TRect& rect, bool selected, bool)
+{
+    if (IsRectEmptyEx(rect))
+        return;
+    if (IsSeparator()) {
+        FillRectColor(canvas, rect, clMenu);
+        const int y = (rect.top + rect.bottom) / 2 - 1;
+        DrawFrame3D(canvas, TRect{rect.left + 1, y, rect.right - 1, y + 2}, clBtnShadow,
+                    clBtnHighlight);
+        return;
+    }
+    FillRectColor(canvas, rect, selected ? clHighlight : clMenu);
+    const TColor ink = !enabled_ ? clGrayText : selected ? clHighlightText : clMenuText;
+    const TRect column{rect.left, rect.top, rect.left + ItemGlyphColumnWidth(this), rect.bottom};
+    if (HasImage()) {
+        TImageList* images = EffectiveImages();
+        const TRect at = CenterRect({0, 0, images->Width(), images->Height()}, column);
+        images->Draw(canvas, at.left, at.top, imageIndex_, enabled_);
+    } else if (checked_) {
+        DrawFrameGlyph(canvas, CenterRect({0, 0, 16, 16}, column), DFC_MENU, ink, DFCS_MENUCHECK);
+    }
+    UseMenuFont(canvas);
+    canvas->Font()->SetColor(ink);
+    canvas->Brush()->SetStyle(bsClear);
+    TRect text{column.right + 4, rect.top, rect.right - ArrowColumn, rect.bottom};
+    DrawTextWide(canvas, caption_, text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    DrawTextWide(canvas, ShortCutText(this), text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+    if (HasVisibleItems())
+        DrawFrameGlyph(canvas, TRect{rect.right - ArrowColumn, rect.top, rect.right, rect.bottom},
+                       DFC_MENU, ink, DFCS_MENUARROW);
+}
+
+void TSkCustomItem::Click()
+{
+    if (!enabled_ || IsSeparator() || !items_.empty())
+        return;
+    if (!SkPostItemClick(this))
+        RunClick();
+}
+
+void TSkCustomItem::RunClick()
+{
+    // What the menu left behind (its windows going away) is over before
+    // the handler runs.
+    Application->ProcessMessages();
+    // Linked actions are not built yet: this is where an item would execute
+    // its action instead when the action's handler differs from OnClick.
+    if (OnClick)
+        OnClick(this);
 }
 
 namespace {

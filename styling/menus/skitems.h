@@ -1,17 +1,24 @@
 // TSkCustomItem: one item of a menu tree. Items own their sub-items; the
 // themes read the caption, the check mark, the shortcut, the image and
-// whether there are sub-items. The popup windows that show a tree are
-// elsewhere.
+// whether there are sub-items. An item measures and paints itself for the
+// popup view that shows it and runs its click after the menu has closed
+// (see skclickhandler.h); the popup windows are in skpopupwindow.h.
 #pragma once
 
+#include "framework/base/geometry.h"
 #include "framework/components/component.h"
 #include "framework/base/events.h"
+
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+class TCanvas;
 class TImageList;
+class TSkPopupMenuOptions;
+class TSkPopupView;
 
 class ESkItemError : public Exception {
 public:
@@ -95,6 +102,36 @@ public:
 
     // After any change that alters the item's look or size.
     virtual void Changed();
+
+    // The class of the popup window that shows the sub-items (a
+    // TSkPopupWindow descendant).
+    virtual const TClassInfo* PopupWindowClass() const;
+    // The size of the item in view; separators are thinner.
+    virtual void Measure(TCanvas* canvas, TSkPopupView* view, int& width, int& height);
+    // Draws the item into rect: selected by keyboard or mouse, hot when the
+    // mouse did it.
+    virtual void Paint(TCanvas* canvas, TSkPopupView* view, const TRect& rect, bool selected,
+                       bool hot);
+    // Only an enabled leaf that is not a separator clicks. With the click
+    // handler running the click waits until the current message is over
+    // (the menu has closed by then); without it, it runs at once.
+    virtual void Click();
+    // What Click does in the end: the linked action when there is one,
+    // else OnClick. The item may be freed by the handler.
+    virtual void RunClick();
+    bool HasVisibleItems() const;
+
+    // Handed down from the root before every popup: the options the popup
+    // windows take their blending, shadow and animation from, whether they
+    // come to the foreground, and the window that owns the menu.
+    TSkPopupMenuOptions* PopupOptions() const { return popupOptions_; }
+    bool PopupForeground() const { return popupForeground_; }
+    HWND OwnerWindow() const { return ownerWindow_; }
+    void SetPopupSettings(TSkPopupMenuOptions* options, bool foreground, HWND owner);
+    // Where the item was laid out in its view, in view coordinates.
+    const TRect& ItemRect() const { return itemRect_; }
+    void SetItemRect(const TRect& rect) { itemRect_ = rect; }
+
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;
     TNotifyEvent OnBeforeDropDown;
@@ -116,9 +153,19 @@ private:
     int imageIndex_ = -1;
     TShortCut shortCut_ = 0;
     TImageList* images_ = nullptr;
+    TSkPopupMenuOptions* popupOptions_ = nullptr;
+    bool popupForeground_ = false;
+    HWND ownerWindow_ = nullptr;
+    TRect itemRect_{};
     TSkCustomItem* parent_ = nullptr;
     std::vector<TSkCustomItem*> items_;
 };
+
+// Told of every change to an item (freeing = false) and of every item about
+// to be freed, so that an open popup never shows a freed item. One observer
+// at a time: the popup views install theirs.
+using TSkItemObserver = void (*)(TSkCustomItem* item, bool freeing);
+void SetSkItemObserver(TSkItemObserver observer);
 
 // The width of the glyph column at the left of a popup item: 22 pixels, or
 // room for the item's images when they are wider than a menu line.
