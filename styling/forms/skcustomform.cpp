@@ -8,6 +8,7 @@
 #include "styling/core/sksystem.h"
 #include "styling/core/skvisualstyles.h"
 #include "styling/forms/skgravitation.h"
+#include "framework/controls/popupmenu.h"
 #include "styling/forms/sktray.h"
 #include "styling/menus/skitems.h"
 
@@ -48,7 +49,9 @@ FW_PUBLISH(TSkCustomForm)
     p.Property("StayOnTop", &T::StayOnTop, &T::SetStayOnTop).Default(false);
     p.Property("StretchBackground", &T::StretchBackground, &T::SetStretchBackground)
         .Default(false);
+    p.Property("SystemMenuLink", &T::SystemMenuLink, &T::SetSystemMenuLink);
     p.Property("SystemMenuOptions", &T::SystemMenuOptions, &T::SetSystemMenuOptions);
+    p.Property("TrayMenuLink", &T::TrayMenuLink, &T::SetTrayMenuLink);
     p.Property("TrayMenuOptions", &T::TrayMenuOptions, &T::SetTrayMenuOptions);
     p.Enum("WindowState", &T::WindowState, &T::SetWindowState,
            {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"})
