@@ -13,6 +13,8 @@
 #include "styling/forms/skformstates.h"
 #include "styling/forms/sktray.h"
 #include "styling/menus/skitems.h"
+#include "styling/menus/skpopupmenu.h"
+#include "styling/menus/skpopupview.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +49,25 @@ void CALLBACK RunInModalLoop(HWND, UINT, UINT_PTR, DWORD)
         InModalLoop = nullptr;
         run();
     }
+}
+
+// Runs inside the next popup's loop once it is open, then leaves the
+// popup to what it did (a key posted to it); a popup left open is closed.
+std::function<void(TSkPopupView*)> OnOpenPopup;
+void CALLBACK WatchPopup(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    static int idle = 0;
+    const auto& open = TSkPopupView::OpenViews();
+    if (!open.empty() && OnOpenPopup) {
+        auto run = std::move(OnOpenPopup);
+        OnOpenPopup = nullptr;
+        run(open.back());
+    } else if (!open.empty() && ++idle > 50) {
+        TSkCustomPopupMenu::CloseCurrent();
+    }
+    if (!OnOpenPopup)
+        idle = 0;
+    (void)timer;
 }
 
 // A skin that can be put into the loading state, as a stored description does.
@@ -177,11 +198,9 @@ TEST_F(SkFormStates, TheNotificationAreaHidesTheFormAndItsIconBringsItBack)
     TLoadingSkin* skin = Skin();
     TSkTrayIcon* tray = skin->TrayIcon();
     ASSERT_NE(tray, nullptr);
-    // Loading gave the icon a picture.
-    ASSERT_EQ(ShellCalls.size(), 1u);
-    EXPECT_EQ(ShellCalls[0].message, DWORD(NIM_MODIFY));
-    EXPECT_NE(ShellCalls[0].data.hIcon, nullptr);
-    ShellCalls.clear();
+    // Loading gave the icon a picture; the shell hears of it when it goes in.
+    EXPECT_NE(tray->Data().hIcon, nullptr);
+    EXPECT_TRUE(ShellCalls.empty());
 
     const std::string longCaption(100, 'x');
     SetWindowTextA(Window(), longCaption.c_str());
@@ -194,7 +213,9 @@ TEST_F(SkFormStates, TheNotificationAreaHidesTheFormAndItsIconBringsItBack)
     EXPECT_EQ(ShellCalls[0].message, DWORD(NIM_ADD));
     // The first layout of the record: 88 bytes for the 32-bit program.
     EXPECT_EQ(added.cbSize, DWORD(sizeof(void*) == 8 ? 104 : 88));
+    EXPECT_EQ(added.hIcon, tray->Data().hIcon);
     EXPECT_EQ(added.hWnd, tray->Window());
+    EXPECT_NE(tray->Window(), nullptr);
     EXPECT_EQ(added.uID, UINT(reinterpret_cast<UINT_PTR>(static_cast<TSkCustomForm*>(skin))));
     EXPECT_EQ(added.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
     EXPECT_EQ(added.uCallbackMessage, SK_TRAYNOTIFY);
@@ -205,9 +226,16 @@ TEST_F(SkFormStates, TheNotificationAreaHidesTheFormAndItsIconBringsItBack)
     EXPECT_EQ(SendMessageA(tray->Window(), WM_QUERYENDSESSION, 0, 0), 1);
     SendMessageA(tray->Window(), WM_ENDSESSION, FALSE, 0);
     EXPECT_TRUE(tray->Shown());
-    // The right button offers restore and close only.
+    // The right button pops up restore and close only.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, WatchPopup);
+    int items = 0;
+    OnOpenPopup = [&](TSkPopupView* view) {
+        items = view->Item()->Count();
+        PostMessageA(view->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
     SendMessageA(tray->Window(), SK_TRAYNOTIFY, added.uID, WM_RBUTTONUP);
-    EXPECT_EQ(skin->SystemMenu()->Count(), 3);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(items, 3);
     EXPECT_EQ(skin->SystemMenu()->Items(0)->Caption(), L"&Restore");
 
     // A double click restores the state before the tray, and the bounds
@@ -233,21 +261,14 @@ TEST_F(SkFormStates, TheNotificationAreaHidesTheFormAndItsIconBringsItBack)
     EXPECT_TRUE(Same(Bounds(), rolled));
     skin->Restore();
     EXPECT_TRUE(Same(Bounds(), start_));
-}
 
-TEST_F(SkFormStates, TheRealShellTakesAndGivesBackTheIcon)
-{
+    // The real shell: Wine has a notification area here or not, but once
+    // the form is back its icon is gone from the shell either way.
     SetSkShellNotifyIcon(nullptr);
-    TLoadingSkin* skin = Skin();
     skin->MinimizeToTray();
-    const bool added = skin->TrayIcon()->Shown();
-    // Wine's shell has a notification area here or not; either way a
-    // removal succeeds exactly when the icon went in.
-    NOTIFYICONDATAA data = skin->TrayIcon()->Data();
+    NOTIFYICONDATAA real = tray->Data();
     skin->Restore();
-    EXPECT_FALSE(skin->TrayIcon()->Shown());
-    EXPECT_EQ(Shell_NotifyIconA(NIM_DELETE, &data) != FALSE, false) << "deleted twice";
-    RecordProperty("shell_took_icon", added ? "yes" : "no");
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &real));
     EXPECT_TRUE(IsWindowVisible(Window()));
 }
 
@@ -271,7 +292,7 @@ TEST_F(SkFormStates, AVetoLeavesEveryActionUndoneAndModalFormsOnlyClose)
     // The system's minimize, vetoed, does not minimize the window either.
     SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(IsIconic(Window()));
-    EXPECT_TRUE(ShellCalls.size() == 1 && ShellCalls[0].message == DWORD(NIM_MODIFY));
+    EXPECT_TRUE(ShellCalls.empty());
 
     // A modal form ignores minimize and tray; close cancels it.
     form_->Hide();
@@ -439,23 +460,77 @@ TEST_F(SkFormStates, TheSystemMenuOffersWhatTheStateAndIconsAllowAndItsItemsAct)
     EXPECT_EQ(images, (std::vector<int>{kcgMinimize, kcgMaximize, kcgRollup, kcgTray, -1, kcgClose}));
     EXPECT_EQ(ShortCutToText(menu->Items(5)->ShortCut()), "Alt+F4");
 
-    // A click is matched by caption.
-    const auto click = [&](const std::wstring& caption) {
+    // A click is matched by caption: Ma&ximize, then &Restore (now first);
+    // a caption of no command does nothing.
+    const auto clickItem = [&](int index) {
+        TSkCustomItem* item = skin->SystemMenu()->Items(index);
+        item->OnClick(item);
         skin->RebuildSystemMenu();
-        for (int i = 0; i < skin->SystemMenu()->Count(); ++i)
-            if (TSkCustomItem* item = skin->SystemMenu()->Items(i); item->Caption() == caption)
-                return item->OnClick(item), true;
-        return false;
+        return skin->WindowState();
     };
-    ASSERT_TRUE(click(X));
-    EXPECT_EQ(skin->WindowState(), kwsMaximized);
-    ASSERT_TRUE(click(R));
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(clickItem(1), kwsMaximized);
+    EXPECT_EQ(clickItem(0), kwsNormal);
     skin->SystemMenu()->Items(0)->SetCaption(L"Something else");
-    skin->SystemMenu()->Items(0)->OnClick(skin->SystemMenu()->Items(0));
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
-    ASSERT_TRUE(click(C));
+    EXPECT_EQ(clickItem(0), kwsNormal);
+}
+
+TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
+{
+    TLoadingSkin* skin = Skin();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, WatchPopup);
+    skin->SystemMenuOptions()->Shadow()->SetSize(7);
+    skin->TrayMenuOptions()->Shadow()->SetSize(9);
+
+    // A right click on the caption pops the built-in menu up there; "c"
+    // picks "&Close", which closes the form once the menu has gone.
+    std::vector<std::wstring> shown;
+    bool visibleWhileOpen = false;
+    RECT popup{};
+    OnOpenPopup = [&](TSkPopupView* view) {
+        for (int i = 0; i < view->Item()->Count(); ++i)
+            shown.push_back(view->Item()->Items(i)->Caption());
+        visibleWhileOpen = IsWindowVisible(Window());
+        GetWindowRect(GetAncestor(view->Handle(), GA_ROOT), &popup);
+        PostMessageA(view->Handle(), WM_CHAR, 'c', 0);
+    };
+    const POINT click{start_.left + 100, start_.top + 8};
+    SendMessageA(Window(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(click.x, click.y));
+    SendMessageA(Window(), WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(click.x, click.y));
+    EXPECT_EQ(shown.size(), 6u);
+    EXPECT_EQ(std::pair(popup.left, popup.top), std::pair(click.x, click.y));
+    EXPECT_TRUE(visibleWhileOpen);
+    PumpFor(50);
     EXPECT_FALSE(IsWindowVisible(Window()));
+    EXPECT_EQ(skin->SystemMenuPoint().x, 0);
+
+    // A linked menu shows instead, with the system menu's options; in the
+    // notification area the tray's link shows with the tray's options.
+    ShowAndWait(form_.get());
+    auto* linked = new TSkCustomPopupMenu(form_.get());
+    auto* item = new TSkCustomItem(form_.get());
+    item->SetCaption(L"Linked");
+    linked->Items()->Add(item);
+    skin->SetSystemMenuLink(linked);
+    skin->SetTrayMenuLink(linked);
+    std::vector<const TSkCustomItem*> roots;
+    const auto escape = [&](TSkPopupView* view) {
+        roots.push_back(view->Item());
+        PostMessageA(view->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    OnOpenPopup = escape;
+    skin->ShowSystemMenu();
+    EXPECT_EQ(linked->PopupMenuOptions()->Shadow()->Size(), 7);
+    skin->MinimizeToTray();
+    OnOpenPopup = escape;
+    SendMessageA(skin->TrayIcon()->Window(), SK_TRAYNOTIFY, 0, WM_RBUTTONUP);
+    EXPECT_EQ(linked->PopupMenuOptions()->Shadow()->Size(), 9);
+    EXPECT_TRUE(linked->Foreground());
+    EXPECT_EQ(roots, (std::vector<const TSkCustomItem*>{linked->Items(), linked->Items()}));
+    // Freed, the links are let go and the built-in menu is back.
+    linked->Free();
+    EXPECT_EQ(skin->SystemMenuLink(), nullptr);
+    EXPECT_EQ(skin->TrayMenuLink(), nullptr);
+    KillTimer(nullptr, timer);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "framework/base/dcguards.h"
 #include "framework/base/handles.h"
+#include "framework/controls/popupmenu.h"
 #include "framework/components/properties.h"
 #include "framework/forms/form.h"
 #include "framework/graphics/canvas.h"
@@ -51,7 +52,9 @@ FW_PUBLISH(TSkCustomForm)
     p.Property("StayOnTop", &T::StayOnTop, &T::SetStayOnTop).Default(false);
     p.Property("StretchBackground", &T::StretchBackground, &T::SetStretchBackground)
         .Default(false);
+    p.Property("SystemMenuLink", &T::SystemMenuLink, &T::SetSystemMenuLink);
     p.Property("SystemMenuOptions", &T::SystemMenuOptions, &T::SetSystemMenuOptions);
+    p.Property("TrayMenuLink", &T::TrayMenuLink, &T::SetTrayMenuLink);
     p.Property("TrayMenuOptions", &T::TrayMenuOptions, &T::SetTrayMenuOptions);
     p.Enum("WindowState", &T::WindowState, &T::SetWindowState,
            {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"})

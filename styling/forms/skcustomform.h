@@ -21,6 +21,7 @@
 #include <string>
 
 class TCanvas;
+class TPopupMenu;
 class TSkCustomItem;
 class TSkTrayIcon;
 
@@ -225,6 +226,12 @@ public:
     TSkWindowState PrevWindowState() const { return prevWindowState_; }
     TSkWindowState PendingState() const { return pendingState_; }
     TSkTrayIcon* TrayIcon() const { return tray_.get(); }
+    // Menus shown instead of the built-in one: for the caption, and for the
+    // notification-area icon. Cleared when the menu is freed.
+    TPopupMenu* SystemMenuLink() const { return systemMenuLink_; }
+    void SetSystemMenuLink(TPopupMenu* value);
+    TPopupMenu* TrayMenuLink() const { return trayMenuLink_; }
+    void SetTrayMenuLink(TPopupMenu* value);
 
     virtual void FrameMouseDown(TMouseButton button, unsigned shift, int x, int y);
     virtual void FrameMouseMove(unsigned shift, int x, int y);
@@ -244,6 +251,7 @@ protected:
     // window's place on the screen; returns the frames drawn.
     virtual int RunShowEffect(const TRect& at, const TSkBitmap& picture,
                               const TSkBitmap& background);
+    void Notification(TComponent* component, TOperation operation) override;
     // Draws the drag outline, or takes it away when drawn a second time.
     virtual void XorOutline(const TRect& rect);
 
@@ -276,8 +284,8 @@ private:
     void InstallApplicationHooks();
     void RemoveApplicationHooks();
     void SystemMenuClick(TSkCustomItem* item);
-    // Shows a menu tree at a screen point with the given options.
-    void PopupMenuTree(TSkCustomItem* root, TPoint at, TSkPopupMenuOptions* options);
+    // Shows a menu at a screen point; a library menu takes the options.
+    void PopupLinkedMenu(TPopupMenu* menu, TPoint at, TSkPopupMenuOptions* options);
     void PaintTo(HDC dc, int x, int y);
 
     HWND WindowHandle() const;
@@ -350,6 +358,8 @@ private:
     bool systemMinimize_ = false;
     bool appHooksInstalled_ = false;
     TSkCustomItem* systemMenu_ = nullptr;
+    TPopupMenu* systemMenuLink_ = nullptr;
+    TPopupMenu* trayMenuLink_ = nullptr;
     TPoint systemMenuPoint_{};
     std::unique_ptr<TSkTrayIcon> tray_;
 

@@ -16,6 +16,7 @@
 #include "styling/forms/skcustomform.h"
 
 #include "framework/base/ansi.h"
+#include "framework/controls/popupmenu.h"
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "styling/core/sksystem.h"
@@ -23,6 +24,8 @@
 #include "styling/forms/sksystemmenu.h"
 #include "styling/forms/sktray.h"
 #include "styling/menus/skitems.h"
+#include "styling/menus/skpopupmenu.h"
+#include "styling/menus/skpopupview.h"
 
 #include <algorithm>
 #include <vector>
@@ -627,10 +630,61 @@ void TSkCustomForm::ShowSystemMenu()
         GetClientBounds(client);
         at = {window.left + client.left, window.top + client.top};
     }
-    RebuildSystemMenu();
-    PopupMenuTree(systemMenu_, at, systemMenuOptions_.get());
+    if (windowState_ == kwsTray && trayMenuLink_) {
+        PopupLinkedMenu(trayMenuLink_, at, trayMenuOptions_.get());
+    } else if (windowState_ == kwsTray || !systemMenuLink_) {
+        if (!TSkPopupView::OpenViews().empty()) {
+            TSkCustomPopupMenu::CloseCurrent();
+            Application->ProcessMessages();
+        }
+        RebuildSystemMenu();
+        // The notification area's menu must come to the front to see a
+        // click elsewhere end it.
+        systemMenu_->SetPopupSettings(systemMenuOptions_.get(), windowState_ == kwsTray,
+                                      WindowHandle());
+        SkPopupItem(systemMenu_, nullptr, at.x, at.y, RECT{});
+    } else {
+        PopupLinkedMenu(systemMenuLink_, at, systemMenuOptions_.get());
+    }
 }
 
-// The library's popup menus are still to come: until then the built-in
-// menu is rebuilt but not shown.
-void TSkCustomForm::PopupMenuTree(TSkCustomItem*, TPoint, TSkPopupMenuOptions*) {}
+void TSkCustomForm::PopupLinkedMenu(TPopupMenu* menu, TPoint at, TSkPopupMenuOptions* options)
+{
+    if (auto* library = dynamic_cast<TSkCustomPopupMenu*>(menu)) {
+        library->SetPopupMenuOptions(options);
+        if (windowState_ == kwsTray)
+            library->SetForeground(true);
+    }
+    menu->Popup(at.x, at.y);
+}
+
+void TSkCustomForm::SetSystemMenuLink(TPopupMenu* value)
+{
+    if (systemMenuLink_)
+        systemMenuLink_->RemoveFreeNotification(this);
+    systemMenuLink_ = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+void TSkCustomForm::SetTrayMenuLink(TPopupMenu* value)
+{
+    if (trayMenuLink_)
+        trayMenuLink_->RemoveFreeNotification(this);
+    trayMenuLink_ = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+void TSkCustomForm::Notification(TComponent* component, TOperation operation)
+{
+    TSkHook::Notification(component, operation);
+    if (operation != opRemove)
+        return;
+    if (component == systemMenuLink_)
+        systemMenuLink_ = nullptr;
+    if (component == trayMenuLink_)
+        trayMenuLink_ = nullptr;
+    if (component == systemMenu_)
+        systemMenu_ = nullptr;
+}

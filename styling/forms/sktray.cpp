@@ -36,16 +36,7 @@ BOOL SkShellNotifyIcon(DWORD message, PNOTIFYICONDATAA data)
 
 TSkTrayIcon::TSkTrayIcon(UINT id)
 {
-    RegisterTrayWindowClass();
-    // A hidden top-level window: the shell posts to it, nobody sees it.
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
-    }
     data_.cbSize = SkTrayRecordSize;
-    data_.hWnd = window_;
     data_.uID = id;
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = SK_TRAYNOTIFY;
@@ -60,8 +51,26 @@ TSkTrayIcon::~TSkTrayIcon()
     }
 }
 
+// Made when the icon first goes in: every skinned form has a tray icon,
+// the popup menus' windows among them, and few ever show it.
+void TSkTrayIcon::CreateWindowOnce()
+{
+    if (window_)
+        return;
+    RegisterTrayWindowClass();
+    // A hidden top-level window: the shell posts to it, nobody sees it.
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, TrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+    }
+    data_.hWnd = window_;
+}
+
 void TSkTrayIcon::Add(const std::string& tip)
 {
+    CreateWindowOnce();
     // The record's first layout holds 64 bytes of tip, whatever the header's
     // record holds.
     const size_t length = std::min<size_t>(tip.size(), 63);
@@ -84,7 +93,9 @@ void TSkTrayIcon::Remove()
 void TSkTrayIcon::SetIcon(HICON icon)
 {
     data_.hIcon = icon;
-    SkShellNotifyIcon(NIM_MODIFY, &data_);
+    // The shell knows only icons it has.
+    if (shown_)
+        SkShellNotifyIcon(NIM_MODIFY, &data_);
 }
 
 LRESULT CALLBACK TSkTrayIcon::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)

@@ -31,6 +31,7 @@ public:
     TSkTrayIcon(const TSkTrayIcon&) = delete;
     TSkTrayIcon& operator=(const TSkTrayIcon&) = delete;
 
+    // Null until the icon first goes in.
     HWND Window() const { return window_; }
     const NOTIFYICONDATAA& Data() const { return data_; }
     // The icon is in the notification area.
@@ -39,7 +40,7 @@ public:
     // Adds the icon with the tip, cut to what the record holds.
     void Add(const std::string& tip);
     void Remove();
-    // Takes the picture and tells the shell (NIM_MODIFY).
+    // Takes the picture and tells the shell (NIM_MODIFY) when it has the icon.
     void SetIcon(HICON icon);
 
     // Double click on the icon, and the right button released on it.
@@ -47,6 +48,7 @@ public:
     std::function<void()> OnMenu;
 
 private:
+    void CreateWindowOnce();
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
 
