@@ -79,6 +79,10 @@ BENCHES := skbitmap_bench skcontrols_bench luna_bench skedit_bench skform_bench 
 # the misses are listed at the end.
 bench: build
 	@missed=""; for t in $(TARGETS); do \
+	  if [ $$t = i686 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then \
+	    echo "== benchmarks of the i686 program NOT RUN: this machine cannot execute 32-bit code"; \
+	    continue; \
+	  fi; \
 	  echo "== benchmarks of the $$t program"; \
 	  for b in $(BENCHES); do \
 	    tools/wine-run $(BUILD)/$$t/bench/$$b.exe || missed="$$missed $$t/$$b"; \
