@@ -274,6 +274,7 @@ private:
     void SaveNormalBounds(bool evenWhileApplying = false);
     void SetFormBounds(const TRect& rect);
     void NormalGeometry();
+    void ReturnToPreviousState();
     void BringBackFromMinimized();
     bool IsModal() const;
     bool IsMDIChild() const;

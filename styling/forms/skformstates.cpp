@@ -180,6 +180,21 @@ void TSkCustomForm::NormalGeometry()
     SetFormBounds(normalBounds_);
 }
 
+// Back to maximized or rolled up when that is where the form came from,
+// else to its normal geometry.
+void TSkCustomForm::ReturnToPreviousState()
+{
+    if (prevWindowState_ != kwsMaximized && prevWindowState_ != kwsRollup) {
+        NormalGeometry();
+        return;
+    }
+    if (prevWindowState_ == kwsMaximized)
+        Maximize();
+    else
+        Rollup();
+    prevWindowState_ = kwsNormal;
+}
+
 void TSkCustomForm::Maximize()
 {
     TSkStateAction action(hotPart_, applyingState_);
@@ -324,15 +339,7 @@ void TSkCustomForm::Restore()
         break;
     case kwsMinimized:
         BringBackFromMinimized();
-        if (prevWindowState_ == kwsMaximized || prevWindowState_ == kwsRollup) {
-            if (prevWindowState_ == kwsMaximized)
-                Maximize();
-            else
-                Rollup();
-            prevWindowState_ = kwsNormal;
-        } else {
-            NormalGeometry();
-        }
+        ReturnToPreviousState();
         break;
     case kwsRollup: {
         TRect maximized{};
@@ -359,15 +366,7 @@ void TSkCustomForm::Restore()
             ShowWindow(window, SW_RESTORE);
         if (tray_)
             tray_->Remove();
-        if (prevWindowState_ == kwsMaximized || prevWindowState_ == kwsRollup) {
-            if (prevWindowState_ == kwsMaximized)
-                Maximize();
-            else
-                Rollup();
-            prevWindowState_ = kwsNormal;
-        } else {
-            NormalGeometry();
-        }
+        ReturnToPreviousState();
         break;
     }
 }
