@@ -2,6 +2,7 @@
 // the form's own handler, Alt and Alt+letter through the system's keyboard
 // menu command, Left and Right moving between dropped menus, the mouse, a
 // maximized child's buttons and the themed bar.
+#include "framework/forms/application.h"
 #include "styling/core/stylist.h"
 #include "styling/forms/skcustomform.h"
 #include "styling/menus/skitems.h"
@@ -302,6 +303,103 @@ TEST_F(MenuBarTest, AThemedBarPaintsThroughItsTheme)
     EXPECT_EQ(themed->Stylist(), nullptr);
     EXPECT_EQ(themed->Height(), GetSystemMetrics(SM_CYMENU));
     EXPECT_EQ(PixelOf(themed, 200, 5), GetSysColor(COLOR_MENU));
+}
+
+}  // namespace
+
+namespace {
+
+// An MDI frame (the application's main form) with a skin and a bar, and
+// skinned children inside its client window.
+class MDIMenuBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(Application->MainForm(), nullptr);
+        Application->CreateForm(frame);
+        frame->SetFormStyle(fsMDIForm);
+        frame->SetBounds(40, 40, 500, 400);
+        bar = new TSkCustomMenuBar(frame);
+        bar->SetParent(frame);
+        auto* item = new TSkCustomItem(nullptr);
+        item->SetCaption(L"&Window");
+        bar->Items()->Add(item);
+        auto* skin = new TSkCustomForm(frame);
+        skin->SetMenuBar(bar);
+        skin->Loaded();
+        ShowAndWait(frame);
+    }
+    void TearDown() override
+    {
+        for (TForm* child : children)
+            child->Free();
+        frame->Free();
+        PumpFor(30);
+    }
+
+    TSkCustomForm* NewChild()
+    {
+        TForm* child = TCustomForm::Create<TForm>(nullptr);
+        child->SetFormStyle(fsMDIChild);
+        child->SetBounds(10, 10, 200, 150);
+        auto* skin = new TSkCustomForm(child);
+        child->HandleNeeded();
+        skin->Loaded();
+        child->Show();
+        children.push_back(child);
+        PumpFor(50);
+        return skin;
+    }
+    static RECT BoundsIn(HWND parent, TSkCustomForm* skin)
+    {
+        RECT r{};
+        GetWindowRect(skin->Form()->Handle(), &r);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    TForm* frame = nullptr;
+    TSkCustomMenuBar* bar = nullptr;
+    std::vector<TForm*> children;
+};
+
+TEST_F(MDIMenuBarTest, AMaximizedChildFillsTheClientWindowAndJoinsTheBar)
+{
+    HWND client = frame->ClientHandle();
+    ASSERT_NE(client, nullptr);
+    RECT r{};
+    GetWindowRect(client, &r);
+    MapWindowPoints(nullptr, frame->Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.top, bar->Height()) << "the client window lies below the bar";
+
+    TSkCustomForm* first = NewChild();
+    EXPECT_EQ(GetParent(first->Form()->Handle()), client);
+    first->Maximize();
+    PumpFor(30);
+    EXPECT_EQ(bar->MergedChild(), first);
+    RECT maximized = BoundsIn(client, first);
+    // The frame grows: the maximized child grows with its client window.
+    frame->SetBounds(40, 40, 560, 420);
+    PumpFor(50);
+    TRect wanted{};
+    first->GetMaximizedRect(wanted);
+    RECT now = BoundsIn(client, first);
+    EXPECT_EQ(now.right - now.left, wanted.right - wanted.left);
+    EXPECT_EQ(now.bottom - now.top, wanted.bottom - wanted.top);
+    EXPECT_GT(now.right - now.left, maximized.right - maximized.left);
+
+    // Picking another child while one shows maximized maximizes the new one.
+    TSkCustomForm* second = NewChild();
+    SendMessageA(client, WM_MDIACTIVATE, WPARAM(first->Form()->Handle()), 0);
+    PumpFor(30);
+    SendMessageA(client, WM_MDIACTIVATE, WPARAM(second->Form()->Handle()), 0);
+    PumpUntil([&] { return second->WindowState() == kwsMaximized; });
+    EXPECT_EQ(second->WindowState(), kwsMaximized);
+    EXPECT_EQ(bar->MergedChild(), second);
+    second->Restore();
+    PumpFor(30);
+    EXPECT_EQ(bar->MergedChild(), nullptr) << "a restored child takes its buttons away";
+    EXPECT_EQ(bar->Items()->Count(), 1);
 }
 
 }  // namespace

@@ -218,6 +218,8 @@ void TSkCustomForm::Loaded()
     }
     UpdateTrayIcon();
     UpdateFrame();
+    // An MDI child was made active before its skin came.
+    SyncParentMenuBar();
     ApplyPendingState();
     if (OnCreate)
         OnCreate(this);

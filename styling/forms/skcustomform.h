@@ -305,6 +305,8 @@ private:
     TSkCustomMenuBar* ParentMenuBar() const;
     // A maximized active child shows its buttons in the parent's bar.
     void SyncParentMenuBar(HWND activeChild);
+    // The same for the child the client window has active now.
+    void SyncParentMenuBar();
     void FitMaximizedChild();
     // A message of the MDI glue; false for any other.
     bool HandleMDIMessage(TMessage& message);

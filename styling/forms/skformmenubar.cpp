@@ -90,6 +90,13 @@ TSkCustomMenuBar* TSkCustomForm::ParentMenuBar() const
     return nullptr;
 }
 
+void TSkCustomForm::SyncParentMenuBar()
+{
+    if (IsMDIChild() && WindowHandle())
+        SyncParentMenuBar(reinterpret_cast<HWND>(
+            SendMessageA(GetParent(WindowHandle()), WM_MDIGETACTIVE, 0, 0)));
+}
+
 void TSkCustomForm::SyncParentMenuBar(HWND activeChild)
 {
     TSkCustomMenuBar* bar = ParentMenuBar();
@@ -104,7 +111,9 @@ void TSkCustomForm::SyncParentMenuBar(HWND activeChild)
     // the maximized place, as the system's own MDI children do.
     if (active && bar->MergedChild() && bar->MergedChild() != this)
         PostMessageA(WindowHandle(), SK_MAXIMIZE, 0, 0);
-    if (bar->MergedChild() == this && (!active || windowState_ != kwsMaximized))
+    // Left for another child, the buttons stay until that one takes them.
+    const bool leftForAnother = !active && activeChild;
+    if (bar->MergedChild() == this && !leftForAnother)
         bar->MergeChild(nullptr);
 }
 
@@ -139,13 +148,14 @@ bool TSkCustomForm::HandleMDIMessage(TMessage& message)
         SyncParentMenuBar(reinterpret_cast<HWND>(message.LParam));
         return true;
     case WM_SIZE:
-        if (IsMDIChild()) {
-            HWND client = GetParent(WindowHandle());
-            SyncParentMenuBar(reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0)));
-        } else {
-            FitMaximizedChild();
-        }
+        if (IsMDIChild())
+            SyncParentMenuBar();
         return true;
+    case WM_WINDOWPOSCHANGED:
+        // After the frame's own handling has moved its client window.
+        if (!(reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & SWP_NOSIZE))
+            FitMaximizedChild();
+        return false;
     default:
         return false;
     }
