@@ -36,6 +36,10 @@ protected:
     void SetUp() override
     {
         form = NewForm(320, 200);
+        form->OnShortCut = [this](TMessage& message, bool& handled) {
+            formKeys.push_back(message.WParam);
+            handled = message.WParam == VK_F2;
+        };
         skin = new TSkCustomForm(form.get());
         bar = new TSkCustomMenuBar(form.get());
         bar->SetParent(form.get());
@@ -90,72 +94,42 @@ protected:
     TSkCustomItem* file = nullptr;
     TSkCustomItem* edit = nullptr;
     std::vector<std::wstring> clicks;
+    std::vector<WPARAM> formKeys;
 };
 
-TEST_F(MenuBarTest, ItemsLieInOneRowAlongTheTop)
+TEST_F(MenuBarTest, ItemsLieInOneRowAlongTheTopAndMakeRoomForNewOnes)
 {
     EXPECT_EQ(bar->Top(), 0);
     EXPECT_EQ(bar->Width(), form->ClientWidth());
-    EXPECT_GE(bar->Height(), GetSystemMetrics(SM_CYMENU));
-    int right = 0;
-    for (int i = 0; i < bar->Items()->Count(); ++i) {
-        const TRect r = bar->Items()->Items(i)->ItemRect();
-        EXPECT_EQ(r.left, right) << i;
-        EXPECT_GT(r.right, r.left) << i;
-        EXPECT_EQ(r.bottom - r.top, bar->Height()) << i;
-        right = r.right;
-    }
-    // A new item makes room for itself without a call.
+    EXPECT_EQ(bar->Height(), GetSystemMetrics(SM_CYMENU));
     Add(bar->Items(), L"&Window");
-    EXPECT_EQ(bar->Items()->Items(3)->ItemRect().left, right);
+    for (int i = 1, right = 0; i < bar->Items()->Count(); ++i) {
+        right = bar->Items()->Items(i - 1)->ItemRect().right;
+        EXPECT_EQ(bar->Items()->Items(i)->ItemRect().left, right) << i;
+        EXPECT_GT(bar->Items()->Items(i)->ItemRect().right, right) << i;
+    }
 }
 
-TEST_F(MenuBarTest, ShortCutsReachTheBarBeforeTheFormsOwnHandler)
+TEST_F(MenuBarTest, ShortCutsReachTheBarBeforeTheFormsOwnHandlerWhichComesBackAfter)
 {
-    skin->SetMenuBar(nullptr);
-    EXPECT_FALSE(ShortCut(VK_F5)) << "no bar, no menu shortcut";
-    skin->SetMenuBar(bar);
     EXPECT_TRUE(ShortCut('N', true));
     EXPECT_TRUE(ShortCut(VK_F5));
     EXPECT_FALSE(ShortCut('N')) << "N without Alt is not Alt+N";
+    EXPECT_TRUE(ShortCut(VK_F2)) << "the form's own";
     EXPECT_EQ(clicks, (std::vector<std::wstring>{L"&New", L"&Open"}));
-    // A disabled item, or one under a disabled parent, does not take its key.
+    EXPECT_EQ(formKeys, (std::vector<WPARAM>{'N', VK_F2})) << "the bar's keys stop there";
+    // An item under a disabled parent does not take its key; nor does a
+    // form without its bar.
     file->SetEnabled(false);
     EXPECT_FALSE(ShortCut(VK_F5));
-    EXPECT_EQ(clicks.size(), 2u);
-}
-
-TEST(MenuBarHandlers, TheFormsOwnShortCutHandlerStillRunsAndComesBack)
-{
-    FormPtr form = NewForm(200, 100);
-    std::vector<WPARAM> seen;
-    form->OnShortCut = [&](TMessage& message, bool& handled) {
-        seen.push_back(message.WParam);
-        handled = message.WParam == VK_F2;
-    };
-    auto* skin = new TSkCustomForm(form.get());
-    auto* bar = new TSkCustomMenuBar(form.get());
-    bar->SetParent(form.get());
+    file->SetEnabled(true);
+    skin->SetMenuBar(nullptr);
+    EXPECT_FALSE(ShortCut(VK_F5));
     skin->SetMenuBar(bar);
-    form->HandleNeeded();
-    skin->Loaded();
-    auto* item = new TSkCustomItem(nullptr);
-    item->SetShortCut(VK_F3);
-    bar->Items()->Add(item);
-    auto offer = [&](WPARAM key) {
-        TMessage message{WM_KEYDOWN, key, 0, 0};
-        return form->IsShortCut(TWMKey(message));
-    };
-    EXPECT_TRUE(offer(VK_F2));
-    EXPECT_TRUE(offer(VK_F3)) << "the bar's";
-    EXPECT_FALSE(offer(VK_F4));
-    EXPECT_EQ(seen, (std::vector<WPARAM>{VK_F2, VK_F4})) << "the bar's key stops there";
-    // The skin gone, the form has its own handler back.
     skin->Free();
-    seen.clear();
-    EXPECT_FALSE(offer(VK_F3));
-    EXPECT_EQ(seen, std::vector<WPARAM>{VK_F3});
-    PumpFor(30);
+    EXPECT_FALSE(ShortCut(VK_F5)) << "the skin gone, the form's handler alone";
+    EXPECT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(formKeys.back(), WPARAM(VK_F5));
 }
 
 TEST_F(MenuBarTest, AltLetterDropsItsMenuAndLeftRightMoveBetweenMenus)
@@ -224,37 +198,6 @@ TEST_F(MenuBarTest, MouseOpensAMenuClicksALeafAndASecondPressCloses)
     EXPECT_EQ(clicks, std::vector<std::wstring>{L"&Help"});
 }
 
-TEST_F(MenuBarTest, AMergedChildShowsItsButtonsUntilItGoes)
-{
-    FormPtr childForm = NewForm(200, 150);
-    auto* child = new TSkCustomForm(childForm.get());
-    childForm->HandleNeeded();
-    child->Loaded();
-    bar->MergeChild(child);
-    ASSERT_EQ(bar->Items()->Count(), 7);
-    const TSkCustomItem* items = bar->Items();
-    EXPECT_EQ(items->Items(0)->SystemKind(), ksbIcon);
-    EXPECT_EQ(items->Items(4)->SystemKind(), ksbMinimize);
-    EXPECT_EQ(items->Items(5)->SystemKind(), ksbRestore);
-    EXPECT_EQ(items->Items(6)->SystemKind(), ksbClose);
-    // The buttons sit at the bar's right end, the icon before the menus.
-    EXPECT_EQ(items->Items(6)->ItemRect().right, bar->Width());
-    EXPECT_EQ(items->Items(1)->ItemRect().left, items->Items(0)->ItemRect().right);
-    // The bar's close button closes the child (a click posted, run later).
-    bool closed = false;
-    child->OnClose = [&](TObject*, bool& allow) {
-        closed = true;
-        allow = false;
-    };
-    items->Items(6)->Click();
-    PumpUntil([&] { return closed; });
-    EXPECT_TRUE(closed);
-    // A freed child takes its buttons with it.
-    childForm.reset();
-    EXPECT_EQ(bar->MergedChild(), nullptr);
-    EXPECT_EQ(bar->Items()->Count(), 3);
-}
-
 // Paints the bar's background and items in colours of their own.
 class TBarTheme : public TSkTheme {
 public:
@@ -305,66 +248,44 @@ TEST_F(MenuBarTest, AThemedBarPaintsThroughItsTheme)
     EXPECT_EQ(PixelOf(themed, 200, 5), GetSysColor(COLOR_MENU));
 }
 
-}  // namespace
-
-namespace {
-
-// An MDI frame (the application's main form) with a skin and a bar, and
-// skinned children inside its client window.
-class MDIMenuBarTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(Application->MainForm(), nullptr);
-        Application->CreateForm(frame);
-        frame->SetFormStyle(fsMDIForm);
-        frame->SetBounds(40, 40, 500, 400);
-        bar = new TSkCustomMenuBar(frame);
-        bar->SetParent(frame);
-        auto* item = new TSkCustomItem(nullptr);
-        item->SetCaption(L"&Window");
-        bar->Items()->Add(item);
-        auto* skin = new TSkCustomForm(frame);
-        skin->SetMenuBar(bar);
-        skin->Loaded();
-        ShowAndWait(frame);
-    }
-    void TearDown() override
-    {
-        for (TForm* child : children)
-            child->Free();
-        frame->Free();
-        PumpFor(30);
-    }
-
-    TSkCustomForm* NewChild()
-    {
-        TForm* child = TCustomForm::Create<TForm>(nullptr);
-        child->SetFormStyle(fsMDIChild);
-        child->SetBounds(10, 10, 200, 150);
-        auto* skin = new TSkCustomForm(child);
-        child->HandleNeeded();
-        skin->Loaded();
-        child->Show();
-        children.push_back(child);
-        PumpFor(50);
-        return skin;
-    }
-    static RECT BoundsIn(HWND parent, TSkCustomForm* skin)
-    {
-        RECT r{};
-        GetWindowRect(skin->Form()->Handle(), &r);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
-
-    TForm* frame = nullptr;
-    TSkCustomMenuBar* bar = nullptr;
-    std::vector<TForm*> children;
-};
-
-TEST_F(MDIMenuBarTest, AMaximizedChildFillsTheClientWindowAndJoinsTheBar)
+// A skinned MDI child inside frame's client window, shown.
+TSkCustomForm* NewChild(std::vector<FormPtr>& children)
 {
+    children.emplace_back(TCustomForm::Create<TForm>(nullptr));
+    TForm* child = children.back().get();
+    child->SetFormStyle(fsMDIChild);
+    child->SetBounds(10, 10, 200, 150);
+    auto* skin = new TSkCustomForm(child);
+    child->HandleNeeded();
+    skin->Loaded();
+    child->Show();
+    PumpFor(50);
+    return skin;
+}
+
+SIZE SizeOf(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+// An MDI frame, the application's main form, with a skin and a bar.
+TEST(MDIMenuBar, AMaximizedChildFillsTheClientWindowAndShowsItsButtonsInTheBar)
+{
+    ASSERT_EQ(Application->MainForm(), nullptr);
+    TForm* frame = nullptr;
+    Application->CreateForm(frame);
+    FormPtr frameOwner(frame);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(40, 40, 500, 400);
+    auto* bar = new TSkCustomMenuBar(frame);
+    bar->SetParent(frame);
+    bar->Items()->Add(new TSkCustomItem(nullptr));
+    auto* frameSkin = new TSkCustomForm(frame);
+    frameSkin->SetMenuBar(bar);
+    frameSkin->Loaded();
+    ShowAndWait(frame);
     HWND client = frame->ClientHandle();
     ASSERT_NE(client, nullptr);
     RECT r{};
@@ -372,34 +293,48 @@ TEST_F(MDIMenuBarTest, AMaximizedChildFillsTheClientWindowAndJoinsTheBar)
     MapWindowPoints(nullptr, frame->Handle(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(r.top, bar->Height()) << "the client window lies below the bar";
 
-    TSkCustomForm* first = NewChild();
+    std::vector<FormPtr> children;
+    TSkCustomForm* first = NewChild(children);
     EXPECT_EQ(GetParent(first->Form()->Handle()), client);
     first->Maximize();
     PumpFor(30);
     EXPECT_EQ(bar->MergedChild(), first);
-    RECT maximized = BoundsIn(client, first);
+    const TSkCustomItem* items = bar->Items();
+    ASSERT_EQ(items->Count(), 5);
+    const TSkSystemButtonKind kinds[] = {ksbIcon, ksbNone, ksbMinimize, ksbRestore, ksbClose};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(items->Items(i)->SystemKind(), kinds[i]) << i;
+    EXPECT_EQ(items->Items(4)->ItemRect().right, bar->Width()) << "buttons at the right end";
+
     // The frame grows: the maximized child grows with its client window.
+    const SIZE before = SizeOf(first->Form()->Handle());
     frame->SetBounds(40, 40, 560, 420);
     PumpFor(50);
     TRect wanted{};
     first->GetMaximizedRect(wanted);
-    RECT now = BoundsIn(client, first);
-    EXPECT_EQ(now.right - now.left, wanted.right - wanted.left);
-    EXPECT_EQ(now.bottom - now.top, wanted.bottom - wanted.top);
-    EXPECT_GT(now.right - now.left, maximized.right - maximized.left);
+    const SIZE after = SizeOf(first->Form()->Handle());
+    EXPECT_EQ(after.cx, wanted.right - wanted.left);
+    EXPECT_EQ(after.cy, wanted.bottom - wanted.top);
+    EXPECT_GT(after.cx, before.cx);
 
     // Picking another child while one shows maximized maximizes the new one.
-    TSkCustomForm* second = NewChild();
+    TSkCustomForm* second = NewChild(children);
     SendMessageA(client, WM_MDIACTIVATE, WPARAM(first->Form()->Handle()), 0);
     PumpFor(30);
     SendMessageA(client, WM_MDIACTIVATE, WPARAM(second->Form()->Handle()), 0);
     PumpUntil([&] { return second->WindowState() == kwsMaximized; });
-    EXPECT_EQ(second->WindowState(), kwsMaximized);
     EXPECT_EQ(bar->MergedChild(), second);
-    second->Restore();
-    PumpFor(30);
+    // The bar's restore button runs the child's action once the click is over.
+    items->Items(3)->Click();
+    PumpUntil([&] { return second->WindowState() == kwsNormal; });
     EXPECT_EQ(bar->MergedChild(), nullptr) << "a restored child takes its buttons away";
-    EXPECT_EQ(bar->Items()->Count(), 1);
+    EXPECT_EQ(items->Count(), 1);
+    // A freed child takes its buttons with it.
+    second->Maximize();
+    PumpFor(30);
+    children.clear();
+    EXPECT_EQ(bar->MergedChild(), nullptr);
+    EXPECT_EQ(items->Count(), 1);
 }
 
 }  // namespace
