@@ -197,7 +197,7 @@ void InitializeSkControls()
     ReadPlatformFlags(*state, version);
     FindUser32Functions(*state);
     State = std::move(state);
-    MakeSkCaptionGlyphs();
+    AllowSkCaptionGlyphs();
     for (const TSkUnit& unit : Units())
         if (unit.initialize)
             unit.initialize();
