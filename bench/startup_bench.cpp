@@ -206,12 +206,15 @@ int main()
         }
     }
     const double bareMedian = Median(bareTimes), programMedian = Median(programTimes);
-    const auto [bareMin, bareMax] = std::minmax_element(bareTimes.begin(), bareTimes.end());
-    const auto [mill, millMax] = std::minmax_element(programTimes.begin(), programTimes.end());
-    std::printf("%-44s %9.2f ms   (%.0f-%.0f)\n", "bare Win32 window", bareMedian * 1000,
-                *bareMin * 1000, *bareMax * 1000);
-    std::printf("%-44s %9.2f ms   (%.0f-%.0f)   %5.2fx the bare window's\n",
-                "Sheet Mill, both windows made, main painted", programMedian * 1000, *mill * 1000,
-                *millMax * 1000, programMedian / bareMedian);
+    std::printf("%-44s %9.2f ms\n", "bare Win32 window", bareMedian * 1000);
+    std::printf("%-44s %9.2f ms   %5.2fx the bare window's\n",
+                "Sheet Mill, both windows made, main painted", programMedian * 1000,
+                programMedian / bareMedian);
+    // On a loaded machine the medians wander with the other work; the
+    // fastest starts show what each program costs on its own.
+    const double bareBest = *std::min_element(bareTimes.begin(), bareTimes.end());
+    const double programBest = *std::min_element(programTimes.begin(), programTimes.end());
+    std::printf("%-44s %9.2f ms against %.2f ms   %5.2fx\n", "fastest starts", programBest * 1000,
+                bareBest * 1000, programBest / bareBest);
     return programMedian <= Goal * bareMedian ? 0 : 1;
 }
