@@ -348,8 +348,8 @@ void TSkThemeForm::PaintCaptionText(TCanvas* canvas, const TRect& area)
     font->SetStyle(theme.GetFontStyle(kind));
     canvas->TextExtent(std::string());  // selects the font for measuring
     const std::wstring text = TruncateTextWide(canvas->Handle(), Caption(), area.right - area.left);
-    const UINT flags = theme.DrawTextBiDiModeFlags(DT_SINGLELINE | DT_VCENTER | DT_LEFT |
-                                                   DT_NOPREFIX | DT_NOCLIP);
+    const UINT flags =
+        theme.DrawTextBiDiModeFlags(DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     TRect r = area;
     if (theme.HasCaptionShadow()) {
         OffsetRect(&r, 1, 1);
