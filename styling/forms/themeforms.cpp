@@ -304,14 +304,15 @@ void TSkThemeForm::PaintNonClient(TCanvas* canvas)
     }
     if (band <= 0)
         return;
-    TSkBitmap caption;
-    caption.SetSize(w, band);
+    if (!captionBand_)
+        captionBand_.reset(new TSkBitmap);
+    captionBand_->SetSize(w, band);
     TCanvas captionCanvas;
-    captionCanvas.SetHandle(caption.DC());
+    captionCanvas.SetHandle(captionBand_->DC());
     theme.DrawFormFrame(&captionCanvas, w, h, layout.Client, FormActive(), BorderStyle());
     PaintCaption(&captionCanvas, layout);
     captionCanvas.SetHandle(nullptr);
-    BitBlt(dc, 0, 0, w, band, caption.DC(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, w, band, captionBand_->DC(), 0, 0, SRCCOPY);
 }
 
 void TSkThemeForm::PaintCaption(TCanvas* canvas, const TSkFrameLayout& layout)

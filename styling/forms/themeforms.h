@@ -64,6 +64,9 @@ private:
     void InvalidateControls();
 
     TSkStylist* stylist_ = nullptr;
+    // Where an unbuffered paint puts its caption band together; kept, as
+    // making a bitmap costs more than painting the band.
+    std::unique_ptr<TSkBitmap> captionBand_;
 };
 
 class TSkCustomMessage : public TComponent, public TSkVersioned {
