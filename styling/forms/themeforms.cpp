@@ -445,7 +445,8 @@ void FreeGlobalMessage()
         GlobalMessage->Free();
 }
 
-[[maybe_unused]] const bool Registered = (RegisterSkUnit(MakeGlobalMessage, FreeGlobalMessage), true);
+[[maybe_unused]] const bool Registered =
+    (RegisterSkUnit(MakeGlobalMessage, FreeGlobalMessage), true);
 
 } // namespace
 
