@@ -36,15 +36,15 @@ protected:
     void Make(TSkTheme* theme, TSkBorderStyle style, const std::wstring& caption,
               TSkFormPerformance performance = ksfpSharedBuffer)
     {
-        f = NewSkinned<TSkThemeForm>(298, 110, true, [&](TSkThemeForm* made) {
-            stylist = new TSkStylist(made->Owner());
+        f = NewSkinned<TSkThemeForm>(298, 110, true, [&](TSkCustomForm& made) {
+            stylist = new TSkStylist(made.Owner());
             stylist->SetTheme(theme);
-            made->SetBorderStyle(style);
-            made->SetBorderIcons(TSkBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize,
-                                                kbiMaximize, kbiHelp, kbiRollup, kbiTray});
-            made->SetPerformance(performance);
-            made->SetCaption(caption);
-            made->SetStylist(stylist);
+            made.SetBorderStyle(style);
+            made.SetBorderIcons(TSkBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize,
+                                               kbiHelp, kbiRollup, kbiTray});
+            made.SetPerformance(performance);
+            made.SetCaption(caption);
+            static_cast<TSkThemeForm&>(made).SetStylist(stylist);
         });
         skin = static_cast<TSkThemeForm*>(f.skin);
     }

@@ -61,15 +61,14 @@ struct SkinnedForm {
 // before it attaches.
 template <class TSkin = TSkCustomForm>
 SkinnedForm NewSkinned(int width = 300, int height = 200, bool show = true,
-                       const std::function<void(TSkin*)>& prepare = nullptr)
+                       const std::function<void(TSkCustomForm&)>& prepare = nullptr)
 {
     SkinnedForm f{NewForm(width, height), nullptr};
     f.form->SetColor(static_cast<TColor>(FormBlue));
     f.form->SetCaption("Skinned");
-    auto* skin = new TSkin(f.form.get());
-    f.skin = skin;
+    f.skin = new TSkin(f.form.get());
     if (prepare)
-        prepare(skin);
+        prepare(*f.skin);
     f.form->HandleNeeded();
     f.skin->Loaded();
     // Attaching kept the client size the system's frame gave; the tests
