@@ -1,6 +1,5 @@
-// The theme form over real windows: its buttons painted where they are hit,
-// its caption clear of the close button, its stylist followed and lost, its
-// stored description read; and the one process-wide set of message options.
+// The theme form over real windows, its stored description, and the one
+// process-wide set of message options.
 #include "framework/components/reader.h"
 #include "framework/forms/application.h"
 #include "styling/forms/themeforms.h"
