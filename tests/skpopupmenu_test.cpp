@@ -18,6 +18,7 @@
 #include "styling/menus/themeitems.h"
 #include "styling/menus/thememenus.h"
 #include "tests/support/keyinput.h"
+#include "tests/support/popupsteps.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -27,45 +28,6 @@
 #include <vector>
 
 namespace {
-
-// Runs steps one per timer tick while a menu's loop runs; a watchdog closes
-// whatever is still open once the steps are over, so a broken loop fails a
-// test instead of hanging it.
-class Steps {
-public:
-    explicit Steps(std::vector<std::function<void()>> steps) : steps_(std::move(steps))
-    {
-        Current() = this;
-        timer_ = SetTimer(nullptr, 0, 40, Tick);
-    }
-    ~Steps()
-    {
-        KillTimer(nullptr, timer_);
-        Current() = nullptr;
-    }
-    bool Finished() const { return next_ >= steps_.size(); }
-
-private:
-    static Steps*& Current()
-    {
-        static Steps* current = nullptr;
-        return current;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        Steps* self = Current();
-        if (!self)
-            return;
-        if (self->next_ < self->steps_.size())
-            self->steps_[self->next_++]();
-        else if (++self->idle_ > 50)
-            TSkCustomPopupMenu::CloseCurrent();
-    }
-    std::vector<std::function<void()>> steps_;
-    size_t next_ = 0;
-    int idle_ = 0;
-    UINT_PTR timer_ = 0;
-};
 
 size_t Levels() { return TSkPopupView::OpenViews().size(); }
 TSkPopupView* Level(size_t index) { return TSkPopupView::OpenViews().at(index); }
@@ -396,8 +358,7 @@ TEST_F(PopupMenuTest, ManyPopupsLeaveNoHandles)
                  [] { PostKey(VK_F10); }});
         },
         10);
-    EXPECT_EQ(growth.gdi, 0u);
-    EXPECT_EQ(growth.user, 0u);
+    EXPECT_EQ(growth, (TGuiCounts{0, 0}));
 }
 
 namespace {
@@ -446,12 +407,11 @@ TEST_F(PopupMenuTest, ThemedMenuPaintsThroughItsTheme)
     auto* themed = new TSkThemePopupMenu(form.get());
     menu = themed;
     themed->SetStylist(stylist);
-    auto* item = new TSkThemeItem(nullptr);
-    item->SetCaption(L"Themed entry with a long caption");
-    themed->Items()->Add(item);
-    auto* second = new TSkThemeItem(nullptr);
-    second->SetCaption(L"Second");
-    themed->Items()->Add(second);
+    for (const wchar_t* caption : {L"Themed entry with a long caption", L"Second"}) {
+        themed->Items()->Add(new TSkThemeItem(nullptr));
+        themed->Items()->Items(themed->Items()->Count() - 1)->SetCaption(caption);
+    }
+    const TSkCustomItem* item = themed->Items()->Items(0);
     COLORREF frame = 0, face = 0, selected = 0;
     int height = 0, width = 0;
     Run({[] { PostKey(VK_DOWN); },
