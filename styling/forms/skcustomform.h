@@ -183,8 +183,11 @@ public:
     // or colour change the frame cannot see).
     void FrameChanged() { ++frameGeneration_; }
     // Makes the system ask for the non-client size again, keeping the
-    // client size.
+    // client size where KeepsClientSize says so.
     void UpdateFrame();
+    // A new frame keeps the client's size (the window grows or shrinks
+    // round it) unless the window's size is what counts, as a popup's is.
+    virtual bool KeepsClientSize() const { return true; }
     // The screen behind the window for rect (screen coordinates), which
     // blending and the shadow paint over; see TSkBackground.
     void TakeBackground(const TRect& rect);
@@ -395,6 +398,8 @@ private:
         }
     };
     TFrameKey CurrentFrameKey() const;
+    // The frame's size from the window's, less the shadow's margin.
+    void TakeWindowSize(int width, int height);
     TFrameKey paintedKey_{};
     bool paintedValid_ = false;
     int frameGeneration_ = 0;
