@@ -139,8 +139,6 @@ void TSkPopupWindow::Prepare(TSkCustomItem* item, TSkPopupView* parentView)
     if (owner_ && !IsWindow(owner_))
         owner_ = nullptr;
     skin_->TakeOptions(item->PopupOptions());
-    HandleNeeded();
-    skin_->Loaded();
     view_->SetParentView(parentView);
     view_->SetItem(item);
     ItemShown(item);
@@ -151,7 +149,13 @@ void TSkPopupWindow::Prepare(TSkCustomItem* item, TSkPopupView* parentView)
 
 void TSkPopupWindow::ShowAt(const RECT& bounds)
 {
+    // Made where and as large as it shows, the window is neither moved nor
+    // sized again: the skin only asks for its frame once.
     SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    if (!HandleAllocated()) {
+        HandleNeeded();
+        skin_->Loaded();
+    }
     const bool foreground = view_->Item() && view_->Item()->PopupForeground();
     if (skin_->Animation()->Enabled())
         Animate(bounds);

@@ -23,6 +23,8 @@ public:
     void PaintNonClient(TCanvas* canvas) override;
     // A rectangle needs no window region: only the shadow's margin does.
     void UpdateRegion() override;
+    // The window is sized to the items: its frame comes out of that size.
+    bool KeepsClientSize() const override { return false; }
     // Blending, shadow and animation from a menu's options.
     void TakeOptions(const TSkPopupMenuOptions* options);
 
@@ -45,12 +47,12 @@ public:
     TSkPopupForm* Skin() const { return skin_; }
     TSkPopupView* View() const { return view_; }
     // Shows item's sub-items under parentView (null for a menu's top level)
-    // and sizes the window to them.
+    // and works out the window size they need; no window is made yet.
     void Prepare(TSkCustomItem* item, TSkPopupView* parentView);
     // The window size the view's items need.
     SIZE WindowSize() const { return windowSize_; }
-    // Shows the window at a screen rectangle without taking the focus,
-    // unless the items ask for the foreground.
+    // Makes the window at a screen rectangle, dresses it and shows it
+    // without taking the focus, unless the items ask for the foreground.
     void ShowAt(const RECT& bounds);
 
 protected:
