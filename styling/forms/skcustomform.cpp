@@ -216,7 +216,8 @@ void TSkCustomForm::Loaded()
     ApplyPendingState();
     if (OnCreate)
         OnCreate(this);
-    if (stayOnTop_)
+    // A window made topmost already needs no second trip.
+    if (stayOnTop_ && !(GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST))
         SetStayOnTop(true);
 }
 
@@ -865,8 +866,7 @@ void TSkCustomForm::UpdateFrame()
     // change rather than a size change and back: each trip through the
     // system's positioning costs as much as all the rest here.
     TakeWindowSize(window.right - window.left, window.bottom - window.top);
-    SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AskForFrame(form->Handle());
     RECT after{};
     GetClientRect(form->Handle(), &after);
     const int dx = before.right - after.right, dy = before.bottom - after.bottom;
@@ -877,6 +877,12 @@ void TSkCustomForm::UpdateFrame()
     inUpdateFrame_ = false;
     RedrawWindow(form->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TSkCustomForm::AskForFrame(HWND window)
+{
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TSkCustomForm::ShowHelp()

@@ -257,6 +257,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     // Draws the drag outline, or takes it away when drawn a second time.
     virtual void XorOutline(const TRect& rect);
+    // Has the system ask for the non-client size of window again now.
+    virtual void AskForFrame(HWND window);
 
 private:
     bool PaintStyledFrame(const TSkVisualStyle& style, HDC dc, const TSkFrameLayout& layout);

@@ -6,6 +6,8 @@
 #include "framework/forms/form.h"
 #include "styling/forms/skcustomform.h"
 
+#include <utility>
+
 class TSkCustomItem;
 class TSkPopupView;
 
@@ -27,14 +29,21 @@ public:
     bool KeepsClientSize() const override { return false; }
     // Blending, shadow and animation from a menu's options.
     void TakeOptions(const TSkPopupMenuOptions* options);
+    // Whether the window still has to ask for its frame, which it then does
+    // as it shows; asking clears it.
+    bool TakeFramePending() { return std::exchange(framePending_, false); }
 
 protected:
     void HandleMessage(TMessage& message) override;
+    // A hidden window asks as it shows, in the same trip through the
+    // system's positioning, unless a show animation needs it sooner.
+    void AskForFrame(HWND window) override;
     // The 3-pixel frame of a width x height window.
     virtual void PaintPopupFrame(TCanvas* canvas, int width, int height);
 
 private:
     void KeepOwnerActive();
+    bool framePending_ = false;
 };
 
 class TSkPopupWindow : public TForm {
