@@ -49,41 +49,53 @@ FW_PUBLISH(TMenuForm)
     p.Handler("Action1Execute", &T::Action1Execute);
 }
 
-const char* const Description =
-    "object MenuForm1: TMenuForm\r\n"
-    "  object SkStylist1: TSkStylist\r\n"
-    "  end\r\n"
-    "  object ActionList1: TActionList\r\n"
-    "    object Action1: TAction\r\n"
-    "      Caption = '&Save'\r\n"
-    "      ShortCut = 16467\r\n"
-    "      OnExecute = Action1Execute\r\n"
-    "    end\r\n"
-    "  end\r\n"
-    "  object PopupMenu1: TSkThemePopupMenu\r\n"
-    "    Stylist = SkStylist1\r\n"
-    "    object File1: TCountedItem\r\n"
-    "      Caption = '&File'\r\n"
-    "      object Open1: TCountedItem\r\n"
-    "        Caption = '&Open'\r\n"
-    "        ShortCut = 16463\r\n"
-    "        OnClick = Open1Click\r\n"
-    "      end\r\n"
-    "      object Save1: TCountedItem\r\n"
-    "        Action = Action1\r\n"
-    "      end\r\n"
-    "    end\r\n"
-    "    object Exit1: TSkThemeItem\r\n"
-    "      Caption = 'E&xit'\r\n"
-    "      Enabled = False\r\n"
-    "    end\r\n"
-    "  end\r\n"
-    "  object MenuBar1: TSkThemeMenuBar\r\n"
-    "    object Help1: TCountedItem\r\n"
-    "      Caption = '&Help'\r\n"
-    "    end\r\n"
-    "  end\r\n"
-    "end\r\n";
+// Items nest in a popup menu, in each other and in a menu bar.
+const char* const Description = R"(object MenuForm1: TMenuForm
+  object SkStylist1: TSkStylist
+  end
+  object ActionList1: TActionList
+    object Action1: TAction
+      Caption = '&Save'
+      ShortCut = 16467
+      OnExecute = Action1Execute
+    end
+  end
+  object PopupMenu1: TSkThemePopupMenu
+    Stylist = SkStylist1
+    object File1: TCountedItem
+      Caption = '&File'
+      object Open1: TCountedItem
+        Caption = '&Open'
+        ShortCut = 16463
+        OnClick = Open1Click
+      end
+      object Save1: TCountedItem
+        Action = Action1
+      end
+    end
+    object Exit1: TSkThemeItem
+      Caption = 'E&xit'
+      Enabled = False
+    end
+  end
+  object MenuBar1: TSkThemeMenuBar
+    object Help1: TCountedItem
+      Caption = '&Help'
+    end
+  end
+end
+)";
+
+// "File1(Open1 Save1) Exit1": the names in a tree, nested as it nests them.
+std::string Tree(const TSkCustomItem* item)
+{
+    std::string text;
+    for (int i = 0; i < item->Count(); ++i) {
+        const TSkCustomItem* child = item->Items(i);
+        text += (i ? " " : "") + child->Name() + (child->Count() ? "(" + Tree(child) + ")" : "");
+    }
+    return text;
+}
 
 void PostKey(WORD key)
 {
@@ -120,22 +132,16 @@ protected:
 
 TEST_F(MenuStreamingTest, NestedItemsReadIntoTheirTreesAndClickTheirHandlers)
 {
-    TSkCustomItem* root = Menu()->Items();
-    ASSERT_EQ(root->Count(), 2);
-    TSkCustomItem* file = root->Items(0);
-    EXPECT_EQ(file, Find("File1"));
-    EXPECT_EQ(root->Items(1), Find("Exit1"));
-    EXPECT_FALSE(root->Items(1)->Enabled());
-    ASSERT_EQ(file->Count(), 2);
-    EXPECT_EQ(file->Items(0), Find("Open1"));
+    EXPECT_EQ(Tree(Menu()->Items()), "File1(Open1 Save1) Exit1");
+    EXPECT_EQ(Tree(Find<TSkCustomMenuBar>("MenuBar1")->Items()), "Help1");
+    TSkCustomItem* file = Find("File1");
     EXPECT_EQ(file->GetParentComponent(), Menu());
-    EXPECT_EQ(file->Items(0)->GetParentComponent(), file);
-    EXPECT_EQ(file->Items(0)->ShortCut(), scCtrl | 'O');
+    EXPECT_EQ(Find("Open1")->GetParentComponent(), file);
+    EXPECT_EQ(Find("Open1")->ShortCut(), scCtrl | 'O');
+    EXPECT_FALSE(Find("Exit1")->Enabled());
     EXPECT_EQ(Find<TSkThemeItem>("Open1")->Stylist(), Find<TSkStylist>("SkStylist1"));
-    TSkCustomItem* save = file->Items(1);
-    EXPECT_EQ(save->Caption(), L"&Save") << "from the action";
-    EXPECT_EQ(save->ShortCut(), scCtrl | 'S');
-    EXPECT_EQ(Find<TSkCustomMenuBar>("MenuBar1")->Items()->Items(0), Find("Help1"));
+    EXPECT_EQ(std::pair(Find("Save1")->Caption(), Find("Save1")->ShortCut()),
+              std::pair(std::wstring(L"&Save"), TShortCut(scCtrl | 'S'))) << "from the action";
 
     Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [] { PostKey(VK_RETURN); }});
     Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [] { PostKey(VK_DOWN); },
@@ -146,49 +152,44 @@ TEST_F(MenuStreamingTest, NestedItemsReadIntoTheirTreesAndClickTheirHandlers)
 TEST_F(MenuStreamingTest, WrittenAndReadBackTheTreeIsTheSame)
 {
     const std::string written = WriteComponentText(form.get());
-    const size_t file = written.find("    object File1: TCountedItem\r\n      Caption = '&File'\r\n"
-                                     "      object Open1: TCountedItem\r\n");
-    EXPECT_NE(file, std::string::npos) << written;
-    EXPECT_NE(written.find("OnClick = Open1Click", file), std::string::npos);
-    EXPECT_NE(written.find("object Save1: TCountedItem\r\n        Action = Action1\r\n      end"),
-              std::string::npos) << "what the action supplies is not stored";
-    EXPECT_EQ(written.find("Stylist = SkStylist1", file), std::string::npos) << "taken from above";
+    for (const char* nested :
+         {"    object File1: TCountedItem\r\n      Caption = '&File'\r\n      object Open1",
+          // What the action supplies is not stored, nor a stylist taken from above.
+          "      object Save1: TCountedItem\r\n        Action = Action1\r\n      end",
+          "        OnClick = Open1Click\r\n", "    object Help1: TCountedItem\r\n      Caption"})
+        EXPECT_NE(written.find(nested), std::string::npos) << nested << "\n" << written;
+    EXPECT_EQ(written.find("Stylist = SkStylist1", written.find("File1")), std::string::npos);
 
     Owned<TMenuForm> again = NewForm<TMenuForm>();
     ReadComponentInto(again.get(), written);
     EXPECT_EQ(WriteComponentText(again.get()), written);
     auto* menu = dynamic_cast<TSkCustomPopupMenu*>(again->FindComponent("PopupMenu1"));
     ASSERT_TRUE(menu);
-    EXPECT_EQ(menu->Items()->Items(0)->Items(1), again->FindComponent("Save1"));
+    EXPECT_EQ(Tree(menu->Items()), "File1(Open1 Save1) Exit1");
     EXPECT_EQ(menu->Items()->Items(0)->Items(1)->Action(), again->FindComponent("Action1"));
 }
 
 TEST_F(MenuStreamingTest, MisplacedItemsAndUnknownPropertiesFailAndLoseNothing)
 {
     const int components = form->ComponentCount(), alive = TCountedItem::alive;
-    const struct {
-        const char* text;
-        const char* message;
-    } cases[] = {
-        {"object MenuForm1: TMenuForm\r\n  object Stray1: TCountedItem\r\n  end\r\n"
-         "  object Bad1: TSkStylist\r\n    object Inner1: TCountedItem\r\n    end\r\n  end\r\nend\r\n",
+    const std::pair<const char*, const char*> cases[] = {
+        {"  object Stray1: TCountedItem\n  end\n  object Bad1: TSkStylist\n    object Inner1: "
+         "TCountedItem\n",
          "Line 5: Inner1: Menu items belong in a popup menu, a menu bar or another item, not in a "
          "TSkStylist"},
-        {"object MenuForm1: TMenuForm\r\n  object Extra1: TSkThemePopupMenu\r\n"
-         "    object Top1: TCountedItem\r\n      object Inner1: TCountedItem\r\n"
-         "        Captoin = 'x'\r\n      end\r\n    end\r\n  end\r\nend\r\n",
-         "Line 5: Inner1.Captoin: unknown property Captoin of TCountedItem"},
+        {"  object Extra1: TSkThemePopupMenu\n    object Inner1: TCountedItem\n      Captoin = 'x'\n",
+         "Line 4: Inner1.Captoin: unknown property Captoin of TCountedItem"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [body, message] : cases) {
         try {
-            ReadComponentInto(form.get(), c.text);
-            ADD_FAILURE() << "no error for " << c.text;
+            ReadComponentInto(form.get(), std::string("object MenuForm1: TMenuForm\n") + body +
+                                              "    end\n  end\nend\n");
+            ADD_FAILURE() << "no error for " << body;
         } catch (const EDescriptionError& error) {
-            EXPECT_STREQ(error.what(), c.message);
+            EXPECT_STREQ(error.what(), message);
         }
-        EXPECT_EQ(form->ComponentCount(), components);
-        EXPECT_EQ(TCountedItem::alive, alive);
-        EXPECT_EQ(Menu()->Items()->Items(0)->Count(), 2);
+        EXPECT_EQ(std::pair(form->ComponentCount(), TCountedItem::alive), std::pair(components, alive));
+        EXPECT_EQ(Tree(Menu()->Items()), "File1(Open1 Save1) Exit1");
     }
 }
 
@@ -196,19 +197,13 @@ TEST_F(MenuStreamingTest, AnItemOwnedByTheFormAndInATreeIsFreedOnce)
 {
     const int components = form->ComponentCount();
     Find("Open1")->Free();
-    EXPECT_EQ(Find("File1")->Count(), 1);
-    Find("File1")->Free();  // and Save1 below it
-    EXPECT_EQ(Menu()->Items()->Count(), 1);
-    EXPECT_EQ(form->ComponentCount(), components - 3);
-    EXPECT_EQ(TCountedItem::alive, 1);
-    // The menu bar frees its items; the form forgets them.
-    Find<TSkCustomMenuBar>("MenuBar1")->Free();
-    EXPECT_EQ(Find("Help1"), nullptr);
-    EXPECT_EQ(TCountedItem::alive, 0);
-    // Whole again, the form frees the lot.
+    Find("File1")->Free();  // with Save1
+    EXPECT_EQ(Tree(Menu()->Items()), "Exit1");
+    EXPECT_EQ(std::pair(form->ComponentCount(), TCountedItem::alive), std::pair(components - 3, 1));
+    Find<TSkCustomMenuBar>("MenuBar1")->Free();  // with Help1, which the form forgets
+    EXPECT_TRUE(!Find("Help1") && TCountedItem::alive == 0);
     form = NewForm<TMenuForm>();
     ReadComponentInto(form.get(), Description);
-    EXPECT_EQ(TCountedItem::alive, 4);
     form.reset();
     EXPECT_EQ(TCountedItem::alive, 0);
 }
@@ -216,12 +211,10 @@ TEST_F(MenuStreamingTest, AnItemOwnedByTheFormAndInATreeIsFreedOnce)
 TEST_F(MenuStreamingTest, ClickRuleOwnHandlerElseActionElseTheActionsHandler)
 {
     auto* action = Find<TAction>("Action1");
-    TSkCustomItem* open = Find("Open1");
-    TSkCustomItem* save = Find("Save1");
+    TSkCustomItem *open = Find("Open1"), *save = Find("Save1");
     open->SetAction(action);
     EXPECT_EQ(open->Caption(), L"&Save");
-    EXPECT_FALSE(IsActionExecuteHandler(open->OnClick));
-    EXPECT_TRUE(IsActionExecuteHandler(save->OnClick, action));
+    EXPECT_TRUE(IsActionExecuteHandler(save->OnClick, action) && !IsActionExecuteHandler(open->OnClick));
     open->RunClick();  // its own handler differs from the action's
     save->RunClick();  // the action executes
     form->SetDesigning(true);
@@ -231,36 +224,26 @@ TEST_F(MenuStreamingTest, ClickRuleOwnHandlerElseActionElseTheActionsHandler)
     save->RunClick();  // a disabled action does nothing
     EXPECT_EQ(form->calls, (std::vector<std::string>{"Open1Click Open1", "Action1Execute Action1",
                                                      "Action1Execute Save1"}));
-
     action->Free();
-    EXPECT_EQ(save->Action(), nullptr);
-    EXPECT_FALSE(save->OnClick) << "the action's handler went with it";
-    EXPECT_TRUE(open->OnClick) << "the item's own stays";
-    EXPECT_EQ(open->Action(), nullptr);
+    EXPECT_TRUE(!open->Action() && !save->Action());
+    EXPECT_TRUE(open->OnClick && !save->OnClick) << "the action's handler went with it, not the item's";
 }
 
 TEST_F(MenuStreamingTest, ActionChangesShowInAnOpenMenu)
 {
     auto* action = Find<TAction>("Action1");
-    LONG before = 0, after = 0;
-    auto width = [] {
-        RECT r{};
-        GetWindowRect(TSkPopupView::OpenViews().back()->Handle(), &r);
-        return r.right - r.left;
-    };
+    RECT before{}, after{};
+    HWND popup = nullptr;
     Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [] { PostKey(VK_DOWN); },
          [&] {
-             before = width();
+             popup = GetAncestor(TSkPopupView::OpenViews().back()->Handle(), GA_ROOT);
+             GetWindowRect(popup, &before);
              action->SetCaption(L"&Save under a much longer caption than before");
              action->SetEnabled(false);
          },
-         [&] {
-             after = width();
-             PostKey(VK_RETURN);
-         },
+         [&] { GetWindowRect(popup, &after); PostKey(VK_RETURN); },
          [] { EXPECT_EQ(TSkPopupView::OpenViews().size(), 2u) << "a disabled item does not click"; },
          [] { PostKey(VK_F10); }});
-    EXPECT_GT(after, before);
-    EXPECT_FALSE(Find("Save1")->Enabled());
+    EXPECT_GT(after.right - after.left, before.right - before.left);
     EXPECT_TRUE(form->calls.empty());
 }
