@@ -41,6 +41,12 @@ struct TActionExecute {
     }
 };
 
+template <typename T>
+void Unlist(std::vector<T*>& list, T* item)
+{
+    list.erase(std::remove(list.begin(), list.end(), item), list.end());
+}
+
 }  // namespace
 
 TNotifyEvent ActionExecuteHandler(TBasicAction* action)
@@ -63,10 +69,8 @@ void TBasicActionLink::SetAction(TBasicAction* action)
 {
     if (action == action_)
         return;
-    if (action_) {
-        auto& links = action_->links_;
-        links.erase(std::remove(links.begin(), links.end(), this), links.end());
-    }
+    if (action_)
+        Unlist(action_->links_, this);
     action_ = action;
     if (action_) {
         action_->links_.push_back(this);
@@ -127,10 +131,8 @@ void TAction::SetActionList(TActionList* value)
 {
     if (value == list_)
         return;
-    if (list_) {
-        auto& actions = list_->actions_;
-        actions.erase(std::remove(actions.begin(), actions.end(), this), actions.end());
-    }
+    if (list_)
+        Unlist(list_->actions_, this);
     list_ = value;
     if (list_)
         list_->actions_.push_back(this);
