@@ -7,7 +7,7 @@
 #include "styling/core/sksystem.h"
 #include "styling/menus/themeitems.h"
 #include "styling/menus/thememenus.h"
-#include "tests/support/menusteps.h"
+#include "tests/support/popupsteps.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
