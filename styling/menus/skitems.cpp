@@ -1,5 +1,6 @@
 #include "styling/menus/skitems.h"
 
+#include "framework/components/properties.h"
 #include "framework/forms/application.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/imagelist.h"
@@ -7,6 +8,8 @@
 #include "styling/core/skrects.h"
 #include "styling/core/sktext.h"
 #include "styling/menus/skclickhandler.h"
+#include "styling/menus/skmenubar.h"
+#include "styling/menus/skpopupmenu.h"
 #include "styling/menus/skpopupview.h"
 #include "styling/menus/skpopupwindow.h"
 
@@ -15,6 +18,37 @@
 #include <algorithm>
 
 FW_IMPLEMENT_CLASS(TSkCustomItem, TComponent)
+FW_PUBLISH(TSkCustomItem)
+{
+    // What a linked action supplies is not stored: the action brings it.
+    p.Property("Caption", &T::Caption, &T::SetCaption).Stored(&T::StateStored);
+    p.Property("Checked", &T::Checked, &T::SetChecked).Default(false).Stored(&T::StateStored);
+    p.Property("Enabled", &T::Enabled, &T::SetEnabled).Default(true).Stored(&T::StateStored);
+    p.Property("HelpContext", &T::HelpContext, &T::SetHelpContext).Default(0).Stored(&T::StateStored);
+    p.Property("Hint", &T::Hint, &T::SetHint).Stored(&T::StateStored);
+    p.Property("ImageIndex", &T::ImageIndex, &T::SetImageIndex).Default(-1).Stored(&T::StateStored);
+    p.Property("Images", &T::Images, &T::SetImages);
+    p.Property("ShortCut", &T::ShortCut, &T::SetShortCut).Default(0).Stored(&T::StateStored);
+    p.Property("Visible", &T::Visible, &T::SetVisible).Default(true).Stored(&T::StateStored);
+    p.Property("Scrolled", &T::Scrolled, &T::SetScrolled).Default(false);
+    p.Property("ScrollCount", &T::ScrollCount, &T::SetScrollCount).Default(0);
+    p.Property("Action", &T::Action, &T::SetAction);
+    p.Event("OnClick", &T::OnClick);
+    p.Event("OnBeforeDropDown", &T::OnBeforeDropDown);
+}
+
+// The item's end of its action link.
+class TSkItemActionLink : public TBasicActionLink {
+public:
+    explicit TSkItemActionLink(TSkCustomItem* item) : item_(item) {}
+
+protected:
+    void ActionChanged() override { item_->ActionChange(Action()); }
+    void ActionFreed(TBasicAction* action) override { item_->ActionFreed(action); }
+
+private:
+    TSkCustomItem* item_;
+};
 
 namespace {
 
@@ -39,17 +73,111 @@ TSkCustomItem::~TSkCustomItem()
 {
     SkForgetItemClicks(this);
     Observe(this, true);
-    // Sub-items go last first; each leaves this list before it is freed.
+    // Sub-items go last first; each leaves this list before it is freed,
+    // and its owner's list as it goes, so that neither frees it again.
     while (!items_.empty()) {
         TSkCustomItem* last = items_.back();
         items_.pop_back();
         last->parent_ = nullptr;
-        delete last;
+        last->Free();
     }
     if (parent_)
         parent_->Remove(this);
     if (images_)
         images_->RemoveFreeNotification(this);
+}
+
+TBasicAction* TSkCustomItem::Action() const
+{
+    return actionLink_ ? actionLink_->Action() : nullptr;
+}
+
+void TSkCustomItem::SetAction(TBasicAction* value)
+{
+    TBasicAction* old = Action();
+    if (value == old)
+        return;
+    if (old) {
+        old->RemoveFreeNotification(this);
+        ActionFreed(old);
+    }
+    if (!actionLink_)
+        actionLink_ = std::make_unique<TSkItemActionLink>(this);
+    if (value) {
+        value->FreeNotification(this);
+        if (!OnClick)
+            OnClick = ActionExecuteHandler(value);
+    }
+    actionLink_->SetAction(value);
+}
+
+// The link is empty by now; the handler taken from the action goes too.
+void TSkCustomItem::ActionFreed(TBasicAction* action)
+{
+    if (IsActionExecuteHandler(OnClick, action))
+        OnClick = nullptr;
+    if (actionLink_)
+        actionLink_->SetAction(nullptr);
+}
+
+void TSkCustomItem::ActionChange(TBasicAction* action)
+{
+    auto* source = dynamic_cast<TAction*>(action);
+    if (!source)
+        return;
+    SetCaption(source->Caption());
+    SetChecked(source->Checked());
+    SetEnabled(source->Enabled());
+    SetVisible(source->Visible());
+    SetShortCut(source->ShortCut());
+    SetHint(source->Hint());
+    SetHelpContext(source->HelpContext());
+    SetImageIndex(source->ImageIndex());
+}
+
+bool TSkCustomItem::StateStored() const
+{
+    return !dynamic_cast<const TAction*>(Action());
+}
+
+TComponent* TSkCustomItem::GetParentComponent() const
+{
+    if (!parent_)
+        return menu_;
+    return parent_->menu_ ? parent_->menu_ : parent_;
+}
+
+namespace {
+
+TSkCustomItem* ItemsOf(TComponent* parent)
+{
+    if (auto* item = dynamic_cast<TSkCustomItem*>(parent))
+        return item;
+    if (auto* menu = dynamic_cast<TSkCustomPopupMenu*>(parent))
+        return menu->Items();
+    if (auto* bar = dynamic_cast<TSkCustomMenuBar*>(parent))
+        return bar->Items();
+    return nullptr;
+}
+
+}  // namespace
+
+// At the top of a description the item stays on its own, as it was written.
+void TSkCustomItem::SetParentComponent(TComponent* parent)
+{
+    if (TSkCustomItem* items = ItemsOf(parent))
+        items->Add(this);
+    else if (parent && parent != Owner())
+        throw ESkItemError(std::string("Menu items belong in a popup menu, a menu bar or another "
+                                       "item, not in a ") + parent->ClassName());
+}
+
+void TSkCustomItem::GetChildren(const std::function<void(TComponent*)>& proc,
+                                TComponent* root) const
+{
+    for (TSkCustomItem* item : items_)
+        if (item->Owner() == root)
+            proc(item);
 }
 
 void TSkCustomItem::SetCaption(const std::wstring& value)
@@ -353,9 +481,12 @@ void TSkCustomItem::RunClick()
     // What the menu left behind (its windows going away) is over before
     // the handler runs.
     Application->ProcessMessages();
-    // Linked actions are not built yet: this is where an item would execute
-    // its action instead when the action's handler differs from OnClick.
-    if (OnClick)
+    TBasicAction* action = Action();
+    if (OnClick && action && !IsActionExecuteHandler(OnClick, action))
+        OnClick(this);
+    else if (action && !ComponentState().Contains(csDesigning))
+        action->Execute();
+    else if (OnClick)
         OnClick(this);
 }
 

@@ -6,12 +6,14 @@
 #pragma once
 
 #include "framework/base/geometry.h"
-#include "framework/components/component.h"
 #include "framework/base/events.h"
+#include "framework/components/actions.h"
+#include "framework/components/component.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,17 +21,12 @@ class TCanvas;
 class TImageList;
 class TSkPopupMenuOptions;
 class TSkPopupView;
+class TSkItemActionLink;
 
 class ESkItemError : public Exception {
 public:
     using Exception::Exception;
 };
-
-// A key code in the low byte with the modifier bits below.
-using TShortCut = uint16_t;
-constexpr TShortCut scShift = 0x2000;
-constexpr TShortCut scCtrl = 0x4000;
-constexpr TShortCut scAlt = 0x8000;
 
 // "Ctrl+Shift+S", "F5", "Del"; empty for 0.
 std::string ShortCutToText(TShortCut shortCut);
@@ -70,6 +67,13 @@ public:
     void SetScrolled(bool value) { scrolled_ = value; }
     int ScrollCount() const { return scrollCount_; }
     void SetScrollCount(int value) { scrollCount_ = value < 0 ? 0 : value; }
+
+    // A linked TAction supplies the caption, checks, shortcut, hint, help
+    // context and image index and keeps them up to date; freeing it clears
+    // the link. An item without OnClick takes the action's handler (see
+    // ActionExecuteHandler), which RunClick tells from one of its own.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* value);
 
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int value);
@@ -116,8 +120,9 @@ public:
     // handler running the click waits until the current message is over
     // (the menu has closed by then); without it, it runs at once.
     virtual void Click();
-    // What Click does in the end: the linked action when there is one,
-    // else OnClick. The item may be freed by the handler.
+    // What Click does in the end: OnClick when it is the item's own and an
+    // action is linked too; else the action, outside design mode; else
+    // OnClick. The item may be freed by the handler.
     virtual void RunClick();
     bool HasVisibleItems() const;
 
@@ -132,14 +137,29 @@ public:
     const TRect& ItemRect() const { return itemRect_; }
     void SetItemRect(const TRect& rect) { itemRect_ = rect; }
 
+    // In stored descriptions an item nests in its parent item, or at the
+    // top of a tree in its popup menu or menu bar, whose root item is
+    // marked with SetMenu. Only the form's own items are written.
+    TComponent* Menu() const { return menu_; }
+    void SetMenu(TComponent* menu) { menu_ = menu; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
+    // False while a linked TAction supplies the item's caption and such.
+    bool StateStored() const;
+
     TNotifyEvent OnChange;
     TNotifyEvent OnClick;
     TNotifyEvent OnBeforeDropDown;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    // The linked action changed, or was just linked.
+    virtual void ActionChange(TBasicAction* action);
 
 private:
+    friend class TSkItemActionLink;
+    void ActionFreed(TBasicAction* action);
     void MeasureOnBar(TCanvas* canvas, int& width, int& height);
     void PaintOnBar(TCanvas* canvas, const TRect& rect, bool selected, bool hot);
 
@@ -161,7 +181,9 @@ private:
     HWND ownerWindow_ = nullptr;
     TRect itemRect_{};
     TSkCustomItem* parent_ = nullptr;
+    TComponent* menu_ = nullptr;
     std::vector<TSkCustomItem*> items_;
+    std::unique_ptr<TSkItemActionLink> actionLink_;
 };
 
 // Told of every change to an item (freeing = false) and of every item about

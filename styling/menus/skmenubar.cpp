@@ -108,10 +108,17 @@ TSkCustomItem* TSkCustomMenuBar::Items() const
     if (!items_) {
         auto* self = const_cast<TSkCustomMenuBar*>(this);
         items_ = self->CreateItem();
+        items_->SetMenu(self);
         self->SetItem(items_);
         self->ItemsChanged();
     }
     return items_;
+}
+
+void TSkCustomMenuBar::GetChildren(const std::function<void(TComponent*)>& proc,
+                                   TComponent* root) const
+{
+    Items()->GetChildren(proc, root);
 }
 
 TSkCustomItem* TSkCustomMenuBar::CreateItem()

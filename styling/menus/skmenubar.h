@@ -44,6 +44,10 @@ public:
     // The bar's height for its items; the bar keeps it whenever they change.
     int BarHeight();
 
+    // Stored descriptions nest the form's items in the bar; it holds no
+    // controls.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
+
 protected:
     // A new item of the bar's kind, for its root and the merged buttons; a
     // themed bar makes themed ones.

@@ -42,9 +42,17 @@ void TSkCustomPopupMenu::BeforeDestruction()
 
 TSkCustomItem* TSkCustomPopupMenu::Items() const
 {
-    if (!items_)
+    if (!items_) {
         items_ = const_cast<TSkCustomPopupMenu*>(this)->CreateRootItem();
+        items_->SetMenu(const_cast<TSkCustomPopupMenu*>(this));
+    }
     return items_;
+}
+
+void TSkCustomPopupMenu::GetChildren(const std::function<void(TComponent*)>& proc,
+                                     TComponent* root) const
+{
+    Items()->GetChildren(proc, root);
 }
 
 TSkCustomItem* TSkCustomPopupMenu::CreateRootItem()

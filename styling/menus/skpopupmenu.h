@@ -41,6 +41,9 @@ public:
     // runs the menu until it closes.
     void Popup(int x, int y) override;
 
+    // Stored descriptions nest the form's items in the menu.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
+
     // The menu whose popup runs now, or null.
     static TSkCustomPopupMenu* Current();
     // Closes the open popup of whatever menu, all levels.

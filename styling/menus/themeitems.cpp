@@ -10,7 +10,8 @@
 FW_IMPLEMENT_CLASS(TSkThemeItem, TSkCustomItem)
 FW_PUBLISH(TSkThemeItem)
 {
-    p.Property("Stylist", &T::Stylist, &T::SetStylist);
+    // Only a stylist of its own: one taken from above comes back with the tree.
+    p.Property("Stylist", &T::Stylist, &T::SetStylist).Stored(&T::HasOwnStylist);
     PublishVersion(p);
 }
 

@@ -17,6 +17,7 @@ public:
     // Its own stylist, else that of the nearest themed item above it.
     TSkStylist* Stylist() const;
     void SetStylist(TSkStylist* value);
+    bool HasOwnStylist() const { return stylist_ != nullptr; }
     bool ThemeAvailable() const;
 
     const TClassInfo* PopupWindowClass() const override;
