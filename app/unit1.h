@@ -1,13 +1,15 @@
 // The main window: pick a CD image and its cue sheet is written beside it.
 #pragma once
 
-#include "framework/controls/button.h"
-#include "framework/forms/dialogs.h"
 #include "framework/controls/edit.h"
-#include "framework/forms/form.h"
 #include "framework/controls/image.h"
-#include "framework/controls/label.h"
-#include "framework/controls/progressbar.h"
+#include "framework/forms/dialogs.h"
+#include "framework/forms/form.h"
+#include "styling/controls/sklabel.h"
+#include "styling/controls/themebuttons.h"
+#include "styling/controls/themecheckboxs.h"
+#include "styling/controls/themeedits.h"
+#include "styling/controls/themeprogress.h"
 #include "styling/core/stylist.h"
 
 class TForm1 : public TForm {
@@ -15,13 +17,13 @@ class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
 
-    TEdit* doc = nullptr;
-    TButton* SkThemeButton1 = nullptr;
-    TLabel* SkThemeLabel1 = nullptr;
-    TRadioButton* dcd = nullptr;
-    TRadioButton* acd = nullptr;
+    TSkThemeEdit* doc = nullptr;
+    TSkThemeButton* SkThemeButton1 = nullptr;
+    TSkThemeLabel* SkThemeLabel1 = nullptr;
+    TSkThemeRadioButton* dcd = nullptr;
+    TSkThemeRadioButton* acd = nullptr;
     TOpenDialog* obrazy = nullptr;
-    TProgressBar* progre = nullptr;
+    TSkThemeProgressBar* progre = nullptr;
     TMemo* cue = nullptr;
     TImage* Image1 = nullptr;
     TSkStylist* SkStylist1 = nullptr;

@@ -105,7 +105,7 @@ double SecondsUntilShown(SheetMillDriver& run)
 {
     const auto start = std::chrono::steady_clock::now();
     SendMessageTimeoutA(run.editor, WM_NULL, 0, 0, SMTO_NORMAL, 30000, nullptr);
-    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    run.FindMemo();
     WaitFor([&] { return GetUpdateRect(run.memo, nullptr, FALSE) ? nullptr : run.memo; });
     return SecondsSince(start);
 }
@@ -277,7 +277,7 @@ TEST(SheetMill, RunsFromTheKeyboardAlone)
     ASSERT_TRUE(press(VK_TAB, run.main, run.automatic));
     SendKeyStroke(VK_DOWN);
     ASSERT_TRUE(run.editor = WaitFor([&] { return FindTopWindow(run.process.Id(), "TForm2"); }));
-    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    run.FindMemo();
     HWND cue = run.EditorButton(L"CUE");
     EXPECT_EQ(FocusIn(run.editor, run.memo), run.memo);
     for (HWND next : {run.EditorButton(L"Wczytaj"), run.EditorButton(L"Zapisz"), cue})
