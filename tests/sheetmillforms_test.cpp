@@ -15,14 +15,13 @@ namespace {
 
 using Tabs = std::vector<TWinControl*>;
 
-// The first count windowed controls in tab order; the memo's in-place
-// scroll bars come after the stored ones.
+// The first count windowed controls in tab order (the memo's in-place
+// scroll bars come last).
 Tabs TabOrder(TWinControl* form, size_t count)
 {
     Tabs tabs;
     form->GetTabOrderList(tabs);
-    tabs.resize(std::min(tabs.size(), count));
-    return tabs;
+    return Tabs(tabs.begin(), tabs.begin() + std::min(tabs.size(), count));
 }
 
 class SheetMillForms : public ::testing::Test {
@@ -36,8 +35,6 @@ TEST_F(SheetMillForms, MainWindowAsStored)
     const Owned<TForm1> form(TCustomForm::Create<TForm1>(nullptr));
     EXPECT_TRUE(form->doc->ReadOnly());
     EXPECT_EQ(form->SkThemeLabel1->Caption(), "Wybierz plik obrazu:");
-    EXPECT_TRUE(form->dcd->Checked() && !form->acd->Checked());
-    EXPECT_EQ(std::pair(form->progre->Position(), form->progre->Max()), std::pair(0, 100));
     EXPECT_EQ(form->obrazy->Filter(), "Obrazy CD|*.bin;*.iso;*.nrg;*.bwt;*.cdi;*.pdi;*.img");
     EXPECT_EQ(form->obrazy->DefaultExt(), "*.bin;*.iso;*.nrg;*.bwt;*.cdi;*.pdi;*.img");
     EXPECT_EQ(std::pair(form->ClientWidth(), form->ClientHeight()), std::pair(294, 89));
@@ -47,7 +44,6 @@ TEST_F(SheetMillForms, MainWindowAsStored)
     TSkStylist* stylist = form->SkStylist1;
     EXPECT_EQ(stylist->Theme()->GetName(), "Luna");
     EXPECT_EQ(form->Color(), stylist->Theme()->GetColor(kcWindow));
-    EXPECT_NE(form->Color(), clSilver);
     for (TSkStylist* link : {form->SkThemeLabel1->Stylist(), form->doc->Stylist(),
                              form->SkThemeButton1->Stylist(), form->dcd->Stylist(),
                              form->acd->Stylist(), form->progre->Stylist()})
@@ -64,7 +60,7 @@ TEST_F(SheetMillForms, MainWindowAsStored)
 }
 
 // The editor names the main window's stylist; a colour shift made there
-// before the editor is read shows in the memo, whatever colour it stored.
+// before the editor is read shows in the memo instead of its stored colour.
 TEST_F(SheetMillForms, EditorAsStored)
 {
     const Owned<TForm1> main(TCustomForm::Create<TForm1>(nullptr));
@@ -79,7 +75,6 @@ TEST_F(SheetMillForms, EditorAsStored)
                              form->SkThemeButton2->Stylist(), form->SkThemeButton3->Stylist()})
         EXPECT_EQ(link, main->SkStylist1);
     EXPECT_EQ(form->editer->Color(), main->SkStylist1->Theme()->GetColor(kcWindow));
-    EXPECT_NE(form->editer->Color(), TColor(16251903));
     // The stored orders 0, 3, 4, 5 close up: memo, load, save, template.
     EXPECT_EQ(TabOrder(form.get(), 4), (Tabs{form->editer, form->SkThemeButton1,
                                              form->SkThemeButton2, form->SkThemeButton3}));

@@ -46,15 +46,14 @@ TEST(StoredForms, ALinkToAnotherFormResolvesInEitherOrderAndClears)
         auto* label = static_cast<TSkThemeLabel*>(other->FindComponent("Label1"));
         ASSERT_NE(label, nullptr);
         if (!main) {
-            // Both wait for Form1.
-            EXPECT_FALSE(label->FocusControl() || label->Stylist());
+            EXPECT_FALSE(label->FocusControl() || label->Stylist());  // both wait for Form1
             main.reset(TCustomForm::Create<TForm1>(nullptr));
         }
         EXPECT_EQ(label->FocusControl(), main->doc);
         EXPECT_EQ(label->Stylist(), main->SkStylist1);
-        const std::string written = WriteComponentText(other.get());
-        EXPECT_NE(written.find("FocusControl = Form1.doc\r\n"), std::string::npos);
-        EXPECT_NE(written.find("Stylist = Form1.SkStylist1\r\n"), std::string::npos);
+        EXPECT_NE(WriteComponentText(other.get())
+                      .find("FocusControl = Form1.doc\r\n    Stylist = Form1.SkStylist1\r\n"),
+                  std::string::npos);
         if (mainFirst) {
             main.reset();
             EXPECT_FALSE(label->FocusControl() || label->Stylist());

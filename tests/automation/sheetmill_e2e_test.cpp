@@ -62,31 +62,19 @@ auto ListFolder(const std::string& folder)
     return listing;
 }
 
-// Lines of ordinary text, CR LF after each, up to at least size bytes.
+// Numbered lines, CR LF after each, up to at least size bytes: ordinary
+// text, lines indented by a tab, and lines of eight characters, the shapes
+// that cost the native memo most per byte.
+std::string NumberedLines(size_t size, const char* before, const char* after)
+{
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += before + std::to_string(10000000 + i) + after + "\r\n";
+    return text;
+}
 std::string OrdinaryFile(size_t size)
 {
-    std::string text;
-    for (int i = 0; text.size() < size; ++i)
-        text += "Line " + std::to_string(100000 + i) + " of an ordinary text, caf\xE9 na\xEFve.\r\n";
-    return text;
-}
-
-// The same with every line indented by a tab, or in lines of eight
-// characters: the shapes that cost the native memo most per byte.
-std::string TabbedFile(size_t size)
-{
-    std::string text;
-    for (int i = 0; text.size() < size; ++i)
-        text += "\tTRACK " + std::to_string(100000 + i) + " of an indented text\r\n";
-    return text;
-}
-
-std::string ShortLinesFile(size_t size)
-{
-    std::string text;
-    for (int i = 0; text.size() < size; ++i)
-        text += std::to_string(10000000 + i) + "\r\n";
-    return text;
+    return NumberedLines(size, "Line ", " of an ordinary text, caf\xE9 na\xEFve.");
 }
 
 // A megabyte of ordinary lines loads in about a second on a quiet machine;
@@ -172,8 +160,9 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     TempFolder folder;
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
-    const std::string ordinary = OrdinaryFile(1000000), tabbed = TabbedFile(1000000),
-                      shortLines = ShortLinesFile(1000000);
+    const std::string ordinary = OrdinaryFile(1000000),
+                      tabbed = NumberedLines(1000000, "\tTRACK ", " of an indented text"),
+                      shortLines = NumberedLines(1000000, "", "");
     std::string everyByte(1, '\0');  // in CR LF form
     for (int byte = 1; byte < 256; ++byte)
         everyByte += byte == '\r' || byte == '\n' ? std::string("\r\n") : std::string(1, char(byte));
