@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -34,10 +35,37 @@ void ExpectBox(SheetMillDriver& run, const std::string& caption, const std::stri
     EXPECT_EQ(box.icon, run.SystemIcon(icon)) << "not the icon of style " << icon;
 }
 
-// The caption, the client area's size, and the frame centred over another window's.
+// What the frame answers the system's hit test along its outer edges and
+// across the middle of its caption.
+std::set<LRESULT> FrameHits(HWND window)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    const int captionY = (frame.top + client.y) / 2;
+    std::set<LRESULT> hits;
+    auto hit = [&](LONG x, LONG y) { hits.insert(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y))); };
+    // Every third point, and the corners: a caption button is wider.
+    for (LONG x = frame.left; x < frame.right + 2; x += 3)
+        for (LONG y : {frame.top, LONG(captionY), frame.bottom - 1})
+            hit(std::min(x, frame.right - 1), y);
+    for (LONG y = frame.top; y < frame.bottom + 2; y += 3)
+        for (LONG x : {frame.left, frame.right - 1})
+            hit(x, std::min(y, frame.bottom - 1));
+    return hits;
+}
+
+// The caption, the client area's size, the frame centred over another
+// window's, and only a close button and no sizing edge on it.
 void ExpectWindow(HWND window, const wchar_t* caption, int width, int height, HWND over)
 {
     EXPECT_EQ(StoredWindowText(window), caption);
+    const std::set<LRESULT> hits = FrameHits(window);
+    EXPECT_TRUE(hits.count(HTCLOSE) && hits.count(HTCAPTION));
+    for (LRESULT part : {HTLEFT, HTRIGHT, HTTOP, HTTOPLEFT, HTTOPRIGHT, HTBOTTOM, HTBOTTOMLEFT,
+                         HTBOTTOMRIGHT, HTMINBUTTON, HTMAXBUTTON, HTSYSMENU, HTHELP})
+        EXPECT_EQ(hits.count(part), 0u) << "hit-test answer " << part;
     RECT client, frame, other;
     GetClientRect(window, &client);
     GetWindowRect(window, &frame);
@@ -176,9 +204,6 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     // "Ręcznie" shows whole, though the ANSI code page has no "ę".
     ASSERT_NE(run.manual, nullptr);
     ExpectWindow(run.main, L"Sheet Mill by Quillon v. 0.2beta", 294, 89, GetDesktopWindow());
-    // Only a close button, no sizing frame.
-    const LONG style = GetWindowLongA(run.main, GWL_STYLE);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
     EXPECT_TRUE(run.Automatic());
     EXPECT_EQ(SendMessageA(run.progress, PBM_GETRANGE, FALSE, 0), 100);
     // The editor is made at start-up but stays hidden until "Ręcznie".
