@@ -18,6 +18,7 @@
 #include "styling/menus/themeitems.h"
 #include "styling/menus/thememenus.h"
 #include "tests/support/keyinput.h"
+#include "tests/support/menusteps.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -27,45 +28,6 @@
 #include <vector>
 
 namespace {
-
-// Runs steps one per timer tick while a menu's loop runs; a watchdog closes
-// whatever is still open once the steps are over, so a broken loop fails a
-// test instead of hanging it.
-class Steps {
-public:
-    explicit Steps(std::vector<std::function<void()>> steps) : steps_(std::move(steps))
-    {
-        Current() = this;
-        timer_ = SetTimer(nullptr, 0, 40, Tick);
-    }
-    ~Steps()
-    {
-        KillTimer(nullptr, timer_);
-        Current() = nullptr;
-    }
-    bool Finished() const { return next_ >= steps_.size(); }
-
-private:
-    static Steps*& Current()
-    {
-        static Steps* current = nullptr;
-        return current;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        Steps* self = Current();
-        if (!self)
-            return;
-        if (self->next_ < self->steps_.size())
-            self->steps_[self->next_++]();
-        else if (++self->idle_ > 50)
-            TSkCustomPopupMenu::CloseCurrent();
-    }
-    std::vector<std::function<void()>> steps_;
-    size_t next_ = 0;
-    int idle_ = 0;
-    UINT_PTR timer_ = 0;
-};
 
 size_t Levels() { return TSkPopupView::OpenViews().size(); }
 TSkPopupView* Level(size_t index) { return TSkPopupView::OpenViews().at(index); }

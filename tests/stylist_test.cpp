@@ -121,9 +121,9 @@ TEST_F(StylistTest, ChangesReachTheThemeOnceThenFollowersOfThisStylistAndEveryWi
 {
     FormPtr form = NewForm(160, 90);
     form->SetFormStyle(fsMDIForm);
-    CLIENTCREATESTRUCT create{nullptr, 0xFF00};
-    HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 100, 60,
-                                  form->Handle(), nullptr, GetModuleHandleA(nullptr), &create);
+    form->HandleNeeded();
+    HWND client = form->ClientHandle();
+    ASSERT_NE(client, nullptr);
     auto* control = new TCustomControl(form.get());
     control->SetParent(form.get());
     control->SetBounds(110, 5, 40, 20);
@@ -146,7 +146,9 @@ TEST_F(StylistTest, ChangesReachTheThemeOnceThenFollowersOfThisStylistAndEveryWi
     RECT update{};
     EXPECT_TRUE(GetUpdateRect(control->Handle(), &update, FALSE));
     EXPECT_TRUE(GetUpdateRect(client, &update, FALSE));
-    EXPECT_TRUE(update.right == 100 && update.bottom == 60);  // the MDI client, all of it
+    RECT whole{};
+    GetClientRect(client, &whole);
+    EXPECT_TRUE(EqualRect(&update, &whole));  // the MDI client, all of it
     stylist->SetDeltaBrightness(15);
     EXPECT_EQ(counting->DeltaBrightness(), 15);
     EXPECT_EQ(mine->applied, 3);
@@ -161,7 +163,6 @@ TEST_F(StylistTest, ChangesReachTheThemeOnceThenFollowersOfThisStylistAndEveryWi
     stylist->SetDeltaHue(50);  // not available: stored only, no broadcast
     EXPECT_EQ(stylist->Theme()->DeltaHue(), 0);
     EXPECT_EQ(mine->applied, 4);
-    DestroyWindow(client);
 }
 
 TEST_F(StylistTest, ApplyThemeColoursEveryFormOnlyWhenAutoChanging)

@@ -208,11 +208,28 @@ void TCustomForm::CreateParams(TCreateParams& params)
     }
     if (formStyle_ == fsStayOnTop)
         params.ExStyle |= WS_EX_TOPMOST;
+    if (formStyle_ == fsMDIChild) {
+        TCustomForm* frame = Application->MainForm();
+        if (!frame || frame == this || !frame->ClientHandle())
+            throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+        params.ExStyle |= WS_EX_MDICHILD;
+        params.WndParent = frame->ClientHandle();
+    }
 }
 
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
+    if (formStyle_ == fsMDIForm) {
+        CLIENTCREATESTRUCT client{nullptr, 0xFF00};
+        const RECT area = ClientRect();
+        clientHandle_ = CreateWindowExA(
+            WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 0,
+            0, area.right, area.bottom, Handle(), nullptr, GetModuleHandleA(nullptr), &client);
+        Realign();
+    }
     IconChanged();
     if (visible_)  // a re-created window shows again
         ShowWindow(Handle(), SW_SHOWNORMAL);
@@ -234,15 +251,52 @@ void TCustomForm::SetBorderIcons(TBorderIcons value)
     RecreateWnd();
 }
 
-// MDI frames and children are only recorded: their windows stay plain.
 void TCustomForm::SetFormStyle(TFormStyle value)
 {
     if (value == formStyle_)
         return;
-    bool topmostChanged = (value == fsStayOnTop) != (formStyle_ == fsStayOnTop);
     formStyle_ = value;
-    if (topmostChanged)
-        RecreateWnd();
+    RecreateWnd();
+}
+
+void TCustomForm::DestroyWnd()
+{
+    // The client window goes with the frame's.
+    clientHandle_ = nullptr;
+    TWinControl::DestroyWnd();
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const
+{
+    if (!clientHandle_)
+        return nullptr;
+    auto active = reinterpret_cast<HWND>(SendMessageA(clientHandle_, WM_MDIGETACTIVE, 0, 0));
+    return dynamic_cast<TCustomForm*>(FindControl(active));
+}
+
+void TCustomForm::DefaultHandler(TMessage& message)
+{
+    if (!HandleAllocated()) {
+        TWinControl::DefaultHandler(message);
+        return;
+    }
+    // The frame's own sizing would cover the aligned controls with the
+    // client window; AlignControls places it instead.
+    if (clientHandle_ && message.Msg != WM_SIZE)
+        message.Result = DefFrameProcA(Handle(), clientHandle_, message.Msg, message.WParam,
+                                       message.LParam);
+    else if (formStyle_ == fsMDIChild)
+        message.Result = DefMDIChildProcA(Handle(), message.Msg, message.WParam, message.LParam);
+    else
+        TWinControl::DefaultHandler(message);
+}
+
+void TCustomForm::AlignControls(TControl* control, RECT& rect)
+{
+    TWinControl::AlignControls(control, rect);
+    if (clientHandle_)
+        MoveWindow(clientHandle_, rect.left, rect.top, std::max(0L, rect.right - rect.left),
+                   std::max(0L, rect.bottom - rect.top), TRUE);
 }
 
 void TCustomForm::IconChanged()

@@ -77,7 +77,14 @@ public:
     TPosition Position() const { return position_; }
     void SetPosition(TPosition value) { position_ = value; }
     TFormStyle FormStyle() const { return formStyle_; }
+    // An MDI child is made inside the main form's client window, so the
+    // main form must be an MDI frame with its window by then.
     void SetFormStyle(TFormStyle value);
+    // The client window that holds an MDI frame's children; null for any
+    // other form.
+    HWND ClientHandle() const { return clientHandle_; }
+    // The MDI frame's active child, or null.
+    TCustomForm* ActiveMDIChild() const;
     TWindowState WindowState() const;
     void SetWindowState(TWindowState value);
     TFormState FormState() const { return formState_; }
@@ -137,7 +144,12 @@ protected:
 
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void DestroyWnd() override;
     void PaintWindow(HDC dc) override;
+    // MDI frames and children run the system's MDI default procedures.
+    void DefaultHandler(TMessage& message) override;
+    // An MDI frame's client window takes what its aligned controls leave.
+    void AlignControls(TControl* control, RECT& rect) override;
 
 private:
     void WMActivate(const TWMActivate& activate);
@@ -155,6 +167,7 @@ private:
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDesigned;
     TFormStyle formStyle_ = fsNormal;
+    HWND clientHandle_ = nullptr;
     TWindowState windowState_ = wsNormal;
     TFormState formState_;
     void IconChanged();

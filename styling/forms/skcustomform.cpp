@@ -14,6 +14,7 @@
 #include "styling/forms/skshowanimation.h"
 #include "styling/forms/sktray.h"
 #include "styling/menus/skitems.h"
+#include "styling/menus/skmenubar.h"
 
 #include <algorithm>
 
@@ -43,6 +44,7 @@ FW_PUBLISH(TSkCustomForm)
     p.Property("Constraints", &T::Constraints, &T::SetConstraints);
     p.Property("Dragging", &T::Dragging, &T::SetDragging);
     p.Property("Gravitation", &T::Gravitation, &T::SetGravitation);
+    p.Property("MenuBar", &T::MenuBar, &T::SetMenuBar);
     p.Property("MinimizeApplication", &T::MinimizeApplication, &T::SetMinimizeApplication)
         .Default(true);
     p.Enum("Performance", &T::Performance, &T::SetPerformance,
@@ -56,6 +58,7 @@ FW_PUBLISH(TSkCustomForm)
     p.Property("SystemMenuOptions", &T::SystemMenuOptions, &T::SetSystemMenuOptions);
     p.Property("TrayMenuLink", &T::TrayMenuLink, &T::SetTrayMenuLink);
     p.Property("TrayMenuOptions", &T::TrayMenuOptions, &T::SetTrayMenuOptions);
+    p.Property("WindowMenu", &T::WindowMenu, &T::SetWindowMenu);
     p.Enum("WindowState", &T::WindowState, &T::SetWindowState,
            {"kwsNormal", "kwsMaximized", "kwsMinimized", "kwsRollup", "kwsTray"})
         .Default(kwsNormal);
@@ -193,6 +196,7 @@ void TSkCustomForm::BeforeDestruction()
 {
     EraseOutline();
     RemoveApplicationHooks();
+    RemoveShortCutHandler();
     tray_.reset();
     SetActive(false);
     TSkHook::BeforeDestruction();
@@ -205,6 +209,7 @@ void TSkCustomForm::Loaded()
     if (!form)
         return;
     SetControl(form);
+    InstallShortCutHandler();
     if (form->HandleAllocated()) {
         RECT r{};
         GetWindowRect(form->Handle(), &r);
@@ -213,6 +218,8 @@ void TSkCustomForm::Loaded()
     }
     UpdateTrayIcon();
     UpdateFrame();
+    // An MDI child was made active before its skin came.
+    SyncParentMenuBar();
     ApplyPendingState();
     if (OnCreate)
         OnCreate(this);
@@ -1165,6 +1172,8 @@ void TSkCustomForm::HandleMessage(TMessage& message)
 
 void TSkCustomForm::AfterMessage(TMessage& message, bool&)
 {
+    if (HandleMDIMessage(message))
+        return;
     switch (message.Msg) {
     case WM_NCACTIVATE:
         // Over whatever the system drew for an unowned window.

@@ -23,6 +23,7 @@
 class TCanvas;
 class TPopupMenu;
 class TSkCustomItem;
+class TSkCustomMenuBar;
 class TSkTrayIcon;
 
 // Form part codes: what HitTestPart answers, and the pressed and hot parts.
@@ -141,6 +142,13 @@ public:
     void SetStretchBackground(bool value) { stretchBackground_ = value; }
     TSkWindowState WindowState() const { return windowState_; }
     void SetWindowState(TSkWindowState value);
+    // The bar that takes the form's shortcuts and its Alt key first; cleared
+    // when the bar is freed.
+    TSkCustomMenuBar* MenuBar() const { return menuBar_; }
+    void SetMenuBar(TSkCustomMenuBar* value);
+    // A stored item for a list of windows; cleared when the item is freed.
+    TSkCustomItem* WindowMenu() const { return windowMenu_; }
+    void SetWindowMenu(TSkCustomItem* value);
 
     TSkFormActionEvent OnClose, OnMinimize, OnMaximize, OnRollup, OnMinToTray;
     TNotifyEvent OnCreate, OnPaint, OnResize;
@@ -288,6 +296,20 @@ private:
     // Shows a menu at a screen point; a library menu takes the options.
     void PopupLinkedMenu(TPopupMenu* menu, TPoint at, TSkPopupMenuOptions* options);
     void PaintTo(HDC dc, int x, int y);
+    // The menu bar and MDI glue (skformmenubar.cpp).
+    void InstallShortCutHandler();
+    void RemoveShortCutHandler();
+    // Alt and Alt+letter for the menu bar; false when the bar does not take it.
+    bool KeyMenuToBar(TMessage& message);
+    // The MDI parent's menu bar, for a child form.
+    TSkCustomMenuBar* ParentMenuBar() const;
+    // A maximized active child shows its buttons in the parent's bar.
+    void SyncParentMenuBar(HWND activeChild);
+    // The same for the child the client window has active now.
+    void SyncParentMenuBar();
+    void FitMaximizedChild();
+    // A message of the MDI glue; false for any other.
+    bool HandleMDIMessage(TMessage& message);
 
     HWND WindowHandle() const;
     TPoint ScreenToWindow(LPARAM lParam) const;
@@ -360,6 +382,11 @@ private:
     bool appHooksInstalled_ = false;
     TSkCustomItem* systemMenu_ = nullptr;
     TPopupMenu* systemMenuLink_ = nullptr;
+    TSkCustomMenuBar* menuBar_ = nullptr;
+    TSkCustomItem* windowMenu_ = nullptr;
+    // The form's own shortcut handler, asked after the menu bar.
+    TShortCutEvent savedShortCut_;
+    bool shortCutInstalled_ = false;
     TPopupMenu* trayMenuLink_ = nullptr;
     TPoint systemMenuPoint_{};
     std::unique_ptr<TSkTrayIcon> tray_;

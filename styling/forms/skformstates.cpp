@@ -24,6 +24,7 @@
 #include "styling/forms/sksystemmenu.h"
 #include "styling/forms/sktray.h"
 #include "styling/menus/skitems.h"
+#include "styling/menus/skmenubar.h"
 #include "styling/menus/skpopupmenu.h"
 #include "styling/menus/skpopupview.h"
 
@@ -524,6 +525,8 @@ void TSkCustomForm::WMSysCommand(TMessage& message)
     case SC_KEYMENU:
         if (message.LParam == ' ')
             ShowSystemMenu();
+        else
+            KeyMenuToBar(message);
         break;
     case SC_MOUSEMENU:
         ShowSystemMenu();
@@ -686,4 +689,8 @@ void TSkCustomForm::Notification(TComponent* component, TOperation operation)
         trayMenuLink_ = nullptr;
     if (component == systemMenu_)
         systemMenu_ = nullptr;
+    if (component == static_cast<TComponent*>(menuBar_))
+        menuBar_ = nullptr;
+    if (component == windowMenu_)
+        windowMenu_ = nullptr;
 }

@@ -7,6 +7,7 @@
 #include "styling/core/skrects.h"
 #include "styling/core/sktext.h"
 #include "styling/menus/skclickhandler.h"
+#include "styling/menus/skpopupview.h"
 #include "styling/menus/skpopupwindow.h"
 
 #include <windows.h>
@@ -233,8 +234,62 @@ void UseMenuFont(TCanvas* canvas)
 
 }  // namespace
 
-void TSkCustomItem::Measure(TCanvas* canvas, TSkPopupView*, int& width, int& height)
+namespace {
+
+// Space left and right of a bar item's caption.
+constexpr int BarItemPadding = 6;
+
+bool OnBar(const TSkPopupView* view)
 {
+    return view && view->Horizontal();
+}
+
+UINT CaptionButtonGlyph(TSkSystemButtonKind kind)
+{
+    return kind == ksbClose ? DFCS_CAPTIONCLOSE
+                            : kind == ksbRestore ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN;
+}
+
+}  // namespace
+
+void TSkCustomItem::MeasureOnBar(TCanvas* canvas, int& width, int& height)
+{
+    height = GetSystemMetrics(SM_CYMENU);
+    if (systemKind_ != ksbNone) {
+        width = height;
+        return;
+    }
+    UseMenuFont(canvas);
+    width = TextWidthWide(canvas, caption_, DT_SINGLELINE) + 2 * BarItemPadding;
+}
+
+// A bar item is its caption on the bar's colour, highlighted when selected;
+// a maximized child's buttons are small caption buttons.
+void TSkCustomItem::PaintOnBar(TCanvas* canvas, const TRect& rect, bool selected, bool hot)
+{
+    FillRectColor(canvas, rect, selected && systemKind_ == ksbNone ? clHighlight : clMenu);
+    if (systemKind_ == ksbIcon)
+        return;
+    if (systemKind_ != ksbNone) {
+        const TRect button{rect.left + 1, rect.top + 2, rect.right - 1, rect.bottom - 2};
+        const UINT pushed = selected && !hot ? DFCS_PUSHED : 0;
+        DrawFrameControl(canvas->Handle(), const_cast<TRect*>(&button), DFC_CAPTION,
+                         CaptionButtonGlyph(systemKind_) | pushed);
+        return;
+    }
+    UseMenuFont(canvas);
+    canvas->Font()->SetColor(!enabled_ ? clGrayText : selected ? clHighlightText : clMenuText);
+    canvas->Brush()->SetStyle(bsClear);
+    TRect text = rect;
+    DrawTextWide(canvas, caption_, text, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+}
+
+void TSkCustomItem::Measure(TCanvas* canvas, TSkPopupView* view, int& width, int& height)
+{
+    if (OnBar(view)) {
+        MeasureOnBar(canvas, width, height);
+        return;
+    }
     if (IsSeparator()) {
         width = ItemGlyphColumnWidth(this);
         height = SeparatorHeight;
@@ -248,10 +303,15 @@ void TSkCustomItem::Measure(TCanvas* canvas, TSkPopupView*, int& width, int& hei
     height = PlainItemHeight;
 }
 
-void TSkCustomItem::Paint(TCanvas* canvas, TSkPopupView*, const TRect& rect, bool selected, bool)
+void TSkCustomItem::Paint(TCanvas* canvas, TSkPopupView* view, const TRect& rect, bool selected,
+                          bool hot)
 {
     if (IsRectEmptyEx(rect))
         return;
+    if (OnBar(view)) {
+        PaintOnBar(canvas, rect, selected, hot);
+        return;
+    }
     if (IsSeparator()) {
         FillRectColor(canvas, rect, clMenu);
         const int y = (rect.top + rect.bottom) / 2 - 1;

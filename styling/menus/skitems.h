@@ -140,6 +140,9 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void MeasureOnBar(TCanvas* canvas, int& width, int& height);
+    void PaintOnBar(TCanvas* canvas, const TRect& rect, bool selected, bool hot);
+
     std::wstring caption_;
     std::string hint_;
     bool checked_ = false;

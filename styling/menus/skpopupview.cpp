@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <memory>
+#include <utility>
 
 FW_IMPLEMENT_CLASS(TSkPopupView, TCustomControl)
 
@@ -65,7 +66,7 @@ void SkPopupViewsItemChanged(TSkCustomItem* item, bool freeing)
         if (freeing)
             view->ItemGone(item);
         else if (item == view->item_ || (item && item->Parent() == view->item_))
-            view->ItemChanged();
+            view->ItemsChanged();
     }
 }
 
@@ -221,6 +222,12 @@ void TSkPopupView::PaintScrollButton(TCanvas* canvas, const RECT& rect, bool dow
     DrawSmallArrow(canvas, rect, down, 0, 0, clMenuText);
 }
 
+void TSkPopupView::PaintItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect,
+                             bool selected, bool hot)
+{
+    item->Paint(canvas, this, rect, selected, hot);
+}
+
 // Only what the update region holds is drawn, item by item, into the
 // buffer and copied out in one blit.
 void TSkPopupView::PaintWindow(HDC dc)
@@ -240,7 +247,7 @@ void TSkPopupView::PaintWindow(HDC dc)
         for (TSkCustomItem* item : ShownItems()) {
             const RECT r = item->ItemRect();
             if (RectVisible(dc, &r))
-                item->Paint(&canvas, this, r, item == selected_, hot_ && item == selected_);
+                PaintItem(&canvas, item, r, item == selected_, hot_ && item == selected_);
         }
         if (Scrolled()) {
             PaintScrollButton(&canvas, ScrollButtonRect(false), false, false);
@@ -313,7 +320,7 @@ TSkPopupView* TSkPopupView::ViewAt(POINT screen) const
     for (const TSkPopupView* view = this; view; view = view->parentView_) {
         if (!const_cast<TSkPopupView*>(view)->HandleAllocated())
             continue;
-        const RECT r = ScreenRect(GetAncestor(const_cast<TSkPopupView*>(view)->Handle(), GA_ROOT));
+        const RECT r = const_cast<TSkPopupView*>(view)->LevelRect();
         if (PtInRect(&r, screen))
             return const_cast<TSkPopupView*>(view);
     }
@@ -332,8 +339,18 @@ void TSkPopupView::CloseLevel()
     subMenuOpen_ = false;
     if (parentView_)
         parentView_->subMenuOpen_ = false;
+    HideLevel();
+}
+
+void TSkPopupView::HideLevel()
+{
     if (HandleAllocated())
         ShowWindow(GetAncestor(Handle(), GA_ROOT), SW_HIDE);
+}
+
+RECT TSkPopupView::LevelRect()
+{
+    return ScreenRect(HandleAllocated() ? GetAncestor(Handle(), GA_ROOT) : nullptr);
 }
 
 void TSkPopupView::CloseAll()
@@ -361,8 +378,10 @@ void TSkPopupView::PassToParent(UINT key)
 {
     TSkPopupView* parent = parentView_;
     CloseLevel();
-    if (parent && parent->HandleAllocated())
+    if (parent && parent->HandleAllocated()) {
+        parent->reopenAfterStep_ = parent->horizontal_;
         PostMessageA(parent->Handle(), WM_KEYDOWN, key, 0);
+    }
 }
 
 void TSkPopupView::HandleKey(MSG& msg)
@@ -380,6 +399,8 @@ void TSkPopupView::HandleKey(MSG& msg)
     case VK_RIGHT:
         if (horizontal_) {
             SelectStep(key == VK_LEFT ? -1 : 1);
+            if (std::exchange(reopenAfterStep_, false))
+                OpenSubMenu();
         } else if (key == VK_RIGHT && Opens(selected_)) {
             OpenSubMenu();
         } else if (parentView_ && parentView_->horizontal_) {
@@ -479,8 +500,14 @@ void TSkPopupView::HandleButton(POINT screen, bool down)
     }
     if (down)
         root->buttonPressed_ = true;
-    if (view != this)
+    if (view != this) {
+        // A second press on the bar item whose menu is open closes it.
+        POINT local = screen;
+        ::ScreenToClient(view->Handle(), &local);
+        if (down && view->horizontal_ && view->ItemAt(local) == view->selected_)
+            CloseAll();
         return;
+    }
     POINT local = screen;
     ::ScreenToClient(Handle(), &local);
     if (Scrolled()) {
@@ -511,7 +538,7 @@ void TSkPopupView::ItemGone(TSkCustomItem* item)
         }
 }
 
-void TSkPopupView::ItemChanged()
+void TSkPopupView::ItemsChanged()
 {
     if (!HandleAllocated())
         return;

@@ -68,6 +68,14 @@ public:
     static const std::vector<TSkPopupView*>& OpenViews();
 
 protected:
+    // The view's items changed: lay them out again and fit the window.
+    virtual void ItemsChanged();
+    // Takes the closed level off the screen.
+    virtual void HideLevel();
+    // Where the level lies on the screen: what counts as inside the menu.
+    virtual RECT LevelRect();
+    virtual void PaintItem(TCanvas* canvas, TSkCustomItem* item, const TRect& rect, bool selected,
+                           bool hot);
     void PaintWindow(HDC dc) override;
     void EraseBackground(HDC) override {}
     // What lies between and around the items, in view coordinates.
@@ -90,7 +98,6 @@ private:
     TSkPopupView* Root();
     void PassToParent(UINT key);
     void ItemGone(TSkCustomItem* item);
-    void ItemChanged();
 
     TSkCustomItem* item_ = nullptr;
     TSkCustomItem* selected_ = nullptr;
@@ -101,6 +108,8 @@ private:
     bool looping_ = false;
     bool hot_ = false;
     bool buttonPressed_ = false;
+    // A bar whose sub-menu was left by Left or Right opens its neighbour's.
+    bool reopenAfterStep_ = false;
     int topIndex_ = 0;
     POINT lastMouse_{-32768, -32768};
     TSkBitmap buffer_;
