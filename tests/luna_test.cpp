@@ -205,6 +205,22 @@ TEST_F(LunaTest, TablesAndColourShifts)
     EXPECT_TRUE(pixels(theme.Atlas()) == main && pixels(theme.Atlas1()) == second);
 }
 
+TEST_F(LunaTest, EachAtlasIsDecodedAtItsFirstUseOnly)
+{
+    // A theme is made at start-up, long before a paint needs its pictures.
+    const DWORD before = CurrentGuiCounts().gdi;
+    TSkThemeMetalLuna metal;
+    metal.SetDeltaBrightness(20);
+    EXPECT_EQ(CurrentGuiCounts().gdi, before);
+    metal.PaintButton(&canvas, 75, 23, 0);  // the first atlas alone
+    const DWORD first = CurrentGuiCounts().gdi;
+    EXPECT_GT(first, before);
+    metal.Atlas();
+    EXPECT_EQ(CurrentGuiCounts().gdi, first);
+    metal.Atlas1();
+    EXPECT_GT(CurrentGuiCounts().gdi, first);
+}
+
 TEST_F(LunaTest, EveryOperationCutsTheCellOfItsStateAndNothingAround)
 {
     for (const TCut& cut : Cuts()) {

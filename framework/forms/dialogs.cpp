@@ -1,6 +1,7 @@
 #include "framework/forms/dialogs.h"
 
 #include "framework/base/ansi.h"
+#include "framework/base/systemprocs.h"
 #include "framework/components/properties.h"
 #include "framework/forms/application.h"
 
@@ -174,12 +175,25 @@ void TOpenDialog::AcceptNames(const wchar_t* list, bool multi)
     fileName_ = files_.empty() ? std::string() : files_[0];
 }
 
+namespace {
+
+// The common dialogs load with the first dialog, not at start-up.
+using TGetFileNameProc = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+bool RunFileDialog(const char* name, void* openFileName)
+{
+    const auto run = SystemProc<TGetFileNameProc>("comdlg32.dll", name);
+    return run && run(static_cast<OPENFILENAMEW*>(openFileName)) != FALSE;
+}
+
+}  // namespace
+
 bool TOpenDialog::RunDialog(void* openFileName)
 {
-    return GetOpenFileNameW(static_cast<OPENFILENAMEW*>(openFileName)) != FALSE;
+    return RunFileDialog("GetOpenFileNameW", openFileName);
 }
 
 bool TSaveDialog::RunDialog(void* openFileName)
 {
-    return GetSaveFileNameW(static_cast<OPENFILENAMEW*>(openFileName)) != FALSE;
+    return RunFileDialog("GetSaveFileNameW", openFileName);
 }

@@ -1,6 +1,7 @@
 #include "framework/graphics/bitmap.h"
 
 #include "framework/base/streams.h"
+#include "framework/base/systemprocs.h"
 
 #include <cstring>
 
@@ -488,9 +489,17 @@ void TBitmap::Draw(TCanvas* canvas, const TRect& rect)
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
     TStretchModeGuard mode(target, COLORONCOLOR);
-    if (Transparent())
-        TransparentBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_,
-                       ColorToRGB(TransparentColor()));
-    else
-        StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_, canvas->CopyMode());
+    if (Transparent()) {
+        // msimg32 loads with the first transparent draw, not at start-up.
+        using TTransparentBltProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int,
+                                                  int, UINT);
+        static const auto transparentBlt =
+            SystemProc<TTransparentBltProc>("msimg32.dll", "TransparentBlt");
+        if (transparentBlt) {
+            transparentBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_,
+                           ColorToRGB(TransparentColor()));
+            return;
+        }
+    }
+    StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_, canvas->CopyMode());
 }

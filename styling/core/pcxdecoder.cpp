@@ -80,9 +80,14 @@ bool DecodeRuns(const uint8_t* p, const uint8_t* end, std::vector<uint8_t>& out)
 
 } // namespace
 
+bool StartsAsPcx(const uint8_t* data, size_t size)
+{
+    return size >= 1 && (data[0] == MakerByte || data[0] == OtherMakerByte);
+}
+
 TPcxStatus DecodePcx(const uint8_t* data, size_t size, TPcxImage& image, std::string* error)
 {
-    if (size < 1 || (data[0] != MakerByte && data[0] != OtherMakerByte))
+    if (!StartsAsPcx(data, size))
         return TPcxStatus::NotPcx;
     if (size < HeaderSize)
         return Fail(error, "the header is cut short");

@@ -25,6 +25,10 @@ constexpr int32_t PcxMaxSide = 16384;
 constexpr uint64_t PcxMaxPixels = uint64_t(1) << 24;
 constexpr uint64_t PcxMaxDataBytes = uint64_t(1) << 26;
 
+// Whether data starts with a PCX maker byte: DecodePcx reads it rather than
+// saying NotPcx. Cheap, for a check made long before the decoding.
+bool StartsAsPcx(const uint8_t* data, size_t size);
+
 // Decodes data into image. On anything but Ok, image is left as it was and
 // error (when given) says what was wrong.
 TPcxStatus DecodePcx(const uint8_t* data, size_t size, TPcxImage& image,

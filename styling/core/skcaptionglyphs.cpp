@@ -11,15 +11,9 @@ struct TListDeleter {
     void operator()(TImageList* list) const { list->Free(); }
 };
 std::unique_ptr<TImageList, TListDeleter> Glyphs;
+bool Allowed = false;
 
-} // namespace
-
-TImageList* SkCaptionGlyphs()
-{
-    return Glyphs.get();
-}
-
-void MakeSkCaptionGlyphs()
+void MakeGlyphs()
 {
     static const char* const names[] = {"SK_FORM_CLOSE",   "SK_FORM_MINIMIZE", "SK_FORM_MAXIMIZE",
                                         "SK_FORM_RESTORE", "SK_FORM_ROLLUP",   "SK_FORM_TRAY"};
@@ -41,7 +35,22 @@ void MakeSkCaptionGlyphs()
     }
 }
 
+} // namespace
+
+TImageList* SkCaptionGlyphs()
+{
+    if (Allowed && !Glyphs)
+        MakeGlyphs();
+    return Glyphs.get();
+}
+
+void AllowSkCaptionGlyphs()
+{
+    Allowed = true;
+}
+
 void FreeSkCaptionGlyphs()
 {
+    Allowed = false;
     Glyphs.reset();
 }

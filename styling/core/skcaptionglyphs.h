@@ -1,6 +1,7 @@
 // The library's shared caption-glyph list: the pictures of the system
-// menu's items, made once at start-up (InitializeSkControls) from six
-// 16-colour bitmap resources, magenta transparent.
+// menu's items, from six 16-colour bitmap resources, magenta transparent.
+// Start-up (InitializeSkControls) allows it; it is made once, by the first
+// call that asks for it, as no first window paints it.
 #pragma once
 
 class TImageList;
@@ -18,5 +19,5 @@ enum TSkCaptionGlyph : int {
 // Null outside start-up and finalisation.
 TImageList* SkCaptionGlyphs();
 
-void MakeSkCaptionGlyphs();
+void AllowSkCaptionGlyphs();
 void FreeSkCaptionGlyphs();

@@ -4,6 +4,7 @@
 #include "styling/core/skcaptionglyphs.h"
 #include "styling/core/skelementcache.h"
 #include "framework/base/handles.h"
+#include "framework/base/systemprocs.h"
 
 #include <cmath>
 #include <memory>
@@ -73,8 +74,7 @@ struct TSkControlsState {
     TSkColor windowColor = 0;
     TSkColor btnFaceColor = 0;
     TSkColor btnHighlightColor = 0;
-    TOwnedModule msimg32;
-    TTransparentBltProc transparentBlt = nullptr;
+    bool trustsTransparentBlt = false;
     SIZE sharedBufferSize{0, 0};
     std::unique_ptr<TSkBitmap> sharedBuffer;
     bool isWinNT = false;
@@ -111,13 +111,11 @@ void MakeSystemColors(TSkControlsState& s)
     s.btnHighlightColor = ColorToSkColor(clBtnHighlight, 255);
 }
 
-void FindTransparentBlt(TSkControlsState& s, const OSVERSIONINFOA& version)
+// Only decided here: msimg32 loads with the first transparent draw.
+void TrustTransparentBlt(TSkControlsState& s, const OSVERSIONINFOA& version)
 {
-    if (version.dwPlatformId != VER_PLATFORM_WIN32_NT ||
-        version.dwMajorVersion < FirstNTWithTransparentBlt)
-        return;
-    s.msimg32.Reset(LoadLibraryA("msimg32.dll"));
-    s.transparentBlt = Lookup<TTransparentBltProc>(s.msimg32.Get(), "TransparentBlt");
+    s.trustsTransparentBlt = version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+                             version.dwMajorVersion >= FirstNTWithTransparentBlt;
 }
 
 void MakeSharedBuffer(TSkControlsState& s)
@@ -194,12 +192,12 @@ void InitializeSkControls()
     auto state = std::make_unique<TSkControlsState>();
     OSVERSIONINFOA version = PlatformVersion();
     MakeSystemColors(*state);
-    FindTransparentBlt(*state, version);
+    TrustTransparentBlt(*state, version);
     MakeSharedBuffer(*state);
     ReadPlatformFlags(*state, version);
     FindUser32Functions(*state);
     State = std::move(state);
-    MakeSkCaptionGlyphs();
+    AllowSkCaptionGlyphs();
     for (const TSkUnit& unit : Units())
         if (unit.initialize)
             unit.initialize();
@@ -223,7 +221,14 @@ TSkColor SkBtnHighlightColor() { return State ? State->btnHighlightColor : 0; }
 bool IsWinNT() { return State && State->isWinNT; }
 bool IsWin98() { return State && State->isWin98; }
 
-TTransparentBltProc SkTransparentBlt() { return State ? State->transparentBlt : nullptr; }
+TTransparentBltProc SkTransparentBlt()
+{
+    if (!State || !State->trustsTransparentBlt)
+        return nullptr;
+    static const auto transparentBlt =
+        SystemProc<TTransparentBltProc>("msimg32.dll", "TransparentBlt");
+    return transparentBlt;
+}
 TGetScrollBarInfoProc SkGetScrollBarInfo() { return State ? State->getScrollBarInfo : nullptr; }
 
 TSkBitmap* SharedBuffer() { return State ? State->sharedBuffer.get() : nullptr; }

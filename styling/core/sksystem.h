@@ -37,7 +37,8 @@ bool IsWinNT();
 // A Windows 98 or Me platform (the 9x family past its first release).
 bool IsWin98();
 
-// The optional functions found at start-up, or null.
+// The optional functions found at start-up, or null. TransparentBlt's
+// library is only loaded by the first call that asks for it.
 using TTransparentBltProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
 using TGetScrollBarInfoProc = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
 TTransparentBltProc SkTransparentBlt();

@@ -1,5 +1,7 @@
 #include "styling/forms/sktray.h"
 
+#include "framework/base/systemprocs.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -31,7 +33,11 @@ TSkShellNotifyIconProc SetSkShellNotifyIcon(TSkShellNotifyIconProc proc)
 
 BOOL SkShellNotifyIcon(DWORD message, PNOTIFYICONDATAA data)
 {
-    return ShellCall ? ShellCall(message, data) : Shell_NotifyIconA(message, data);
+    if (ShellCall)
+        return ShellCall(message, data);
+    // The shell loads with the first icon, not at start-up.
+    static const auto shell = SystemProc<TSkShellNotifyIconProc>("shell32.dll", "Shell_NotifyIconA");
+    return shell && shell(message, data);
 }
 
 TSkTrayIcon::TSkTrayIcon(UINT id)

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* HandlerClass = "TSkClickHandler";
 
 HWND Window = nullptr;
+bool Started = false;
 // Items whose click is on its way. A message whose item is no longer listed
 // (freed, or its click forgotten) does nothing: lParam may point at freed
 // memory by then.
@@ -31,6 +32,11 @@ LRESULT CALLBACK HandlerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
 
 void StartClickHandler()
 {
+    Started = true;
+}
+
+void MakeWindow()
+{
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA wc{};
     if (!GetClassInfoA(instance, HandlerClass, &wc)) {
@@ -45,6 +51,7 @@ void StartClickHandler()
 
 void StopClickHandler()
 {
+    Started = false;
     Pending.clear();
     if (Window)
         DestroyWindow(Window);
@@ -57,12 +64,15 @@ void StopClickHandler()
 
 HWND SkClickHandler()
 {
+    if (Started && !Window)
+        MakeWindow();
     return Window;
 }
 
 bool SkPostItemClick(TSkCustomItem* item)
 {
-    if (!Window || !PostMessageA(Window, SK_ITEMCLICK, 0, reinterpret_cast<LPARAM>(item)))
+    HWND window = SkClickHandler();
+    if (!window || !PostMessageA(window, SK_ITEMCLICK, 0, reinterpret_cast<LPARAM>(item)))
         return false;
     Pending.push_back(item);
     return true;

@@ -1,7 +1,8 @@
 // The hidden window that runs menu-item clicks after the menu has gone: an
 // item's click is posted to it and runs once the message loop gets there,
-// so a handler never runs inside the menu's own loop. The window is made at
-// the library's start-up and goes with it.
+// so a handler never runs inside the menu's own loop. The library's start-up
+// allows the window, the first call that needs it makes it (the first
+// window of the program has no use for it), and it goes with the library.
 #pragma once
 
 #include <windows.h>

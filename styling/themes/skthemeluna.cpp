@@ -3,6 +3,7 @@
 #include "framework/graphics/canvas.h"
 #include "framework/controls/control.h"
 #include "framework/graphics/imagelist.h"
+#include "styling/core/pcxdecoder.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/skrects.h"
 #include "styling/core/sktext.h"
@@ -203,6 +204,19 @@ void DrawNineStretched(const TSkBitmap& atlas, TCanvas* canvas, const TRect& cel
     }
 }
 
+// Throws unless the program has a resource name that starts as a PCX image.
+void CheckAtlasResource(const char* name)
+{
+    HMODULE program = GetModuleHandleA(nullptr);
+    HRSRC info = FindResourceA(program, name, RT_RCDATA);
+    HGLOBAL resource = info ? LoadResource(program, info) : nullptr;
+    const auto* data = resource ? static_cast<const uint8_t*>(LockResource(resource)) : nullptr;
+    if (!data)
+        throw ESkBitmapError(std::string("Resource ") + name + " not found");
+    if (!StartsAsPcx(data, SizeofResource(program, info)))
+        throw ESkBitmapError(std::string("Resource ") + name + " is not a PCX image");
+}
+
 // (width - size) div 2, rounding toward zero as the division does.
 int CenteredOffset(int extent, int size) { return (extent - size) / 2; }
 
@@ -248,33 +262,35 @@ void TSkThemeLuna::LoadImages() { LoadAtlases("XP_MAIN", "XP_MAIN1"); }
 
 void TSkThemeLuna::LoadAtlases(const char* mainName, const char* secondName)
 {
-    // Both are read before either is replaced: a missing resource leaves
+    // Both are checked before either is replaced: a missing resource leaves
     // the theme with the pictures it had.
-    auto load = [](const char* name) {
-        auto atlas = std::make_unique<TSkBitmap>();
-        atlas->LoadFromResource(GetModuleHandleA(nullptr), name);
-        if (atlas->IsEmpty())
-            throw ESkBitmapError(std::string("Resource ") + name + " is not a PCX image");
-        atlas->ReplaceSimilarColor(atlas->GetPixel(0, 0));
-        return atlas;
-    };
-    auto main = load(mainName);
-    auto second = load(secondName);
-    atlas_ = std::move(main);
-    atlas1_ = std::move(second);
+    for (const char* name : {mainName, secondName})
+        CheckAtlasResource(name);
+    atlasNames_[0] = mainName;
+    atlasNames_[1] = secondName;
+    for (auto& atlas : atlases_)
+        atlas.reset();
 }
 
-void TSkThemeLuna::UpdateColors()
+const TSkBitmap& TSkThemeLuna::DecodedAtlas(int index) const
 {
-    LoadImages();
-    // A zero shift is skipped: the atlases then stay exactly as loaded.
-    for (TSkBitmap* atlas : {atlas_.get(), atlas1_.get()}) {
-        if (DeltaHue() != 0)
-            atlas->ShiftHue(DeltaHue());
-        if (DeltaBrightness() != 0)
-            atlas->ShiftBrightness(DeltaBrightness());
-    }
+    std::unique_ptr<TSkBitmap>& atlas = atlases_[index];
+    if (atlas)
+        return *atlas;
+    auto decoded = std::make_unique<TSkBitmap>();
+    decoded->LoadFromResource(GetModuleHandleA(nullptr), atlasNames_[index].c_str());
+    decoded->ReplaceSimilarColor(decoded->GetPixel(0, 0));
+    // A zero shift is skipped: the atlas then stays exactly as stored.
+    if (DeltaHue() != 0)
+        decoded->ShiftHue(DeltaHue());
+    if (DeltaBrightness() != 0)
+        decoded->ShiftBrightness(DeltaBrightness());
+    atlas = std::move(decoded);
+    return *atlas;
 }
+
+// The atlases are decoded again, with the new shift, at their next use.
+void TSkThemeLuna::UpdateColors() { LoadImages(); }
 
 int TSkThemeLuna::GetSize(uint8_t kind) const
 {
@@ -381,7 +397,7 @@ void TSkThemeLuna::PaintButton(TCanvas* canvas, int width, int height, uint8_t s
         row = kesFocused;
     else if (state > kesFocused)
         row = kesNormal;
-    DrawNinePieces(*atlas_, canvas, CellRect(lciPushButton, row), {0, 0, width, height},
+    DrawNinePieces(Atlas(), canvas, CellRect(lciPushButton, row), {0, 0, width, height},
                    CellMargin(lciPushButton));
 }
 
@@ -391,7 +407,7 @@ void TSkThemeLuna::PaintCheckBox(TCanvas* canvas, const TRect& rect, uint8_t sta
     if (state > kesDisabled)
         return;  // no cell for other states
     const int mark = check <= kchGrayed ? check : int(kchUnchecked);
-    atlas_->Draw(canvas, rect.left, rect.top, true, CellRect(lciCheckBox, MarkStates * mark + state));
+    Atlas().Draw(canvas, rect.left, rect.top, true, CellRect(lciCheckBox, MarkStates * mark + state));
 }
 
 void TSkThemeLuna::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -399,7 +415,7 @@ void TSkThemeLuna::PaintRadioButton(TCanvas* canvas, const TRect& rect, uint8_t 
 {
     if (state > kesDisabled)
         state = kesNormal;
-    atlas_->Draw(canvas, rect.left, rect.top, true,
+    Atlas().Draw(canvas, rect.left, rect.top, true,
                  CellRect(lciRadio, MarkStates * int(checked ? kchChecked : kchUnchecked) + state));
 }
 
@@ -415,7 +431,7 @@ void TSkThemeLuna::PaintTrackThumb(TCanvas* canvas, const TRect& rect, bool vert
         return;
     const int row = state < std::size(rows) ? rows[state] : 0;
     const TLunaCellId id = vertical ? verticals[pointer] : horizontals[pointer];
-    atlas1_->Draw(canvas, rect.left, rect.top, true, CellRect(id, row));
+    Atlas1().Draw(canvas, rect.left, rect.top, true, CellRect(id, row));
 }
 
 void TSkThemeLuna::PaintTrackBar(TCanvas* canvas, const TRect& trackRect,
@@ -487,7 +503,7 @@ void TSkThemeLuna::PaintHeaderPanelButton(TCanvas* canvas, const TRect& rect, ui
     const int row = kind == khbClose ? 2 : down ? 1 : 0;  // chevron up, chevron down, close
     const TRect cell =
         CellRect(lciHeaderPanelButton, row, PressLook(state == kesHot, state == kesPressed));
-    atlas_->Draw(canvas, rect.left, rect.top, true, cell);
+    Atlas().Draw(canvas, rect.left, rect.top, true, cell);
 }
 
 void TSkThemeLuna::PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect& captionRect,
@@ -504,7 +520,7 @@ void TSkThemeLuna::PaintGroupBox(TCanvas* canvas, const TRect& rect, const TRect
 
 void TSkThemeLuna::PaintScrollTrack(TCanvas* canvas, const TRect& rect, TScrollBarKind kind) const
 {
-    atlas1_->StretchDraw(canvas, rect, false,
+    Atlas1().StretchDraw(canvas, rect, false,
                          CellRect(kind == sbHorizontal ? lciScrollTrackH : lciScrollTrackV));
 }
 
@@ -513,7 +529,7 @@ void TSkThemeLuna::PaintScrollThumb(TCanvas* canvas, const TRect& rect, TScrollB
 {
     if (state > kesDisabled)
         state = kesNormal;
-    DrawNineStretched(*atlas1_, canvas, CellRect(lciScrollBody, state), rect,
+    DrawNineStretched(Atlas1(), canvas, CellRect(lciScrollBody, state), rect,
                       CellMargin(lciScrollBody));
 }
 
@@ -524,14 +540,14 @@ void TSkThemeLuna::PaintScrollButton(TCanvas* canvas, const TRect& rect, TScroll
     if (state > kesDisabled)
         state = kesNormal;
     const TLunaArrow arrow = kind == sbVertical ? (first ? laUp : laDown) : (first ? laLeft : laRight);
-    DrawCentered(*atlas1_, canvas, CellRect(lciScrollArrow, state, arrow), rect);
+    DrawCentered(Atlas1(), canvas, CellRect(lciScrollArrow, state, arrow), rect);
 }
 
 // Tabs.
 
 void TSkThemeLuna::PaintTabSheet(TCanvas* canvas, const TRect& rect) const
 {
-    DrawNineStretched(*atlas1_, canvas, CellRect(lciTabSheet), rect, CellMargin(lciTabSheet));
+    DrawNineStretched(Atlas1(), canvas, CellRect(lciTabSheet), rect, CellMargin(lciTabSheet));
 }
 
 void TSkThemeLuna::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position,
@@ -544,7 +560,7 @@ void TSkThemeLuna::PaintTab(TCanvas* canvas, const TRect& rect, uint8_t position
     case kesSelected: id = lciTabSelected; break;
     default: return;  // no picture for other states
     }
-    DrawNinePieces(*atlas1_, canvas, CellRect(id, 0, TabSide(position)), rect, CellMargin(id));
+    DrawNinePieces(Atlas1(), canvas, CellRect(id, 0, TabSide(position)), rect, CellMargin(id));
 }
 
 void TSkThemeLuna::PaintTabScrollButton(TCanvas* canvas, const TRect& rect, bool first, uint8_t,
@@ -583,12 +599,12 @@ void TSkThemeLuna::PaintComboButton(TCanvas* canvas, const TRect& rect, uint8_t 
     if (state > kesDisabled)
         state = kesNormal;
     const TRect cell = CellRect(lciComboButton, state);
-    atlas_->Draw(canvas, rect.left, rect.top, false, {cell.left, cell.top, cell.right, cell.top + 3});
-    atlas_->Draw(canvas, rect.left, rect.bottom - 3, false,
+    Atlas().Draw(canvas, rect.left, rect.top, false, {cell.left, cell.top, cell.right, cell.top + 3});
+    Atlas().Draw(canvas, rect.left, rect.bottom - 3, false,
                  {cell.left, cell.bottom - 3, cell.right, cell.bottom});
-    atlas_->StretchDraw(canvas, {rect.left, rect.top + 3, rect.right, rect.bottom - 3}, false,
+    Atlas().StretchDraw(canvas, {rect.left, rect.top + 3, rect.right, rect.bottom - 3}, false,
                         {cell.left, cell.top + 3, cell.right, cell.bottom - 3});
-    DrawCentered(*atlas_, canvas, CellRect(lciComboGlyph, state), rect);
+    DrawCentered(Atlas(), canvas, CellRect(lciComboGlyph, state), rect);
 }
 
 // Speed buttons and bars.
@@ -617,7 +633,7 @@ void TSkThemeLuna::PaintSpeedButton(TCanvas* canvas, const TRect& rect, uint8_t 
     }
     const TRect cell = face == sfPressed ? CellRect(lciSpeedPressed)
                                          : CellRect(lciSpeedFace, face / 2, face % 2);
-    DrawNinePieces(*atlas_, canvas, cell, rect, CellMargin(lciSpeedFace));
+    DrawNinePieces(Atlas(), canvas, cell, rect, CellMargin(lciSpeedFace));
 }
 
 void TSkThemeLuna::PaintSpeedDropButton(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -636,7 +652,7 @@ void TSkThemeLuna::PaintSpeedDropButton(TCanvas* canvas, const TRect& rect, uint
         arrow = CellRect(lciDropArrowDownPressed);
     else
         arrow = CellRect(lciDropArrowDown, state);
-    DrawCentered(*atlas_, canvas, arrow, rect);
+    DrawCentered(Atlas(), canvas, arrow, rect);
 }
 
 void TSkThemeLuna::PaintSpeedContainer(TCanvas* canvas, const TRect& rect) const
@@ -655,7 +671,7 @@ void TSkThemeLuna::PaintGripBar(TCanvas* canvas, const TRect& rect, const TRect&
     FillRectColor(canvas, rect, GetColor(kcFace));
     DrawFrame3D(canvas, rect, SkColorToColor(LightenSkColor(face, 50)),
                 SkColorToColor(DarkenSkColor(face, 50)));
-    atlas_->TileDraw(canvas, gripRect, true, CellRect(lciGripDot));
+    Atlas().TileDraw(canvas, gripRect, true, CellRect(lciGripDot));
 }
 
 void TSkThemeLuna::PaintSmallButton(TCanvas* canvas, const TRect& rect, uint8_t state,
@@ -663,7 +679,7 @@ void TSkThemeLuna::PaintSmallButton(TCanvas* canvas, const TRect& rect, uint8_t 
 {
     if (state > kesDisabled)
         state = kesNormal;
-    DrawNinePieces(*atlas_, canvas, CellRect(lciSmallButton, state), rect,
+    DrawNinePieces(Atlas(), canvas, CellRect(lciSmallButton, state), rect,
                    CellMargin(lciSmallButton));
 }
 
@@ -690,7 +706,7 @@ void TSkThemeLuna::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_
     // Rows: normal, disabled or focused, hot, pressed; by state.
     static const int rows[] = {0, 2, 3, 1, 1, 2};
     const int row = state < std::size(rows) ? rows[state] : 0;
-    DrawNineStretched(*atlas1_, canvas, CellRect(lciHeaderSection, row), rect,
+    DrawNineStretched(Atlas1(), canvas, CellRect(lciHeaderSection, row), rect,
                       CellMargin(lciHeaderSection));
 }
 
@@ -698,12 +714,12 @@ void TSkThemeLuna::PaintHeaderSection(TCanvas* canvas, const TRect& rect, uint8_
 
 void TSkThemeLuna::PaintStatusBar(TCanvas* canvas, const TRect& rect) const
 {
-    atlas_->StretchDraw(canvas, rect, false, CellRect(lciStatusBar));
+    Atlas().StretchDraw(canvas, rect, false, CellRect(lciStatusBar));
 }
 
 void TSkThemeLuna::PaintSizeGrip(TCanvas* canvas, const TRect& rect) const
 {
-    atlas_->StretchDraw(canvas, rect, true, CellRect(lciSizeGrip));
+    Atlas().StretchDraw(canvas, rect, true, CellRect(lciSizeGrip));
 }
 
 void TSkThemeLuna::PaintStatusPanel(TCanvas* canvas, const TRect& rect,
@@ -714,7 +730,7 @@ void TSkThemeLuna::PaintStatusPanel(TCanvas* canvas, const TRect& rect,
         PaintStatusBar(canvas, {0, 0, bar->Width(), bar->Height()});
     }
     const TRect separator = CellRect(lciStatusSeparator);
-    atlas_->StretchDraw(canvas, {rect.right - RectWidth(separator), rect.top, rect.right, rect.bottom},
+    Atlas().StretchDraw(canvas, {rect.right - RectWidth(separator), rect.top, rect.right, rect.bottom},
                         true, separator);
 }
 
@@ -774,7 +790,7 @@ void TSkThemeLuna::PaintMenuBarButton(TCanvas* canvas, TSkCustomItem* item, cons
     default: return;
     }
     const int row = PressLook(selected && hot, selected && !hot);  // rows: normal, hot, pressed
-    DrawCentered(*atlas_, canvas, CellRect(lciMenuBarButton, row, column), rect);
+    DrawCentered(Atlas(), canvas, CellRect(lciMenuBarButton, row, column), rect);
 }
 
 void TSkThemeLuna::PaintPopupBackground(TCanvas* canvas, int width, int height) const

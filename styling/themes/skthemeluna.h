@@ -9,6 +9,7 @@
 #include "styling/core/themethemes.h"
 
 #include <memory>
+#include <string>
 
 class TSkThemeLuna : public TSkTheme {
     FW_DECLARE_CLASS(TSkThemeLuna)
@@ -102,16 +103,19 @@ protected:
     bool CachesPictures() const override;
 
 public:
-    // (Re)loads both atlases from the program's resources, unshifted. A
-    // missing resource raises ESkBitmapError.
+    // (Re)names both atlases in the program's resources. Each is decoded at
+    // its first use, with the theme's colour shift then: a theme made at
+    // start-up costs no decoding before a paint needs its pictures. A
+    // missing resource, or one that is no PCX image, raises ESkBitmapError
+    // and leaves the atlases as they were.
     virtual void LoadImages();
 
     static std::string ClassThemeName() { return "Luna"; }
 
     // The atlases as loaded and shifted, for tools and tests that compare
     // drawings with them.
-    const TSkBitmap& Atlas() const { return *atlas_; }
-    const TSkBitmap& Atlas1() const { return *atlas1_; }
+    const TSkBitmap& Atlas() const { return DecodedAtlas(0); }
+    const TSkBitmap& Atlas1() const { return DecodedAtlas(1); }
 
 protected:
     // For a derived look that loads its own atlases in its constructor: a
@@ -121,8 +125,9 @@ protected:
     void LoadAtlases(const char* mainName, const char* secondName);
 
 private:
-    const TSkBitmap& FrameAtlas(bool active) const { return active ? *atlas_ : *atlas1_; }
+    const TSkBitmap& FrameAtlas(bool active) const { return active ? Atlas() : Atlas1(); }
+    const TSkBitmap& DecodedAtlas(int index) const;
 
-    std::unique_ptr<TSkBitmap> atlas_;
-    std::unique_ptr<TSkBitmap> atlas1_;
+    std::string atlasNames_[2];
+    mutable std::unique_ptr<TSkBitmap> atlases_[2];
 };
