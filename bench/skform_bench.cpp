@@ -1,5 +1,5 @@
 // The skinned frame's costs: a non-client paint of the main window's
-// 298 x 110 tool window through Luna against one BitBlt of the same area into
+// 298 x 110 tool window through the theme form with Luna against one BitBlt of the same area into
 // the same window DC, a hover that changes the hot button, and one mouse
 // step of the move loop. Medians of several runs (the machines are shared
 // and noisy). With a file name it also saves a picture of skinned windows
@@ -7,11 +7,10 @@
 #include "bench/benchsupport.h"
 #include "framework/forms/form.h"
 #include "framework/graphics/bitmap.h"
-#include "framework/base/dcguards.h"
-#include "framework/base/handles.h"
 #include "framework/graphics/canvas.h"
 #include "styling/core/sksystem.h"
 #include "styling/forms/skcustomform.h"
+#include "styling/forms/themeforms.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
 
@@ -23,77 +22,20 @@
 
 namespace {
 
-// A frame painted by a picture theme, as the theme form will: the theme's
-// sizes lay it out, the theme draws frame, caption text and buttons.
-class TBenchThemeFrame : public TSkCustomForm {
+// The theme form, counting its frame paints.
+class TBenchThemeFrame : public TSkThemeForm {
 public:
-    TBenchThemeFrame(TComponent* owner, const TSkTheme& theme)
-        : TSkCustomForm(owner), theme_(theme)
+    TBenchThemeFrame(TComponent* owner, TSkStylist& stylist) : TSkThemeForm(owner)
     {
+        SetStylist(&stylist);
     }
     int paints = 0;
 
-protected:
-    TSkFrameMetrics FrameMetrics() override
-    {
-        const bool tool = BorderStyle() == kbsToolWindow;
-        TSkFrameMetrics m;
-        m.Border = theme_.GetSize(tool ? ksToolFrameWidth : ksFrameWidth);
-        m.Top = theme_.GetSize(tool ? ksToolCaptionHeight : ksCaptionHeight);
-        m.Bottom = m.Border;
-        m.Caption = m.Top - m.Border;
-        m.ButtonWidth = theme_.GetSize(tool ? ksToolButtonWidth : ksButtonWidth);
-        m.ButtonHeight = theme_.GetSize(tool ? ksToolButtonHeight : ksButtonHeight);
-        m.ButtonRight = theme_.GetSize(tool ? ksToolButtonRight : ksButtonRight);
-        m.ButtonTop = theme_.GetSize(tool ? ksToolButtonTop : ksButtonTop);
-        m.ButtonGap = theme_.GetSize(ksButtonGap);
-        return m;
-    }
     void PaintNonClient(TCanvas* canvas) override
     {
         ++paints;
-        const TSkFrameLayout layout = Layout();
-        theme_.DrawFormFrame(canvas, FrameWidth(), FrameHeight(), layout.Client, FormActive(),
-                             BorderStyle());
-        const bool tool = BorderStyle() == kbsToolWindow;
-        const uint8_t kind = tool ? kfToolCaption : kfCaption;
-        // The caption font is made once, as a theme form keeps it.
-        if (!font_[tool].Get()) {
-            const TFontStyles styles = theme_.GetFontStyle(kind);
-            font_[tool] = TOwnedGdiObject(CreateFontA(
-                -MulDiv(theme_.GetFontSize(kind), 96, 72), 0, 0, 0,
-                styles.Contains(fsBold) ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                0, 0, theme_.GetFontName(kind).c_str()));
-        }
-        HDC dc = canvas->Handle();
-        TSelectGuard font(dc, font_[tool].Get());
-        SetTextColor(dc, ColorToRGB(theme_.GetColor(FormActive() ? kcActiveCaptionText
-                                                                 : kcInactiveCaptionText)));
-        SetBkMode(dc, TRANSPARENT);
-        TRect text = layout.Text;
-        DrawTextW(dc, Caption().c_str(), int(Caption().size()), &text,
-                  DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-        static constexpr std::pair<TSkBorderIcon, uint8_t> glyphs[] = {
-            {kbiClose, kfbClose}, {kbiHelp, kfbHelp}, {kbiMinimize, kfbMinimize},
-            {kbiMaximize, kfbMaximize}, {kbiRollup, kfbRollup}, {kbiTray, kfbTray}};
-        for (auto [icon, glyph] : glyphs) {
-            const TRect& r = layout.Buttons[icon];
-            if (IsRectEmpty(&r))
-                continue;
-            const int part = ButtonPart(icon);
-            theme_.DrawFormButton(canvas, r, glyph, HotPart() == part, PressedPart() == part,
-                                  FormActive(), BorderStyle());
-        }
+        TSkThemeForm::PaintNonClient(canvas);
     }
-    HRGN CreateFormRegion() override
-    {
-        HRGN region = theme_.GetFormRegion(FrameWidth(), FrameHeight(), BorderStyle());
-        return region ? region : TSkCustomForm::CreateFormRegion();
-    }
-
-private:
-    const TSkTheme& theme_;
-    TOwnedGdiObject font_[2];
 };
 
 struct Window {
@@ -123,7 +65,7 @@ Window MakeWindow(int left, int top, int width, int height, TSkBorderStyle style
     return w;
 }
 
-void Measure(TSkThemeLuna& luna)
+void Measure(TSkStylist& luna)
 {
     const int runs = 21;
     Window main = MakeWindow<TBenchThemeFrame>(60, 60, 298, 110, kbsToolWindow,
@@ -151,6 +93,28 @@ void Measure(TSkThemeLuna& luna)
         static const char* names[] = {"no buffer", "shared buffer", "persistent", "double buffer"};
         const std::string what = std::string("WM_NCPAINT, Luna tool window, ") + names[mode];
         PrintAgainstBitBlt(what.c_str(), 44, paint, bitblt, 3);
+    }
+    // Where a paint's time goes: the window DC alone, a message that does
+    // nothing, and the frame drawn into a memory bitmap with no window.
+    const double dcOnly = MedianSeconds(
+        [&] { ReleaseDC(window, GetWindowDC(window)); }, runs, 200);
+    PrintAgainstBitBlt("GetWindowDC and ReleaseDC alone", 44, dcOnly, bitblt);
+    const double nothing = MedianSeconds([&] { SendMessageA(window, WM_NULL, 0, 0); }, runs, 200);
+    PrintAgainstBitBlt("WM_NULL sent to the same window", 44, nothing, bitblt);
+    for (TSkFormPerformance mode : {ksfpNoBuffer, ksfpSharedBuffer}) {
+        main.skin->SetPerformance(mode);
+        TCanvas canvas;
+        canvas.SetHandle(source.DC());
+        const double drawn = MedianSeconds(
+            [&] {
+                main.skin->PaintNonClient(&canvas);
+                GdiFlush();
+            },
+            runs, 200);
+        canvas.SetHandle(nullptr);
+        PrintAgainstBitBlt(mode == ksfpNoBuffer ? "Frame into a bitmap, no buffer"
+                                                : "Frame into a bitmap, shared buffer",
+                           44, drawn, bitblt);
     }
     main.skin->SetPerformance(ksfpNoBuffer);
     // A hover from the caption to the close button and back: each move
@@ -199,7 +163,7 @@ void Measure(TSkThemeLuna& luna)
 }
 
 // Skinned windows side by side, read back from their own window DCs.
-void SavePicture(const char* path, TSkThemeLuna& luna, TSkThemeMetalLuna& metal)
+void SavePicture(const char* path, TSkStylist& luna, TSkStylist& metal)
 {
     Window windows[] = {
         MakeWindow<TBenchThemeFrame>(10, 10, 298, 110, kbsToolWindow,
@@ -236,8 +200,9 @@ void SavePicture(const char* path, TSkThemeLuna& luna, TSkThemeMetalLuna& metal)
 int main(int argc, char** argv)
 {
     TSkControlsUnit unit;
-    TSkThemeLuna luna;
-    TSkThemeMetalLuna metal;
+    TSkStylist luna(nullptr), metal(nullptr);
+    luna.SetTheme(new TSkThemeLuna);
+    metal.SetTheme(new TSkThemeMetalLuna);
     if (argc > 1)
         SavePicture(argv[1], luna, metal);
     else

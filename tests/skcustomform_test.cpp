@@ -7,7 +7,7 @@
 #include "styling/core/sksystem.h"
 #include "styling/core/skvisualstyles.h"
 #include "styling/forms/skcustomform.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/skinnedform.h"
 
 #include <gtest/gtest.h>
 #include <uxtheme.h>
@@ -19,75 +19,8 @@
 
 namespace {
 
-const COLORREF FormBlue = RGB(0, 0, 255);
-
 bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 bool Empty(const RECT& r) { return IsRectEmpty(&r) != FALSE; }
-
-struct SkinnedForm {
-    FormPtr form;
-    TSkCustomForm* skin;
-    HWND Window() const { return form->Handle(); }
-    RECT WindowRect() const
-    {
-        RECT r;
-        GetWindowRect(Window(), &r);
-        return r;
-    }
-    RECT ClientRect() const
-    {
-        RECT r;
-        GetClientRect(Window(), &r);
-        return r;
-    }
-    // lParam of a non-client message at a point in window coordinates.
-    LPARAM AtWindow(int x, int y) const
-    {
-        const RECT r = WindowRect();
-        return MAKELPARAM(r.left + x, r.top + y);
-    }
-    // lParam of a client mouse message at a point in window coordinates.
-    LPARAM AtClient(int x, int y) const
-    {
-        POINT p{WindowRect().left + x, WindowRect().top + y};
-        ScreenToClient(Window(), &p);
-        return MAKELPARAM(p.x, p.y);
-    }
-    LRESULT HitTest(int x, int y) const
-    {
-        return SendMessageA(Window(), WM_NCHITTEST, 0, AtWindow(x, y));
-    }
-    TRect Button(TSkBorderIcon icon) const
-    {
-        TRect r;
-        skin->GetButtonRect(icon, r);
-        return r;
-    }
-};
-
-SkinnedForm NewSkinned(int width = 300, int height = 200, bool show = true)
-{
-    SkinnedForm f{NewForm(width, height), nullptr};
-    f.form->SetColor(static_cast<TColor>(FormBlue));
-    f.form->SetCaption("Skinned");
-    f.skin = new TSkCustomForm(f.form.get());
-    f.form->HandleNeeded();
-    f.skin->Loaded();
-    // Attaching kept the client size the system's frame gave; the tests
-    // want the window size.
-    f.form->SetBounds(40, 40, width, height);
-    if (show)
-        ShowAndWait(f.form.get());
-    return f;
-}
-
-// What the window shows, read back from its own whole-window DC.
-void ReadWindow(HWND window, TestDib& dib)
-{
-    HDC dc = GetWindowDC(window);
-    BitBlt(dib.DC(), 0, 0, dib.Width(), dib.Height(), dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-}
 
 void PaintToDib(const SkinnedForm& f, TestDib& dib, int x = 0, int y = 0)
 {
@@ -103,10 +36,8 @@ TEST(SkCustomForm, TheFrameDecidesTheClientAreaAndKeepsItWhenItsStyleChanges)
     RECT client = f.ClientRect();
     EXPECT_EQ(client.right, 300 - 8);
     EXPECT_EQ(client.bottom, 200 - 4 - 22);
-    POINT origin{0, 0};
-    ClientToScreen(f.Window(), &origin);
-    EXPECT_EQ(origin.x - f.WindowRect().left, 4);
-    EXPECT_EQ(origin.y - f.WindowRect().top, 22);
+    EXPECT_EQ(f.ClientOrigin().x, 4);
+    EXPECT_EQ(f.ClientOrigin().y, 22);
 
     // The answer is 0 whatever is asked.
     NCCALCSIZE_PARAMS params{};

@@ -7,7 +7,7 @@
 #include "styling/forms/skcustomform.h"
 #include "styling/forms/skeffects.h"
 #include "styling/forms/skshadow.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/skinnedform.h"
 
 #include <gtest/gtest.h>
 #include <uxtheme.h>
@@ -16,8 +16,6 @@
 
 namespace {
 
-const COLORREF FormBlue = RGB(0, 0, 255);
-
 uint32_t SkRgb(TSkColor c) { return c & SkColorMask; }
 
 TSkColor Shadowed(TSkColor background, uint8_t alpha)
@@ -25,35 +23,14 @@ TSkColor Shadowed(TSkColor background, uint8_t alpha)
     return BlendSkColor(SkShadowColor | TSkColor(alpha) << 24, background | 0xFF000000);
 }
 
-struct EffectForm {
-    FormPtr form;
-    TSkCustomForm* skin;
-    HWND Window() const { return form->Handle(); }
-    // The snapshot's pixel under the window's (x, y).
-    TSkColor BackgroundAt(int x, int y) const
-    {
-        RECT window;
-        GetWindowRect(Window(), &window);
-        const RECT& taken = skin->Background().Rect();
-        return skin->Background().Bitmap()->GetPixel(x + window.left - taken.left,
-                                                     y + window.top - taken.top);
-    }
-};
-
-// A skinned form whose window is width x height at (40, 40), its options
-// set before it attaches; not shown.
-template <class Skin = TSkCustomForm>
-EffectForm NewEffectForm(int width, int height, const std::function<void(TSkCustomForm&)>& setup)
+// The snapshot's pixel under the window's (x, y).
+TSkColor BackgroundAt(const SkinnedForm& f, int x, int y)
 {
-    EffectForm f{NewForm(width, height), nullptr};
-    f.form->SetColor(static_cast<TColor>(FormBlue));
-    f.form->SetCaption("Effects");
-    f.skin = new Skin(f.form.get());
-    setup(*f.skin);
-    f.form->HandleNeeded();
-    f.skin->Loaded();
-    f.form->SetBounds(40, 40, width, height);
-    return f;
+    RECT window;
+    GetWindowRect(f.Window(), &window);
+    const RECT& taken = f.skin->Background().Rect();
+    return f.skin->Background().Bitmap()->GetPixel(x + window.left - taken.left,
+                                                   y + window.top - taken.top);
 }
 
 // What the window shows once painted, read from its whole-window DC.
@@ -61,9 +38,7 @@ void ReadPainted(HWND window, TestDib& dib)
 {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC dc = GetWindowDC(window);
-    BitBlt(dib.DC(), 0, 0, dib.Width(), dib.Height(), dc, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
+    ReadWindow(window, dib);
 }
 
 // Pixels where expected(x, y, inside the window's region) differs.
@@ -142,7 +117,7 @@ TEST(SkFormEffects, BlendingKeepsValueOf255OfTheFormsWeightWhereTheBackgroundCov
 TEST(SkFormEffects, TheWindowGrowsByTheShadowWhichGoesWithSize0OrWhenMaximized)
 {
     const int size = 8;
-    EffectForm f = NewEffectForm(200, 120, [&](TSkCustomForm& skin) {
+    SkinnedForm f = NewSkinned(200, 120, false, [&](TSkCustomForm& skin) {
         skin.Shadow()->SetEnabled(true);
         skin.Shadow()->SetSize(size);
     });
@@ -159,8 +134,8 @@ TEST(SkFormEffects, TheWindowGrowsByTheShadowWhichGoesWithSize0OrWhenMaximized)
                           }),
               0);
     for (POINT p : {POINT{193, 60}, POINT{100, 113}})
-        EXPECT_EQ(shown.Pixel(p.x, p.y), SkRgb(Shadowed(f.BackgroundAt(p.x, p.y), 0x80)));
-    EXPECT_EQ(shown.Pixel(199, 60), SkRgb(Shadowed(f.BackgroundAt(199, 60), 20)));
+        EXPECT_EQ(shown.Pixel(p.x, p.y), SkRgb(Shadowed(BackgroundAt(f, p.x, p.y), 0x80)));
+    EXPECT_EQ(shown.Pixel(199, 60), SkRgb(Shadowed(BackgroundAt(f, 199, 60), 20)));
     EXPECT_EQ(shown.Pixel(100, 60), Rgb(FormBlue));
 
     // Size 0 is kept but takes the shadow away; the client keeps its size.
@@ -192,7 +167,7 @@ TEST(SkFormEffects, BlendingAt255LeavesTheWindowExactAndAMiddleValueMixesInWhatI
     // The classic frame: the visual style's frame has half-transparent edges
     // that mix with whatever the window held before.
     auto classic = [](const std::function<void(TSkCustomForm&)>& setup) {
-        EffectForm f = NewEffectForm(200, 120, setup);
+        SkinnedForm f = NewSkinned(200, 120, false, setup);
         SetWindowTheme(f.Window(), L" ", L" ");
         f.skin->UpdateFrame();
         ShowAndWait(f.form.get());
@@ -201,7 +176,7 @@ TEST(SkFormEffects, BlendingAt255LeavesTheWindowExactAndAMiddleValueMixesInWhatI
     TestDib plain(200, 120), blended(200, 120);
     ReadPainted(classic([](TSkCustomForm&) {}).Window(), plain);
     PumpFor(50);
-    EffectForm f = classic([](TSkCustomForm& skin) {
+    SkinnedForm f = classic([](TSkCustomForm& skin) {
         skin.Blending()->SetEnabled(true);
         skin.Blending()->SetValue(255);
     });
@@ -216,7 +191,7 @@ TEST(SkFormEffects, BlendingAt255LeavesTheWindowExactAndAMiddleValueMixesInWhatI
     // The client, a side border and the caption.
     for (POINT p : {POINT{100, 60}, POINT{1, 60}, POINT{100, 10}}) {
         const TSkColor own = 0x80000000 | plain.Pixel(p.x, p.y);
-        EXPECT_EQ(blended.Pixel(p.x, p.y), SkRgb(BlendSkColor(own, f.BackgroundAt(p.x, p.y))))
+        EXPECT_EQ(blended.Pixel(p.x, p.y), SkRgb(BlendSkColor(own, BackgroundAt(f, p.x, p.y))))
             << p.x << "," << p.y;
     }
 }
@@ -239,9 +214,9 @@ protected:
 };
 
 template <class Skin = TSkCustomForm>
-EffectForm NewFormWithChildren(const std::function<void(TSkCustomForm&)>& setup)
+SkinnedForm NewFormWithChildren(const std::function<void(TSkCustomForm&)>& setup)
 {
-    EffectForm f = NewEffectForm<Skin>(220, 140, setup);
+    SkinnedForm f = NewSkinned<Skin>(220, 140, false, setup);
     AddControl<TSolid<TCustomControl>>(f.form.get(), 10, 10, 60, 40)->color = RGB(0, 160, 0);
     AddControl<TSolid<TGraphicControl>>(f.form.get(), 90, 20, 30, 30)->color = RGB(255, 255, 0);
     return f;
@@ -265,7 +240,7 @@ protected:
 
 TEST(SkFormEffects, AShowRunsTheAnimationForItsTimeAndEndsWithTheWindowsPicture)
 {
-    EffectForm f = NewFormWithChildren<TRecordingForm>([](TSkCustomForm& skin) {
+    SkinnedForm f = NewFormWithChildren<TRecordingForm>([](TSkCustomForm& skin) {
         skin.Shadow()->SetEnabled(true);
         skin.Animation()->SetEnabled(true);
         skin.Animation()->SetTime(150);
@@ -285,7 +260,7 @@ TEST(SkFormEffects, AShowRunsTheAnimationForItsTimeAndEndsWithTheWindowsPicture)
     EXPECT_EQ(Differences(f.Window(), 220, 140,
                           [&](int x, int y, bool in) {
                               return screen.Pixel(40 + x, 40 + y) !=
-                                     (in ? shown.Pixel(x, y) : SkRgb(f.BackgroundAt(x, y)));
+                                     (in ? shown.Pixel(x, y) : SkRgb(BackgroundAt(f, x, y)));
                           }),
               0);
     EXPECT_EQ(screen.Pixel(39, 100), 0xFFFFFFu);
@@ -305,7 +280,7 @@ enum class TInterruption { Destroy, ShowAgain, ShowAndHide };
 
 int ShowInterrupted(TInterruption what)
 {
-    EffectForm f = NewFormWithChildren([](TSkCustomForm& skin) {
+    SkinnedForm f = NewFormWithChildren([](TSkCustomForm& skin) {
         skin.Shadow()->SetEnabled(true);
         skin.Blending()->SetEnabled(true);
         skin.Animation()->SetEnabled(true);

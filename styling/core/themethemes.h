@@ -21,9 +21,10 @@ class TSkCustomItem;
 class TSkStatusPanel;
 
 // Colour kinds of GetColor (0..25); anything else gives the default colour.
-// Kinds 0, 1 and 2 (active and inactive caption, caption shadow) and 4 are in
-// every theme's table but have no reader yet.
+// Kinds 0 and 1 (active and inactive caption) and 4 are in every theme's
+// table but have no reader yet.
 enum : uint8_t {
+    kcCaptionShadow = 2,
     kcActiveCaptionText = 3,
     kcInactiveCaptionText = 5,
     kcWindow = 6,

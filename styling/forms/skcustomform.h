@@ -252,8 +252,9 @@ public:
 protected:
     // The sizes the frame is laid out from; the fixed fallback sizes here.
     virtual TSkFrameMetrics FrameMetrics();
-    // The one layout of the current frame.
-    TSkFrameLayout Layout();
+    // The one layout of the current frame: size, hit test and painting
+    // read it, so a frame laid out differently overrides this alone.
+    virtual TSkFrameLayout Layout();
     void HandleMessage(TMessage& message) override;
     // Runs the show animation's effect from background to picture at the
     // window's place on the screen; returns the frames drawn.
