@@ -25,6 +25,7 @@ const char* const UnwritableNameText =
 FW_IMPLEMENT_CLASS(TForm1, TForm)
 FW_PUBLISH(TForm1)
 {
+    p.Field("SkThemeForm1", &T::SkThemeForm1);
     p.Field("doc", &T::doc);
     p.Field("SkThemeButton1", &T::SkThemeButton1);
     p.Field("SkThemeLabel1", &T::SkThemeLabel1);

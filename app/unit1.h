@@ -11,12 +11,14 @@
 #include "styling/controls/themeedits.h"
 #include "styling/controls/themeprogress.h"
 #include "styling/core/stylist.h"
+#include "styling/forms/themeforms.h"
 
 class TForm1 : public TForm {
     FW_DECLARE_CLASS(TForm1)
 public:
     explicit TForm1(TComponent* owner);
 
+    TSkThemeForm* SkThemeForm1 = nullptr;
     TSkThemeEdit* doc = nullptr;
     TSkThemeButton* SkThemeButton1 = nullptr;
     TSkThemeLabel* SkThemeLabel1 = nullptr;

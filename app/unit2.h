@@ -5,12 +5,14 @@
 #include "framework/forms/form.h"
 #include "styling/controls/themebuttons.h"
 #include "styling/controls/themestdcontrol.h"
+#include "styling/forms/themeforms.h"
 
 class TForm2 : public TForm {
     FW_DECLARE_CLASS(TForm2)
 public:
     explicit TForm2(TComponent* owner);
 
+    TSkThemeForm* SkThemeForm1 = nullptr;
     TSkThemeMemo* editer = nullptr;
     TSkThemeButton* SkThemeButton1 = nullptr;
     TSkThemeButton* SkThemeButton2 = nullptr;
