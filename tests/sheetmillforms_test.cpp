@@ -40,13 +40,13 @@ TEST_F(SheetMillForms, MainWindowAsStored)
     EXPECT_EQ(std::pair(form->ClientWidth(), form->ClientHeight()), std::pair(294, 89));
     // The stored theme is made while the description is read, the stored
     // clSilver gives way to the theme's window colour, and every themed
-    // control paints through that one stylist.
+    // control and the frame paint through that one stylist.
     TSkStylist* stylist = form->SkStylist1;
     EXPECT_EQ(stylist->Theme()->GetName(), "Luna");
     EXPECT_EQ(form->Color(), stylist->Theme()->GetColor(kcWindow));
-    for (TSkStylist* link : {form->SkThemeLabel1->Stylist(), form->doc->Stylist(),
-                             form->SkThemeButton1->Stylist(), form->dcd->Stylist(),
-                             form->acd->Stylist(), form->progre->Stylist()})
+    for (TSkStylist* link : {form->SkThemeForm1->Stylist(), form->SkThemeLabel1->Stylist(),
+                             form->doc->Stylist(), form->SkThemeButton1->Stylist(),
+                             form->dcd->Stylist(), form->acd->Stylist(), form->progre->Stylist()})
         EXPECT_EQ(link, stylist);
     EXPECT_EQ(TabOrder(form.get(), 5),
               (Tabs{form->doc, form->SkThemeButton1, form->dcd, form->acd, form->cue}));
@@ -71,8 +71,9 @@ TEST_F(SheetMillForms, EditorAsStored)
         EXPECT_EQ(dialog->DefaultExt(), "*.cue");
     }
     EXPECT_EQ(std::pair(form->ClientWidth(), form->ClientHeight()), std::pair(274, 198));
-    for (TSkStylist* link : {form->editer->Stylist(), form->SkThemeButton1->Stylist(),
-                             form->SkThemeButton2->Stylist(), form->SkThemeButton3->Stylist()})
+    for (TSkStylist* link : {form->SkThemeForm1->Stylist(), form->editer->Stylist(),
+                             form->SkThemeButton1->Stylist(), form->SkThemeButton2->Stylist(),
+                             form->SkThemeButton3->Stylist()})
         EXPECT_EQ(link, main->SkStylist1);
     EXPECT_EQ(form->editer->Color(), main->SkStylist1->Theme()->GetColor(kcWindow));
     // The stored orders 0, 3, 4, 5 close up: memo, load, save, template.
