@@ -1,6 +1,6 @@
-// The three flat looks: the names that select them, the answers that set
-// them apart from the classic look and from each other, and pixels probed
-// at the edges and faces that differ.
+// The three flat looks: the answers that set them apart from the classic
+// look and from each other, and pixels probed at the edges and faces that
+// differ.
 #include "styling/core/skcolors.h"
 #include "styling/core/themeregistry.h"
 #include "styling/menus/skitems.h"
@@ -60,28 +60,6 @@ using CoolFlatTest = ThemeProbeTest<TSkThemeCoolFlat>;
 using OfficeXPTest = ThemeProbeTest<TSkThemeOfficeXP>;
 
 }  // namespace
-
-TEST(FlatLooks, StoredNamesSelectExactlyTheseClassesInTheirPlaces)
-{
-    RegisterSkThemes();
-    const std::pair<const char*, const TClassInfo*> names[] = {{"Flat", TSkThemeFlat::StaticClass()},
-                                                               {"Cool Flat", TSkThemeCoolFlat::StaticClass()},
-                                                               {"OfficeXP", TSkThemeOfficeXP::StaticClass()}};
-    for (const auto& [name, cls] : names) {
-        const TSkThemeClass* found = FindThemeClass(name);
-        ASSERT_NE(found, nullptr) << name;
-        EXPECT_EQ(found->Class, cls) << name;
-        std::unique_ptr<TSkTheme> made(found->Create());
-        EXPECT_TRUE(made->GetName() == name && made->IsAvailable()) << name;
-    }
-    for (const char* name : {"CoolFlat", "Cool flat", "flat", "Office XP", "OfficeXp", "Flat "})
-        EXPECT_EQ(FindThemeClass(name), nullptr) << name;
-    // Flat before the picture looks; the other two right after the classic look.
-    auto at = [](const char* name) { return FindThemeClass(name) - ThemeClasses().data(); };
-    EXPECT_LT(at("Flat"), at("Luna"));
-    EXPECT_EQ(at("Cool Flat"), at("Advanced") + 1);
-    EXPECT_EQ(at("OfficeXP"), at("Cool Flat") + 1);
-}
 
 TEST(FlatLooks, TablesSetTheLooksApartAndEveryColourShifts)
 {

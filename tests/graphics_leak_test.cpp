@@ -41,17 +41,8 @@ void UseEverything(HDC dc)
 TEST(GraphicsLeaks, ManyObjectsCreatedAndFreedLeaveTheCountsUnchanged)
 {
     DibSection dib(32, 32);
+    // (harness_tests prove that the counts see a leaked object.)
     EXPECT_EQ(GuiGrowth([&] { UseEverything(dib.DC()); }, 300), (TGuiCounts{0, 0}));
-
-    // The measurement itself sees a leaked brush and window.
-    const TGuiCounts before = CurrentGuiCounts();
-    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    const TGuiCounts after = CurrentGuiCounts();
-    DeleteObject(brush);
-    DestroyWindow(window);
-    EXPECT_EQ(after.gdi, before.gdi + 1);
-    EXPECT_GT(after.user, before.user);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The round-cornered looks: their names and places among the nine, their
+// The round-cornered looks: the names and places of all the looks, their
 // tables, and pixels probed at the cut corners, buttons and caption bands.
 #include "styling/themes/skthemehighlight.h"
 #include "styling/themes/skthemelines.h"
@@ -6,7 +6,13 @@
 #include "styling/core/skcolors.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/themeregistry.h"
+#include "styling/themes/skthemecoolflat.h"
+#include "styling/themes/skthemeflat.h"
 #include "styling/themes/skthemekde.h"
+#include "styling/themes/skthemeluna.h"
+#include "styling/themes/skthememetalluna.h"
+#include "styling/themes/skthemeofficexp.h"
+#include "styling/themes/skthemestd.h"
 #include "styling/themes/skthemes.h"
 #include "styling/menus/skitems.h"
 #include "tests/support/themeprobe.h"
@@ -23,20 +29,33 @@ using LinesTest = ThemeProbeTest<TSkThemeLines>;
 
 }  // namespace
 
+// Each stored name selects exactly its class, in a fixed order (the
+// first match wins); near misses select none.
 TEST(RoundLooks, AllNineLooksAreRegisteredInTheirFixedOrder)
 {
     RegisterSkThemes();
-    const char* order[] = {"No Theme", "Flat",     "Highlight", "Lines",    "Luna",
-                           "MetalLuna", "Advanced", "Cool Flat", "OfficeXP", "KDE"};
+    const std::pair<const char*, const TClassInfo*> order[] = {
+        {"No Theme", nullptr},
+        {"Flat", TSkThemeFlat::StaticClass()},
+        {"Highlight", TSkThemeHighlight::StaticClass()},
+        {"Lines", TSkThemeLines::StaticClass()},
+        {"Luna", TSkThemeLuna::StaticClass()},
+        {"MetalLuna", TSkThemeMetalLuna::StaticClass()},
+        {"Advanced", TSkThemeStd::StaticClass()},
+        {"Cool Flat", TSkThemeCoolFlat::StaticClass()},
+        {"OfficeXP", TSkThemeOfficeXP::StaticClass()},
+        {"KDE", TSkThemeKDE::StaticClass()}};
     ASSERT_EQ(ThemeClasses().size(), std::size(order));
     for (size_t i = 0; i < std::size(order); ++i) {
-        EXPECT_EQ(ThemeClasses()[i].Name, order[i]);
+        const auto& [name, cls] = order[i];
+        EXPECT_EQ(ThemeClasses()[i].Name, name);
+        EXPECT_EQ(FindThemeClass(name), &ThemeClasses()[i]) << name;
+        EXPECT_TRUE(!cls || ThemeClasses()[i].Class == cls) << name;
         std::unique_ptr<TSkTheme> made(ThemeClasses()[i].Create());
-        EXPECT_EQ(made->GetName(), order[i]);
+        EXPECT_TRUE(made->GetName() == name && (!cls || made->IsAvailable())) << name;
     }
-    EXPECT_EQ(FindThemeClass("Highlight")->Class, TSkThemeHighlight::StaticClass());
-    EXPECT_EQ(FindThemeClass("Lines")->Class, TSkThemeLines::StaticClass());
-    for (const char* name : {"highlight", "Line", "Lines ", "kde"})
+    for (const char* name : {"highlight", "Line", "Lines ", "kde", "CoolFlat", "Cool flat", "flat",
+                             "Office XP", "OfficeXp", "Flat "})
         EXPECT_EQ(FindThemeClass(name), nullptr) << name;
 }
 

@@ -17,10 +17,6 @@ using KDETest = ThemeProbeTest<TSkThemeKDE>;
 
 TEST_F(KDETest, NameTablesAndFontsAreItsOwn)
 {
-    RegisterSkThemes();
-    ASSERT_NE(FindThemeClass("KDE"), nullptr);
-    EXPECT_EQ(FindThemeClass("KDE")->Class, TSkThemeKDE::StaticClass());
-    EXPECT_EQ(FindThemeClass("KDE") - ThemeClasses().data(), long(ThemeClasses().size()) - 1);  // last
     EXPECT_TRUE(theme.GetName() == "KDE" && theme.IsAvailable() && theme.HasCaptionShadow());
     EXPECT_EQ(theme.GetFormRegion(50, 40, kbsStandard), nullptr);
     const std::pair<uint8_t, int> sizes[] = {{ksFrameWidth, 3},  {ksCaptionHeight, 20}, {ksButtonWidth, 16},

@@ -38,16 +38,7 @@ std::vector<std::pair<int, int>> RunsOf(const TestDib& dib, int y, uint32_t colo
     return runs;
 }
 
-uint32_t Sys(int index)
-{
-    return Rgb(GetSysColor(index));
-}
-
-TSkThemeProgressBar* Bar281(TForm* form)
-{
-    auto* bar = AddControl<TSkThemeProgressBar>(form, 10, 10, 281, 17);
-    return bar;
-}
+uint32_t Sys(int index) { return Rgb(GetSysColor(index)); }
 
 struct TProgressCase {
     int min, max, position;
@@ -59,7 +50,7 @@ struct TProgressCase {
 TEST_F(SkBarsTest, APositionDrawsItsBlocksPlainAndThroughLuna)
 {
     FormPtr form = NewForm(400, 100);
-    auto* bar = Bar281(form.get());
+    auto* bar = AddControl<TSkThemeProgressBar>(form.get(), 10, 10, 281, 17);
     auto* stylist = new TSkStylist(form.get());
     // Plain: pitch 10 in a 277 x 13 area, 27 whole blocks. Luna: blocks up
     // to the filled length, 138 of 277 at half, one more than whole pitches.
@@ -86,13 +77,10 @@ TEST_F(SkBarsTest, APositionDrawsItsBlocksPlainAndThroughLuna)
     // Smooth, the filled length is rounded half to even: 138.5 gives 138.
     bar->SetPosition(50);
     bar->SetSmooth(true);
-    auto runs = RunsOf(*Render(bar), 8, lunaBlock);
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0], std::pair(2, 138));
+    const std::vector<std::pair<int, int>> half{{2, 138}};
+    EXPECT_EQ(RunsOf(*Render(bar), 8, lunaBlock), half);
     stylist->SetTheme(nullptr);
-    runs = RunsOf(*Render(bar), 8, Sys(COLOR_HIGHLIGHT));
-    ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0], std::pair(2, 138));
+    EXPECT_EQ(RunsOf(*Render(bar), 8, Sys(COLOR_HIGHLIGHT)), half);
 
     // Upright, the plain bar fills from the bottom and the themed one from
     // the top.
@@ -156,10 +144,7 @@ TEST_F(SkBarsTest, SettingThePositionPaintsBeforeItReturnsOnlyWhenTheDrawingChan
 
 namespace {
 
-int ThumbMetric()
-{
-    return GetSystemMetrics(SM_CYVTHUMB);
-}
+int ThumbMetric() { return GetSystemMetrics(SM_CYVTHUMB); }
 
 // A bar on a shown form at (10, 10); mouse messages go to the form, as the
 // system sends them, and reach the bar through the framework.
@@ -349,9 +334,9 @@ TEST_F(SkBarsTest, TheThemedBarTakesItsButtonsFromTheThemeAndAControlsChildBarsS
             seen.push_back(m.WParam);
         old(m);
     };
-    SendMessageA(control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(vert->Left() + 3, vert->Top() + vert->Height() - 3));
-    SendMessageA(control->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(vert->Left() + 3, vert->Top() + vert->Height() - 3));
-    SendMessageA(control->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(vert->Left() + 3, vert->Top() + vert->Height() - 3));
+    const LPARAM downArrow = MAKELPARAM(vert->Left() + 3, vert->Top() + vert->Height() - 3);
+    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})
+        SendMessageA(control->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, downArrow);
     ASSERT_GE(seen.size(), 2u);
     EXPECT_EQ(seen.front(), MAKEWPARAM(SB_LINEDOWN, 1));
     EXPECT_EQ(LOWORD(seen.back()), SB_ENDSCROLL);

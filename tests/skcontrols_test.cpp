@@ -8,7 +8,7 @@
 #include "styling/core/skgraphiccontrol.h"
 #include "styling/core/skrects.h"
 #include "styling/core/sksystem.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/skcontroltest.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -65,15 +66,6 @@ T* Place(TForm* form, int left, int top, int width = 40, int height = 20)
     return control;
 }
 
-// What the control shows when painted on its own at the origin.
-std::unique_ptr<TestDib> Render(TControl* control)
-{
-    auto dib = std::make_unique<TestDib>(control->Width() + 4, control->Height() + 4);
-    dib->Fill(RGB(1, 2, 3));
-    control->PaintTo(dib->DC(), 0, 0);
-    return dib;
-}
-
 // Equal colours, give or take rounding.
 bool Near(uint32_t a, uint32_t b)
 {
@@ -83,14 +75,9 @@ bool Near(uint32_t a, uint32_t b)
     return true;
 }
 
-class SkControlTest : public ::testing::Test {
-protected:
-    TSkControlsUnit unit;  // the shared buffer and the library's colours
-};
-
 } // namespace
 
-TEST_F(SkControlTest, BorderBevelAndBufferOptionsFollowTheirRules)
+TEST_F(SkControlsTest, BorderBevelAndBufferOptionsFollowTheirRules)
 {
     FormPtr form = BlueForm();
     auto* control = Place<TGreenClient>(form.get(), 0, 0, 177, 23);
@@ -210,7 +197,7 @@ const struct {
 
 } // namespace
 
-TEST_F(SkControlTest, EveryModeAndEveryWayOfPaintingShowsBorderBevelsClientAndWhatLiesUnder)
+TEST_F(SkControlsTest, EveryModeAndEveryWayOfPaintingShowsBorderBevelsClientAndWhatLiesUnder)
 {
     for (const auto& scene : Scenes)
         for (TSkPerformance mode : AllModes) {
@@ -243,7 +230,7 @@ TEST_F(SkControlTest, EveryModeAndEveryWayOfPaintingShowsBorderBevelsClientAndWh
         }
 }
 
-TEST_F(SkControlTest, AControlWithoutAreaPaintsNothing)
+TEST_F(SkControlsTest, AControlWithoutAreaPaintsNothing)
 {
     for (TSkPerformance mode : AllModes) {
         FormPtr form = BlueForm();
@@ -263,7 +250,7 @@ TEST_F(SkControlTest, AControlWithoutAreaPaintsNothing)
     }
 }
 
-TEST_F(SkControlTest, ChildScrollBarsSitInsideTheBorderAndReportAsTheHostsOwnScrolls)
+TEST_F(SkControlsTest, ChildScrollBarsSitInsideTheBorderAndReportAsTheHostsOwnScrolls)
 {
     SetSkScrollBarFactory([](TSkCustomControl* host, TScrollBarKind) -> TWinControl* { return new TCustomControl(host); });
     FormPtr form = BlueForm(200, 150);
@@ -319,40 +306,24 @@ protected:
     }
 };
 
-// What a paint must leave in a device context as it found it.
-struct TDCSnapshot {
-    HGDIOBJ pen, brush, font, bitmap;
-    int savedLevels;
-    POINT origin;
-    RECT clip;
-};
-
-TDCSnapshot Snapshot(HDC dc)
+// What a paint must leave in a device context as it found it: the objects
+// selected, the saved levels, the origin and the clip box.
+auto Snapshot(HDC dc)
 {
-    TDCSnapshot s{GetCurrentObject(dc, OBJ_PEN), GetCurrentObject(dc, OBJ_BRUSH),
-                  GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP),
-                  SaveDC(dc) - 1, POINT{}, RECT{}};
+    const int levels = SaveDC(dc) - 1;
     RestoreDC(dc, -1);
-    GetViewportOrgEx(dc, &s.origin);
-    GetClipBox(dc, &s.clip);
-    return s;
-}
-
-void ExpectSameState(const TDCSnapshot& before, const TDCSnapshot& after)
-{
-    EXPECT_EQ(after.pen, before.pen);
-    EXPECT_EQ(after.brush, before.brush);
-    EXPECT_EQ(after.font, before.font);
-    EXPECT_EQ(after.bitmap, before.bitmap);
-    EXPECT_EQ(after.savedLevels, before.savedLevels);
-    EXPECT_EQ(after.origin.x, before.origin.x);
-    EXPECT_EQ(after.origin.y, before.origin.y);
-    EXPECT_TRUE(EqualRect(&after.clip, &before.clip));
+    POINT origin{};
+    GetViewportOrgEx(dc, &origin);
+    RECT clip{};
+    GetClipBox(dc, &clip);
+    return std::tuple(GetCurrentObject(dc, OBJ_PEN), GetCurrentObject(dc, OBJ_BRUSH),
+                      GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BITMAP), levels,
+                      origin.x, origin.y, clip.left, clip.top, clip.right, clip.bottom);
 }
 
 } // namespace
 
-TEST_F(SkControlTest, APaintThatThrowsLeavesEveryContextAsItWas)
+TEST_F(SkControlsTest, APaintThatThrowsLeavesEveryContextAsItWas)
 {
     for (TSkPerformance mode : AllModes) {
         for (UINT message : {UINT(WM_ERASEBKGND), UINT(WM_PAINT)}) {
@@ -369,14 +340,14 @@ TEST_F(SkControlTest, APaintThatThrowsLeavesEveryContextAsItWas)
             control->failing = false;
             control->Perform(message, reinterpret_cast<WPARAM>(dib.DC()));
             control->failing = true;
-            const TDCSnapshot target = Snapshot(dib.DC());
-            const TDCSnapshot shared = Snapshot(SharedBuffer()->DC());
+            const auto target = Snapshot(dib.DC());
+            const auto shared = Snapshot(SharedBuffer()->DC());
             const DWORD objects = GdiObjectCount();
 
             EXPECT_THROW(control->Perform(message, reinterpret_cast<WPARAM>(dib.DC())),
                          std::runtime_error);
-            ExpectSameState(target, Snapshot(dib.DC()));
-            ExpectSameState(shared, Snapshot(SharedBuffer()->DC()));
+            EXPECT_EQ(Snapshot(dib.DC()), target);
+            EXPECT_EQ(Snapshot(SharedBuffer()->DC()), shared);
             EXPECT_EQ(GdiObjectCount(), objects);
             EXPECT_FALSE(control->Canvas()->HandleAllocated());
             EXPECT_EQ(control->Canvas()->LockCount(), 0);

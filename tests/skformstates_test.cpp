@@ -1,9 +1,6 @@
-// The skinned form's window states over real windows: the round trips of
-// maximize, minimize, roll-up and the notification area with the geometry
-// each one restores, vetoes, modal forms, the system's own minimize and
-// restore commands, the stored state applied after loading, the
-// application's minimize and restore events, the record handed to the shell
-// and the tray window's messages, and the built-in system menu.
+// The skinned form's window states over real windows: each state's round
+// trip and the geometry it restores, vetoes, the system's and the
+// application's minimize, the notification area and the system menu.
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "framework/graphics/imagelist.h"
@@ -15,6 +12,7 @@
 #include "styling/menus/skitems.h"
 #include "styling/menus/skpopupmenu.h"
 #include "styling/menus/skpopupview.h"
+#include "tests/support/popupsteps.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -41,34 +39,13 @@ BOOL WINAPI RecordShellCall(DWORD message, PNOTIFYICONDATAA data)
     return TRUE;
 }
 
-// Runs once from a timer, inside a modal loop.
-std::function<void()> InModalLoop;
-void CALLBACK RunInModalLoop(HWND, UINT, UINT_PTR, DWORD)
+// Runs step on the popup menu that open() pops up, inside its loop.
+void InPopup(const std::function<void()>& open, const std::function<void(TSkPopupView*)>& step)
 {
-    if (auto run = std::move(InModalLoop)) {
-        InModalLoop = nullptr;
-        run();
-    }
+    Steps driver({[&] { step(TSkPopupView::OpenViews().back()); }});
+    open();
 }
-
-// Runs inside the next popup's loop once it is open, then leaves the
-// popup to what it did (a key posted to it); a popup left open is closed.
-std::function<void(TSkPopupView*)> OnOpenPopup;
-void CALLBACK WatchPopup(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    static int idle = 0;
-    const auto& open = TSkPopupView::OpenViews();
-    if (!open.empty() && OnOpenPopup) {
-        auto run = std::move(OnOpenPopup);
-        OnOpenPopup = nullptr;
-        run(open.back());
-    } else if (!open.empty() && ++idle > 50) {
-        TSkCustomPopupMenu::CloseCurrent();
-    }
-    if (!OnOpenPopup)
-        idle = 0;
-    (void)timer;
-}
+void Escape(TSkPopupView* view) { PostMessageA(view->Handle(), WM_KEYDOWN, VK_ESCAPE, 0); }
 
 // A skin that can be put into the loading state, as a stored description does.
 class TLoadingSkin : public TSkCustomForm {
@@ -210,16 +187,15 @@ TEST_F(SkFormStates, TheNotificationAreaHidesTheFormAndItsIconBringsItBack)
     EXPECT_FALSE(IsWindowVisible(Window()));
     ASSERT_EQ(ShellCalls.size(), 1u);
     const NOTIFYICONDATAA& added = ShellCalls[0].data;
-    EXPECT_EQ(ShellCalls[0].message, DWORD(NIM_ADD));
-    // The first layout of the record: 88 bytes for the 32-bit program.
-    EXPECT_EQ(added.cbSize, DWORD(sizeof(void*) == 8 ? 104 : 88));
-    EXPECT_EQ(added.hIcon, tray->Data().hIcon);
-    EXPECT_EQ(added.hWnd, tray->Window());
-    EXPECT_NE(tray->Window(), nullptr);
+    // The first layout of the record (88 bytes for the 32-bit program), the
+    // tip cut to what it holds.
+    ASSERT_NE(tray->Window(), nullptr);
+    EXPECT_EQ(std::tuple(ShellCalls[0].message, added.cbSize, added.hIcon, added.hWnd, added.uFlags,
+                         added.uCallbackMessage, std::string(added.szTip)),
+              std::tuple(DWORD(NIM_ADD), DWORD(sizeof(void*) == 8 ? 104 : 88), tray->Data().hIcon,
+                         tray->Window(), UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP), UINT(SK_TRAYNOTIFY),
+                         longCaption.substr(0, 63)));
     EXPECT_EQ(added.uID, UINT(reinterpret_cast<UINT_PTR>(static_cast<TSkCustomForm*>(skin))));
-    EXPECT_EQ(added.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-    EXPECT_EQ(added.uCallbackMessage, SK_TRAYNOTIFY);
-    EXPECT_EQ(std::string(added.szTip), longCaption.substr(0, 63));
     EXPECT_TRUE(tray->Shown());
 
     // The tray window: the session may end, a cancelled end keeps the icon.
@@ -227,14 +203,9 @@ TEST_F(SkFormStates, TheNotificationAreaHidesTheFormAndItsIconBringsItBack)
     SendMessageA(tray->Window(), WM_ENDSESSION, FALSE, 0);
     EXPECT_TRUE(tray->Shown());
     // The right button pops up restore and close only.
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, WatchPopup);
     int items = 0;
-    OnOpenPopup = [&](TSkPopupView* view) {
-        items = view->Item()->Count();
-        PostMessageA(view->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
-    };
-    SendMessageA(tray->Window(), SK_TRAYNOTIFY, added.uID, WM_RBUTTONUP);
-    KillTimer(nullptr, timer);
+    InPopup([&] { SendMessageA(tray->Window(), SK_TRAYNOTIFY, added.uID, WM_RBUTTONUP); },
+            [&](TSkPopupView* view) { items = view->Item()->Count(), Escape(view); });
     EXPECT_EQ(items, 3);
     EXPECT_EQ(skin->SystemMenu()->Items(0)->Caption(), L"&Restore");
 
@@ -298,16 +269,14 @@ TEST_F(SkFormStates, AVetoLeavesEveryActionUndoneAndModalFormsOnlyClose)
     form_->Hide();
     skin->OnMinimize = skin->OnMinToTray = skin->OnClose = nullptr;
     std::vector<TSkWindowState> seen;
-    InModalLoop = [&] {
+    Steps driver({[&] {
         skin->Minimize();
         seen.push_back(skin->WindowState());
         skin->MinimizeToTray();
         seen.push_back(skin->WindowState());
         skin->Close();
-    };
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunInModalLoop);
+    }});
     EXPECT_EQ(form_->ShowModal(), mrCancel);
-    KillTimer(nullptr, timer);
     EXPECT_EQ(seen, (std::vector<TSkWindowState>{kwsNormal, kwsNormal}));
 }
 
@@ -449,8 +418,6 @@ TEST_F(SkFormStates, TheSystemMenuOffersWhatTheStateAndIconsAllowAndItsItemsAct)
 
     // Each item carries its glyph; close carries Alt+F4.
     TLoadingSkin* skin = Skin();
-    ASSERT_NE(SkCaptionGlyphs(), nullptr);
-    EXPECT_EQ(SkCaptionGlyphs()->Count(), 6);
     skin->RebuildSystemMenu();
     const TSkCustomItem* menu = skin->SystemMenu();
     EXPECT_EQ(menu->Images(), SkCaptionGlyphs());
@@ -477,26 +444,27 @@ TEST_F(SkFormStates, TheSystemMenuOffersWhatTheStateAndIconsAllowAndItsItemsAct)
 TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
 {
     TLoadingSkin* skin = Skin();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, WatchPopup);
     skin->SystemMenuOptions()->Shadow()->SetSize(7);
     skin->TrayMenuOptions()->Shadow()->SetSize(9);
 
     // A right click on the caption pops the built-in menu up there; "c"
     // picks "&Close", which closes the form once the menu has gone.
-    std::vector<std::wstring> shown;
+    int shown = 0;
     bool visibleWhileOpen = false;
     RECT popup{};
-    OnOpenPopup = [&](TSkPopupView* view) {
-        for (int i = 0; i < view->Item()->Count(); ++i)
-            shown.push_back(view->Item()->Items(i)->Caption());
-        visibleWhileOpen = IsWindowVisible(Window());
-        GetWindowRect(GetAncestor(view->Handle(), GA_ROOT), &popup);
-        PostMessageA(view->Handle(), WM_CHAR, 'c', 0);
-    };
     const POINT click{start_.left + 100, start_.top + 8};
-    SendMessageA(Window(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(click.x, click.y));
-    SendMessageA(Window(), WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(click.x, click.y));
-    EXPECT_EQ(shown.size(), 6u);
+    InPopup(
+        [&] {
+            SendMessageA(Window(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(click.x, click.y));
+            SendMessageA(Window(), WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(click.x, click.y));
+        },
+        [&](TSkPopupView* view) {
+            shown = view->Item()->Count();
+            visibleWhileOpen = IsWindowVisible(Window());
+            GetWindowRect(GetAncestor(view->Handle(), GA_ROOT), &popup);
+            PostMessageA(view->Handle(), WM_CHAR, 'c', 0);
+        });
+    EXPECT_EQ(shown, 6);
     EXPECT_EQ(std::pair(popup.left, popup.top), std::pair(click.x, click.y));
     EXPECT_TRUE(visibleWhileOpen);
     PumpFor(50);
@@ -513,16 +481,11 @@ TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
     skin->SetSystemMenuLink(linked);
     skin->SetTrayMenuLink(linked);
     std::vector<const TSkCustomItem*> roots;
-    const auto escape = [&](TSkPopupView* view) {
-        roots.push_back(view->Item());
-        PostMessageA(view->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
-    };
-    OnOpenPopup = escape;
-    skin->ShowSystemMenu();
+    const auto escape = [&](TSkPopupView* view) { roots.push_back(view->Item()), Escape(view); };
+    InPopup([&] { skin->ShowSystemMenu(); }, escape);
     EXPECT_EQ(linked->PopupMenuOptions()->Shadow()->Size(), 7);
     skin->MinimizeToTray();
-    OnOpenPopup = escape;
-    SendMessageA(skin->TrayIcon()->Window(), SK_TRAYNOTIFY, 0, WM_RBUTTONUP);
+    InPopup([&] { SendMessageA(skin->TrayIcon()->Window(), SK_TRAYNOTIFY, 0, WM_RBUTTONUP); }, escape);
     EXPECT_EQ(linked->PopupMenuOptions()->Shadow()->Size(), 9);
     EXPECT_TRUE(linked->Foreground());
     EXPECT_EQ(roots, (std::vector<const TSkCustomItem*>{linked->Items(), linked->Items()}));
@@ -530,7 +493,6 @@ TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
     linked->Free();
     EXPECT_EQ(skin->SystemMenuLink(), nullptr);
     EXPECT_EQ(skin->TrayMenuLink(), nullptr);
-    KillTimer(nullptr, timer);
 }
 
 } // namespace

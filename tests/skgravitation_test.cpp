@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -99,14 +100,12 @@ TEST(SkGravitation, CaptionDragsSnapToTheMonitorsWorkArea)
 {
     TSkinned f = NewSkinned();
     const RECT area = GetMonitorAreaOfWindow(f.Window(), true);
-    f.form->SetBounds(area.left + 100, area.top + 100, 300, 200);
-    EXPECT_EQ(DragCaption(f, -81, 0).left, area.left);  // 19 pixels off
-    f.form->SetBounds(area.left + 100, area.top + 100, 300, 200);
-    EXPECT_EQ(DragCaption(f, -80, 0).left, area.left + 20);
-    // Switched off, nothing snaps.
-    f.skin->Gravitation()->SetEnabled(false);
-    f.form->SetBounds(area.left + 100, area.top + 100, 300, 200);
-    EXPECT_EQ(DragCaption(f, -81, 0).left, area.left + 19);
+    // 19 pixels off snaps, 20 do not; switched off, nothing snaps.
+    for (auto [dx, enabled, left] : {std::tuple(-81, true, 0), std::tuple(-80, true, 20), std::tuple(-81, false, 19)}) {
+        f.skin->Gravitation()->SetEnabled(enabled);
+        f.form->SetBounds(area.left + 100, area.top + 100, 300, 200);
+        EXPECT_EQ(DragCaption(f, dx, 0).left, area.left + left) << dx << " " << enabled;
+    }
 }
 
 TEST(SkGravitation, AChildFormSnapsToItsParentsClient)

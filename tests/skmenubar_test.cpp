@@ -9,7 +9,7 @@
 #include "styling/menus/skmenubar.h"
 #include "styling/menus/themeitems.h"
 #include "styling/menus/thememenus.h"
-#include "tests/support/menusteps.h"
+#include "tests/support/popupsteps.h"
 #include "styling/core/skdraw.h"
 #include "tests/support/windowtest.h"
 

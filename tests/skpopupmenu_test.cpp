@@ -18,7 +18,7 @@
 #include "styling/menus/themeitems.h"
 #include "styling/menus/thememenus.h"
 #include "tests/support/keyinput.h"
-#include "tests/support/menusteps.h"
+#include "tests/support/popupsteps.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -358,8 +358,7 @@ TEST_F(PopupMenuTest, ManyPopupsLeaveNoHandles)
                  [] { PostKey(VK_F10); }});
         },
         10);
-    EXPECT_EQ(growth.gdi, 0u);
-    EXPECT_EQ(growth.user, 0u);
+    EXPECT_EQ(growth, (TGuiCounts{0, 0}));
 }
 
 namespace {
@@ -408,12 +407,11 @@ TEST_F(PopupMenuTest, ThemedMenuPaintsThroughItsTheme)
     auto* themed = new TSkThemePopupMenu(form.get());
     menu = themed;
     themed->SetStylist(stylist);
-    auto* item = new TSkThemeItem(nullptr);
-    item->SetCaption(L"Themed entry with a long caption");
-    themed->Items()->Add(item);
-    auto* second = new TSkThemeItem(nullptr);
-    second->SetCaption(L"Second");
-    themed->Items()->Add(second);
+    for (const wchar_t* caption : {L"Themed entry with a long caption", L"Second"}) {
+        themed->Items()->Add(new TSkThemeItem(nullptr));
+        themed->Items()->Items(themed->Items()->Count() - 1)->SetCaption(caption);
+    }
+    const TSkCustomItem* item = themed->Items()->Items(0);
     COLORREF frame = 0, face = 0, selected = 0;
     int height = 0, width = 0;
     Run({[] { PostKey(VK_DOWN); },

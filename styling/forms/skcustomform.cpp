@@ -223,7 +223,8 @@ void TSkCustomForm::Loaded()
     ApplyPendingState();
     if (OnCreate)
         OnCreate(this);
-    if (stayOnTop_)
+    // A window made topmost already needs no second trip.
+    if (stayOnTop_ && !(GetWindowLongPtrA(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST))
         SetStayOnTop(true);
 }
 
@@ -865,19 +866,30 @@ void TSkCustomForm::UpdateFrame()
         return;
     inUpdateFrame_ = true;
     FrameChanged();
-    RECT before{};
+    RECT before{}, window{};
     GetClientRect(form->Handle(), &before);
-    // A size change is what makes the system ask for the non-client size again.
-    form->SetBounds(form->Left(), form->Top(), form->Width(), form->Height() + 1);
-    form->SetBounds(form->Left(), form->Top(), form->Width(), form->Height() - 1);
+    GetWindowRect(form->Handle(), &window);
+    // The frame's size anew (a shadow may have come or gone), then one frame
+    // change rather than a size change and back: each trip through the
+    // system's positioning costs as much as all the rest here.
+    TakeWindowSize(window.right - window.left, window.bottom - window.top);
+    AskForFrame(form->Handle());
     RECT after{};
     GetClientRect(form->Handle(), &after);
     const int dx = before.right - after.right, dy = before.bottom - after.bottom;
-    if (dx || dy)
+    if ((dx || dy) && KeepsClientSize())
         form->SetBounds(form->Left(), form->Top(), form->Width() + dx, form->Height() + dy);
+    else
+        UpdateRegion();
     inUpdateFrame_ = false;
     RedrawWindow(form->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TSkCustomForm::AskForFrame(HWND window)
+{
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TSkCustomForm::ShowHelp()
@@ -1364,11 +1376,7 @@ void TSkCustomForm::WMWindowPosChanging(TMessage& message)
     bool sizeChanged = false;
     if ((pos->cx != frameWidth_ || pos->cy != frameHeight_) &&
         !(pos->flags & (SWP_NOSIZE | SWP_FRAMECHANGED))) {
-        windowWidth_ = pos->cx;
-        windowHeight_ = pos->cy;
-        const int margin = HasShadow() ? shadow_->Size() : 0;
-        frameWidth_ = windowWidth_ - margin;
-        frameHeight_ = windowHeight_ - margin;
+        TakeWindowSize(pos->cx, pos->cy);
         sizeChanged = true;
     }
     if (pos->flags & SWP_FRAMECHANGED)
@@ -1385,6 +1393,15 @@ void TSkCustomForm::WMWindowPosChanging(TMessage& message)
         pos->flags |= SWP_NOCOPYBITS;
     message.Result = 0;
     SetHandled();
+}
+
+void TSkCustomForm::TakeWindowSize(int width, int height)
+{
+    windowWidth_ = width;
+    windowHeight_ = height;
+    const int margin = HasShadow() ? shadow_->Size() : 0;
+    frameWidth_ = windowWidth_ - margin;
+    frameHeight_ = windowHeight_ - margin;
 }
 
 // Where a position change puts the window, in screen coordinates; what it

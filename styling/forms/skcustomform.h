@@ -191,8 +191,11 @@ public:
     // or colour change the frame cannot see).
     void FrameChanged() { ++frameGeneration_; }
     // Makes the system ask for the non-client size again, keeping the
-    // client size.
+    // client size where KeepsClientSize says so.
     void UpdateFrame();
+    // A new frame keeps the client's size (the window grows or shrinks
+    // round it) unless the window's size is what counts, as a popup's is.
+    virtual bool KeepsClientSize() const { return true; }
     // The screen behind the window for rect (screen coordinates), which
     // blending and the shadow paint over; see TSkBackground.
     void TakeBackground(const TRect& rect);
@@ -263,6 +266,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     // Draws the drag outline, or takes it away when drawn a second time.
     virtual void XorOutline(const TRect& rect);
+    // Has the system ask for the non-client size of window again now.
+    virtual void AskForFrame(HWND window);
 
 private:
     bool PaintStyledFrame(const TSkVisualStyle& style, HDC dc, const TSkFrameLayout& layout);
@@ -423,6 +428,8 @@ private:
         }
     };
     TFrameKey CurrentFrameKey() const;
+    // The frame's size from the window's, less the shadow's margin.
+    void TakeWindowSize(int width, int height);
     TFrameKey paintedKey_{};
     bool paintedValid_ = false;
     int frameGeneration_ = 0;

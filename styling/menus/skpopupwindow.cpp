@@ -73,6 +73,14 @@ void TSkPopupForm::PaintPopupFrame(TCanvas* canvas, int width, int height)
     FrameRectColor(canvas, r, clBtnFace);
 }
 
+void TSkPopupForm::AskForFrame(HWND window)
+{
+    if (IsWindowVisible(window) || Animation()->Enabled())
+        TSkCustomForm::AskForFrame(window);
+    else
+        framePending_ = true;
+}
+
 void TSkPopupForm::TakeOptions(const TSkPopupMenuOptions* options)
 {
     if (!options)
@@ -139,8 +147,6 @@ void TSkPopupWindow::Prepare(TSkCustomItem* item, TSkPopupView* parentView)
     if (owner_ && !IsWindow(owner_))
         owner_ = nullptr;
     skin_->TakeOptions(item->PopupOptions());
-    HandleNeeded();
-    skin_->Loaded();
     view_->SetParentView(parentView);
     view_->SetItem(item);
     ItemShown(item);
@@ -151,12 +157,19 @@ void TSkPopupWindow::Prepare(TSkCustomItem* item, TSkPopupView* parentView)
 
 void TSkPopupWindow::ShowAt(const RECT& bounds)
 {
+    // Made where and as large as it shows, the window is neither moved nor
+    // sized again, and asks for its frame as it shows.
     SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    if (!HandleAllocated()) {
+        HandleNeeded();
+        skin_->Loaded();
+    }
     const bool foreground = view_->Item() && view_->Item()->PopupForeground();
     if (skin_->Animation()->Enabled())
         Animate(bounds);
+    const UINT frame = skin_->TakeFramePending() ? SWP_FRAMECHANGED : 0;
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | (foreground ? 0 : SWP_NOACTIVATE));
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | frame | (foreground ? 0 : SWP_NOACTIVATE));
     if (foreground)
         SetForegroundWindow(Handle());
     UpdateWindow(Handle());

@@ -6,6 +6,8 @@
 #include "framework/forms/form.h"
 #include "styling/forms/skcustomform.h"
 
+#include <utility>
+
 class TSkCustomItem;
 class TSkPopupView;
 
@@ -23,16 +25,25 @@ public:
     void PaintNonClient(TCanvas* canvas) override;
     // A rectangle needs no window region: only the shadow's margin does.
     void UpdateRegion() override;
+    // The window is sized to the items: its frame comes out of that size.
+    bool KeepsClientSize() const override { return false; }
     // Blending, shadow and animation from a menu's options.
     void TakeOptions(const TSkPopupMenuOptions* options);
+    // Whether the window still has to ask for its frame, which it then does
+    // as it shows; asking clears it.
+    bool TakeFramePending() { return std::exchange(framePending_, false); }
 
 protected:
     void HandleMessage(TMessage& message) override;
+    // A hidden window asks as it shows, in the same trip through the
+    // system's positioning, unless a show animation needs it sooner.
+    void AskForFrame(HWND window) override;
     // The 3-pixel frame of a width x height window.
     virtual void PaintPopupFrame(TCanvas* canvas, int width, int height);
 
 private:
     void KeepOwnerActive();
+    bool framePending_ = false;
 };
 
 class TSkPopupWindow : public TForm {
@@ -45,12 +56,12 @@ public:
     TSkPopupForm* Skin() const { return skin_; }
     TSkPopupView* View() const { return view_; }
     // Shows item's sub-items under parentView (null for a menu's top level)
-    // and sizes the window to them.
+    // and works out the window size they need; no window is made yet.
     void Prepare(TSkCustomItem* item, TSkPopupView* parentView);
     // The window size the view's items need.
     SIZE WindowSize() const { return windowSize_; }
-    // Shows the window at a screen rectangle without taking the focus,
-    // unless the items ask for the foreground.
+    // Makes the window at a screen rectangle, dresses it and shows it
+    // without taking the focus, unless the items ask for the foreground.
     void ShowAt(const RECT& bounds);
 
 protected:

@@ -1,18 +1,15 @@
-// Drives a menu's modal loop from inside: the loop takes every message of
-// the thread, so the test's steps run from a timer, one per tick.
+// Steps run one per timer tick inside whatever modal loop is running (a
+// popup menu's, a modal form's); once they are over, a watchdog closes any
+// popup menu still open, so that a broken loop fails a test instead of
+// hanging it.
 #pragma once
-
 #include "styling/menus/skpopupmenu.h"
 
 #include <windows.h>
 
 #include <functional>
-#include <utility>
 #include <vector>
 
-// Runs steps one per timer tick while a menu's loop runs; a watchdog closes
-// whatever is still open once the steps are over, so a broken loop fails a
-// test instead of hanging it.
 class Steps {
 public:
     explicit Steps(std::vector<std::function<void()>> steps) : steps_(std::move(steps))
@@ -25,6 +22,8 @@ public:
         KillTimer(nullptr, timer_);
         Current() = nullptr;
     }
+    Steps(const Steps&) = delete;
+    Steps& operator=(const Steps&) = delete;
     bool Finished() const { return next_ >= steps_.size(); }
 
 private:
@@ -48,4 +47,3 @@ private:
     int idle_ = 0;
     UINT_PTR timer_ = 0;
 };
-
