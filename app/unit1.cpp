@@ -4,6 +4,7 @@
 #include "app/cuesheet.h"
 #include "app/unit2.h"
 #include "framework/forms/application.h"
+#include "framework/base/ansi.h"
 #include "framework/base/codepages.h"
 #include "framework/base/filenames.h"
 #include "framework/base/restorevalue.h"
@@ -24,6 +25,7 @@ const char* const UnwritableNameText =
 FW_IMPLEMENT_CLASS(TForm1, TForm)
 FW_PUBLISH(TForm1)
 {
+    p.Field("SkThemeForm1", &T::SkThemeForm1);
     p.Field("doc", &T::doc);
     p.Field("SkThemeButton1", &T::SkThemeButton1);
     p.Field("SkThemeLabel1", &T::SkThemeLabel1);
@@ -46,7 +48,7 @@ void TForm1::SkThemeButton1Click(TObject*)
         return;
     TRestoreValue<bool> busy(picking_, true);
     if (obrazy->Execute())
-        doc->SetText(obrazy->FileName());
+        doc->SetText(AnsiToWide(obrazy->FileName()));
     // After a cancel this is the name accepted before, if any.
     const std::string imagePath = obrazy->FileName();
     if (imagePath.empty()) {
@@ -75,16 +77,12 @@ void TForm1::WriteSheetFor(const std::string& imagePath)
     WriteCueSheet(cue->Text(), folder + CueFileName(imagePath, AnsiLeadBytes()));
 }
 
-// Steps from 0 to one short of Max, repainting at each step so the bar
-// visibly fills; it is left where it stopped. Pending messages run at each
-// step, as the themed bar runs them, user input among them.
+// Steps from 0 to one short of Max; the bar is left where it stopped. Each
+// step repaints the bar and runs pending messages, user input among them.
 void TForm1::RunProgress()
 {
-    for (int position = 0; position < progre->Max(); ++position) {
+    for (int position = 0; position < progre->Max(); ++position)
         progre->SetPosition(position);
-        progre->Update();
-        Application->ProcessMessages();
-    }
 }
 
 void TForm1::acdClick(TObject*)

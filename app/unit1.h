@@ -1,27 +1,31 @@
 // The main window: pick a CD image and its cue sheet is written beside it.
 #pragma once
 
-#include "framework/controls/button.h"
-#include "framework/forms/dialogs.h"
 #include "framework/controls/edit.h"
-#include "framework/forms/form.h"
 #include "framework/controls/image.h"
-#include "framework/controls/label.h"
-#include "framework/controls/progressbar.h"
+#include "framework/forms/dialogs.h"
+#include "framework/forms/form.h"
+#include "styling/controls/sklabel.h"
+#include "styling/controls/themebuttons.h"
+#include "styling/controls/themecheckboxs.h"
+#include "styling/controls/themeedits.h"
+#include "styling/controls/themeprogress.h"
 #include "styling/core/stylist.h"
+#include "styling/forms/themeforms.h"
 
 class TForm1 : public TForm {
     FW_DECLARE_CLASS(TForm1)
 public:
     explicit TForm1(TComponent* owner);
 
-    TEdit* doc = nullptr;
-    TButton* SkThemeButton1 = nullptr;
-    TLabel* SkThemeLabel1 = nullptr;
-    TRadioButton* dcd = nullptr;
-    TRadioButton* acd = nullptr;
+    TSkThemeForm* SkThemeForm1 = nullptr;
+    TSkThemeEdit* doc = nullptr;
+    TSkThemeButton* SkThemeButton1 = nullptr;
+    TSkThemeLabel* SkThemeLabel1 = nullptr;
+    TSkThemeRadioButton* dcd = nullptr;
+    TSkThemeRadioButton* acd = nullptr;
     TOpenDialog* obrazy = nullptr;
-    TProgressBar* progre = nullptr;
+    TSkThemeProgressBar* progre = nullptr;
     TMemo* cue = nullptr;
     TImage* Image1 = nullptr;
     TSkStylist* SkStylist1 = nullptr;

@@ -19,6 +19,7 @@ const char* const UnloadableNameText =
 FW_IMPLEMENT_CLASS(TForm2, TForm)
 FW_PUBLISH(TForm2)
 {
+    p.Field("SkThemeForm1", &T::SkThemeForm1);
     p.Field("editer", &T::editer);
     p.Field("SkThemeButton1", &T::SkThemeButton1);
     p.Field("SkThemeButton2", &T::SkThemeButton2);

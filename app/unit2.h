@@ -1,20 +1,22 @@
 // The cue editor: loads, saves and fills a sheet by hand.
 #pragma once
 
-#include "framework/controls/button.h"
 #include "framework/forms/dialogs.h"
-#include "framework/controls/edit.h"
 #include "framework/forms/form.h"
+#include "styling/controls/themebuttons.h"
+#include "styling/controls/themestdcontrol.h"
+#include "styling/forms/themeforms.h"
 
 class TForm2 : public TForm {
     FW_DECLARE_CLASS(TForm2)
 public:
     explicit TForm2(TComponent* owner);
 
-    TMemo* editer = nullptr;
-    TButton* SkThemeButton1 = nullptr;
-    TButton* SkThemeButton2 = nullptr;
-    TButton* SkThemeButton3 = nullptr;
+    TSkThemeForm* SkThemeForm1 = nullptr;
+    TSkThemeMemo* editer = nullptr;
+    TSkThemeButton* SkThemeButton1 = nullptr;
+    TSkThemeButton* SkThemeButton2 = nullptr;
+    TSkThemeButton* SkThemeButton3 = nullptr;
     TOpenDialog* op = nullptr;
     TSaveDialog* sv = nullptr;
 

@@ -2,6 +2,7 @@
 #include "framework/base/linebreaks.h"
 #include "framework/controls/graphiccontrol.h"
 #include "framework/components/properties.h"
+#include "framework/components/reader.h"
 #include "framework/components/writer.h"
 #include "tests/support/tempfolder.h"
 #include "tests/support/windowtest.h"
@@ -52,6 +53,18 @@ TEST(FormDescription, TheFormReadsItsOwnDescriptionAndWritesItBack)
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR(form->Left() + form->Width() / 2, (work.left + work.right) / 2, 1);
+}
+
+// The stored client size holds whatever frame the rest of the description
+// gives the form.
+TEST(FormDescription, TheClientSizeHoldsWhenTheFrameChangesLater)
+{
+    Owned<TForm> form(static_cast<TForm*>(ReadComponentText(
+        "object Form9: TForm\r\n  ClientHeight = 100\r\n  ClientWidth = 200\r\n"
+        "  BorderStyle = bsToolWindow\r\nend\r\n")));
+    RECT client;
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(200L, 100L));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "styling/themes/skthemeluna.h"
 #include "tests/support/skcontroltest.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -128,6 +129,13 @@ TEST_F(SkBarsTest, SettingThePositionPaintsBeforeItReturnsOnlyWhenTheDrawingChan
         ASSERT_GT(bar->paints, before) << position;
     }
     EXPECT_EQ(others, 99);
+    // Read as a system progress bar is read.
+    bar->SetMin(5);
+    PBRANGE range{};
+    EXPECT_EQ(SendMessageA(bar->Handle(), PBM_GETPOS, 0, 0), 99);
+    EXPECT_EQ(SendMessageA(bar->Handle(), PBM_GETRANGE, TRUE, LPARAM(&range)), 5);
+    EXPECT_EQ(SendMessageA(bar->Handle(), PBM_GETRANGE, FALSE, 0), 100);
+    EXPECT_EQ(std::pair(range.iLow, range.iHigh), std::pair(5, 100));
     bar->SetPosition(200);  // beyond Max: the bar empties
     const int emptied = bar->paints;
     bar->SetPosition(300);  // still beyond: nothing to draw anew
@@ -369,6 +377,6 @@ TEST_F(SkBarsTest, StoredDescriptionsMakeTheBarsAndTheMemoLinkedToTheirStylist)
     EXPECT_EQ(std::tuple(bar->Kind(), bar->Max(), bar->PageSize(), bar->Position(), bar->Stylist()),
               std::tuple(sbVertical, 50, 10, 20, stylist));
     EXPECT_EQ(editer->Stylist(), stylist);
-    // The stored colour comes after the link: it stays as stored.
-    EXPECT_EQ(editer->Color(), static_cast<TColor>(255));
+    // The theme's colour wins over the stored one once all is read.
+    EXPECT_EQ(editer->Color(), stylist->Theme()->GetColor(kcWindow));
 }

@@ -265,10 +265,13 @@ TEST_F(SkEditTest, MouseFindsCharacterBoundariesAndSurvivesFarPositions)
     EXPECT_EQ(edit->FirstVisible(), 1);
 }
 
+// Nor another program: the window gives the text away only unmasked.
 TEST_F(SkEditTest, MaskedTextNeverReachesTheClipboard)
 {
     edit->SetText(L"secret");
+    EXPECT_EQ(WindowText(edit->Handle()), "secret");
     edit->SetPasswordKind(pkCircle);
+    EXPECT_EQ(WindowText(edit->Handle()), "");
     edit->SelectAll();
     Clipboard().SetAsTextWide(Sentinel);
     Ctrl('C');
@@ -354,6 +357,9 @@ TEST_F(SkEditTest, CharactersOutsideTheCodePageSurviveAllButTheCaseRoundTrip)
     Clipboard().SetAsTextWide(foreign);
     Ctrl('V');
     EXPECT_EQ(edit->Text(), foreign);
+    // The window's copy, which other programs read, has them too.
+    wchar_t shown[64] = {};
+    EXPECT_EQ(std::wstring(shown, InternalGetWindowText(edit->Handle(), shown, 64)), foreign);
     edit->SelectAll();
     Ctrl('C');
     EXPECT_EQ(Clipboard().AsTextWide(), foreign);
@@ -496,7 +502,7 @@ TEST(SkEditDescription, BevelsBorderInputMethodAndMenuOptionsReadAndWriteBack)
 {
     // What each edit stores after AutoSize, the last of the base's lines.
     const std::pair<std::string, std::string> stored[] = {
-        {"plain", "    BevelSides = [kbvTop, kbvBottom]\r\n    BevelInner = kbvRaised\r\n"
+        {"plain", "    BevelSides = [kbsTop, kbsBottom]\r\n    BevelInner = kbvRaised\r\n"
                   "    BevelKind = kbkNone\r\n    BevelWidth = 2\r\n    BorderWidth = 5\r\n"
                   "    ContextMenuOptions.Shadow.Enabled = True\r\n"
                   "    ImeMode = imClose\r\n    ImeName = 'Pinyin'\r\n"},

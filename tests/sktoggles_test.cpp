@@ -90,6 +90,9 @@ TEST_F(SkToggleTest, CheckingARadioUnchecksItsGroupOnlyAndMovesTheTabStop)
     EXPECT_TRUE(manual->Pressed());
     SendSpace(manual, kpUp);
     EXPECT_TRUE(manual->Checked());
+    // Read as a system radio button is read.
+    EXPECT_EQ(SendMessageA(manual->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageA(automatic->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
 TEST_F(SkToggleTest, ACheckBoxCyclesThroughGrayedWhenAllowedAndQuietSettersFireNothing)
@@ -102,12 +105,16 @@ TEST_F(SkToggleTest, ACheckBoxCyclesThroughGrayedWhenAllowedAndQuietSettersFireN
     ShowAndWait(form.get());
     box->SetFocus();
     std::vector<TCheckBoxState> seen;
+    std::vector<LRESULT> answered;  // to BM_GETCHECK, as by a system check box
     for (int i = 0; i < 5; ++i) {
         box->SetAllowGrayed(i >= 2);
         SendSpace(box);
         seen.push_back(box->State());
+        answered.push_back(SendMessageA(box->Handle(), BM_GETCHECK, 0, 0));
     }
     EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbChecked, cbUnchecked, cbGrayed, cbChecked, cbUnchecked}));
+    EXPECT_EQ(answered, (std::vector<LRESULT>{BST_CHECKED, BST_UNCHECKED, BST_INDETERMINATE,
+                                              BST_CHECKED, BST_UNCHECKED}));
     EXPECT_EQ(clicks, 5);
     box->SetState(cbUnchecked);
     box->SetChecked(false);

@@ -27,11 +27,13 @@ TEST(StoredForms, TheMainWindowWrittenAndReadAgainWritesTheSameText)
     EXPECT_THROW(ReadComponentResource(again.get(), "TNOSUCHFORM"), EResNotFound);
 }
 
-// A form read from text whose label names the main window's edit box.
+// A form read from text whose label names the main window's edit box and
+// stylist, as the editor names the stylist.
 const char* const LinkingForm =
     "object Form3: TForm\r\n"
-    "  object Label1: TLabel\r\n"
+    "  object Label1: TSkThemeLabel\r\n"
     "    FocusControl = Form1.doc\r\n"
+    "    Stylist = Form1.SkStylist1\r\n"
     "  end\r\n"
     "end\r\n";
 
@@ -41,17 +43,20 @@ TEST(StoredForms, ALinkToAnotherFormResolvesInEitherOrderAndClears)
         SCOPED_TRACE(mainFirst);
         Owned<TForm1> main(mainFirst ? TCustomForm::Create<TForm1>(nullptr) : nullptr);
         Owned<TForm> other(static_cast<TForm*>(ReadComponentText(LinkingForm)));
-        auto* label = static_cast<TLabel*>(other->FindComponent("Label1"));
+        auto* label = static_cast<TSkThemeLabel*>(other->FindComponent("Label1"));
         ASSERT_NE(label, nullptr);
         if (!main) {
-            EXPECT_EQ(label->FocusControl(), nullptr);  // waits for Form1
+            EXPECT_FALSE(label->FocusControl() || label->Stylist());  // both wait for Form1
             main.reset(TCustomForm::Create<TForm1>(nullptr));
         }
         EXPECT_EQ(label->FocusControl(), main->doc);
-        EXPECT_NE(WriteComponentText(other.get()).find("FocusControl = Form1.doc\r\n"), std::string::npos);
+        EXPECT_EQ(label->Stylist(), main->SkStylist1);
+        EXPECT_NE(WriteComponentText(other.get())
+                      .find("FocusControl = Form1.doc\r\n    Stylist = Form1.SkStylist1\r\n"),
+                  std::string::npos);
         if (mainFirst) {
             main.reset();
-            EXPECT_EQ(label->FocusControl(), nullptr);
+            EXPECT_FALSE(label->FocusControl() || label->Stylist());
         } else {
             other.reset();  // the edit box must not call into the freed label
         }

@@ -7,6 +7,7 @@
 #include "framework/controls/graphiccontrol.h"
 #include "framework/forms/screen.h"
 
+#include <utility>
 #include <vector>
 
 FW_IMPLEMENT_CLASS(TCustomForm, TWinControl)
@@ -233,6 +234,29 @@ void TCustomForm::CreateWnd()
     IconChanged();
     if (visible_)  // a re-created window shows again
         ShowWindow(Handle(), SW_SHOWNORMAL);
+}
+
+void TCustomForm::SetClientWidth(int value)
+{
+    if (ComponentState().Contains(csReading))
+        readClientWidth_ = value;
+    TWinControl::SetClientWidth(value);
+}
+
+void TCustomForm::SetClientHeight(int value)
+{
+    if (ComponentState().Contains(csReading))
+        readClientHeight_ = value;
+    TWinControl::SetClientHeight(value);
+}
+
+void TCustomForm::Loaded()
+{
+    TWinControl::Loaded();
+    if (const int width = std::exchange(readClientWidth_, 0); width > 0)
+        TWinControl::SetClientWidth(width);
+    if (const int height = std::exchange(readClientHeight_, 0); height > 0)
+        TWinControl::SetClientHeight(height);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value)

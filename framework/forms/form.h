@@ -58,6 +58,12 @@ public:
     }
 
     bool Active() const { return active_; }
+    // A client size read from a description holds once all of it is read,
+    // whatever frame the rest gives the form (a border style read later, a
+    // component that draws the frame itself).
+    void SetClientWidth(int value);
+    void SetClientHeight(int value);
+    void Loaded() override;
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control);
     // The form's answers to its controls (see IFormSite).
@@ -162,6 +168,7 @@ private:
     void FocusWindow(TWinControl* control);
 
     TWinControl* activeControl_ = nullptr;
+    int readClientWidth_ = 0, readClientHeight_ = 0;
     TWinControl* focusedControl_ = nullptr;
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};

@@ -210,6 +210,11 @@ void TSkToggleControl::KeyUp(unsigned short& key, unsigned shift)
 void TSkToggleControl::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
+    case BM_GETCHECK:
+        // As a system button answers, for other programs too: the marks
+        // are in the order of BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE.
+        message.Result = Mark();
+        return;
     case CM_DIALOGCHAR: {
         const TWMKey key(message);
         if (IsAccel(key.CharCode, Caption()) && CanFocus()) {

@@ -31,7 +31,7 @@ FW_PUBLISH(TSkCustomEdit)
     // The kind comes after the cuts: setting a cut clears the kind, and
     // setting the kind sets both cuts.
     p.Set("BevelSides", &T::BevelSides, &T::SetBevelSides,
-          {"kbvLeft", "kbvTop", "kbvRight", "kbvBottom"})
+          {"kbsLeft", "kbsTop", "kbsRight", "kbsBottom"})
         .Default(TSkBevelSides{kbvLeft, kbvTop, kbvRight, kbvBottom});
     p.Enum("BevelInner", &T::BevelInner, &T::SetBevelInner, BevelCutIdents).Default(kbvLowered);
     p.Enum("BevelOuter", &T::BevelOuter, &T::SetBevelOuter, BevelCutIdents).Default(kbvLowered);
@@ -237,8 +237,27 @@ void TSkCustomEdit::SetText(const std::wstring& value)
         return;
     const std::wstring before = std::exchange(text_, ApplyCase(value, charCase_));
     Repaint();
-    if (text_ != before)
-        Change();
+    if (text_ == before)
+        return;
+    ShowTextToOthers();
+    Change();
+}
+
+// The window keeps a copy of the text, so that another program (a screen
+// reader, an automation tool) reads it with WM_GETTEXT as from a system
+// edit. Set past the control's own handler, which would take it back as a
+// change; a password is not given away.
+void TSkCustomEdit::ShowTextToOthers()
+{
+    if (HandleAllocated())
+        DefWindowProcW(Handle(), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(Masked() ? L"" : text_.c_str()));
+}
+
+void TSkCustomEdit::CreateWnd()
+{
+    TInherited::CreateWnd();
+    ShowTextToOthers();
 }
 
 void TSkCustomEdit::AssignText(const std::wstring& value)
@@ -303,6 +322,7 @@ void TSkCustomEdit::SetPasswordKind(TPasswordKind value)
     if (value == passwordKind_)
         return;
     passwordKind_ = value;
+    ShowTextToOthers();
     Repaint();
 }
 
@@ -1232,6 +1252,7 @@ void TSkCustomEdit::Dispatch(TMessage& message)
     case CM_TEXTCHANGED:
         TInherited::Dispatch(message);
         text_ = WideText();
+        ShowTextToOthers();
         selLength_ = 0;
         caretPos_ = std::min(caretPos_, Length());
         Repaint();

@@ -175,6 +175,7 @@ protected:
 
     void PaintClient() override;
     void BorderChanged() override;
+    void CreateWnd() override;
     void KeyDown(unsigned short& key, unsigned shift) override;
     void KeyPress(char& key) override;
     void MouseDown(TMouseButton button, unsigned shift, int x, int y) override;
@@ -188,6 +189,7 @@ private:
     int Length() const { return int(text_.size()); }
     // Assigns the text as a user edit would (case, repaint, Change).
     void AssignText(const std::wstring& value);
+    void ShowTextToOthers();
     void PlaceCaret(int index);
     void ScrollToCaret();
     int FirstFitting(int lowest, int end, int width);

@@ -7,6 +7,8 @@
 #include "styling/core/skrects.h"
 #include "styling/core/skvisualstyles.h"
 
+#include <commctrl.h>
+
 FW_IMPLEMENT_CLASS(TSkCustomProgressBar, TSkCustomControl)
 FW_PUBLISH(TSkCustomProgressBar)
 {
@@ -89,6 +91,23 @@ void TSkCustomProgressBar::RepaintNow()
     if (HDC dc = GetDC(window)) {
         Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
         ReleaseDC(window, dc);
+    }
+}
+
+// Read as a system progress bar is read, by other programs too.
+void TSkCustomProgressBar::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case PBM_GETPOS:
+        message.Result = position_;
+        return;
+    case PBM_GETRANGE:
+        if (auto* range = reinterpret_cast<PBRANGE*>(message.LParam))
+            *range = PBRANGE{min_, max_};
+        message.Result = message.WParam ? min_ : max_;
+        return;
+    default:
+        TInherited::Dispatch(message);
     }
 }
 

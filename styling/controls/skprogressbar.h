@@ -35,6 +35,8 @@ public:
     // The inside of the frame, less the border width.
     virtual void GetBarArea(RECT& rect) const;
 
+    void Dispatch(TMessage& message) override;
+
 protected:
     virtual void DrawBar();
     virtual void DrawFrame();

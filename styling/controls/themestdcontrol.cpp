@@ -50,6 +50,15 @@ void TSkThemeMemo::SetStylist(TSkStylist* value)
     Invalidate();
 }
 
+// A link read with a description is set while loading, when no theme is
+// usable yet: once all is read, the theme's colour wins over a stored one.
+void TSkThemeMemo::Loaded()
+{
+    TInherited::Loaded();
+    if (stylist_ && stylist_->Theme() && stylist_->Theme()->IsAvailable())
+        SetColor(stylist_->Theme()->GetColor(MemoBackgroundColor));
+}
+
 void TSkThemeMemo::Notification(TComponent* component, TOperation operation)
 {
     TInherited::Notification(component, operation);

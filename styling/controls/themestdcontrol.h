@@ -20,6 +20,7 @@ protected:
     void CreateScrollBar(TSkInplaceScrollBar* owner, TSkCustomScrollBar*& bar) override;
     void DrawBackground(TCanvas* canvas, const RECT& rect) override;
     void DrawBorder(TCanvas* canvas, const RECT& rect) override;
+    void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -34,10 +35,37 @@ void ExpectBox(SheetMillDriver& run, const std::string& caption, const std::stri
     EXPECT_EQ(box.icon, run.SystemIcon(icon)) << "not the icon of style " << icon;
 }
 
-// The caption, the client area's size, and the frame centred over another window's.
+// What the frame answers the system's hit test along its outer edges and
+// across the middle of its caption.
+std::set<LRESULT> FrameHits(HWND window)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    const int captionY = (frame.top + client.y) / 2;
+    std::set<LRESULT> hits;
+    auto hit = [&](LONG x, LONG y) { hits.insert(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y))); };
+    // Every third point, and the corners: a caption button is wider.
+    for (LONG x = frame.left; x < frame.right + 2; x += 3)
+        for (LONG y : {frame.top, LONG(captionY), frame.bottom - 1})
+            hit(std::min(x, frame.right - 1), y);
+    for (LONG y = frame.top; y < frame.bottom + 2; y += 3)
+        for (LONG x : {frame.left, frame.right - 1})
+            hit(x, std::min(y, frame.bottom - 1));
+    return hits;
+}
+
+// The caption, the client area's size, the frame centred over another
+// window's, and only a close button and no sizing edge on it.
 void ExpectWindow(HWND window, const wchar_t* caption, int width, int height, HWND over)
 {
     EXPECT_EQ(StoredWindowText(window), caption);
+    const std::set<LRESULT> hits = FrameHits(window);
+    EXPECT_TRUE(hits.count(HTCLOSE) && hits.count(HTCAPTION));
+    for (LRESULT part : {HTLEFT, HTRIGHT, HTTOP, HTTOPLEFT, HTTOPRIGHT, HTBOTTOM, HTBOTTOMLEFT,
+                         HTBOTTOMRIGHT, HTMINBUTTON, HTMAXBUTTON, HTSYSMENU, HTHELP})
+        EXPECT_EQ(hits.count(part), 0u) << "hit-test answer " << part;
     RECT client, frame, other;
     GetClientRect(window, &client);
     GetWindowRect(window, &frame);
@@ -62,31 +90,19 @@ auto ListFolder(const std::string& folder)
     return listing;
 }
 
-// Lines of ordinary text, CR LF after each, up to at least size bytes.
+// Numbered lines, CR LF after each, up to at least size bytes: ordinary
+// text, lines indented by a tab, and lines of eight characters, the shapes
+// that cost the native memo most per byte.
+std::string NumberedLines(size_t size, const char* before, const char* after)
+{
+    std::string text;
+    for (int i = 0; text.size() < size; ++i)
+        text += before + std::to_string(10000000 + i) + after + "\r\n";
+    return text;
+}
 std::string OrdinaryFile(size_t size)
 {
-    std::string text;
-    for (int i = 0; text.size() < size; ++i)
-        text += "Line " + std::to_string(100000 + i) + " of an ordinary text, caf\xE9 na\xEFve.\r\n";
-    return text;
-}
-
-// The same with every line indented by a tab, or in lines of eight
-// characters: the shapes that cost the native memo most per byte.
-std::string TabbedFile(size_t size)
-{
-    std::string text;
-    for (int i = 0; text.size() < size; ++i)
-        text += "\tTRACK " + std::to_string(100000 + i) + " of an indented text\r\n";
-    return text;
-}
-
-std::string ShortLinesFile(size_t size)
-{
-    std::string text;
-    for (int i = 0; text.size() < size; ++i)
-        text += std::to_string(10000000 + i) + "\r\n";
-    return text;
+    return NumberedLines(size, "Line ", " of an ordinary text, caf\xE9 na\xEFve.");
 }
 
 // A megabyte of ordinary lines loads in about a second on a quiet machine;
@@ -105,7 +121,7 @@ double SecondsUntilShown(SheetMillDriver& run)
 {
     const auto start = std::chrono::steady_clock::now();
     SendMessageTimeoutA(run.editor, WM_NULL, 0, 0, SMTO_NORMAL, 30000, nullptr);
-    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    run.FindMemo();
     WaitFor([&] { return GetUpdateRect(run.memo, nullptr, FALSE) ? nullptr : run.memo; });
     return SecondsSince(start);
 }
@@ -172,8 +188,9 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     TempFolder folder;
     WriteFileBytes("lf.cue", "one\ntwo\nthree");
     WriteFileBytes("cr.cue", "uno\rdos");
-    const std::string ordinary = OrdinaryFile(1000000), tabbed = TabbedFile(1000000),
-                      shortLines = ShortLinesFile(1000000);
+    const std::string ordinary = OrdinaryFile(1000000),
+                      tabbed = NumberedLines(1000000, "\tTRACK ", " of an indented text"),
+                      shortLines = NumberedLines(1000000, "", "");
     std::string everyByte(1, '\0');  // in CR LF form
     for (int byte = 1; byte < 256; ++byte)
         everyByte += byte == '\r' || byte == '\n' ? std::string("\r\n") : std::string(1, char(byte));
@@ -187,9 +204,6 @@ TEST(SheetMill, StartsFillsLoadsAndSavesInTheEditorAndEndsWhenClosed)
     // "Ręcznie" shows whole, though the ANSI code page has no "ę".
     ASSERT_NE(run.manual, nullptr);
     ExpectWindow(run.main, L"Sheet Mill by Quillon v. 0.2beta", 294, 89, GetDesktopWindow());
-    // Only a close button, no sizing frame.
-    const LONG style = GetWindowLongA(run.main, GWL_STYLE);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
     EXPECT_TRUE(run.Automatic());
     EXPECT_EQ(SendMessageA(run.progress, PBM_GETRANGE, FALSE, 0), 100);
     // The editor is made at start-up but stays hidden until "Ręcznie".
@@ -277,7 +291,7 @@ TEST(SheetMill, RunsFromTheKeyboardAlone)
     ASSERT_TRUE(press(VK_TAB, run.main, run.automatic));
     SendKeyStroke(VK_DOWN);
     ASSERT_TRUE(run.editor = WaitFor([&] { return FindTopWindow(run.process.Id(), "TForm2"); }));
-    run.memo = FindControl(run.editor, "TMemo.EDIT");
+    run.FindMemo();
     HWND cue = run.EditorButton(L"CUE");
     EXPECT_EQ(FocusIn(run.editor, run.memo), run.memo);
     for (HWND next : {run.EditorButton(L"Wczytaj"), run.EditorButton(L"Zapisz"), cue})

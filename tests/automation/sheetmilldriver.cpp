@@ -5,11 +5,11 @@
 SheetMillDriver::SheetMillDriver(const std::string& exe, const std::string& folder)
     : process(exe, folder),
       main(WaitFor([&] { return FindTopWindow(process.Id(), "TForm1"); })),
-      doc(FindControl(main, "TEdit.EDIT")),
-      pick(FindControl(main, "TButton.BUTTON", L"...")),
-      automatic(FindControl(main, "TRadioButton.BUTTON", L"Automatycznie")),
-      manual(FindControl(main, "TRadioButton.BUTTON", L"R\u0119cznie")),
-      progress(FindControl(main, "TProgressBar.msctls_progress32"))
+      doc(FindControl(main, "TSkThemeEdit")),
+      pick(FindControl(main, ButtonClass, L"...")),
+      automatic(FindControl(main, "TSkThemeRadioButton", L"Automatycznie")),
+      manual(FindControl(main, "TSkThemeRadioButton", L"R\u0119cznie")),
+      progress(FindControl(main, "TSkThemeProgressBar"))
 {
 }
 
@@ -42,7 +42,7 @@ bool SheetMillDriver::OpenEditor()
 {
     Click(manual);
     editor = WaitFor([&] { return FindTopWindow(process.Id(), "TForm2"); });
-    memo = FindControl(editor, "TMemo.EDIT");
+    FindMemo();
     return editor != nullptr;
 }
 

@@ -10,6 +10,10 @@
 
 #include <map>
 
+// The window classes of the program's themed controls.
+inline const char ButtonClass[] = "TSkThemeButton";
+inline const char MemoClass[] = "TSkThemeMemo.EDIT";
+
 class SheetMillDriver {
 public:
     // Starts the program in folder and finds its main window's controls.
@@ -33,7 +37,9 @@ public:
     bool FillTemplate(const std::string& name, bool confirm, const char* picture = nullptr);
     void CloseEditor();  // and waits until the main window is back
 
-    HWND EditorButton(const wchar_t* text) { return FindControl(editor, "TButton.BUTTON", text); }
+    HWND EditorButton(const wchar_t* text) { return FindControl(editor, ButtonClass, text); }
+    // The editor's memo, found again: loading may have made it a new window.
+    HWND FindMemo() { return memo = FindControl(editor, MemoClass); }
     int Position() const { return int(SendMessageA(progress, PBM_GETPOS, 0, 0)); }
     // "Automatycznie" checked, "Ręcznie" not.
     bool Automatic() const { return Button_GetCheck(automatic) && !Button_GetCheck(manual); }
