@@ -25,8 +25,18 @@ FW_PUBLISH(TWinControl)
 
 namespace {
 
-// The window property that links a window to its control object.
-const char* const ControlProp = "SheetMillControl";
+// A window of ours holds its control object in its user data. (A window
+// property would do too, but under Wine reading one is a round trip to the
+// server, and the window procedure reads it for every message.)
+void LinkControl(HWND window, TWinControl* control)
+{
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+}
+
+TWinControl* LinkedControl(HWND window)
+{
+    return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
 
 // The control whose window CreateWindowEx is making on this thread.
 thread_local TWinControl* creatingControl = nullptr;
@@ -207,7 +217,7 @@ void TWinControl::DestroyWnd()
     HWND window = handle_;
     DestroyWindow(window);
     if (handle_) {  // no WM_NCDESTROY came
-        RemovePropA(window, ControlProp);
+        LinkControl(window, nullptr);
         handle_ = nullptr;
     }
 }
@@ -227,7 +237,7 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
     if (!control)
         return DefWindowProcA(window, msg, wParam, lParam);
     control->handle_ = window;
-    SetPropA(window, ControlProp, control);
+    LinkControl(window, control);
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWndProc));
     return StaticWndProc(window, msg, wParam, lParam);
 }
@@ -235,7 +245,7 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
 // No exception crosses into the window system: it reaches the application.
 LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* control = static_cast<TWinControl*>(GetPropA(window, ControlProp));
+    TWinControl* control = LinkedControl(window);
     if (!control)
         return DefWindowProcA(window, msg, wParam, lParam);
     TMessage message;
@@ -253,8 +263,11 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND window, UINT msg, WPARAM wParam
 TWinControl* TWinControl::FindControl(HWND window)
 {
     while (window) {
-        if (auto* control = static_cast<TWinControl*>(GetPropA(window, ControlProp)))
-            return control;
+        // Only our classes start at InitWndProc; any other window's user
+        // data belongs to its own code.
+        if (GetClassLongPtrA(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(InitWndProc))
+            if (TWinControl* control = LinkedControl(window))
+                return control;
         if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
             break;
         window = GetParent(window);
@@ -433,7 +446,7 @@ void TWinControl::DefaultHandler(TMessage& message)
 void TWinControl::WMNCDestroy(TMessage& message)
 {
     DefaultHandler(message);
-    RemovePropA(handle_, ControlProp);
+    LinkControl(handle_, nullptr);
     handle_ = nullptr;
 }
 
@@ -582,7 +595,7 @@ void TWinControl::PaintTo(HDC dc, int x, int y)
 void TWinControl::ReflectToChild(TMessage& message)
 {
     HWND child = NotifyingChild(message);
-    auto* target = child ? static_cast<TWinControl*>(GetPropA(child, ControlProp)) : nullptr;
+    TWinControl* target = child ? FindControl(child) : nullptr;
     if (target && target != this) {
         message.Result = target->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
         return;

@@ -36,37 +36,45 @@ using TMonitorFromWindowProc = HMONITOR(WINAPI*)(HWND, DWORD);
 using TGetMonitorInfoProc = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
 
 // Kept element pictures show the system's colours and sizes of when they
-// were drawn: a change of either, sent to any window of this thread, drops
-// them. A thread hook sees it without a window of the library's own.
-LRESULT CALLBACK WatchSystemChanges(int code, WPARAM wParam, LPARAM lParam)
+// were drawn: a change of either drops them. The system tells every
+// top-level window, so a hidden one of the library's own hears it. (A
+// thread hook would also see it, but under Wine it makes every message sent
+// in the thread a round trip to the server, a hundred times its cost.)
+LRESULT CALLBACK WatchSystemChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HC_ACTION) {
-        const UINT message = reinterpret_cast<const CWPSTRUCT*>(lParam)->message;
-        if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE ||
-            message == WM_THEMECHANGED)
-            SkForgetElementPictures();
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE || message == WM_THEMECHANGED)
+        SkForgetElementPictures();
+    return DefWindowProcA(window, message, wParam, lParam);
 }
+
+constexpr char SystemWatchClass[] = "TSkSystemChangeWatch";
 
 class TSystemChangeWatch {
 public:
     TSystemChangeWatch()
-        : hook_(SetWindowsHookExA(WH_CALLWNDPROC, WatchSystemChanges, nullptr,
-                                  GetCurrentThreadId()))
     {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = WatchSystemChanges;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = SystemWatchClass;
+        RegisterClassA(&wc);
+        // Top-level and never shown: a message-only window would miss the
+        // broadcasts.
+        window_ = CreateWindowExA(WS_EX_TOOLWINDOW, SystemWatchClass, "", WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
     }
     ~TSystemChangeWatch()
     {
-        if (hook_)
-            UnhookWindowsHookEx(hook_);
+        if (window_)
+            DestroyWindow(window_);
+        UnregisterClassA(SystemWatchClass, GetModuleHandleA(nullptr));
         SkForgetElementPictures();
     }
     TSystemChangeWatch(const TSystemChangeWatch&) = delete;
     TSystemChangeWatch& operator=(const TSystemChangeWatch&) = delete;
 
 private:
-    HHOOK hook_;
+    HWND window_ = nullptr;
 };
 
 struct TSkControlsState {
