@@ -1,7 +1,6 @@
 // The theme gallery: the library's start-up, then its one window. With
 // "/tour FOLDER" it shows every look in turn, saves a BMP picture of the
 // window per look into FOLDER and quits (tools/gallery.sh converts them).
-#include "framework/base/dcguards.h"
 #include "framework/forms/application.h"
 #include "framework/graphics/bitmap.h"
 #include "gallery/galleryform.h"
@@ -14,14 +13,15 @@
 
 namespace {
 
-// The window as the screen shows it, frame included.
+// The window as it painted itself, frame included, whatever lies over it.
 void SavePicture(HWND window, const std::string& fileName)
 {
     RECT rect;
     GetWindowRect(window, &rect);
     TBitmap picture(rect.right - rect.left, rect.bottom - rect.top, pf24bit);
-    BitBlt(picture.Canvas()->Handle(), 0, 0, picture.Width(), picture.Height(), TScreenDC().Get(),
-           rect.left, rect.top, SRCCOPY);
+    HDC dc = GetWindowDC(window);
+    BitBlt(picture.Canvas()->Handle(), 0, 0, picture.Width(), picture.Height(), dc, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
     picture.SaveToFile(fileName);
 }
 

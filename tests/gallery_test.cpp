@@ -4,12 +4,11 @@
 // object behind.
 #include "gallery/galleryform.h"
 #include "framework/base/ansi.h"
-#include "framework/base/dcguards.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/themeregistry.h"
 #include "styling/menus/skitems.h"
 #include "styling/themes/skthemes.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/skinnedform.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +17,15 @@
 
 namespace {
 
+// Before the form's description names its look.
+struct LooksRegistered {
+    LooksRegistered() { RegisterSkThemes(); }
+};
+
 class Gallery : public ::testing::Test {
 protected:
-    Gallery() { RegisterSkThemes(); }
     TSkControlsUnit skControls_;
+    LooksRegistered looks_;
     const Owned<TGalleryForm> form{TCustomForm::Create<TGalleryForm>(nullptr)};
 };
 
@@ -101,12 +105,13 @@ TEST_F(Gallery, TheSwitchesDriveTheStylistAndTheFrame)
     EXPECT_TRUE(form->ThemeRadios()[4]->Checked());
 }
 
-// A point of the caption band as the screen shows it.
-COLORREF CaptionPixel(TGalleryForm* form)
+// A point of the caption band as the window shows it.
+uint32_t CaptionPixel(TGalleryForm* form)
 {
-    RECT r;
-    GetWindowRect(form->Handle(), &r);
-    return GetPixel(TScreenDC().Get(), r.left + 200, r.top + 8);
+    SendMessageA(form->Handle(), WM_NCPAINT, 1, 0);
+    TestDib dib(300, 12);
+    ReadWindow(form->Handle(), dib);
+    return dib.Pixel(200, 8);
 }
 
 TEST_F(Gallery, AThousandThemeSwitchesRepaintWithoutGrowingGdiOrUserObjects)
@@ -125,10 +130,8 @@ TEST_F(Gallery, AThousandThemeSwitchesRepaintWithoutGrowingGdiOrUserObjects)
 
     // The frame really is painted anew by each look.
     form->SelectTheme(3);  // Luna
-    UpdateWindow(form->Handle());
-    const COLORREF luna = CaptionPixel(form.get());
+    const uint32_t luna = CaptionPixel(form.get());
     form->SelectTheme(8);  // KDE
-    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     EXPECT_NE(CaptionPixel(form.get()), luna);
 }
 
