@@ -52,6 +52,8 @@ int Tour(const std::string& folder)
     const auto& radios = GalleryForm->ThemeRadios();
     for (size_t i = 0; i < radios.size(); ++i) {
         GalleryForm->SelectTheme(i);
+        // As if clicked: the focus goes with the look's radio.
+        radios[i]->SetFocus();
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Settle();
