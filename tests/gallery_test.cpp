@@ -83,11 +83,11 @@ TEST_F(Gallery, TheSwitchesDriveTheStylistAndTheFrame)
     form->ShadowBox->SetChecked(false);
     EXPECT_FALSE(form->SkThemeForm1->Shadow()->Enabled());
 
-    // A look's radio clicked switches to it; the shift carries over.
+    // A look's radio clicked switches to it; the new look takes the shift.
     form->ThemeRadios()[0]->SetChecked(true);
     EXPECT_EQ(stylist->Theme()->GetName(), ThemeClasses()[1].Name);
     EXPECT_FALSE(form->ThemeRadios()[3]->Checked());
-    EXPECT_EQ(stylist->DeltaHue(), 40);
+    EXPECT_EQ(stylist->Theme()->DeltaHue(), 40);
     // And so does its menu item.
     form->GalleryMenu->Items()->Items(0)->Items(4)->Click();
     PumpFor(50);
@@ -108,6 +108,7 @@ TEST_F(Gallery, AThousandThemeSwitchesRepaintWithoutGrowingGdiOrUserObjects)
 {
     ShowAndWait(form.get());
     const size_t looks = form->ThemeRadios().size();
+    ASSERT_EQ(looks, 9u);
     const auto everyLook = [&] {
         for (size_t i = 0; i < looks; ++i) {
             form->SelectTheme(i);
