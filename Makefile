@@ -6,7 +6,7 @@ MAKEFLAGS += --no-print-directory
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test run demo fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs caption-glyphs theme-sheet $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test run demo gallery fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs caption-glyphs theme-sheet $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -34,6 +34,10 @@ run: build-x86_64
 # The scripted demo under a virtual display, display or not.
 demo: build-x86_64
 	@tools/demo.sh $(BUILD)/x86_64 $(BUILD)/demo
+
+# The theme gallery's tour of the nine looks, one picture each (see README).
+gallery: build-x86_64
+	@tools/gallery.sh $(BUILD)/x86_64 $(BUILD)/gallery
 
 # The description parser under libFuzzer and AddressSanitizer, natively.
 FUZZ_SECONDS ?= 120
