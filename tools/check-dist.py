@@ -56,16 +56,18 @@ def check_program(name, image, platform, version):
         problems.append(f"{name}: machine 0x{machine:04x}, not a {platform} program")
     if subsystem != 2:
         problems.append(f"{name}: subsystem {subsystem}, not a GUI program")
-    debug = [s for s in found if s.startswith(".debug") or s.startswith("(long)")]
+    debug = [s for s in found if s.startswith((".debug", ".gnu_debuglink", "(long)"))]
     if debug:
         problems.append(f"{name}: debug sections {debug}")
+    # The value follows its key on a 4-byte boundary.
     if ".rsrc" not in found:
         return problems + [f"{name}: no resources"]
     types = resource_types(image, found[".rsrc"])
     for kind, label in ((RT_VERSION, "version"), (RT_ICON, "icon"), (RT_GROUP_ICON, "icon group")):
         if kind not in types:
             problems.append(f"{name}: no {label} resource")
-    if ("FileVersion\0" + version).encode("utf-16-le") not in image:
+    key, value = ("FileVersion\0").encode("utf-16-le"), (version + "\0").encode("utf-16-le")
+    if not re.search(re.escape(key) + b"(?:\0\0)?" + re.escape(value), image):
         problems.append(f"{name}: the version resource does not say {version}")
     return problems
 
