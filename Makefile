@@ -6,7 +6,7 @@ MAKEFLAGS += --no-print-directory
 JOBS    ?= 2
 TARGETS := x86_64 i686
 
-.PHONY: all bootstrap build test run demo gallery fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs caption-glyphs theme-sheet $(addprefix build-,$(TARGETS))
+.PHONY: all bootstrap build test run demo gallery fuzz fuzz-pcx sanitize bench clean logo atlases kind-glyphs caption-glyphs theme-sheet icon dist $(addprefix build-,$(TARGETS))
 
 all: build
 
@@ -100,6 +100,28 @@ theme-sheet: build-x86_64
 	@convert $(BUILD)/theme-sheet.bmp $(BUILD)/theme-sheet.png
 	@rm -f $(BUILD)/theme-sheet.bmp
 	@echo "theme-sheet: $(BUILD)/theme-sheet.png"
+
+# Redraws the program icon (16 and 32 pixels, from the logo's drawing), natively.
+icon:
+	@mkdir -p $(BUILD)/host
+	$(HOST_CXX) -std=c++17 -O2 -Wall -Wextra -I. -o $(BUILD)/host/icongen tools/icongen/*.cpp tools/logogen/logodraw.cpp
+	$(BUILD)/host/icongen resources
+
+# The release packages: both targets built apart from the everyday trees,
+# optimised, stripped and without debug information, zipped into dist/ and
+# listed. The gallery must be in them once its sources are in the tree.
+VERSION = $(shell sed -n 's/^set(SHEETMILL_VERSION \(.*\))$$/\1/p' CMakeLists.txt)
+dist: bootstrap
+	@for t in $(TARGETS); do \
+	  test -f $(BUILD)/release-$$t/CMakeCache.txt || \
+	    cmake -S . -B $(BUILD)/release-$$t -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$$t.cmake \
+	      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null || exit 1; \
+	  cmake --build $(BUILD)/release-$$t --target dist -j$(JOBS) || exit 1; \
+	done
+	@gallery=$$(test -d gallery && echo --gallery); \
+	for zip in dist/SheetMill-$(VERSION)-win32.zip dist/SheetMill-$(VERSION)-win64.zip; do \
+	  echo "== $$zip"; tools/check-dist.py $$zip $$gallery || exit 1; \
+	done
 
 # Fuzzes the PCX decoder natively under the sanitizers for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 300

@@ -133,6 +133,9 @@ HWND TApplication::Handle()
         wc.lpfnWndProc = AppWndProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        // The program's own icon when it has one: the taskbar button and the
+        // skinned captions take it from this class.
+        wc.hIcon = LoadIconA(instance, "MAINICON");
         wc.lpszClassName = AppWindowClass;
         RegisterClassA(&wc);
     }
