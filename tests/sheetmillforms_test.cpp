@@ -75,6 +75,7 @@ TEST_F(SheetMillForms, EditorAsStored)
                              form->SkThemeButton1->Stylist(), form->SkThemeButton2->Stylist(),
                              form->SkThemeButton3->Stylist()})
         EXPECT_EQ(link, main->SkStylist1);
+    EXPECT_TRUE(form->SkThemeForm1->IsThemeAvailable()) << "the frame paints through the theme";
     EXPECT_EQ(form->editer->Color(), main->SkStylist1->Theme()->GetColor(kcWindow));
     // The stored orders 0, 3, 4, 5 close up: memo, load, save, template.
     EXPECT_EQ(TabOrder(form.get(), 4), (Tabs{form->editer, form->SkThemeButton1,
