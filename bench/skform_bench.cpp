@@ -65,7 +65,8 @@ Window MakeWindow(int left, int top, int width, int height, TSkBorderStyle style
     return w;
 }
 
-void Measure(TSkStylist& luna)
+// Returns whether the main window's own mode, the shared buffer, met its goal.
+bool Measure(TSkStylist& luna)
 {
     const int runs = 21;
     Window main = MakeWindow<TBenchThemeFrame>(60, 60, 298, 110, kbsToolWindow,
@@ -81,6 +82,7 @@ void Measure(TSkStylist& luna)
     ReleaseDC(window, windowDC);
     std::printf("Medians of %d runs, %s under Wine\n", runs, BenchTarget());
     PrintAgainstBitBlt("BitBlt 298 x 110 into the window DC", 44, bitblt, bitblt);
+    bool met = true;
     for (TSkFormPerformance mode :
          {ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer, ksfpDoubleBuffer}) {
         main.skin->SetPerformance(mode);
@@ -92,7 +94,11 @@ void Measure(TSkStylist& luna)
             runs, 200);
         static const char* names[] = {"no buffer", "shared buffer", "persistent", "double buffer"};
         const std::string what = std::string("WM_NCPAINT, Luna tool window, ") + names[mode];
-        PrintAgainstBitBlt(what.c_str(), 44, paint, bitblt, 3);
+        // The goal is the main window's, whose frame uses the shared buffer.
+        const bool mainWindows = mode == ksfpSharedBuffer;
+        PrintAgainstBitBlt(what.c_str(), 44, paint, bitblt, mainWindows ? 3 : 0);
+        if (mainWindows && paint > 3 * bitblt)
+            met = false;
     }
     // Where a paint's time goes: the window DC alone, a message that does
     // nothing, and the frame drawn into a memory bitmap with no window.
@@ -159,7 +165,9 @@ void Measure(TSkStylist& luna)
                     mode == ksfpNoBuffer ? "One step of the move loop, no buffer"
                                          : "One step of the move loop, persistent",
                     move * 1e3);
+        met = met && move < 1e-3;
     }
+    return met;
 }
 
 // Skinned windows side by side, read back from their own window DCs.
@@ -203,9 +211,9 @@ int main(int argc, char** argv)
     TSkStylist luna(nullptr), metal(nullptr);
     luna.SetTheme(new TSkThemeLuna);
     metal.SetTheme(new TSkThemeMetalLuna);
-    if (argc > 1)
+    if (argc > 1) {
         SavePicture(argv[1], luna, metal);
-    else
-        Measure(luna);
-    return 0;
+        return 0;
+    }
+    return Measure(luna) ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace {
@@ -144,6 +145,40 @@ TEST_F(ThemeFormTest, FollowsItsStylistsThemeChangesAndFallsBackWhenTheStylistGo
     EXPECT_EQ(skin->Stylist(), nullptr);
     EXPECT_EQ(f.ClientOrigin().x, SkFallbackBorder);
     EXPECT_EQ(f.ClientOrigin().y, SkFallbackBorder + SkFallbackToolCaption);
+}
+
+TEST_F(ThemeFormTest, AFrameKeptBetweenPaintsShowsEveryChangeAndLeavesTheClientAlone)
+{
+    const auto captionPixelsChanged = [&](const TestDib& a, const TestDib& b) {
+        int changed = 0;
+        for (int y = 0; y < f.ClientOrigin().y; ++y)
+            for (int x = 0; x < 298; ++x)
+                changed += a.Pixel(x, y) != b.Pixel(x, y);
+        return changed;
+    };
+    for (TSkFormPerformance performance :
+         {ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer}) {
+        Make(new TSkThemeLuna, kbsToolWindow, L"Sheet Mill", performance);
+        std::unique_ptr<TestDib> last = Shown();
+        const std::pair<const char*, std::function<void()>> changes[] = {
+            {"caption", [&] { skin->SetCaption(L"Edytor Cue"); }},
+            {"hue", [&] { stylist->SetDeltaHue(90); }},
+            {"inactive", [&] { SendMessageA(f.Window(), WM_NCACTIVATE, FALSE, 0); }},
+        };
+        for (const auto& [what, change] : changes) {
+            change();
+            auto now = Shown();
+            EXPECT_GT(captionPixelsChanged(*last, *now), 50) << what << " " << int(performance);
+            last = std::move(now);
+        }
+        // The frame's one copy to the window leaves the client out.
+        HDC dc = GetDC(f.Window());
+        const RECT client = f.ClientRect();
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ReleaseDC(f.Window(), dc);
+        const POINT origin = f.ClientOrigin();
+        EXPECT_EQ(Shown()->Pixel(origin.x + 5, origin.y + 5), 0u) << int(performance);
+    }
 }
 
 TEST_F(ThemeFormTest, LoadsAsTheProgramsWindowsStoreItWithTheStylistHereOrOnAnotherForm)

@@ -268,6 +268,24 @@ protected:
     virtual void XorOutline(const TRect& rect);
     // Has the system ask for the non-client size of window again now.
     virtual void AskForFrame(HWND window);
+    // Everything a frame's picture depends on: a buffer painted for the
+    // same key still holds this very frame and only needs copying.
+    struct TFrameKey {
+        int width, height, hot, pressed, generation;
+        bool active, tracking;
+        TSkWindowState state;
+        TSkBorderStyle style;
+        uint64_t icons;
+        std::wstring caption;
+        bool operator==(const TFrameKey& o) const
+        {
+            return width == o.width && height == o.height && hot == o.hot &&
+                   pressed == o.pressed && generation == o.generation && active == o.active &&
+                   tracking == o.tracking && state == o.state && style == o.style && icons == o.icons &&
+                   caption == o.caption;
+        }
+    };
+    TFrameKey CurrentFrameKey() const;
 
 private:
     bool PaintStyledFrame(const TSkVisualStyle& style, HDC dc, const TSkFrameLayout& layout);
@@ -410,24 +428,6 @@ private:
     bool paintEnabled_ = true;
     bool inUpdateFrame_ = false;
     bool endingDrag_ = false;
-    // What the persistent buffer was last painted for: a repaint that finds
-    // the same key only copies it to the window.
-    struct TFrameKey {
-        int width, height, hot, pressed, generation;
-        bool active;
-        TSkWindowState state;
-        TSkBorderStyle style;
-        uint64_t icons;
-        std::wstring caption;
-        bool operator==(const TFrameKey& o) const
-        {
-            return width == o.width && height == o.height && hot == o.hot &&
-                   pressed == o.pressed && generation == o.generation && active == o.active &&
-                   state == o.state && style == o.style && icons == o.icons &&
-                   caption == o.caption;
-        }
-    };
-    TFrameKey CurrentFrameKey() const;
     // The frame's size from the window's, less the shadow's margin.
     void TakeWindowSize(int width, int height);
     TFrameKey paintedKey_{};

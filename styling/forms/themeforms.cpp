@@ -120,6 +120,7 @@ void TSkThemeForm::StylistChanged()
 {
     if (auto* item = dynamic_cast<TSkThemeItem*>(SystemMenu()))
         item->SetStylist(stylist_);
+    FrameChanged();
     if (Destroying() || !Control())
         return;
     UpdateFrame();
@@ -287,14 +288,17 @@ void TSkThemeForm::PaintNonClient(TCanvas* canvas)
         return;
     const TSkTheme& theme = *stylist_->Theme();
     const TSkFrameLayout layout = Layout();
-    if (Performance() != ksfpNoBuffer) {
+    const int band = FrameMetrics().Top;
+    // The persistent buffer keeps the whole frame already.
+    if (Performance() == ksfpPersistentBuffer || band <= 0) {
         theme.DrawFormFrame(canvas, w, h, layout.Client, FormActive(), BorderStyle());
         PaintCaption(canvas, layout);
         return;
     }
-    // Unbuffered, the caption band is put together off screen so that its
-    // text and buttons do not flicker over a fresh frame.
-    const int band = FrameMetrics().Top;
+    // The caption band (its text costs most of a paint) is put together off
+    // screen and kept until the frame changes; the rest of the frame is
+    // cheap and drawn each time. Unbuffered, this also keeps the text and
+    // buttons from flickering over a fresh frame.
     HDC dc = canvas->Handle();
     {
         TDCStateGuard state(dc);
@@ -302,16 +306,18 @@ void TSkThemeForm::PaintNonClient(TCanvas* canvas)
         theme.DrawFormFrame(canvas, w, h, layout.Client, FormActive(), BorderStyle());
         canvas->Refresh();
     }
-    if (band <= 0)
-        return;
-    if (!captionBand_)
-        captionBand_.reset(new TSkBitmap);
-    captionBand_->SetSize(w, band);
-    TCanvas captionCanvas;
-    captionCanvas.SetHandle(captionBand_->DC());
-    theme.DrawFormFrame(&captionCanvas, w, h, layout.Client, FormActive(), BorderStyle());
-    PaintCaption(&captionCanvas, layout);
-    captionCanvas.SetHandle(nullptr);
+    const TFrameKey key = CurrentFrameKey();
+    if (!captionBand_ || !(key == captionBandKey_)) {
+        if (!captionBand_)
+            captionBand_.reset(new TSkBitmap);
+        captionBand_->SetSize(w, band);
+        TCanvas captionCanvas;
+        captionCanvas.SetHandle(captionBand_->DC());
+        theme.DrawFormFrame(&captionCanvas, w, h, layout.Client, FormActive(), BorderStyle());
+        PaintCaption(&captionCanvas, layout);
+        captionCanvas.SetHandle(nullptr);
+        captionBandKey_ = key;
+    }
     BitBlt(dc, 0, 0, w, band, captionBand_->DC(), 0, 0, SRCCOPY);
 }
 
@@ -397,6 +403,7 @@ void TSkThemeForm::PaintBackground(TCanvas* canvas)
 
 void TSkThemeForm::StylistThemeApplied()
 {
+    FrameChanged();
     const TComponentState state = ComponentState();
     if (state.Contains(csLoading) || Destroying())
         return;

@@ -64,9 +64,9 @@ private:
     void InvalidateControls();
 
     TSkStylist* stylist_ = nullptr;
-    // Where an unbuffered paint puts its caption band together; kept, as
-    // making a bitmap costs more than painting the band.
+    // The caption band as last painted, and what it was painted for.
     std::unique_ptr<TSkBitmap> captionBand_;
+    TFrameKey captionBandKey_{};
 };
 
 class TSkCustomMessage : public TComponent, public TSkVersioned {
