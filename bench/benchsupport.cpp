@@ -20,20 +20,48 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 
 const char* BenchTarget() { return sizeof(void*) == 8 ? "x86_64" : "i686"; }
 
+namespace {
+
+// The time of one call to op, averaged over calls calls.
+double TimeCalls(const std::function<void()>& op, int calls)
+{
+    LARGE_INTEGER start, stop;
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < calls; ++i)
+        op();
+    QueryPerformanceCounter(&stop);
+    return Seconds(start, stop) / calls;
+}
+
+double Median(std::vector<double>& values)
+{
+    const size_t middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + middle, values.end());
+    return values[middle];
+}
+
+} // namespace
+
 double MedianSeconds(const std::function<void()>& op, int runs, int calls)
 {
     op();
     std::vector<double> times;
+    for (int r = 0; r < runs; ++r)
+        times.push_back(TimeCalls(op, calls));
+    return Median(times);
+}
+
+double MedianRatio(const std::function<void()>& op, const std::function<void()>& baseline,
+                   int runs, int calls)
+{
+    op();
+    baseline();
+    std::vector<double> ratios;
     for (int r = 0; r < runs; ++r) {
-        LARGE_INTEGER start, stop;
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < calls; ++i)
-            op();
-        QueryPerformanceCounter(&stop);
-        times.push_back(Seconds(start, stop) / calls);
+        const double base = TimeCalls(baseline, calls);
+        ratios.push_back(TimeCalls(op, calls) / base);
     }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[runs / 2];
+    return Median(ratios);
 }
 
 double MedianBitBltSeconds(HDC target, int x, int y, int width, int height, HDC source, int runs,

@@ -14,6 +14,12 @@ const char* BenchTarget();
 // after one call that warms caches and lazily made objects.
 double MedianSeconds(const std::function<void()>& op, int runs, int calls);
 
+// The median over runs of op's time against baseline's, each run timing
+// calls calls of baseline and then of op: side by side, so that load from
+// elsewhere weighs on both alike.
+double MedianRatio(const std::function<void()>& op, const std::function<void()>& baseline,
+                   int runs, int calls);
+
 // MedianSeconds of one flushed BitBlt of width x height from source to
 // target at (x, y).
 double MedianBitBltSeconds(HDC target, int x, int y, int width, int height, HDC source, int runs,

@@ -82,7 +82,6 @@ bool Measure(TSkStylist& luna)
     ReleaseDC(window, windowDC);
     std::printf("Medians of %d runs, %s under Wine\n", runs, BenchTarget());
     PrintAgainstBitBlt("BitBlt 298 x 110 into the window DC", 44, bitblt, bitblt);
-    bool met = true;
     for (TSkFormPerformance mode :
          {ksfpNoBuffer, ksfpSharedBuffer, ksfpPersistentBuffer, ksfpDoubleBuffer}) {
         main.skin->SetPerformance(mode);
@@ -94,12 +93,26 @@ bool Measure(TSkStylist& luna)
             runs, 200);
         static const char* names[] = {"no buffer", "shared buffer", "persistent", "double buffer"};
         const std::string what = std::string("WM_NCPAINT, Luna tool window, ") + names[mode];
-        // The goal is the main window's, whose frame uses the shared buffer.
-        const bool mainWindows = mode == ksfpSharedBuffer;
-        PrintAgainstBitBlt(what.c_str(), 44, paint, bitblt, mainWindows ? 3 : 0);
-        if (mainWindows && paint > 3 * bitblt)
-            met = false;
+        PrintAgainstBitBlt(what.c_str(), 44, paint, bitblt);
     }
+    // The goal is the main window's, whose frame uses the shared buffer:
+    // timed run by run beside the BitBlt, as load here comes and goes.
+    main.skin->SetPerformance(ksfpSharedBuffer);
+    windowDC = GetWindowDC(window);
+    const double ratio = MedianRatio(
+        [&] {
+            SendMessageA(window, WM_NCPAINT, 1, 0);
+            GdiFlush();
+        },
+        [&] {
+            BitBlt(windowDC, 0, 0, 298, 110, source.DC(), 0, 0, SRCCOPY);
+            GdiFlush();
+        },
+        runs, 200);
+    ReleaseDC(window, windowDC);
+    std::printf("%-44s %9.2fx BitBlt, run by run (goal within 3x)\n",
+                "WM_NCPAINT, shared buffer, side by side", ratio);
+    bool met = ratio <= 3;
     // Where a paint's time goes: the window DC alone, a message that does
     // nothing, and the frame drawn into a memory bitmap with no window.
     const double dcOnly = MedianSeconds(

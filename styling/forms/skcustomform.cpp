@@ -573,36 +573,17 @@ void TSkCustomForm::PaintFrame()
     const TWindowDC target(window);
     std::unique_ptr<TSkBitmap> owned;
     TSkBitmap* surface = PaintSurface(owned);
-    HDC dc = surface ? surface->DC() : target.Get();
     // The persistent buffer still holds this very frame: copy it only.
     // Not with shadow or blending, whose pixels come from the background.
     const bool persistent = surface && surface == frameBitmap_.get() && !SeeThrough();
-    const TFrameKey key = CurrentFrameKey();
+    TFrameKey key{};
+    if (persistent)
+        key = CurrentFrameKey();
     if (!persistent || !paintedValid_ || !(key == paintedKey_)) {
-        TDCStateGuard state(dc);
-        if (surface && SeeThrough()) {
-            CopyBackground(*surface);
-            PaintShadow(*surface);
-        }
-        // A bitmap's client part never reaches the window (the copy below
-        // leaves it out), so there the frame is only clipped to the window:
-        // Wine stretches many times slower under a clip with a hole in it,
-        // and on the big shared bitmap under any clip that spans all of it.
         if (surface)
-            IntersectClipRect(dc, 0, 0, windowWidth_, windowHeight_);
+            DrawFrameOn(*surface, client);
         else
-            ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-        TCanvas canvas;
-        canvas.SetHandle(dc);
-        PaintNonClient(&canvas);
-        canvas.SetHandle(nullptr);
-        if (surface && blending_->Enabled()) {
-            const int w = frameWidth_, h = frameHeight_;
-            for (const TRect& band : {TRect{0, 0, w, client.top}, TRect{0, client.bottom, w, h},
-                                      TRect{0, client.top, client.left, client.bottom},
-                                      TRect{client.right, client.top, w, client.bottom}})
-                BlendOverBackground(*surface, band, POINT{0, 0});
-        }
+            DrawFrameOnWindow(target.Get(), client);
         paintedKey_ = key;
         paintedValid_ = persistent;
     }
@@ -610,10 +591,56 @@ void TSkCustomForm::PaintFrame()
     if (!surface || surface == animationPicture_)
         return;
     // The four bands round the client area in one copy: the client is
-    // clipped out, which costs far less than four copies.
-    const TDCStateGuard clip(target.Get());
+    // clipped out, which costs far less than four copies. The window DC is
+    // released right after, clip and all.
     ExcludeClipRect(target.Get(), client.left, client.top, client.right, client.bottom);
-    BitBlt(target.Get(), 0, 0, windowWidth_, windowHeight_, dc, 0, 0, SRCCOPY);
+    BitBlt(target.Get(), 0, 0, windowWidth_, windowHeight_, surface->DC(), 0, 0, SRCCOPY);
+}
+
+void TSkCustomForm::DrawFrameOn(TSkBitmap& surface, const TRect& client)
+{
+    HDC dc = surface.DC();
+    // A bitmap's client part never reaches the window (the copy leaves it
+    // out), so the frame is drawn unclipped: Wine stretches many times
+    // slower under a clip with a hole in it, and on the big shared bitmap
+    // under any clip. The canvas puts back what it selected.
+    if (SeeThrough()) {
+        const TDCStateGuard state(dc);
+        CopyBackground(surface);
+        PaintShadow(surface);
+    }
+    PaintNonClientOn(dc);
+    if (blending_->Enabled()) {
+        const int w = frameWidth_, h = frameHeight_;
+        for (const TRect& band : {TRect{0, 0, w, client.top}, TRect{0, client.bottom, w, h},
+                                  TRect{0, client.top, client.left, client.bottom},
+                                  TRect{client.right, client.top, w, client.bottom}})
+            BlendOverBackground(surface, band, POINT{0, 0});
+    }
+}
+
+void TSkCustomForm::DrawFrameOnWindow(HDC dc, const TRect& client)
+{
+    const TDCStateGuard state(dc);
+    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    PaintNonClientOn(dc);
+}
+
+void TSkCustomForm::PaintNonClientOn(HDC dc)
+{
+    // One canvas kept for the frame: making one costs as much as drawing
+    // the frame's sides. A paint inside a paint gets a canvas of its own.
+    if (!frameCanvas_)
+        frameCanvas_ = std::make_unique<TCanvas>();
+    if (frameCanvas_->HandleAllocated()) {
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        PaintNonClient(&canvas);
+        return;
+    }
+    frameCanvas_->SetHandle(dc);
+    PaintNonClient(frameCanvas_.get());
+    frameCanvas_->SetHandle(nullptr);
 }
 
 TSkCustomForm::TFrameKey TSkCustomForm::CurrentFrameKey() const
@@ -626,6 +653,7 @@ TSkCustomForm::TFrameKey TSkCustomForm::CurrentFrameKey() const
 void TSkCustomForm::PaintNonClient(TCanvas* canvas)
 {
     HDC dc = canvas->Handle();
+    const TDCStateGuard state(dc);
     const TSkFrameLayout layout = Layout();
     const TRect& c = layout.Client;
     const int w = frameWidth_, h = frameHeight_;

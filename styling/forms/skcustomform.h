@@ -180,6 +180,7 @@ public:
     virtual void GetMaxTrackSize(TPoint& size);
     virtual void GetMinTrackSize(TPoint& size);
     // Caption, borders, caption text and buttons, in window coordinates.
+    // The canvas may be the shared buffer's: leave its DC as it was found.
     virtual void PaintNonClient(TCanvas* canvas);
     // Fills the client area (canvas in client coordinates) with the form's colour.
     virtual void PaintBackground(TCanvas* canvas);
@@ -288,6 +289,10 @@ protected:
     TFrameKey CurrentFrameKey() const;
 
 private:
+    // The frame drawn on a bitmap surface, or straight on the window's DC.
+    void DrawFrameOn(TSkBitmap& surface, const TRect& client);
+    void DrawFrameOnWindow(HDC dc, const TRect& client);
+    void PaintNonClientOn(HDC dc);
     bool PaintStyledFrame(const TSkVisualStyle& style, HDC dc, const TSkFrameLayout& layout);
     int StyledButtonPart(TSkBorderIcon icon) const;
     void WMNCCalcSize(TMessage& message);
@@ -431,6 +436,7 @@ private:
     // The frame's size from the window's, less the shadow's margin.
     void TakeWindowSize(int width, int height);
     TFrameKey paintedKey_{};
+    std::unique_ptr<TCanvas> frameCanvas_;
     bool paintedValid_ = false;
     int frameGeneration_ = 0;
 };

@@ -300,11 +300,15 @@ void TSkThemeForm::PaintNonClient(TCanvas* canvas)
     // cheap and drawn each time. Unbuffered, this also keeps the text and
     // buttons from flickering over a fresh frame.
     HDC dc = canvas->Handle();
-    {
+    if (Performance() == ksfpNoBuffer) {
         TDCStateGuard state(dc);
         ExcludeClipRect(dc, 0, 0, w, band);
         theme.DrawFormFrame(canvas, w, h, layout.Client, FormActive(), BorderStyle());
         canvas->Refresh();
+    } else {
+        // Off screen the band drawn twice shows nothing, and costs less
+        // than a clip.
+        theme.DrawFormFrame(canvas, w, h, layout.Client, FormActive(), BorderStyle());
     }
     const TFrameKey key = CurrentFrameKey();
     if (!captionBand_ || !(key == captionBandKey_)) {

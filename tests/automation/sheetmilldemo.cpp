@@ -12,11 +12,18 @@ namespace {
 
 std::string folder;
 
-// The window as the screen shows it, once it has had time to paint.
+// The window as the screen shows it, once it is active and has had time to
+// paint.
 void TakePicture(HWND window, const char* name)
 {
     if (!name)
         return;
+    // Activation follows the X server's focus events, which lag under load:
+    // wait for it, and for the window's thread to have handled it.
+    for (int waited = 0; GetForegroundWindow() != window && waited < 5000; waited += 50)
+        Sleep(50);
+    DWORD_PTR answer;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
     Sleep(400);
     RECT rect;
     GetWindowRect(window, &rect);
