@@ -239,13 +239,11 @@ TEST_F(SkEditTest, MouseFindsCharacterBoundariesAndSurvivesFarPositions)
     Mouse(WM_LBUTTONDOWN, left);
     for (int i = 0; i < 150; ++i)
         Mouse(WM_MOUSEMOVE, 30000);
-    EXPECT_EQ(edit->CaretPos(), 100);
-    EXPECT_EQ(edit->SelCount(), 100);
+    EXPECT_EQ(std::pair(edit->CaretPos(), edit->SelCount()), std::pair(100, 100));
     for (int i = 0; i < 150; ++i)
         Mouse(WM_MOUSEMOVE, -30000);
     Mouse(WM_LBUTTONUP, -30000);
-    EXPECT_EQ(edit->CaretPos(), 0);
-    EXPECT_EQ(edit->FirstVisible(), 1);
+    EXPECT_EQ(std::pair(edit->CaretPos(), edit->FirstVisible()), std::pair(0, 1));
 }
 
 // Nor another program: the window gives the text away only unmasked.

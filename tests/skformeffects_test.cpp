@@ -121,9 +121,8 @@ TEST(SkFormEffects, TheWindowGrowsByTheShadowWhichGoesWithSize0OrWhenMaximized)
         skin.Shadow()->SetSize(size);
     });
     ShowAndWait(f.form.get());
-    EXPECT_EQ(f.skin->WindowWidth(), 200);
-    EXPECT_EQ(f.skin->FrameWidth(), 200 - size);
-    EXPECT_EQ(f.skin->FrameHeight(), 120 - size);
+    EXPECT_EQ(std::tuple(f.skin->WindowWidth(), f.skin->FrameWidth(), f.skin->FrameHeight()),
+              std::tuple(200, 200 - size, 120 - size));
     TestDib shown(200, 120);
     ReadPainted(f.Window(), shown);
     // Out of the region: the squares beside the shadow strips.
@@ -142,8 +141,8 @@ TEST(SkFormEffects, TheWindowGrowsByTheShadowWhichGoesWithSize0OrWhenMaximized)
     f.skin->Shadow()->SetSize(0);
     EXPECT_EQ(f.skin->Shadow()->Size(), 0);
     EXPECT_FALSE(f.skin->Shadow()->Enabled());
-    EXPECT_EQ(f.skin->WindowWidth(), f.skin->FrameWidth());
-    EXPECT_EQ(f.skin->WindowHeight(), f.skin->FrameHeight());
+    EXPECT_EQ(std::pair(f.skin->WindowWidth(), f.skin->WindowHeight()),
+              std::pair(f.skin->FrameWidth(), f.skin->FrameHeight()));
     EXPECT_EQ(f.ClientRect().right, client.right);
     EXPECT_EQ(Differences(f.Window(), 220, 140,
                           [&](int x, int y, bool in) {

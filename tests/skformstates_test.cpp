@@ -484,8 +484,7 @@ TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
     EXPECT_EQ(roots, (std::vector<const TSkCustomItem*>{linked->Items(), linked->Items()}));
     // Freed, the links are let go and the built-in menu is back.
     linked->Free();
-    EXPECT_EQ(skin->SystemMenuLink(), nullptr);
-    EXPECT_EQ(skin->TrayMenuLink(), nullptr);
+    EXPECT_TRUE(!skin->SystemMenuLink() && !skin->TrayMenuLink());
 }
 
 } // namespace

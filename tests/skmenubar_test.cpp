@@ -91,9 +91,8 @@ protected:
 
 TEST_F(MenuBarTest, ItemsLieInOneRowAlongTheTopAndMakeRoomForNewOnes)
 {
-    EXPECT_EQ(bar->Top(), 0);
-    EXPECT_EQ(bar->Width(), form->ClientWidth());
-    EXPECT_EQ(bar->Height(), GetSystemMetrics(SM_CYMENU));
+    EXPECT_EQ(std::tuple(bar->Top(), bar->Width(), bar->Height()),
+              std::tuple(0, form->ClientWidth(), GetSystemMetrics(SM_CYMENU)));
     Add(bar->Items(), L"&Window");
     for (int i = 1, right = 0; i < bar->Items()->Count(); ++i) {
         right = bar->Items()->Items(i - 1)->ItemRect().right;
