@@ -67,8 +67,7 @@ TEST(ControlTree, ChildrenFollowTheirParentLiveInItsWindowAndKeepConsecutiveTabO
     EXPECT_EQ(panel->Controls(1), a);
     EXPECT_FALSE(inner->HandleAllocated());  // made when first needed
     EXPECT_EQ(GetParent(inner->Handle()), panel->Handle());
-    RECT r;
-    GetWindowRect(inner->Handle(), &r);
+    RECT r = WindowRectOf(inner->Handle());
     MapWindowPoints(HWND_DESKTOP, panel->Handle(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(Box(r), Box(RECT{5, 6, 35, 26}));
     const int before = form->ComponentCount();

@@ -8,13 +8,6 @@
 
 namespace {
 
-std::string CurrentDirectory()
-{
-    char buffer[MAX_PATH * 2] = {};
-    GetCurrentDirectoryA(sizeof buffer, buffer);
-    return buffer;
-}
-
 // Runs the dialog while the driver does action on it.
 template <class Dialog>
 bool ExecuteWith(Dialog& dialog, const std::function<void(HWND)>& action)

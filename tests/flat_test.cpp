@@ -15,8 +15,6 @@
 
 namespace {
 
-COLORREF Sys(int index) { return GetSysColor(index); }
-
 // What every colour kind of Flat resolves to with no shift; kind 26 stands
 // for every kind without an entry.
 COLORREF FlatExpected(uint8_t kind)
@@ -115,15 +113,13 @@ TEST_F(FlatTest, ButtonsAreOutlinedAndLitOnlyWhereTheirStateSays)
         {kesDefault, sel, Moved(sel, -30), sel},
     };
     for (const TCase& c : cases) {
-        dib.Fill(Paper);
-        theme.DrawButton(&canvas, 40, 20, c.state);
+        theme.DrawButton(Fresh(), 40, 20, c.state);
         EXPECT_TRUE(At(0, 0) == line && At(39, 19) == line && At(20, 0) == line) << int(c.state);
         EXPECT_TRUE(At(1, 1) == c.topLeft && At(38, 18) == c.bottomRight && At(20, 10) == c.centre)
             << int(c.state);
     }
     // A scroll track is an outline only; a tab opens into the page below it.
-    dib.Fill(Paper);
-    theme.DrawScrollTrack(&canvas, {0, 0, 17, 60}, sbVertical);
+    theme.DrawScrollTrack(Fresh(), {0, 0, 17, 60}, sbVertical);
     EXPECT_TRUE(At(0, 30) == line && At(16, 59) == line && Count({1, 1, 16, 59}, Paper) == 15 * 58);
     theme.DrawTab(&canvas, {30, 10, 70, 30}, ktpTop, kesSelected);
     EXPECT_TRUE(At(30, 10) == line && At(50, 29) == Color(kcFace) && At(69, 29) == line);
@@ -144,16 +140,14 @@ TEST_F(FlatTest, SpeedButtonsShowTheirStateOrLeaveTheCallersPaint)
         {kesDisabled, true, true, Paper, Paper, Paper},
     };
     for (const TCase& c : cases) {
-        dib.Fill(Paper);
-        theme.DrawSpeedButton(&canvas, {0, 0, 24, 24}, c.state, c.flat, c.down);
+        theme.DrawSpeedButton(Fresh(), {0, 0, 24, 24}, c.state, c.flat, c.down);
         EXPECT_TRUE(At(0, 0) == c.corner && At(1, 1) == c.inner && At(12, 12) == c.centre)
             << int(c.state) << c.flat << c.down;
     }
     // A selected popup item is ringed in the menu border on the highlight.
     TSkCustomItem item(nullptr);
     item.SetCaption(L"Move");
-    dib.Fill(Paper);
-    theme.DrawPopupItem(&canvas, &item, {0, 0, 100, 23}, true, true);
+    theme.DrawPopupItem(Fresh(), &item, {0, 0, 100, 23}, true, true);
     EXPECT_TRUE(At(0, 0) == Color(kcMenuBorder) && At(99, 22) == Color(kcMenuBorder) &&
                 At(2, 2) == Color(kcPopupHighlight));
 }
@@ -167,8 +161,7 @@ TEST_F(FlatTest, EditsKeepAWideMarginOfTheirFillAndTheCornerSquare)
     EXPECT_EQ(At(0, 0), Color(kcBorder));
     EXPECT_EQ(Count({1, 25, 8, 26}, fill), 7);
     EXPECT_TRUE(At(8, 25) == Paper && At(85, 35) == fill && At(79, 29) == Paper);
-    dib.Fill(Paper);
-    theme.DrawMemoFrame(&canvas, {0, 0, 100, 50}, false);
+    theme.DrawMemoFrame(Fresh(), {0, 0, 100, 50}, false);
     EXPECT_TRUE(At(0, 0) == Color(kcDisabledBorder) && At(9, 25) == Color(kcDisabledFace) && At(10, 25) == Paper);
 }
 
@@ -179,8 +172,7 @@ TEST_F(CoolFlatTest, FrameAndCaptionButtonsAreOutlinesNotBevels)
     EXPECT_TRUE(At(0, 0) == line && At(99, 59) == line && At(1, 1) == face && At(2, 40) == face);
     // The caption band in the inactive caption colour, outlined, whatever the state.
     EXPECT_TRUE(At(3, 3) == line && At(50, 21) == line && At(50, 10) == Color(1) && At(50, 22) == Paper);
-    dib.Fill(Paper);
-    theme.DrawFormButton(&canvas, {0, 0, 20, 20}, kfbTray, false, true, true, kbsStandard);
+    theme.DrawFormButton(Fresh(), {0, 0, 20, 20}, kfbTray, false, true, true, kbsStandard);
     EXPECT_TRUE(At(0, 0) == line && At(1, 1) == Moved(face, -30) && At(18, 18) == Moved(face, 30) &&
                 At(2, 2) == face && At(3, 3) == face);
 }
@@ -195,30 +187,25 @@ TEST_F(OfficeXPTest, LivelyControlsAreRingedInNavy)
                              {kesDefault, navy, Color(kcSelection)},
                              {kesDisabled, Color(kcDisabledFace), Paper}};
     for (const TCase& c : buttons) {
-        dib.Fill(Paper);
-        theme.DrawButton(&canvas, 40, 20, c.state);
+        theme.DrawButton(Fresh(), 40, 20, c.state);
         EXPECT_TRUE(At(0, 0) == c.ring && At(39, 19) == c.ring && At(1, 1) == c.face && At(20, 10) == c.face)
             << int(c.state);
     }
     const TCase thumbs[] = {{kesNormal, line, Color(kcFace)}, {kesHot, navy, Color(kcHotFace)},
                             {kesPressed, navy, Color(kcSelection)}, {kesDisabled, line, Color(kcDisabledFace)}};
     for (const TCase& c : thumbs) {
-        dib.Fill(Paper);
-        theme.DrawScrollThumb(&canvas, {0, 0, 17, 40}, sbVertical, c.state);
+        theme.DrawScrollThumb(Fresh(), {0, 0, 17, 40}, sbVertical, c.state);
         EXPECT_TRUE(At(0, 0) == c.ring && At(1, 1) == c.face && At(8, 20) == c.face) << int(c.state);
     }
     // Progress blocks: the hot face inside a navy ring, the bar less its margin.
-    dib.Fill(Paper);
-    theme.DrawProgressBar(&canvas, {0, 0, 100, 16}, {0, 0, 50, 16}, false, false);
+    theme.DrawProgressBar(Fresh(), {0, 0, 100, 16}, {0, 0, 50, 16}, false, false);
     EXPECT_TRUE(At(1, 1) == navy && At(1, 14) == navy && At(4, 8) == Color(kcHotFace) && At(0, 0) == Paper);
     // An idle popup item is white beside a glyph column of the face colour.
     TSkCustomItem item(nullptr);
     item.SetCaption(L"Move");
-    dib.Fill(Paper);
-    theme.DrawPopupItem(&canvas, &item, {0, 0, 100, 23}, false, false);
+    theme.DrawPopupItem(Fresh(), &item, {0, 0, 100, 23}, false, false);
     EXPECT_TRUE(At(2, 2) == Color(kcFace) && At(95, 2) == RGB(255, 255, 255));
     // A hot check box is ringed in navy on the plain face.
-    dib.Fill(Paper);
-    theme.DrawCheckBox(&canvas, {0, 0, 13, 13}, kesHot, kchUnchecked);
+    theme.DrawCheckBox(Fresh(), {0, 0, 13, 13}, kesHot, kchUnchecked);
     EXPECT_TRUE(At(0, 0) == navy && At(6, 6) == Color(kcFace));
 }

@@ -62,8 +62,7 @@ TEST(FormDescription, TheClientSizeHoldsWhenTheFrameChangesLater)
     Owned<TForm> form(static_cast<TForm*>(ReadComponentText(
         "object Form9: TForm\r\n  ClientHeight = 100\r\n  ClientWidth = 200\r\n"
         "  BorderStyle = bsToolWindow\r\nend\r\n")));
-    RECT client;
-    GetClientRect(form->Handle(), &client);
+    const RECT client = ClientRectOf(form->Handle());
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(200L, 100L));
 }
 

@@ -79,13 +79,8 @@ TEST(RoundLooks, TablesDifferOnlyWhereLinesHasItsOwnColours)
     EXPECT_EQ(lines.GetColor(0), ShiftThemeColor(TColor(Blue), 30, 0));
     for (const TSkTheme* look : {static_cast<const TSkTheme*>(&highlight), static_cast<const TSkTheme*>(&lines)}) {
         EXPECT_TRUE(look->HasCaptionShadow() && look->IsAvailable());
-        const std::pair<uint8_t, int> sizes[] = {{ksFrameWidth, 4}, {ksCaptionHeight, 26}, {ksButtonWidth, 20},
-                                                 {ksButtonRight, 7}, {22, 4}, {30, 0}};
-        for (const auto& [kind, size] : sizes)
-            EXPECT_EQ(look->GetSize(kind), size) << int(kind);
-        for (uint8_t k = kfCaption; k <= kfHeaderCaption + 1; ++k)
-            EXPECT_TRUE(look->GetFontName(k) == "Tahoma" && look->GetFontSize(k) == (k == kfCaption ? 9 : 8) &&
-                        look->GetFontStyle(k).Contains(fsBold) == (k <= kfToolCaption)) << int(k);
+        ExpectSizesAndFonts(*look, {{ksFrameWidth, 4}, {ksCaptionHeight, 26}, {ksButtonWidth, 20}, {ksButtonRight, 7},
+                                    {22, 4}, {30, 0}}, "Tahoma", 9);
         // Round window corners whatever the border style.
         for (TSkBorderStyle style : {kbsNone, kbsStandard, kbsToolWindow}) {
             HRGN region = look->GetFormRegion(80, 60, style);
@@ -107,8 +102,7 @@ TEST_F(HighlightTest, RoundOutlinesLeaveTheirCornersAtAnySize)
     const TCase cases[] = {{{10, 10, 40, 25}, 2 * 28 + 2 * 13}, {{10, 30, 40, 31}, 28}, {{50, 30, 51, 50}, 18},
                            {{60, 30, 62, 32}, 0}, {{70, 30, 73, 33}, 4}, {{80, 30, 80, 40}, 0}};
     for (const TCase& c : cases) {
-        dib.Fill(Paper);
-        theme.DrawScrollTrack(&canvas, c.r, sbVertical);
+        theme.DrawScrollTrack(Fresh(), c.r, sbVertical);
         EXPECT_EQ(Count({0, 0, 120, 80}, line), c.drawn) << c.r.left;
         EXPECT_EQ(Count({0, 0, 120, 80}, Paper), 120 * 80 - c.drawn) << c.r.left;
         for (const TPoint p : {TPoint{c.r.left, c.r.top}, TPoint{c.r.right - 1, c.r.bottom - 1}})
@@ -117,15 +111,12 @@ TEST_F(HighlightTest, RoundOutlinesLeaveTheirCornersAtAnySize)
     // A button's corners stay too; a disabled one is only the outline in
     // the disabled colour.
     const COLORREF face = Color(kcFace);
-    dib.Fill(Paper);
-    theme.DrawButton(&canvas, 40, 20, kesNormal);
+    theme.DrawButton(Fresh(), 40, 20, kesNormal);
     EXPECT_TRUE(At(0, 0) == Paper && At(39, 19) == Paper && At(1, 0) == line && At(1, 1) == Moved(face, 30) &&
                 At(2, 2) == Moved(face, 10) && At(20, 10) == face && At(38, 18) == line);
-    dib.Fill(Paper);
-    theme.DrawButton(&canvas, 40, 20, kesHot);
+    theme.DrawButton(Fresh(), 40, 20, kesHot);
     EXPECT_TRUE(At(20, 10) == Amber && At(1, 18) == Moved(Amber, -30));
-    dib.Fill(Paper);
-    theme.DrawButton(&canvas, 40, 20, kesDisabled);
+    theme.DrawButton(Fresh(), 40, 20, kesDisabled);
     EXPECT_TRUE(At(0, 0) == Paper && At(1, 0) == RGB(254, 254, 251) && At(39, 10) == RGB(254, 254, 251));
     EXPECT_EQ(Count({1, 1, 39, 19}, Paper), 38 * 18);
 }
@@ -145,23 +136,19 @@ TEST_F(HighlightTest, FacesFollowTheirStateInsideNavyOutlines)
     theme.DrawSpeedButton(&canvas, {40, 0, 64, 24}, kesNormal, true, true);
     EXPECT_TRUE(At(40, 0) == Paper && At(41, 0) == line && At(52, 12) == Blue);
     // A tab opens into the page below over its own outline; its corners stay.
-    dib.Fill(Paper);
-    theme.DrawTab(&canvas, {20, 20, 60, 40}, ktpTop, kesNormal);
+    theme.DrawTab(Fresh(), {20, 20, 60, 40}, ktpTop, kesNormal);
     EXPECT_TRUE(At(20, 20) == Paper && At(20, 30) == line && At(40, 39) == Color(kcFace) && At(20, 39) == Paper);
     // Highlighted menu entries are ringed round in navy; the cut corners
     // show the menu's own face, not the highlight.
     TSkCustomItem item(nullptr);
     item.SetCaption(L"File");
-    dib.Fill(Paper);
-    theme.DrawMenuBarItem(&canvas, &item, {0, 0, 40, 23}, true, false);
+    theme.DrawMenuBarItem(Fresh(), &item, {0, 0, 40, 23}, true, false);
     EXPECT_TRUE(At(2, 2) == Color(kcMenuBar) && At(3, 2) == Navy && At(4, 4) == Blue);
-    dib.Fill(Paper);
-    theme.DrawPopupItem(&canvas, &item, {0, 0, 100, 23}, true, false);
+    theme.DrawPopupItem(Fresh(), &item, {0, 0, 100, 23}, true, false);
     EXPECT_TRUE(At(0, 0) == Color(kcPopup) && At(99, 22) == Color(kcPopup) && At(1, 0) == Navy &&
                 At(98, 1) == Blue);
     // The form frame: a gradient band outlined round, then round window rings.
-    dib.Fill(Paper);
-    theme.DrawFormFrame(&canvas, 100, 60, TRect{4, 30, 96, 57}, true, kbsStandard);
+    theme.DrawFormFrame(Fresh(), 100, 60, TRect{4, 30, 96, 57}, true, kbsStandard);
     EXPECT_TRUE(At(0, 0) == Paper && At(1, 0) == line && At(1, 1) == Moved(Color(kcFace), 30) &&
                 At(4, 4) == Color(0) && At(5, 4) == line && At(50, 40) == Paper);
 }
@@ -175,7 +162,6 @@ TEST_F(LinesTest, TheCaptionBandIsBlueWithShadowLinesEveryThirdRow)
     EXPECT_TRUE(At(50, 4) == Color(kcBorder) && At(50, 29) == Color(kcBorder));
     // The lines stop at the band: the client below keeps its pixels.
     EXPECT_EQ(Count({4, 30, 96, 56}, Paper), 92 * 26);
-    dib.Fill(Paper);
-    theme.DrawFormFrame(&canvas, 100, 60, TRect{4, 30, 96, 57}, false, kbsStandard);
+    theme.DrawFormFrame(Fresh(), 100, 60, TRect{4, 30, 96, 57}, false, kbsStandard);
     EXPECT_EQ(At(50, 5), Grey);
 }

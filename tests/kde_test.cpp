@@ -9,8 +9,6 @@
 
 namespace {
 
-COLORREF Sys(int index) { return GetSysColor(index); }
-
 using KDETest = ThemeProbeTest<TSkThemeKDE>;
 
 }  // namespace
@@ -19,13 +17,8 @@ TEST_F(KDETest, NameTablesAndFontsAreItsOwn)
 {
     EXPECT_TRUE(theme.GetName() == "KDE" && theme.IsAvailable() && theme.HasCaptionShadow());
     EXPECT_EQ(theme.GetFormRegion(50, 40, kbsStandard), nullptr);
-    const std::pair<uint8_t, int> sizes[] = {{ksFrameWidth, 3},  {ksCaptionHeight, 20}, {ksButtonWidth, 16},
-                                             {ksButtonRight, 3}, {22, 10},              {30, 0}};
-    for (const auto& [kind, size] : sizes)
-        EXPECT_EQ(theme.GetSize(kind), size) << int(kind);
-    for (uint8_t k = kfCaption; k <= kfHeaderCaption + 1; ++k)
-        EXPECT_TRUE(theme.GetFontName(k) == "Verdana" && theme.GetFontSize(k) == (k == kfCaption ? 9 : 8) &&
-                    theme.GetFontStyle(k).Contains(fsBold) == (k <= kfToolCaption)) << int(k);
+    ExpectSizesAndFonts(theme, {{ksFrameWidth, 3}, {ksCaptionHeight, 20}, {ksButtonWidth, 16}, {ksButtonRight, 3},
+                                {22, 10}, {30, 0}}, "Verdana", 9);
     const std::pair<uint8_t, COLORREF> colors[] = {
         {0, RGB(82, 110, 149)}, {1, RGB(128, 128, 128)}, {kcWindow, Sys(COLOR_WINDOW)},
         {kcBorder, RGB(0, 0, 0)}, {kcHotFace, RGB(220, 220, 230)}, {kcMenuBar, Moved(Sys(COLOR_BTNFACE), 10)},
@@ -48,16 +41,14 @@ TEST_F(KDETest, ButtonsWearTwoRingsAndADisabledOneOnlyAnOutline)
         {kesDisabled, Color(kcDisabledFace), Paper, Paper, Paper},
     };
     for (const TCase& c : cases) {
-        dib.Fill(Paper);
-        theme.DrawButton(&canvas, 40, 20, c.state);
+        theme.DrawButton(Fresh(), 40, 20, c.state);
         EXPECT_TRUE(At(0, 0) == c.corner && At(1, 1) == c.inner && At(38, 18) == c.farInner &&
                     At(2, 2) == c.centre && At(20, 10) == c.centre)
             << int(c.state);
     }
     // Edits sink into the same step, the second ring dark over the face,
     // and keep five rings of their fill inside.
-    dib.Fill(Paper);
-    theme.DrawEditFrame(&canvas, {0, 0, 60, 30}, kesNormal);
+    theme.DrawEditFrame(Fresh(), {0, 0, 60, 30}, kesNormal);
     EXPECT_TRUE(At(0, 0) == Moved(face, -120) && At(59, 29) == Moved(face, 120) && At(1, 1) == Moved(face, -120) &&
                 At(58, 28) == face && At(6, 6) == Color(kcWindow) && At(7, 7) == Paper &&
                 At(50, 20) == Color(kcWindow));
@@ -65,27 +56,23 @@ TEST_F(KDETest, ButtonsWearTwoRingsAndADisabledOneOnlyAnOutline)
     const std::pair<uint8_t, COLORREF> boxes[] = {
         {kesNormal, Color(kcWindow)}, {kesHot, RGB(220, 220, 230)}, {kesDisabled, face}};
     for (const auto& [state, back] : boxes) {
-        dib.Fill(Paper);
-        theme.DrawCheckBox(&canvas, {0, 0, 13, 13}, state, kchUnchecked);
+        theme.DrawCheckBox(Fresh(), {0, 0, 13, 13}, state, kchUnchecked);
         EXPECT_TRUE(At(0, 0) == Moved(face, -120) && At(1, 1) == Moved(face, -120) && At(12, 12) == Moved(face, 120) &&
                     At(11, 11) == Moved(face, 120) && At(6, 6) == back && At(2, 10) == back)
             << int(state);
     }
     // Scroll thumbs keep the plain face whatever the state, pressed ones sunk.
     for (uint8_t state : {kesHot, kesPressed}) {
-        dib.Fill(Paper);
-        theme.DrawScrollThumb(&canvas, {0, 0, 17, 40}, sbVertical, state);
+        theme.DrawScrollThumb(Fresh(), {0, 0, 17, 40}, sbVertical, state);
         EXPECT_TRUE(At(0, 0) == Moved(face, state == kesPressed ? -120 : 120) && At(8, 20) == face) << int(state);
     }
     // A pressed list item is the face in two rings of the window's light and dark.
     const COLORREF window = Color(kcWindow);
-    dib.Fill(Paper);
-    theme.DrawItemBackground(&canvas, {0, 0, 30, 20}, kibDown);
+    theme.DrawItemBackground(Fresh(), {0, 0, 30, 20}, kibDown);
     EXPECT_TRUE(At(0, 0) == Moved(window, 120) && At(1, 1) == Moved(window, 120) && At(29, 19) == Moved(window, -120) &&
                 At(28, 18) == Moved(window, -120) && At(15, 10) == face);
     // A held-down speed button is a checker inside sunken rings.
-    dib.Fill(Paper);
-    theme.DrawSpeedButton(&canvas, {0, 0, 24, 24}, kesNormal, false, true);
+    theme.DrawSpeedButton(Fresh(), {0, 0, 24, 24}, kesNormal, false, true);
     EXPECT_TRUE(At(0, 0) == Moved(face, -120) && Count({2, 2, 22, 22}, RGB(255, 255, 255)) == 200);
 }
 
@@ -106,10 +93,8 @@ TEST_F(KDETest, TheCaptionBandIsDottedOnTheWindowsGrid)
     EXPECT_TRUE(At(0, 0) == light && At(99, 59) == dark && At(1, 40) == c && At(2, 40) == c && At(50, 40) == Paper);
     // An inactive window dots its own colour; a band that starts off the
     // window keeps to the same grid, and a band turned inside out draws nothing.
-    dib.Fill(Paper);
-    theme.DrawFormFrame(&canvas, 100, 60, TRect{-5, 10, 97, 57}, false, kbsStandard);
+    theme.DrawFormFrame(Fresh(), 100, 60, TRect{-5, 10, 97, 57}, false, kbsStandard);
     EXPECT_TRUE(At(4, 4) == Moved(Color(1), 60) && At(5, 5) == Moved(Color(1), -60) && At(50, 12) == Paper);
-    dib.Fill(Paper);
-    theme.DrawFormFrame(&canvas, 100, 60, TRect{3, 2, 97, 57}, true, kbsStandard);
+    theme.DrawFormFrame(Fresh(), 100, 60, TRect{3, 2, 97, 57}, true, kbsStandard);
     EXPECT_EQ(Count({3, 3, 97, 57}, Paper), 94 * 54);
 }

@@ -3,12 +3,11 @@
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
 
-#include "framework/graphics/canvas.h"
 #include "styling/core/skrects.h"
-#include "styling/core/sksystem.h"
 #include "styling/menus/skitems.h"
 #include "styling/themes/lunacells.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/raises.h"
+#include "tests/support/themeprobe.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-constexpr COLORREF Paper = RGB(1, 2, 3);  // a colour no atlas uses
 
 // How a cell shows: all pixels, see-through ones as paper, or over a body (those not compared).
 enum TShow { shOpaque, shSeeThrough, shOver };
@@ -115,15 +112,8 @@ std::vector<TCut> Cuts()
     return v;
 }
 
-class LunaTest : public ::testing::Test {
+class LunaTest : public ThemeProbeTest<TSkThemeLuna, 200, 160> {
 protected:
-    void SetUp() override
-    {
-        dib.Fill(Paper);
-        canvas.SetHandle(dib.DC());
-    }
-    void TearDown() override { canvas.SetHandle(nullptr); }
-
     // The atlas block src lies at (x, y) as show says.
     ::testing::AssertionResult Shows(const TSkBitmap& atlas, const TLunaRect& src, int x, int y,
                                      TShow show = shOpaque)
@@ -139,21 +129,6 @@ protected:
             }
         return ::testing::AssertionSuccess();
     }
-    int Count(const TRect& r, COLORREF color)
-    {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += dib.At(x, y) == color;
-        return n;
-    }
-    bool Untouched(const TRect& r) { return Count(r, Paper) == RectWidth(r) * RectHeight(r); }
-    COLORREF Color(uint8_t kind) const { return COLORREF(luna.GetColor(kind)); }
-
-    TSkControlsUnit unit;
-    TSkThemeLuna luna;
-    TestDib dib{200, 160};
-    TCanvas canvas;
 };
 
 // A look whose second atlas goes missing from the program.
@@ -168,19 +143,16 @@ public:
 TEST_F(LunaTest, TablesAndColourShifts)
 {
     TSkThemeMetalLuna metal;
-    EXPECT_TRUE(luna.GetName() == "Luna" && metal.GetName() == "MetalLuna" && luna.IsAvailable());
+    EXPECT_TRUE(theme.GetName() == "Luna" && metal.GetName() == "MetalLuna" && theme.IsAvailable());
     // The metal look keeps neither the blue pictures its base class loads nor its colours.
-    EXPECT_NE(metal.Atlas().GetPixel(33, 10), luna.Atlas().GetPixel(33, 10));
+    EXPECT_NE(metal.Atlas().GetPixel(33, 10), theme.Atlas().GetPixel(33, 10));
     EXPECT_EQ(metal.GetColor(kcBorder), RGB(163, 163, 184));
     // Kinds without an entry and past the tables: the scroll-bar colour, size 0.
-    EXPECT_EQ(luna.GetColor(kcHotFace), TColor(GetSysColor(COLOR_SCROLLBAR)));
+    EXPECT_EQ(theme.GetColor(kcHotFace), TColor(GetSysColor(COLOR_SCROLLBAR)));
     EXPECT_EQ(metal.GetColor(kcLastColorKind + 1), TColor(GetSysColor(COLOR_SCROLLBAR)));
-    EXPECT_EQ(luna.GetSize(ksLastSizeKind + 1), 0);
-    for (uint8_t k = kfCaption; k <= kfHeaderCaption + 1; ++k)
-        EXPECT_TRUE(luna.GetFontName(k) == "Tahoma" && luna.GetFontSize(k) == (k == kfCaption ? 10 : 8) &&
-                    luna.GetFontStyle(k).Contains(fsBold) == (k <= kfToolCaption)) << int(k);
-    luna.SetDeltaBrightness(20);  // brightness alone is exact
-    EXPECT_EQ(luna.GetColor(kcBorder), RGB(69, 126, 217));
+    ExpectSizesAndFonts(theme, {{ksLastSizeKind + 1, 0}}, "Tahoma", 10);
+    theme.SetDeltaBrightness(20);  // brightness alone is exact
+    EXPECT_EQ(theme.GetColor(kcBorder), RGB(69, 126, 217));
 
     // A shift reloads both atlases; a missing one is reported and the old pictures stay.
     auto pixels = [](const TSkBitmap& b) {
@@ -196,12 +168,8 @@ TEST_F(LunaTest, TablesAndColourShifts)
     theme.SetDeltaHue(0);
     EXPECT_TRUE(pixels(theme.Atlas()) == main && pixels(theme.Atlas1()) == second);
     theme.broken = true;
-    try {
-        theme.SetDeltaHue(80);
-        FAIL() << "no error";
-    } catch (const ESkBitmapError& e) {
-        EXPECT_NE(std::string(e.what()).find("NO_SUCH_ATLAS"), std::string::npos) << e.what();
-    }
+    const std::string error = MessageOf<ESkBitmapError>([&] { theme.SetDeltaHue(80); });
+    EXPECT_NE(error.find("NO_SUCH_ATLAS"), std::string::npos) << error;
     EXPECT_TRUE(pixels(theme.Atlas()) == main && pixels(theme.Atlas1()) == second);
 }
 
@@ -229,8 +197,7 @@ TEST_F(LunaTest, EveryOperationCutsTheCellOfItsStateAndNothingAround)
         const int w = outer.right - outer.left, h = outer.bottom - outer.top;
         SCOPED_TRACE("operation " + std::to_string(cut.op) + " state " + std::to_string(cut.state) + " cell " +
                      std::to_string(cell.left) + "," + std::to_string(cell.top));
-        dib.Fill(Paper);
-        Draw(luna, &canvas, TRect{0, 0, w, h}, cut);
+        Draw(theme, Fresh(), TRect{0, 0, w, h}, cut);
         // Caption cells of inactive forms (drawn hot here) come from the second atlas.
         const TLunaSheet sheet = LunaCellGroups[cut.id].sheet;
         const bool second = sheet == lsSecond || (sheet == lsBoth && cut.op == opCaption && cut.state == kesHot);
@@ -238,7 +205,7 @@ TEST_F(LunaTest, EveryOperationCutsTheCellOfItsStateAndNothingAround)
                            : LunaCellGroups[cut.id].copy == lcOpaque ? shOpaque : shSeeThrough;
         const int x = (w - (cell.right - cell.left)) / 2, y = (h - (cell.bottom - cell.top)) / 2;
         EXPECT_TRUE(cut.row < 0 ? ::testing::AssertionResult(Untouched({0, 0, w, h}))
-                                : Shows(second ? luna.Atlas1() : luna.Atlas(), cell, x, y, show));
+                                : Shows(second ? theme.Atlas1() : theme.Atlas(), cell, x, y, show));
         EXPECT_TRUE(Untouched({w, 0, w + 1, h + 1}) && Untouched({0, h, w + 1, h + 1}));  // nothing around
     }
 }
@@ -252,57 +219,54 @@ TEST_F(LunaTest, FramesAndNinePiecesStretchBetweenUnscaledCorners)
         const int W = 120, H = 80, b = f.border, c = f.caption;
         const TLunaRect t = LunaCell(f.frame.cell);
         const int end = t.left + f.frame.captionWidth;  // the caption band's right end
-        dib.Fill(Paper);
-        luna.DrawFormFrame(&canvas, W, H, TRect{}, true, f.style);
+        theme.DrawFormFrame(Fresh(), W, H, TRect{}, true, f.style);
         // Caption corners 10 wide, the middle stretched from the template's
         // middle; the sides' top corners and the bottom corners; strips between.
-        const TSkBitmap& a = luna.Atlas();
+        const TSkBitmap& a = theme.Atlas();
         const int L = t.left, R = t.right - b, B = t.bottom - b;  // the template's border columns and rows
         EXPECT_TRUE(Shows(a, {L, 0, L + 11, c}, 0, 0) && Shows(a, {end - 11, 0, end, c}, W - 11, 0));
         EXPECT_TRUE(Shows(a, {L, c, L + b, c + b}, 0, c) && Shows(a, {R, c, R + b, c + b}, W - b, c));
         EXPECT_TRUE(Shows(a, {L, B, L + b, B + b}, 0, H - b) && Shows(a, {R, B, R + b, B + b}, W - b, H - b));
         EXPECT_EQ(Count({0, c, 1, H}, Paper) + Count({W - 1, c, W, H}, Paper), 0);
         EXPECT_TRUE(Untouched({b, c, W - b, H - b}));
-        luna.DrawFormFrame(&canvas, W, H, TRect{}, false, f.style);  // inactive: the second atlas
-        luna.DrawFormFrame(&canvas, W, H, TRect{}, true, kbsNone);   // nothing
-        EXPECT_TRUE(Shows(luna.Atlas1(), {L, 0, L + 10, c}, 0, 0));
+        theme.DrawFormFrame(&canvas, W, H, TRect{}, false, f.style);  // inactive: the second atlas
+        theme.DrawFormFrame(&canvas, W, H, TRect{}, true, kbsNone);   // nothing
+        EXPECT_TRUE(Shows(theme.Atlas1(), {L, 0, L + 10, c}, 0, 0));
     }
     // The standard frame's region cuts the corners the template leaves see-through.
-    HRGN region = luna.GetFormRegion(120, 80, kbsStandard);
+    HRGN region = theme.GetFormRegion(120, 80, kbsStandard);
     for (int i = 0; i < 36; ++i) {  // the top-left and top-right 6 x 6 pixels
         const int x = i % 6, y = i / 6;
         const bool cut = y < 5 && x < LunaCaptionCornerCut[y];
         EXPECT_TRUE(!PtInRegion(region, x, y) == cut && !PtInRegion(region, 119 - x, y) == cut) << x << "," << y;
     }
     DeleteObject(region);
-    region = luna.GetFormRegion(100, 60, kbsToolWindow);
+    region = theme.GetFormRegion(100, 60, kbsToolWindow);
     RECT box;
     EXPECT_TRUE(GetRgnBox(region, &box) == SIMPLEREGION && RectsEqual(box, TRect{0, 0, 100, 60}));
     DeleteObject(region);
 
     // Nine-piece pictures: corners unscaled and see-through, the centre stretched.
-    dib.Fill(Paper);
-    luna.DrawButton(&canvas, 75, 25, kesFocused);
+    theme.DrawButton(Fresh(), 75, 25, kesFocused);
     const TLunaRect f = LunaCell(lciPushButton, kesFocused);
-    EXPECT_TRUE(Shows(luna.Atlas(), {f.left, f.top, f.left + 4, f.top + 4}, 0, 0, shSeeThrough));
-    EXPECT_TRUE(Shows(luna.Atlas(), {f.right - 4, f.bottom - 4, f.right, f.bottom}, 71, 21, shSeeThrough));
-    EXPECT_TRUE(Shows(luna.Atlas(), {f.left + 36, f.top + 10, f.left + 37, f.top + 11}, 37, 12));
+    EXPECT_TRUE(Shows(theme.Atlas(), {f.left, f.top, f.left + 4, f.top + 4}, 0, 0, shSeeThrough));
+    EXPECT_TRUE(Shows(theme.Atlas(), {f.right - 4, f.bottom - 4, f.right, f.bottom}, 71, 21, shSeeThrough));
+    EXPECT_TRUE(Shows(theme.Atlas(), {f.left + 36, f.top + 10, f.left + 37, f.top + 11}, 37, 12));
 }
 
 TEST_F(LunaTest, ProgressBlocksAndFrames)
 {
     const COLORREF green = Color(kcSelection);  // a 150 x 16 client: blocks of 12
-    luna.DrawProgressBar(&canvas, {0, 0, 150, 16}, TRect{0, 0, 7, 16}, false, false);
+    theme.DrawProgressBar(&canvas, {0, 0, 150, 16}, TRect{0, 0, 7, 16}, false, false);
     EXPECT_TRUE(Untouched({0, 0, 150, 16}));  // shorter than one pitch of 12
-    luna.DrawProgressBar(&canvas, {0, 0, 150, 16}, TRect{0, 0, 15, 16}, false, false);
+    theme.DrawProgressBar(&canvas, {0, 0, 150, 16}, TRect{0, 0, 15, 16}, false, false);
     for (int x = 0; x < 30; ++x)  // blocks 10 wide, 2 apart; the last past the bar
         EXPECT_EQ(Count({x, 0, x + 1, 16}, green), x % 12 < 10 && x < 22 ? 16 : 0) << x;
     // Vertical: blocks grow up from the bottom; smooth is one fill.
-    dib.Fill(Paper);
-    luna.DrawProgressBar(&canvas, {0, 0, 16, 150}, TRect{0, 126, 16, 150}, true, false);
+    theme.DrawProgressBar(Fresh(), {0, 0, 16, 150}, TRect{0, 126, 16, 150}, true, false);
     for (int y = 114; y < 150; ++y)
         EXPECT_EQ(Count({0, y, 16, y + 1}, green), (149 - y) % 12 < 10 && y >= 116 ? 16 : 0) << y;
-    luna.DrawProgressBar(&canvas, {0, 0, 16, 150}, TRect{0, 90, 16, 100}, true, true);
+    theme.DrawProgressBar(&canvas, {0, 0, 16, 150}, TRect{0, 90, 16, 100}, true, true);
     EXPECT_EQ(Count({0, 80, 16, 110}, green), 16 * 10);
 
     // Edit, memo and progress frames ring their inside.
@@ -314,11 +278,11 @@ TEST_F(LunaTest, ProgressBlocksAndFrames)
     for (const TRing& r : rings) {
         dib.Fill(Paper);
         if (r.op == 0)
-            luna.DrawEditFrame(&canvas, TRect{0, 0, 60, 40}, r.state);
+            theme.DrawEditFrame(&canvas, TRect{0, 0, 60, 40}, r.state);
         else if (r.op == 1)
-            luna.DrawMemoFrame(&canvas, TRect{0, 0, 60, 40}, r.state);
+            theme.DrawMemoFrame(&canvas, TRect{0, 0, 60, 40}, r.state);
         else
-            luna.DrawProgressFrame(&canvas, TRect{0, 0, 60, 16});
+            theme.DrawProgressFrame(&canvas, TRect{0, 0, 60, 16});
         EXPECT_EQ(dib.At(r.x, r.y), Color(r.kind)) << int(r.op) << " at " << r.x << "," << r.y;
         // Inside the rings, and the progress frame's rounded corner, stay untouched.
         EXPECT_TRUE(r.op == 2 ? Untouched({0, 0, 1, 1}) : Untouched({r.op + 9, 10, 40, 20}));
@@ -331,27 +295,26 @@ TEST_F(LunaTest, PopupItemsAndBackground)
     item.SetCaption(L"&Close");
     separator.SetCaption(L"-");
     int width = 0, height = 0, plain = 0;
-    luna.MeasurePopupItem(&canvas, &item, plain, height);
+    theme.MeasurePopupItem(&canvas, &item, plain, height);
     item.SetShortCut(scAlt | VK_F4);
-    luna.MeasurePopupItem(&canvas, &item, width, height);
+    theme.MeasurePopupItem(&canvas, &item, width, height);
     EXPECT_TRUE(height == 22 && width > plain);
-    luna.MeasurePopupItem(&canvas, &separator, width, height);
+    theme.MeasurePopupItem(&canvas, &separator, width, height);
     EXPECT_EQ(height, 9);
 
-    luna.DrawPopupItem(&canvas, &item, TRect{0, 0, 200, 22}, true, true);
+    theme.DrawPopupItem(&canvas, &item, TRect{0, 0, 200, 22}, true, true);
     EXPECT_TRUE(dib.At(0, 0) == Color(kcMenuBorder) && dib.At(5, 5) == Color(kcPopupHighlight));
     EXPECT_GT(Count({26, 0, 100, 22}, RGB(255, 255, 255)), 10);  // the caption after the glyph column
     item.SetChecked(true);
     item.SetEnabled(false);
-    luna.DrawPopupItem(&canvas, &item, TRect{0, 30, 200, 52}, false, false);
+    theme.DrawPopupItem(&canvas, &item, TRect{0, 30, 200, 52}, false, false);
     // Check mark around ((0 + 22) div 2 - 2, (30 + 52) div 2 + 1) = (9, 42): black, lined white.
     for (const POINT& p : {POINT{9, 42}, POINT{13, 38}, POINT{9, 43}, POINT{9, 44}, POINT{14, 37}})
         EXPECT_EQ(dib.At(p.x, p.y), p.y == 44 || p.y == 37 ? RGB(255, 255, 255) : RGB(0, 0, 0)) << p.x;
     EXPECT_GT(Count({26, 30, 120, 52}, Color(kcDisabledMenuText)), 10);
-    luna.DrawPopupItem(&canvas, &separator, TRect{0, 0, 200, 9}, false, false);
+    theme.DrawPopupItem(&canvas, &separator, TRect{0, 0, 200, 9}, false, false);
     for (int x : {1, 2, 197, 198})
         EXPECT_EQ(dib.At(x, 4), x == 1 || x == 198 ? Color(kcPopup) : COLORREF(GetSysColor(COLOR_BTNSHADOW))) << x;
-    dib.Fill(Paper);
-    luna.DrawPopupBackground(&canvas, 50, 40);
+    theme.DrawPopupBackground(Fresh(), 50, 40);
     EXPECT_TRUE(dib.At(0, 20) == Color(kcMenuBorder) && dib.At(2, 20) == Color(kcPopup) && dib.At(3, 20) == Paper);
 }

@@ -2,6 +2,7 @@
 // line list, and the text kept across window changes.
 #include "framework/base/clipboard.h"
 #include "framework/controls/edit.h"
+#include "tests/support/raises.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -42,17 +43,6 @@ std::string OrdinaryLines(size_t size)
 double SecondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// What a change raises, or "no error".
-std::string ErrorOf(const std::function<void()>& change)
-{
-    try {
-        change();
-    } catch (const EInvalidOperation& e) {
-        return e.what();
-    }
-    return "no error";
 }
 
 } // namespace
@@ -103,7 +93,7 @@ TEST(MemoText, ATextTheMemoCannotHoldRaisesAndKeepsTheOldText)
     const auto start = std::chrono::steady_clock::now();
     for (const auto& [maxLength, text] : cases) {
         m.memo->SetMaxLength(maxLength);
-        EXPECT_EQ(ErrorOf([&] { m.lines->SetText(text); }), MemoCapacityMessage) << text.size();
+        EXPECT_EQ(MessageOf<EInvalidOperation>([&] { m.lines->SetText(text); }), MemoCapacityMessage) << text.size();
         EXPECT_EQ(m.Shown(), "old");
     }
     EXPECT_LT(SecondsSince(start), 5.0);
@@ -116,7 +106,7 @@ TEST(MemoText, ATextTheMemoCannotHoldRaisesAndKeepsTheOldText)
     m.memo->SetMaxLength(0);
     m.lines->SetText("abc");
     SendMessageA(m.memo->Handle(), EM_LIMITTEXT, 6, 0);
-    EXPECT_EQ(ErrorOf([&] { m.lines->Add("defg"); }), MemoCapacityMessage);
+    EXPECT_EQ(MessageOf<EInvalidOperation>([&] { m.lines->Add("defg"); }), MemoCapacityMessage);
     EXPECT_EQ(m.memo->Text(), "abc");
     EXPECT_EQ(m.changes, 3);
 }
@@ -200,5 +190,5 @@ TEST(MemoText, LargeTextsAndLongLinesShowUnwrappedAtOnce)
     EXPECT_EQ(m.memo->Text(), "s" + std::string(65534, 'p') + "\r\nhort");
     EXPECT_EQ(std::make_pair(m.memo->Wraps(), m.memo->SelStart()), std::make_pair(false, 65537));
     ASSERT_TRUE(Clipboard().SetAsText(std::string(65537, 'p')));
-    EXPECT_EQ(ErrorOf([&] { m.memo->Perform(WM_PASTE, 0, 0); }), MemoCapacityMessage);
+    EXPECT_EQ(MessageOf<EInvalidOperation>([&] { m.memo->Perform(WM_PASTE, 0, 0); }), MemoCapacityMessage);
 }

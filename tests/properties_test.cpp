@@ -235,8 +235,7 @@ TEST_F(PropertiesTest, EveryKindRoundTripsAndLoadedRunsAfterAllIsRead)
 
     // Freeing a target clears the references and fields that named it.
     form->Second->Free();
-    EXPECT_EQ(g.Buddy(), nullptr);
-    EXPECT_EQ(form->Second, nullptr);
+    EXPECT_TRUE(!g.Buddy() && !form->Second);
     form->Free();
 }
 
@@ -324,8 +323,7 @@ TEST_F(PropertiesTest, BadDescriptionsNameLineAndPropertyAndLeaveNothing)
     EXPECT_THROW(ReadComponentInto(&form, Form("  object First: TGadget\r\n    Left = 1\r\n")), EDescriptionError);
     // A root created by a failed read is freed too.
     EXPECT_THROW(ReadComponentText(Form("  Bogus = 1\r\n", "FormGone")), EDescriptionError);
-    EXPECT_EQ(FindRoot("FormGone"), nullptr);
-    EXPECT_EQ(FindRoot("FormBad"), nullptr);
+    EXPECT_TRUE(!FindRoot("FormGone") && !FindRoot("FormBad"));
 }
 
 } // namespace

@@ -105,8 +105,7 @@ TEST(SkBackground, ASkinnedFormSnapshotsItsTargetWhileBlendingOrShadowIsOn)
         const RECT target{70, 55, 370, 255};
         EXPECT_TRUE(EqualRect(&skin->Background().Rect(), &target)) << shadow;
         form->SetBounds(shadow ? 76 : 73, 51, 300, 200);
-        RECT now;
-        GetWindowRect(window, &now);
+        const RECT now = WindowRectOf(window);
         EXPECT_TRUE(EqualRect(&skin->Background().Rect(), &now)) << shadow;
         ASSERT_NE(skin->Background().Bitmap(), nullptr);
         EXPECT_EQ(skin->Background().Bitmap()->Width(), now.right - now.left);

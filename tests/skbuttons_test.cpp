@@ -16,7 +16,7 @@
 
 namespace {
 
-class SkButtonTest : public SkControlsTest {};
+class SkButtonTest : public SkFormTest {};
 
 // A strip of cells x 16, cell i in colours[i], its bottom-left pixel in key.
 std::unique_ptr<TBitmap> Strip(int cells, std::vector<COLORREF> colours, COLORREF key)
@@ -40,7 +40,6 @@ TSkCustomButton* BlueButton(TForm* form, int left = 10, int top = 10, int width 
 
 TEST_F(SkButtonTest, GlyphStripsCountTheirCellsAndKindsBringTheirOwn)
 {
-    FormPtr form = NewForm();
     auto* button = BlueButton(form.get());
     const struct {
         int width, expected;
@@ -81,7 +80,6 @@ TEST_F(SkButtonTest, GlyphStripsCountTheirCellsAndKindsBringTheirOwn)
 
 TEST_F(SkButtonTest, GlyphCellsFollowTheKeyColourTheStateAndEnabled)
 {
-    FormPtr form = NewForm();
     auto* button = BlueButton(form.get(), 0, 0, 40, 30);
     const uint32_t face = 0x0000FF;
     // The glyph alone sits centred: cell at (12, 7).
@@ -145,7 +143,6 @@ TSkCustomButton* CaptionAndGlyph(TForm* form)
 
 TEST_F(SkButtonTest, ThePlainFaceShowsFocusPressAndMovesItsContentWhenPressed)
 {
-    FormPtr form = NewForm();
     auto* button = CaptionAndGlyph(form.get());
     auto* other = BlueButton(form.get(), 100, 10);
     ShowAndWait(form.get());
@@ -194,7 +191,6 @@ TEST_F(SkButtonTest, ThePlainFaceShowsFocusPressAndMovesItsContentWhenPressed)
 
 TEST_F(SkButtonTest, OnlyAReleaseOverTheButtonClicksAndDraggingBackShowsItPressed)
 {
-    FormPtr form = NewForm();
     auto* button = BlueButton(form.get());
     button->SetModalResult(mrRetry);
     int clicks = 0;
@@ -233,7 +229,7 @@ TEST_F(SkButtonTest, OnlyAReleaseOverTheButtonClicksAndDraggingBackShowsItPresse
 
 TEST_F(SkButtonTest, ReturnClicksTheDefaultButtonUnlessAnotherButtonHasTheFocus)
 {
-    FormPtr form = NewForm(300, 120);
+    form->SetBounds(40, 40, 300, 120);
     auto* edit = AddControl<TEdit>(form.get(), 10, 10, 80, 21);
     auto* ok = BlueButton(form.get(), 10, 40);
     auto* other = BlueButton(form.get(), 100, 40);
@@ -351,7 +347,6 @@ protected:
 // (The benchmark counts the objects 10,000 paints of each control leave.)
 TEST_F(SkButtonTest, AKeptPaintBufferStartsEachPaintCleared)
 {
-    FormPtr form = NewForm();
     auto* once = AddControl<TOnceFilled>(form.get(), 0, 0, 30, 20);
     once->SetPerformance(kspDoubleBuffer);
     TestDib dib(30, 20);

@@ -59,9 +59,7 @@ protected:
 template <class T>
 T* Place(TForm* form, int left, int top, int width = 40, int height = 20)
 {
-    auto* control = new T(form);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
+    auto* control = AddControl<T>(form, left, top, width, height);
     control->SetColor(static_cast<TColor>(ControlRed));
     return control;
 }

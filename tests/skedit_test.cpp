@@ -10,6 +10,7 @@
 #include "styling/controls/themeedits.h"
 #include "styling/core/sksystem.h"
 #include "styling/core/stylist.h"
+#include "tests/support/keyinput.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -26,30 +26,13 @@ namespace {
 const wchar_t* const Sentinel = L"left alone";
 
 // Presses key with the modifiers held, through the input queue.
-void Press(WORD key, std::initializer_list<WORD> held = {})
+void Press(WORD key, const std::vector<WORD>& held = {})
 {
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD vk, bool up) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(in);
-    };
-    for (WORD m : held)
-        add(m, false);
-    add(key, false);
-    add(key, true);
-    for (WORD m : held)
-        add(m, true);
-    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendKeyChord(key, held);
     PumpFor(30);
 }
 
-void Ctrl(WORD key)
-{
-    Press(key, {VK_CONTROL});
-}
+void Ctrl(WORD key) { Press(key, {VK_CONTROL}); }
 
 // A menu that shows nothing: it notes the enabled items and picks one.
 class TPickingMenu : public TSkEditMenu {
@@ -256,13 +239,11 @@ TEST_F(SkEditTest, MouseFindsCharacterBoundariesAndSurvivesFarPositions)
     Mouse(WM_LBUTTONDOWN, left);
     for (int i = 0; i < 150; ++i)
         Mouse(WM_MOUSEMOVE, 30000);
-    EXPECT_EQ(edit->CaretPos(), 100);
-    EXPECT_EQ(edit->SelCount(), 100);
+    EXPECT_EQ(std::pair(edit->CaretPos(), edit->SelCount()), std::pair(100, 100));
     for (int i = 0; i < 150; ++i)
         Mouse(WM_MOUSEMOVE, -30000);
     Mouse(WM_LBUTTONUP, -30000);
-    EXPECT_EQ(edit->CaretPos(), 0);
-    EXPECT_EQ(edit->FirstVisible(), 1);
+    EXPECT_EQ(std::pair(edit->CaretPos(), edit->FirstVisible()), std::pair(0, 1));
 }
 
 // Nor another program: the window gives the text away only unmasked.

@@ -5,15 +5,12 @@
 #include "styling/core/skbitmap.h"
 #include "styling/core/skelementcache.h"
 #include "styling/core/sksystem.h"
+#include "styling/core/themeregistry.h"
 #include "styling/menus/skitems.h"
-#include "styling/themes/skthemecoolflat.h"
-#include "styling/themes/skthemeflat.h"
-#include "styling/themes/skthemehighlight.h"
 #include "styling/themes/skthemekde.h"
-#include "styling/themes/skthemelines.h"
 #include "styling/themes/skthemeluna.h"
 #include "styling/themes/skthememetalluna.h"
-#include "styling/themes/skthemeofficexp.h"
+#include "styling/themes/skthemes.h"
 #include "styling/themes/skthemestd.h"
 #include "tests/support/windowtest.h"
 
@@ -69,23 +66,6 @@ std::vector<TSkColor> FreshPaint(TPaper& paper, const TSkTheme& look, const TPai
     SkForgetElementPictures();
     return paper.Paint(look, paint, rect, clip);
 }
-
-struct TLook {
-    const char* name;
-    std::function<TSkTheme*()> make;
-};
-
-const TLook Looks[] = {
-    {"Luna", [] { return new TSkThemeLuna; }},
-    {"MetalLuna", [] { return new TSkThemeMetalLuna; }},
-    {"Std", [] { return new TSkThemeStd; }},
-    {"Flat", [] { return new TSkThemeFlat; }},
-    {"CoolFlat", [] { return new TSkThemeCoolFlat; }},
-    {"OfficeXP", [] { return new TSkThemeOfficeXP; }},
-    {"Highlight", [] { return new TSkThemeHighlight; }},
-    {"Lines", [] { return new TSkThemeLines; }},
-    {"KDE", [] { return new TSkThemeKDE; }},
-};
 
 struct TElement {
     const char* name;
@@ -159,10 +139,13 @@ const TPaint Thumb = [](const TSkTheme& t, TCanvas* c, const TRect& r) {
 
 TEST_F(ElementPicturesTest, KeptPicturesPaintWhatTheLookPaints)
 {
-    for (const TLook& l : Looks) {
-        std::unique_ptr<TSkTheme> look(l.make());
+    RegisterSkThemes();
+    for (const TSkThemeClass& l : ThemeClasses()) {
+        if (l.Class == TSkTheme::StaticClass())
+            continue;  // "No Theme" draws nothing to keep
+        std::unique_ptr<TSkTheme> look(l.Create());
         for (const TElement& e : Elements(item)) {
-            SCOPED_TRACE(std::string(l.name) + " " + e.name);
+            SCOPED_TRACE(l.Name + " " + e.name);
             const std::vector<TSkColor> fresh = FreshPaint(paper, *look, e.paint, e.rect);
             // The second paint makes the picture, the third only copies it.
             EXPECT_EQ(fresh, paper.Paint(*look, e.paint, e.rect));

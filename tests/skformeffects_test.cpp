@@ -26,8 +26,7 @@ TSkColor Shadowed(TSkColor background, uint8_t alpha)
 // The snapshot's pixel under the window's (x, y).
 TSkColor BackgroundAt(const SkinnedForm& f, int x, int y)
 {
-    RECT window;
-    GetWindowRect(f.Window(), &window);
+    const RECT window = f.WindowRect();
     const RECT& taken = f.skin->Background().Rect();
     return f.skin->Background().Bitmap()->GetPixel(x + window.left - taken.left,
                                                    y + window.top - taken.top);
@@ -122,9 +121,8 @@ TEST(SkFormEffects, TheWindowGrowsByTheShadowWhichGoesWithSize0OrWhenMaximized)
         skin.Shadow()->SetSize(size);
     });
     ShowAndWait(f.form.get());
-    EXPECT_EQ(f.skin->WindowWidth(), 200);
-    EXPECT_EQ(f.skin->FrameWidth(), 200 - size);
-    EXPECT_EQ(f.skin->FrameHeight(), 120 - size);
+    EXPECT_EQ(std::tuple(f.skin->WindowWidth(), f.skin->FrameWidth(), f.skin->FrameHeight()),
+              std::tuple(200, 200 - size, 120 - size));
     TestDib shown(200, 120);
     ReadPainted(f.Window(), shown);
     // Out of the region: the squares beside the shadow strips.
@@ -139,15 +137,13 @@ TEST(SkFormEffects, TheWindowGrowsByTheShadowWhichGoesWithSize0OrWhenMaximized)
     EXPECT_EQ(shown.Pixel(100, 60), Rgb(FormBlue));
 
     // Size 0 is kept but takes the shadow away; the client keeps its size.
-    RECT client, after;
-    GetClientRect(f.Window(), &client);
+    const RECT client = f.ClientRect();
     f.skin->Shadow()->SetSize(0);
     EXPECT_EQ(f.skin->Shadow()->Size(), 0);
     EXPECT_FALSE(f.skin->Shadow()->Enabled());
-    EXPECT_EQ(f.skin->WindowWidth(), f.skin->FrameWidth());
-    EXPECT_EQ(f.skin->WindowHeight(), f.skin->FrameHeight());
-    GetClientRect(f.Window(), &after);
-    EXPECT_EQ(after.right, client.right);
+    EXPECT_EQ(std::pair(f.skin->WindowWidth(), f.skin->WindowHeight()),
+              std::pair(f.skin->FrameWidth(), f.skin->FrameHeight()));
+    EXPECT_EQ(f.ClientRect().right, client.right);
     EXPECT_EQ(Differences(f.Window(), 220, 140,
                           [&](int x, int y, bool in) {
                               return in && (x >= f.skin->FrameWidth() || y >= f.skin->FrameHeight());

@@ -84,11 +84,11 @@ protected:
         return skin;
     }
     HWND Window() const { return form_->Handle(); }
-    RECT Bounds() const
+    RECT Bounds() const { return WindowRectOf(Window()); }
+    // The skin's state, and whether the window lies at bounds.
+    std::pair<TSkWindowState, bool> StateAt(TSkCustomForm* skin, const RECT& bounds) const
     {
-        RECT r;
-        GetWindowRect(Window(), &r);
-        return r;
+        return {skin->WindowState(), Same(Bounds(), bounds)};
     }
     static TRect Maximized(TSkCustomForm* skin)
     {
@@ -120,12 +120,10 @@ TEST_F(SkFormStates, EachStateRestoresTheGeometryItCameFrom)
 
     // Maximized: the work area with the side borders outside it.
     skin->Maximize();
-    EXPECT_EQ(skin->WindowState(), kwsMaximized);
-    EXPECT_TRUE(Same(Bounds(), Maximized(skin)));
+    EXPECT_EQ(StateAt(skin, Maximized(skin)), std::pair(kwsMaximized, true));
     EXPECT_EQ(Maximized(skin).left, work.left - client.left);
     skin->Restore();
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
-    EXPECT_TRUE(Same(Bounds(), start_));
+    EXPECT_EQ(StateAt(skin, start_), std::pair(kwsNormal, true));
 
     // Rolled up to caption and bottom border, moved, unrolled where it is.
     skin->Rollup();
@@ -134,8 +132,7 @@ TEST_F(SkFormStates, EachStateRestoresTheGeometryItCameFrom)
     EXPECT_EQ(Bounds().right - Bounds().left, 300);
     form_->SetBounds(100, 120, form_->Width(), form_->Height());
     skin->Rollup();  // a second roll-up restores
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
-    EXPECT_TRUE(Same(Bounds(), RECT{100, 120, 400, 320}));
+    EXPECT_EQ(StateAt(skin, RECT{100, 120, 400, 320}), std::pair(kwsNormal, true));
     form_->SetBounds(40, 40, 300, 200);
 
     // Minimized from maximized comes back maximized, then to the bounds
@@ -150,11 +147,9 @@ TEST_F(SkFormStates, EachStateRestoresTheGeometryItCameFrom)
     EXPECT_EQ(strip.bottom, work.bottom);
     EXPECT_EQ(strip.right - strip.left, GetSystemMetrics(SM_CXMINIMIZED));
     skin->Restore();
-    EXPECT_EQ(skin->WindowState(), kwsMaximized);
-    EXPECT_TRUE(Same(Bounds(), Maximized(skin)));
+    EXPECT_EQ(StateAt(skin, Maximized(skin)), std::pair(kwsMaximized, true));
     skin->Restore();
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
-    EXPECT_TRUE(Same(Bounds(), start_));
+    EXPECT_EQ(StateAt(skin, start_), std::pair(kwsNormal, true));
 
     // Rolled up from maximized unrolls to maximized; the setter runs the
     // actions and asking for the current state changes nothing.
@@ -228,8 +223,7 @@ TEST_F(SkFormStates, TheNotificationAreaHidesTheFormAndItsIconBringsItBack)
     SendMessageA(tray->Window(), WM_ENDSESSION, TRUE, 0);
     EXPECT_FALSE(tray->Shown());
     skin->MinimizeToTray();  // a second call restores
-    EXPECT_EQ(skin->WindowState(), kwsRollup);
-    EXPECT_TRUE(Same(Bounds(), rolled));
+    EXPECT_EQ(StateAt(skin, rolled), std::pair(kwsRollup, true));
     skin->Restore();
     EXPECT_TRUE(Same(Bounds(), start_));
 
@@ -295,8 +289,7 @@ TEST_F(SkFormStates, TheSystemsMinimizeAndRestoreMeetTheFormsOwnOnce)
     EXPECT_EQ(skin->PrevWindowState(), kwsNormal);
     SendMessageA(Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_FALSE(IsIconic(Window()));
-    EXPECT_EQ(skin->WindowState(), kwsNormal);
-    EXPECT_TRUE(Same(Bounds(), start_));
+    EXPECT_EQ(StateAt(skin, start_), std::pair(kwsNormal, true));
 
     // The system's own minimize runs the action and posts nothing more.
     SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -461,7 +454,7 @@ TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
         [&](TSkPopupView* view) {
             shown = view->Item()->Count();
             visibleWhileOpen = IsWindowVisible(Window());
-            GetWindowRect(GetAncestor(view->Handle(), GA_ROOT), &popup);
+            popup = WindowRectOf(GetAncestor(view->Handle(), GA_ROOT));
             PostMessageA(view->Handle(), WM_CHAR, 'c', 0);
         });
     EXPECT_EQ(shown, 6);
@@ -491,8 +484,7 @@ TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
     EXPECT_EQ(roots, (std::vector<const TSkCustomItem*>{linked->Items(), linked->Items()}));
     // Freed, the links are let go and the built-in menu is back.
     linked->Free();
-    EXPECT_EQ(skin->SystemMenuLink(), nullptr);
-    EXPECT_EQ(skin->TrayMenuLink(), nullptr);
+    EXPECT_TRUE(!skin->SystemMenuLink() && !skin->TrayMenuLink());
 }
 
 } // namespace

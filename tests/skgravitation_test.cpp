@@ -5,7 +5,7 @@
 #include "styling/core/sksystem.h"
 #include "styling/forms/skcustomform.h"
 #include "styling/forms/skgravitation.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/skinnedform.h"
 
 #include <gtest/gtest.h>
 
@@ -54,17 +54,11 @@ TEST(SkGravitation, EdgesWithinSizeLessOneSnap)
                Moved(form, 0, 300), "left first");
 }
 
-struct TSkinned {
-    FormPtr form;
-    TSkCustomForm* skin;
-    HWND Window() const { return form->Handle(); }
-};
-
 // With a parent, the form's window is made a child of the parent's window,
 // as an embedded form's is.
-TSkinned NewSkinned(TWinControl* parent = nullptr)
+SkinnedForm NewSnapping(TWinControl* parent = nullptr)
 {
-    TSkinned f{NewForm(300, 200), nullptr};
+    SkinnedForm f{NewForm(300, 200), nullptr};
     f.skin = new TSkCustomForm(f.form.get());
     f.form->HandleNeeded();
     if (parent) {
@@ -83,10 +77,9 @@ TSkinned NewSkinned(TWinControl* parent = nullptr)
 
 // A caption drag by (dx, dy) with real mouse messages; the window's bounds
 // in its own coordinates (screen, or the parent's client) afterwards.
-RECT DragCaption(const TSkinned& f, int dx, int dy)
+RECT DragCaption(const SkinnedForm& f, int dx, int dy)
 {
-    RECT window;
-    GetWindowRect(f.Window(), &window);
+    const RECT window = f.WindowRect();
     POINT press{window.left + 100, window.top + 8};
     SendMessageA(f.Window(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(press.x, press.y));
     POINT to{press.x + dx, press.y + dy};
@@ -98,7 +91,7 @@ RECT DragCaption(const TSkinned& f, int dx, int dy)
 
 TEST(SkGravitation, CaptionDragsSnapToTheMonitorsWorkArea)
 {
-    TSkinned f = NewSkinned();
+    SkinnedForm f = NewSnapping();
     const RECT area = GetMonitorAreaOfWindow(f.Window(), true);
     // 19 pixels off snaps, 20 do not; switched off, nothing snaps.
     for (auto [dx, enabled, left] : {std::tuple(-81, true, 0), std::tuple(-80, true, 20), std::tuple(-81, false, 19)}) {
@@ -112,10 +105,9 @@ TEST(SkGravitation, AChildFormSnapsToItsParentsClient)
 {
     FormPtr parent = NewForm(600, 400);
     ShowAndWait(parent.get());
-    TSkinned child = NewSkinned(parent.get());
+    SkinnedForm child = NewSnapping(parent.get());
     ASSERT_TRUE(GetWindowLongPtrA(child.Window(), GWL_STYLE) & WS_CHILD);
-    RECT client;
-    GetClientRect(parent->Handle(), &client);
+    const RECT client = ClientRectOf(parent->Handle());
     child.form->SetBounds(100, 100, 300, 200);
     const RECT r = DragCaption(child, -95, client.bottom - 300 - 10);
     EXPECT_EQ(r.left, 0);

@@ -10,15 +10,13 @@
 
 namespace {
 
-class SkLabelTest : public SkControlsTest {};
+class SkLabelTest : public SkFormTest {};
 
 const uint32_t Green = 0x008000;
 
 TSkCustomLabel* GreenLabel(TForm* form, const char* caption, int left = 10, int top = 10)
 {
-    auto* label = new TSkCustomLabel(form);
-    label->SetParent(form);
-    label->SetBounds(left, top, 65, 17);
+    auto* label = AddControl<TSkCustomLabel>(form, left, top, 65, 17);
     label->Font()->SetColor(static_cast<TColor>(RGB(0, 128, 0)));
     label->SetCaption(caption);
     return label;
@@ -36,7 +34,6 @@ SIZE Measure(TSkCustomLabel* label, const std::wstring& text)
 
 TEST_F(SkLabelTest, TheSizeFollowsTheTextAndRightAlignedTextGrowsToTheLeft)
 {
-    FormPtr form = NewForm();
     auto* label = GreenLabel(form.get(), "", 100, 10);
     const SIZE space = Measure(label, L" ");
     EXPECT_EQ(std::pair(label->Width(), label->Height()), std::pair(int(space.cx), int(space.cy)));
@@ -61,7 +58,6 @@ TEST_F(SkLabelTest, TheSizeFollowsTheTextAndRightAlignedTextGrowsToTheLeft)
 
 TEST_F(SkLabelTest, CentredLayoutCentresTheWrappedBlockAndDisabledTextIsEngraved)
 {
-    FormPtr form = NewForm();
     form->SetColor(static_cast<TColor>(RGB(0, 0, 255)));
     auto* label = GreenLabel(form.get(), "jeden dwa trzy cztery");
     label->SetAutoSize(false);
@@ -89,7 +85,6 @@ TEST_F(SkLabelTest, CentredLayoutCentresTheWrappedBlockAndDisabledTextIsEngraved
 
 TEST_F(SkLabelTest, WithoutAcceleratorsTheAmpersandIsDrawnAndOtherwiseItFocuses)
 {
-    FormPtr form = NewForm();
     auto* plain = GreenLabel(form.get(), "Plik && obraz");
     auto* literal = GreenLabel(form.get(), "", 10, 40);
     literal->SetShowAccelChar(false);  // measured with the next caption

@@ -58,8 +58,7 @@ TEST_F(SkMemoTest, TheInPlaceBarsShowExactlyOverTheNativeBarsTheStyleAsksFor)
 {
     memo->SetWordWrap(false);
     Show();
-    EXPECT_FALSE(Shown(Vert()));
-    EXPECT_FALSE(Shown(Horz()));
+    EXPECT_FALSE(Shown(Vert()) || Shown(Horz()));
 
     const struct {
         TScrollStyle style;
@@ -69,14 +68,9 @@ TEST_F(SkMemoTest, TheInPlaceBarsShowExactlyOverTheNativeBarsTheStyleAsksFor)
     for (const auto& s : steps) {
         memo->SetScrollBars(s.style);
         PumpFor(40);
-        EXPECT_EQ(Shown(Vert()), s.vert) << s.style;
-        EXPECT_EQ(Shown(Horz()), s.horz) << s.style;
-        if (s.vert) {
-            EXPECT_TRUE(RectsEqual(Vert()->BoundsRect(), NativeBar(OBJID_VSCROLL))) << s.style;
-        }
-        if (s.horz) {
-            EXPECT_TRUE(RectsEqual(Horz()->BoundsRect(), NativeBar(OBJID_HSCROLL))) << s.style;
-        }
+        EXPECT_EQ(std::pair(Shown(Vert()), Shown(Horz())), std::pair(s.vert, s.horz)) << s.style;
+        EXPECT_TRUE(!s.vert || RectsEqual(Vert()->BoundsRect(), NativeBar(OBJID_VSCROLL))) << s.style;
+        EXPECT_TRUE(!s.horz || RectsEqual(Horz()->BoundsRect(), NativeBar(OBJID_HSCROLL))) << s.style;
     }
 
     // Hidden with the memo, back with it.
@@ -84,8 +78,7 @@ TEST_F(SkMemoTest, TheInPlaceBarsShowExactlyOverTheNativeBarsTheStyleAsksFor)
     PumpFor(40);
     memo->Hide();
     PumpFor(20);
-    EXPECT_FALSE(Shown(Vert()));
-    EXPECT_FALSE(Shown(Horz()));
+    EXPECT_FALSE(Shown(Vert()) || Shown(Horz()));
     memo->Show();
     PumpFor(40);
     EXPECT_TRUE(Shown(Vert()));
@@ -153,8 +146,7 @@ TEST_F(SkMemoTest, LinkingAStylistTakesTheThemesWindowColourOrElseTheSystems)
     EXPECT_EQ(Rgb(corner), Rgb(ColorToRGB(other->Theme()->GetColor(kcBorder))));
     EXPECT_EQ(Rgb(inside), Rgb(ColorToRGB(other->Theme()->GetColor(kcWindow))));
     other->Free();
-    EXPECT_EQ(memo->Stylist(), nullptr);
-    EXPECT_EQ(bar->Stylist(), nullptr);
+    EXPECT_TRUE(!memo->Stylist() && !bar->Stylist());
 }
 
 TEST_F(SkMemoTest, TheInPlaceWindowsGoWithTheMemoWhicheverGoesFirst)

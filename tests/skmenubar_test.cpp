@@ -23,14 +23,6 @@ namespace {
 size_t Levels() { return TSkPopupView::OpenViews().size(); }
 TSkPopupView* Top() { return TSkPopupView::OpenViews().back(); }
 
-POINT CentreOf(TSkPopupView* view, TSkCustomItem* item)
-{
-    const RECT r = item->ItemRect();
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(view->Handle(), &p);
-    return p;
-}
-
 class MenuBarTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -99,9 +91,8 @@ protected:
 
 TEST_F(MenuBarTest, ItemsLieInOneRowAlongTheTopAndMakeRoomForNewOnes)
 {
-    EXPECT_EQ(bar->Top(), 0);
-    EXPECT_EQ(bar->Width(), form->ClientWidth());
-    EXPECT_EQ(bar->Height(), GetSystemMetrics(SM_CYMENU));
+    EXPECT_EQ(std::tuple(bar->Top(), bar->Width(), bar->Height()),
+              std::tuple(0, form->ClientWidth(), GetSystemMetrics(SM_CYMENU)));
     Add(bar->Items(), L"&Window");
     for (int i = 1, right = 0; i < bar->Items()->Count(); ++i) {
         right = bar->Items()->Items(i - 1)->ItemRect().right;
@@ -174,10 +165,12 @@ TEST_F(MenuBarTest, AltAloneSelectsTheFirstItemAndEscapeLeaves)
 
 TEST_F(MenuBarTest, MouseOpensAMenuClicksALeafAndASecondPressCloses)
 {
+    // At the item's centre, to the window that has the mouse.
     auto press = [](TSkPopupView* view, TSkCustomItem* item, UINT msg) {
-        POINT p = CentreOf(view, item);
+        const RECT r = item->ItemRect();
+        POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         HWND target = GetCapture() ? GetCapture() : view->Handle();
-        ScreenToClient(target, &p);
+        MapWindowPoints(view->Handle(), target, &p, 1);
         PostMessageA(target, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(p.x, p.y));
     };
     {
@@ -263,13 +256,6 @@ TSkCustomForm* NewChild(std::vector<FormPtr>& children)
     return skin;
 }
 
-SIZE SizeOf(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
 // An MDI frame, the application's main form, with a skin and a bar.
 TEST(MDIMenuBar, AMaximizedChildFillsTheClientWindowAndShowsItsButtonsInTheBar)
 {
@@ -288,8 +274,7 @@ TEST(MDIMenuBar, AMaximizedChildFillsTheClientWindowAndShowsItsButtonsInTheBar)
     ShowAndWait(frame);
     HWND client = frame->ClientHandle();
     ASSERT_NE(client, nullptr);
-    RECT r{};
-    GetWindowRect(client, &r);
+    RECT r = WindowRectOf(client);
     MapWindowPoints(nullptr, frame->Handle(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(r.top, bar->Height()) << "the client window lies below the bar";
 
@@ -307,15 +292,14 @@ TEST(MDIMenuBar, AMaximizedChildFillsTheClientWindowAndShowsItsButtonsInTheBar)
     EXPECT_EQ(items->Items(4)->ItemRect().right, bar->Width()) << "buttons at the right end";
 
     // The frame grows: the maximized child grows with its client window.
-    const SIZE before = SizeOf(first->Form()->Handle());
+    const int before = first->Form()->Width();
     frame->SetBounds(40, 40, 560, 420);
     PumpFor(50);
     TRect wanted{};
     first->GetMaximizedRect(wanted);
-    const SIZE after = SizeOf(first->Form()->Handle());
-    EXPECT_EQ(after.cx, wanted.right - wanted.left);
-    EXPECT_EQ(after.cy, wanted.bottom - wanted.top);
-    EXPECT_GT(after.cx, before.cx);
+    EXPECT_EQ(std::pair(first->Form()->Width(), first->Form()->Height()),
+              std::pair(int(wanted.right - wanted.left), int(wanted.bottom - wanted.top)));
+    EXPECT_GT(first->Form()->Width(), before);
 
     // Picking another child while one shows maximized maximizes the new one.
     TSkCustomForm* second = NewChild(children);

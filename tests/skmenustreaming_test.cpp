@@ -8,6 +8,7 @@
 #include "styling/menus/themeitems.h"
 #include "styling/menus/thememenus.h"
 #include "tests/support/popupsteps.h"
+#include "tests/support/raises.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
@@ -145,14 +146,11 @@ TEST_F(MenuStreamingTest, NestedItemsReadClickAndWriteBackTheSame)
 TEST_F(MenuStreamingTest, AMisplacedItemFailsAndLosesNothingAndItemsAreFreedOnce)
 {
     const int components = form->ComponentCount();
-    try {
-        ReadComponentInto(form.get(), "object MenuForm1: TMenuForm\n  object Bad1: TSkStylist\n"
-                                      "    object Inner1: TCountedItem\n    end\n  end\nend\n");
-        ADD_FAILURE() << "no error";
-    } catch (const EDescriptionError& error) {
-        EXPECT_STREQ(error.what(), "Line 3: Inner1: Menu items belong in a popup menu, a menu bar or "
-                                   "another item, not in a TSkStylist");
-    }
+    EXPECT_EQ(MessageOf<EDescriptionError>([&] {
+                  ReadComponentInto(form.get(), "object MenuForm1: TMenuForm\n  object Bad1: TSkStylist\n"
+                                                "    object Inner1: TCountedItem\n    end\n  end\nend\n");
+              }),
+              "Line 3: Inner1: Menu items belong in a popup menu, a menu bar or another item, not in a TSkStylist");
     EXPECT_EQ(std::pair(form->ComponentCount(), TCountedItem::alive), std::pair(components, 4));
     EXPECT_EQ(Tree(Menu()->Items()), "File1(Open1 Save1)");
 
@@ -178,14 +176,14 @@ TEST_F(MenuStreamingTest, ClickRuleAndTheActionsStateInAnOpenMenu)
     EXPECT_EQ(form->calls, (std::vector<std::string>{"Open1Click Open1", "Execute Action1", "Execute Save1"}));
 
     RECT before{}, after{};
-    auto popupRect = [](RECT& r) { GetWindowRect(GetAncestor(TSkPopupView::OpenViews().back()->Handle(), GA_ROOT), &r); };
+    auto popupRect = [] { return WindowRectOf(GetAncestor(TSkPopupView::OpenViews().back()->Handle(), GA_ROOT)); };
     Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [] { PostKey(VK_DOWN); },
          [&] {
-             popupRect(before);
+             before = popupRect();
              action->SetCaption(L"&Save under a much longer caption than before");
              action->SetEnabled(false);
          },
-         [&] { popupRect(after); PostKey(VK_RETURN); },
+         [&] { after = popupRect(); PostKey(VK_RETURN); },
          [] { EXPECT_EQ(TSkPopupView::OpenViews().size(), 2u) << "a disabled item does not click"; },
          [] { PostKey(VK_F10); }});
     EXPECT_GT(after.right - after.left, before.right - before.left);

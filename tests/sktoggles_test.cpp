@@ -8,7 +8,7 @@
 
 namespace {
 
-class SkToggleTest : public SkControlsTest {};
+class SkToggleTest : public SkFormTest {};
 
 template <class T>
 T* Toggle(TWinControl* parent, const char* caption, int left, int top)
@@ -44,7 +44,6 @@ bool ShowsBox(const TestDib& shown, const TestDib& box)
 
 TEST_F(SkToggleTest, CheckingARadioUnchecksItsGroupOnlyAndMovesTheTabStop)
 {
-    FormPtr form = NewForm();
     auto* automatic = Toggle<TSkCustomRadioButton>(form.get(), "Automatycznie", 10, 10);
     auto* manual = Toggle<TSkCustomRadioButton>(form.get(), "Recznie", 110, 10);
     auto* otherGroup = Toggle<TSkCustomRadioButton>(form.get(), "Inna grupa", 10, 40);
@@ -97,7 +96,6 @@ TEST_F(SkToggleTest, CheckingARadioUnchecksItsGroupOnlyAndMovesTheTabStop)
 
 TEST_F(SkToggleTest, ACheckBoxCyclesThroughGrayedWhenAllowedAndQuietSettersFireNothing)
 {
-    FormPtr form = NewForm();
     auto* box = Toggle<TSkCustomCheckBox>(form.get(), "Pole", 10, 10);
     int clicks = 0;
     box->OnClick = [&](TObject*) { ++clicks; };
@@ -130,7 +128,6 @@ TEST_F(SkToggleTest, ACheckBoxCyclesThroughGrayedWhenAllowedAndQuietSettersFireN
 
 TEST_F(SkToggleTest, WithoutVisualStylesTheBoxIsTheSystemsClassicOneBesideTheCaption)
 {
-    FormPtr form = NewForm();
     form->SetColor(static_cast<TColor>(RGB(0, 0, 255)));
     auto* radio = Toggle<TSkCustomRadioButton>(form.get(), "Radio", 0, 0);
     auto* box = Toggle<TSkCustomCheckBox>(form.get(), "Pole", 0, 30);
@@ -165,7 +162,6 @@ TEST_F(SkToggleTest, WithoutVisualStylesTheBoxIsTheSystemsClassicOneBesideTheCap
 
 TEST_F(SkToggleTest, TheThemeSizesAndDrawsTheRadiosBoxInItsState)
 {
-    FormPtr form = NewForm();
     auto* stylist = new TSkStylist(form.get());
     auto* theme = new TRecordingTheme;
     stylist->SetTheme(theme);

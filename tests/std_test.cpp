@@ -7,8 +7,6 @@
 
 namespace {
 
-COLORREF Sys(int index) { return GetSysColor(index); }
-
 // What every colour kind resolves to with no shift.
 COLORREF Expected(uint8_t kind)
 {
@@ -42,13 +40,8 @@ TEST_F(StdTest, TablesAnswerTheSystemColoursAndEveryColourShifts)
 {
     EXPECT_TRUE(theme.GetName() == "Advanced" && theme.IsAvailable() && theme.HasCaptionShadow());
     EXPECT_EQ(theme.GetFormRegion(50, 40, kbsStandard), nullptr);
-    const std::pair<uint8_t, int> sizes[] = {{ksFrameWidth, 3}, {ksCaptionHeight, 23}, {ksButtonWidth, 18},
-                                             {ksCheckBoxWidth, 13}, {ksScrollBarSize, 17}, {29, 11}, {30, 0}};
-    for (const auto& [kind, size] : sizes)
-        EXPECT_EQ(theme.GetSize(kind), size) << int(kind);
-    for (uint8_t k = kfCaption; k <= kfHeaderCaption + 1; ++k)
-        EXPECT_TRUE(theme.GetFontName(k) == "Tahoma" && theme.GetFontSize(k) == (k == kfCaption ? 9 : 8) &&
-                    theme.GetFontStyle(k).Contains(fsBold) == (k <= kfToolCaption)) << int(k);
+    ExpectSizesAndFonts(theme, {{ksFrameWidth, 3}, {ksCaptionHeight, 23}, {ksButtonWidth, 18}, {ksCheckBoxWidth, 13},
+                                {ksScrollBarSize, 17}, {29, 11}, {30, 0}}, "Tahoma", 9);
     for (int k = 0; k <= 26; ++k)
         EXPECT_EQ(Color(uint8_t(k)), Expected(uint8_t(k))) << k;
     // Every kind, the system ones and the brightened face too, follows the shift.
@@ -85,8 +78,7 @@ TEST_F(StdTest, BevelsOfFramesAndButtonsSitWhereTheirLightFalls)
         {kesDisabled, Color(kcDisabledFace), Paper, Paper, Paper},  // an outline only
     };
     for (const TButtonCase& b : buttons) {
-        dib.Fill(Paper);
-        theme.DrawButton(&canvas, 40, 20, b.state);
+        theme.DrawButton(Fresh(), 40, 20, b.state);
         EXPECT_TRUE(At(0, 0) == b.corner && At(1, 1) == b.inner && At(38, 18) == b.farInner &&
                     At(20, 10) == b.centre)
             << int(b.state);
@@ -108,8 +100,7 @@ TEST_F(StdTest, MarksChecksAndGlyphsInTheirStateColours)
         {kesNormal, kchGrayed, Color(kcWindow), Color(kcBorder), 49},  // a 7 x 7 square
     };
     for (const TCheckCase& c : checks) {
-        dib.Fill(Paper);
-        theme.DrawCheckBox(&canvas, box, c.state, c.check);
+        theme.DrawCheckBox(Fresh(), box, c.state, c.check);
         // Sunken: soft dark outside, strong dark inside, both lit at the far side.
         EXPECT_TRUE(At(10, 10) == Moved(face, -90) && At(22, 22) == Moved(face, 90) &&
                     At(11, 11) == Moved(face, -150) && At(21, 21) == face)
@@ -122,8 +113,7 @@ TEST_F(StdTest, MarksChecksAndGlyphsInTheirStateColours)
     }
     // A pressed scroll arrow and a combo arrow are black triangles on the
     // face; a hot scroll button takes the hot face.
-    dib.Fill(Paper);
-    theme.DrawScrollButton(&canvas, {0, 0, 17, 17}, sbVertical, true, kesHot);
+    theme.DrawScrollButton(Fresh(), {0, 0, 17, 17}, sbVertical, true, kesHot);
     EXPECT_EQ(At(3, 3), Color(kcHotFace));
     EXPECT_GT(Count({4, 4, 13, 13}, RGB(0, 0, 0)), 5);
     theme.DrawComboButton(&canvas, {20, 0, 37, 21}, kesNormal);
@@ -140,8 +130,7 @@ TEST_F(StdTest, TabsJoinThePageAndEditsKeepTheirCorner)
     const TTabCase tabs[] = {{ktpTop, {40, 19}, {40, 40}}, {ktpBottom, {20, 30}, {40, 19}},
                              {ktpLeft, {19, 30}, {60, 30}}, {ktpRight, {30, 20}, {19, 30}}};
     for (const TTabCase& t : tabs) {
-        dib.Fill(Paper);
-        theme.DrawTab(&canvas, tab, t.position, kesNormal);
+        theme.DrawTab(Fresh(), tab, t.position, kesNormal);
         // The light edge reaches one pixel out; the page side is face, one
         // pixel out too, over where the dark edge was.
         EXPECT_TRUE(At(t.lit.x, t.lit.y) == Moved(face, 150) && At(t.open.x, t.open.y) == face)
@@ -149,15 +138,13 @@ TEST_F(StdTest, TabsJoinThePageAndEditsKeepTheirCorner)
     }
     // The disabled edit's corner square shows through its rings; five rings
     // of the fill inside the two frame rings, and the middle left alone.
-    dib.Fill(Paper);
-    theme.DrawEditFrame(&canvas, {0, 0, 100, 50}, kesDisabled);
+    theme.DrawEditFrame(Fresh(), {0, 0, 100, 50}, kesDisabled);
     const COLORREF fill = Color(kcDisabledFace);
     EXPECT_TRUE(At(0, 0) == Moved(face, -90) && At(1, 1) == Moved(face, -150) && At(98, 48) == face);
     EXPECT_EQ(Count({2, 2, 7, 3}, fill), 5);
     EXPECT_TRUE(At(7, 7) == Paper && At(85, 35) == fill && At(79, 29) == Paper);
     // A non-flat speed button under the mouse and a flat idle one leave the caller's paint.
-    dib.Fill(Paper);
-    theme.DrawSpeedButton(&canvas, {0, 0, 24, 24}, kesHot, false, false);
+    theme.DrawSpeedButton(Fresh(), {0, 0, 24, 24}, kesHot, false, false);
     theme.DrawSpeedButton(&canvas, {30, 0, 54, 24}, kesNormal, true, false);
     EXPECT_EQ(Count({0, 0, 60, 30}, Paper), 60 * 30);
     theme.DrawSpeedButton(&canvas, {0, 0, 24, 24}, kesNormal, false, true);  // held down: a checker

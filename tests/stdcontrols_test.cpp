@@ -198,8 +198,6 @@ TEST(Labels, TheCaptionIsDrawnWithTheFontWhereAlignmentSaysAndItsLetterFocuses)
     EXPECT_EQ(label->FocusControl(), nullptr);
 }
 
-// "Ręcznie" has no form in code page 1252: the window shows it whole, also
-// a new one, and an ANSI caption set later wins.
 TEST(StoredControls, ADescriptionIsReadAndWrittenBackIdenticallyWithWideCaptionsShownWhole)
 {
     TComponent* root = ReadComponentText("object Form1: TForm\n"

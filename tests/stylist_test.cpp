@@ -118,9 +118,7 @@ TEST_F(StylistTest, ChangesReachTheThemeOnceThenFollowersOfThisStylistAndEveryWi
     form->HandleNeeded();
     HWND client = form->ClientHandle();
     ASSERT_NE(client, nullptr);
-    auto* control = new TCustomControl(form.get());
-    control->SetParent(form.get());
-    control->SetBounds(110, 5, 40, 20);
+    auto* control = AddControl<TCustomControl>(form.get(), 110, 5, 40, 20);
     auto* stylist = new TSkStylist(form.get());
     auto* mine = new TFollower(form.get(), stylist);
     auto* theirs = new TFollower(form.get(), new TSkStylist(form.get()));
@@ -140,8 +138,7 @@ TEST_F(StylistTest, ChangesReachTheThemeOnceThenFollowersOfThisStylistAndEveryWi
     RECT update{};
     EXPECT_TRUE(GetUpdateRect(control->Handle(), &update, FALSE));
     EXPECT_TRUE(GetUpdateRect(client, &update, FALSE));
-    RECT whole{};
-    GetClientRect(client, &whole);
+    const RECT whole = ClientRectOf(client);
     EXPECT_TRUE(EqualRect(&update, &whole));  // the MDI client, all of it
     stylist->SetDeltaBrightness(15);
     EXPECT_EQ(counting->DeltaBrightness(), 15);

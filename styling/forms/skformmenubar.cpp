@@ -4,7 +4,6 @@
 #include "styling/forms/skcustomform.h"
 
 #include "framework/base/messages.h"
-#include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "styling/forms/skformstates.h"
 #include "styling/menus/skitems.h"

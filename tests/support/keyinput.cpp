@@ -21,15 +21,25 @@ void Send(std::vector<INPUT> keys)
 
 } // namespace
 
+void SendKeyChord(WORD key, const std::vector<WORD>& held)
+{
+    std::vector<INPUT> keys;
+    for (WORD modifier : held)
+        keys.push_back(Key(modifier, false));
+    keys.insert(keys.end(), {Key(key, false), Key(key, true)});
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
+        keys.push_back(Key(*modifier, true));
+    Send(keys);
+}
+
 void SendKeyStroke(WORD key, bool shift, bool alt)
 {
-    std::vector<INPUT> keys{Key(key, false), Key(key, true)};
-    for (auto [held, modifier] : {std::pair{alt, VK_MENU}, {shift, VK_SHIFT}})
-        if (held) {
-            keys.insert(keys.begin(), Key(WORD(modifier), false));
-            keys.push_back(Key(WORD(modifier), true));
-        }
-    Send(keys);
+    std::vector<WORD> held;
+    if (shift)
+        held.push_back(VK_SHIFT);
+    if (alt)
+        held.push_back(VK_MENU);
+    SendKeyChord(key, held);
 }
 
 void SendText(const std::wstring& text)

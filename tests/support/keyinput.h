@@ -5,7 +5,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+// Presses and releases key with the modifiers held, pressed in their order
+// and released in the reverse.
+void SendKeyChord(WORD key, const std::vector<WORD>& held);
 // Presses and releases key, with Shift and Alt held when asked.
 void SendKeyStroke(WORD key, bool shift = false, bool alt = false);
 // Types text character by character, whatever the keyboard layout.

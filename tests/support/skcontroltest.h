@@ -20,6 +20,12 @@ protected:
     TSkControlsUnit unit;  // the shared buffer and the library's colours
 };
 
+// The same with a form to put controls on: 300 x 200 at (40, 40), not shown.
+class SkFormTest : public SkControlsTest {
+protected:
+    FormPtr form = NewForm();
+};
+
 // What the control shows when painted on its own at the origin, over a
 // background of RGB(1, 2, 3).
 inline std::unique_ptr<TestDib> Render(TControl* control)

@@ -4,14 +4,14 @@
 
 #include <stdexcept>
 
-namespace {
-
 std::string CurrentDirectory()
 {
     char buffer[MAX_PATH * 2] = {};
     GetCurrentDirectoryA(sizeof buffer, buffer);
     return buffer;
 }
+
+namespace {
 
 void RemoveTree(const std::string& folder)
 {

@@ -26,3 +26,4 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // sparse, so even a huge one costs no time.
 void WriteSparseFile(const std::string& path, int64_t size);
 bool FileExists(const std::string& path);
+std::string CurrentDirectory();

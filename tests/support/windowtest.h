@@ -78,6 +78,20 @@ void ShowAndWait(TCustomForm* form);
 // and Alt held when asked, then runs the messages it caused.
 void PressKey(WORD key, bool shift = false, bool alt = false);
 
+// The window's rectangle on the screen, and its client rectangle.
+inline RECT WindowRectOf(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+inline RECT ClientRectOf(HWND window)
+{
+    RECT r{};
+    GetClientRect(window, &r);
+    return r;
+}
+
 // The text a window holds, read without the framework.
 std::string WindowText(HWND window);
 
