@@ -999,16 +999,23 @@ void TSkCustomForm::FrameMouseMove(unsigned shift, int x, int y)
             DrawOutline(r);
         } else {
             const TRect now = FormBounds();
-            if (r.right - r.left == now.right - now.left && r.bottom - r.top == now.bottom - now.top)
-                // A plain move: the system moves the pixels along, nothing
-                // is sized or laid out again.
+            const bool plainMove =
+                r.right - r.left == now.right - now.left && r.bottom - r.top == now.bottom - now.top;
+            if (plainMove)
+                // The system moves the pixels along, nothing is sized or
+                // laid out again.
                 SetWindowPos(WindowHandle(), nullptr, r.left, r.top, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             else
                 form->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
             PaintPendingMessages();
-            hotPart_ = HitTestPart(x, y);
-            PaintFrame();
+            const int hot = HitTestPart(x, y);
+            // A frame moved whole, over nothing it shows through, still
+            // shows the right picture.
+            if (!plainMove || SeeThrough() || hot != hotPart_) {
+                hotPart_ = hot;
+                PaintFrame();
+            }
         }
     }
     dragLast_ = {x, y};
