@@ -27,7 +27,7 @@ POINT CentreOf(TSkPopupView* view, TSkCustomItem* item)
 {
     const RECT r = item->ItemRect();
     POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(view->Handle(), &p);
+    ClientToScreen(view->Window(), &p);
     return p;
 }
 
@@ -138,16 +138,16 @@ TEST_F(MenuBarTest, AltLetterDropsItsMenuAndLeftRightMoveBetweenMenus)
                    [this] {
                        EXPECT_EQ(Top()->Item(), edit);
                        EXPECT_EQ(Top()->Selected()->Caption(), L"&Undo");
-                       PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_LEFT, 0);
+                       PostMessageA(Top()->Window(), WM_KEYDOWN, VK_LEFT, 0);
                    },
                    [this] {
                        ASSERT_EQ(Levels(), 2u) << "Left opens the neighbour's menu";
                        EXPECT_EQ(Top()->Item(), file);
-                       PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+                       PostMessageA(Top()->Window(), WM_KEYDOWN, VK_RIGHT, 0);
                    },
                    [this] { EXPECT_EQ(Top()->Item(), edit); },
-                   [] { PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_DOWN, 0); },
-                   [] { PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_RETURN, 0); }});
+                   [] { PostMessageA(Top()->Window(), WM_KEYDOWN, VK_DOWN, 0); },
+                   [] { PostMessageA(Top()->Window(), WM_KEYDOWN, VK_RETURN, 0); }});
     EXPECT_EQ(clicks, std::vector<std::wstring>{L"&Redo"});
     EXPECT_EQ(bar->Selected(), nullptr) << "the bar lets go of its selection";
     EXPECT_EQ(GetCapture(), nullptr);
@@ -176,7 +176,7 @@ TEST_F(MenuBarTest, MouseOpensAMenuClicksALeafAndASecondPressCloses)
 {
     auto press = [](TSkPopupView* view, TSkCustomItem* item, UINT msg) {
         POINT p = CentreOf(view, item);
-        HWND target = GetCapture() ? GetCapture() : view->Handle();
+        HWND target = GetCapture() ? GetCapture() : view->Window();
         ScreenToClient(target, &p);
         PostMessageA(target, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(p.x, p.y));
     };
@@ -221,10 +221,10 @@ public:
 
 COLORREF PixelOf(TSkPopupView* view, int x, int y)
 {
-    RedrawWindow(view->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(view->Handle());
+    RedrawWindow(view->Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(view->Window());
     const COLORREF color = GetPixel(dc, x, y);
-    ReleaseDC(view->Handle(), dc);
+    ReleaseDC(view->Window(), dc);
     return color;
 }
 

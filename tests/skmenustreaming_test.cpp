@@ -84,7 +84,7 @@ std::string Tree(const TSkCustomItem* item)
     return text;
 }
 
-void PostKey(WORD key) { PostMessageA(TSkPopupView::OpenViews().back()->Handle(), WM_KEYDOWN, key, 0); }
+void PostKey(WORD key) { PostMessageA(TSkPopupView::OpenViews().back()->Window(), WM_KEYDOWN, key, 0); }
 
 class MenuStreamingTest : public ::testing::Test {
 protected:
@@ -178,7 +178,7 @@ TEST_F(MenuStreamingTest, ClickRuleAndTheActionsStateInAnOpenMenu)
     EXPECT_EQ(form->calls, (std::vector<std::string>{"Open1Click Open1", "Execute Action1", "Execute Save1"}));
 
     RECT before{}, after{};
-    auto popupRect = [](RECT& r) { GetWindowRect(GetAncestor(TSkPopupView::OpenViews().back()->Handle(), GA_ROOT), &r); };
+    auto popupRect = [](RECT& r) { GetWindowRect(GetAncestor(TSkPopupView::OpenViews().back()->Window(), GA_ROOT), &r); };
     Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [] { PostKey(VK_DOWN); },
          [&] {
              popupRect(before);
