@@ -3,6 +3,7 @@
 #include "framework/base/dcguards.h"
 #include "framework/base/handles.h"
 #include "framework/graphics/canvas.h"
+#include "styling/core/skbitmap.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/sksystem.h"
 #include "styling/menus/skitems.h"
@@ -22,6 +23,15 @@ std::vector<TSkPopupView*>& AllViews()
 {
     static std::vector<TSkPopupView*> views;
     return views;
+}
+
+// One buffer that every view paints through, grown and never shrunk: a
+// popup's view lives as long as the popup, and fresh bitmap memory is slow
+// to touch the first time (a page fault for every 4 KB).
+TSkBitmap& PaintBuffer()
+{
+    static TSkBitmap buffer;
+    return buffer;
 }
 
 std::vector<TSkPopupView*>& LoopingViews()
@@ -262,8 +272,10 @@ void TSkPopupView::PaintWindow(HDC dc)
     const RECT client{0, 0, Width(), Height()};
     if (GetClipBox(dc, &clip) == NULLREGION || !IntersectRect(&clip, &clip, &client))
         return;
-    buffer_.SetSize(std::max(1, Width()), std::max(1, Height()));
-    HDC target = buffer_.DC();
+    TSkBitmap& buffer = PaintBuffer();
+    if (buffer.Width() < Width() || buffer.Height() < Height())
+        buffer.SetSize(std::max(buffer.Width(), Width()), std::max(buffer.Height(), Height()));
+    HDC target = buffer.DC();
     TCanvas canvas;
     canvas.SetHandle(target);
     {

@@ -8,7 +8,6 @@
 #pragma once
 
 #include "framework/controls/graphiccontrol.h"
-#include "styling/core/skbitmap.h"
 
 #include <windows.h>
 
@@ -125,7 +124,6 @@ private:
     bool reopenAfterStep_ = false;
     int topIndex_ = 0;
     POINT lastMouse_{-32768, -32768};
-    TSkBitmap buffer_;
     TWinControl* host_ = nullptr;
 };
 
