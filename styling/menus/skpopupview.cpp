@@ -167,6 +167,7 @@ SIZE TSkPopupView::LayoutItems()
 {
     const std::vector<TSkCustomItem*> items = VisibleItems();
     const std::vector<TSkCustomItem*> shown = ShownItems();
+    const TSkMenuMetricsScope metrics;
     const TScreenDC screen;
     const TOwnedDC dc(CreateCompatibleDC(screen.Get()));
     TCanvas canvas;
@@ -276,6 +277,7 @@ void TSkPopupView::PaintWindow(HDC dc)
     if (buffer.Width() < Width() || buffer.Height() < Height())
         buffer.SetSize(std::max(buffer.Width(), Width()), std::max(buffer.Height(), Height()));
     HDC target = buffer.DC();
+    const TSkMenuMetricsScope metrics;
     TCanvas canvas;
     canvas.SetHandle(target);
     {
