@@ -279,7 +279,10 @@ TEST_F(PopupMenuTest, MovingTheSelectionRepaintsTwoItems)
 {
     Build();
     int afterFirst = -1, afterSecond = -1;
-    Run({[] { UpdateWindow(Top()->Window()); },
+    Run({[] {
+             EXPECT_EQ(GetWindow(Top()->Window(), GW_CHILD), nullptr) << "one window a level";
+             UpdateWindow(Top()->Window());
+         },
          [] { TCountingItem::paints = 0; PostKey(VK_DOWN); },
          [&] {
              UpdateWindow(Top()->Window());
