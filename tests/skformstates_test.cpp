@@ -45,7 +45,7 @@ void InPopup(const std::function<void()>& open, const std::function<void(TSkPopu
     Steps driver({[&] { step(TSkPopupView::OpenViews().back()); }});
     open();
 }
-void Escape(TSkPopupView* view) { PostMessageA(view->Handle(), WM_KEYDOWN, VK_ESCAPE, 0); }
+void Escape(TSkPopupView* view) { PostMessageA(view->Window(), WM_KEYDOWN, VK_ESCAPE, 0); }
 
 // A skin that can be put into the loading state, as a stored description does.
 class TLoadingSkin : public TSkCustomForm {
@@ -454,8 +454,8 @@ TEST_F(SkFormStates, TheSystemMenuPopsUpAtTheCaptionOrItsLinksWithTheirOptions)
         [&](TSkPopupView* view) {
             shown = view->Item()->Count();
             visibleWhileOpen = IsWindowVisible(Window());
-            popup = WindowRectOf(GetAncestor(view->Handle(), GA_ROOT));
-            PostMessageA(view->Handle(), WM_CHAR, 'c', 0);
+            popup = WindowRectOf(GetAncestor(view->Window(), GA_ROOT));
+            PostMessageA(view->Window(), WM_CHAR, 'c', 0);
         });
     EXPECT_EQ(shown, 6);
     EXPECT_EQ(std::pair(popup.left, popup.top), std::pair(click.x, click.y));

@@ -129,16 +129,16 @@ TEST_F(MenuBarTest, AltLetterDropsItsMenuAndLeftRightMoveBetweenMenus)
                    [this] {
                        EXPECT_EQ(Top()->Item(), edit);
                        EXPECT_EQ(Top()->Selected()->Caption(), L"&Undo");
-                       PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_LEFT, 0);
+                       PostMessageA(Top()->Window(), WM_KEYDOWN, VK_LEFT, 0);
                    },
                    [this] {
                        ASSERT_EQ(Levels(), 2u) << "Left opens the neighbour's menu";
                        EXPECT_EQ(Top()->Item(), file);
-                       PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+                       PostMessageA(Top()->Window(), WM_KEYDOWN, VK_RIGHT, 0);
                    },
                    [this] { EXPECT_EQ(Top()->Item(), edit); },
-                   [] { PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_DOWN, 0); },
-                   [] { PostMessageA(Top()->Handle(), WM_KEYDOWN, VK_RETURN, 0); }});
+                   [] { PostMessageA(Top()->Window(), WM_KEYDOWN, VK_DOWN, 0); },
+                   [] { PostMessageA(Top()->Window(), WM_KEYDOWN, VK_RETURN, 0); }});
     EXPECT_EQ(clicks, std::vector<std::wstring>{L"&Redo"});
     EXPECT_EQ(bar->Selected(), nullptr) << "the bar lets go of its selection";
     EXPECT_EQ(GetCapture(), nullptr);
@@ -169,8 +169,8 @@ TEST_F(MenuBarTest, MouseOpensAMenuClicksALeafAndASecondPressCloses)
     auto press = [](TSkPopupView* view, TSkCustomItem* item, UINT msg) {
         const RECT r = item->ItemRect();
         POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        HWND target = GetCapture() ? GetCapture() : view->Handle();
-        MapWindowPoints(view->Handle(), target, &p, 1);
+        HWND target = GetCapture() ? GetCapture() : view->Window();
+        MapWindowPoints(view->Window(), target, &p, 1);
         PostMessageA(target, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(p.x, p.y));
     };
     {
@@ -214,10 +214,10 @@ public:
 
 COLORREF PixelOf(TSkPopupView* view, int x, int y)
 {
-    RedrawWindow(view->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    HDC dc = GetDC(view->Handle());
+    RedrawWindow(view->Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetDC(view->Window());
     const COLORREF color = GetPixel(dc, x, y);
-    ReleaseDC(view->Handle(), dc);
+    ReleaseDC(view->Window(), dc);
     return color;
 }
 

@@ -85,7 +85,7 @@ std::string Tree(const TSkCustomItem* item)
     return text;
 }
 
-void PostKey(WORD key) { PostMessageA(TSkPopupView::OpenViews().back()->Handle(), WM_KEYDOWN, key, 0); }
+void PostKey(WORD key) { PostMessageA(TSkPopupView::OpenViews().back()->Window(), WM_KEYDOWN, key, 0); }
 
 class MenuStreamingTest : public ::testing::Test {
 protected:
@@ -176,7 +176,7 @@ TEST_F(MenuStreamingTest, ClickRuleAndTheActionsStateInAnOpenMenu)
     EXPECT_EQ(form->calls, (std::vector<std::string>{"Open1Click Open1", "Execute Action1", "Execute Save1"}));
 
     RECT before{}, after{};
-    auto popupRect = [] { return WindowRectOf(GetAncestor(TSkPopupView::OpenViews().back()->Handle(), GA_ROOT)); };
+    auto popupRect = [] { return WindowRectOf(GetAncestor(TSkPopupView::OpenViews().back()->Window(), GA_ROOT)); };
     Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [] { PostKey(VK_DOWN); },
          [&] {
              before = popupRect();

@@ -32,7 +32,7 @@ namespace {
 size_t Levels() { return TSkPopupView::OpenViews().size(); }
 TSkPopupView* Level(size_t index) { return TSkPopupView::OpenViews().at(index); }
 TSkPopupView* Top() { return TSkPopupView::OpenViews().back(); }
-HWND PopupWindow(TSkPopupView* view) { return GetAncestor(view->Handle(), GA_ROOT); }
+HWND PopupWindow(TSkPopupView* view) { return GetAncestor(view->Window(), GA_ROOT); }
 RECT ScreenRectOf(HWND window)
 {
     RECT r{};
@@ -40,8 +40,8 @@ RECT ScreenRectOf(HWND window)
     return r;
 }
 
-void PostKey(WORD key) { PostMessageA(Top()->Handle(), WM_KEYDOWN, key, 0); }
-void PostChar(char ch) { PostMessageA(Top()->Handle(), WM_CHAR, WPARAM(ch), 0); }
+void PostKey(WORD key) { PostMessageA(Top()->Window(), WM_KEYDOWN, key, 0); }
+void PostChar(char ch) { PostMessageA(Top()->Window(), WM_CHAR, WPARAM(ch), 0); }
 
 // Mouse messages as the capture delivers them: to the capture window, in
 // its client coordinates.
@@ -57,7 +57,7 @@ POINT ItemCentre(TSkPopupView* view, int index)
 {
     const RECT r = view->Item()->Items(index)->ItemRect();
     POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(view->Handle(), &p);
+    ClientToScreen(view->Window(), &p);
     return p;
 }
 
@@ -279,16 +279,19 @@ TEST_F(PopupMenuTest, MovingTheSelectionRepaintsTwoItems)
 {
     Build();
     int afterFirst = -1, afterSecond = -1;
-    Run({[] { UpdateWindow(Top()->Handle()); },
+    Run({[] {
+             EXPECT_EQ(GetWindow(Top()->Window(), GW_CHILD), nullptr) << "one window a level";
+             UpdateWindow(Top()->Window());
+         },
          [] { TCountingItem::paints = 0; PostKey(VK_DOWN); },
          [&] {
-             UpdateWindow(Top()->Handle());
+             UpdateWindow(Top()->Window());
              afterFirst = TCountingItem::paints;
              TCountingItem::paints = 0;
              PostKey(VK_DOWN);
          },
          [&] {
-             UpdateWindow(Top()->Handle());
+             UpdateWindow(Top()->Window());
              afterSecond = TCountingItem::paints;
              PostKey(VK_ESCAPE);
          }});
@@ -416,7 +419,7 @@ TEST_F(PopupMenuTest, ThemedMenuPaintsThroughItsTheme)
     int height = 0, width = 0;
     Run({[] { PostKey(VK_DOWN); },
          [&] {
-             UpdateWindow(Top()->Handle());
+             UpdateWindow(Top()->Window());
              const RECT r = ScreenRectOf(PopupWindow(Top()));
              frame = ScreenPixel(POINT{r.left, r.top});
              selected = ScreenPixel(ItemCentre(Top(), 0));

@@ -132,7 +132,10 @@ void TWinControl::CreateParams(TCreateParams& params)
     params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     params.WindowClass.lpfnWndProc = DefWindowProcA;
     params.WindowClass.hInstance = GetModuleHandleA(nullptr);
-    params.WindowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // Asked once: the system's cursors live as long as the process, and
+    // under Wine each ask costs about 100 us.
+    static const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    params.WindowClass.hCursor = arrow;
     params.WindowClass.hbrBackground = nullptr;
     params.WinClassName = ClassName();
 }

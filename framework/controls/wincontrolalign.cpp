@@ -3,6 +3,23 @@
 
 #include <algorithm>
 
+namespace {
+
+// A child or popup window without border, caption or edge has no frame;
+// asking the system for it costs a trip to the server under Wine.
+RECT FrameOf(const TCreateParams& params)
+{
+    const DWORD borders = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME;
+    const DWORD edges = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
+    RECT frame{0, 0, 0, 0};
+    if (!(params.Style & (WS_CHILD | WS_POPUP)) || (params.Style & borders) ||
+        (params.ExStyle & edges))
+        AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+    return frame;
+}
+
+}  // namespace
+
 void TWinControl::Realign()
 {
     if (aligning_)
@@ -132,8 +149,7 @@ RECT TWinControl::ClientRect() const
     }
     TCreateParams params;
     const_cast<TWinControl*>(this)->CreateParams(params);
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+    const RECT frame = FrameOf(params);
     return RECT{0, 0, std::max(0L, width_ - (frame.right - frame.left)),
                 std::max(0L, height_ - (frame.bottom - frame.top))};
 }

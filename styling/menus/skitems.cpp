@@ -352,9 +352,8 @@ std::wstring ShortCutText(const TSkCustomItem* item)
 
 void UseMenuFont(TCanvas* canvas)
 {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    NONCLIENTMETRICSA metrics;
+    if (SkMenuMetrics(metrics)) {
         canvas->Font()->SetName(metrics.lfMenuFont.lfFaceName);
         canvas->Font()->SetHeight(metrics.lfMenuFont.lfHeight);
     }
@@ -462,7 +461,8 @@ void TSkCustomItem::Paint(TCanvas* canvas, TSkPopupView* view, const TRect& rect
     canvas->Brush()->SetStyle(bsClear);
     TRect text{column.right + 4, rect.top, rect.right - ArrowColumn, rect.bottom};
     DrawTextWide(canvas, caption_, text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    DrawTextWide(canvas, ShortCutText(this), text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+    if (const std::wstring keys = ShortCutText(this); !keys.empty())
+        DrawTextWide(canvas, keys, text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
     if (HasVisibleItems())
         DrawFrameGlyph(canvas, TRect{rect.right - ArrowColumn, rect.top, rect.right, rect.bottom},
                        DFC_MENU, ink, DFCS_MENUARROW);
@@ -538,10 +538,41 @@ int ItemGlyphColumnWidth(const TSkCustomItem* item)
     TImageList* images = item ? item->EffectiveImages() : nullptr;
     if (!images)
         return 22;
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
+    NONCLIENTMETRICSA metrics;
     int lineHeight = 20;
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    if (SkMenuMetrics(metrics))
         lineHeight = std::max(lineHeight, int(metrics.iMenuHeight));
     return images->Width() > lineHeight ? images->Width() + 6 : 22;
+}
+
+namespace {
+
+const NONCLIENTMETRICSA* ScopeMetrics = nullptr;
+
+bool AskMetrics(NONCLIENTMETRICSA& metrics)
+{
+    metrics = NONCLIENTMETRICSA{};
+    metrics.cbSize = sizeof metrics;
+    return SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) != 0;
+}
+
+}  // namespace
+
+TSkMenuMetricsScope::TSkMenuMetricsScope() : previous_(ScopeMetrics)
+{
+    if (AskMetrics(metrics_))
+        ScopeMetrics = &metrics_;
+}
+
+TSkMenuMetricsScope::~TSkMenuMetricsScope()
+{
+    ScopeMetrics = previous_;
+}
+
+bool SkMenuMetrics(NONCLIENTMETRICSA& metrics)
+{
+    if (!ScopeMetrics)
+        return AskMetrics(metrics);
+    metrics = *ScopeMetrics;
+    return true;
 }

@@ -195,3 +195,19 @@ void SetSkItemObserver(TSkItemObserver observer);
 // The width of the glyph column at the left of a popup item: 22 pixels, or
 // room for the item's images when they are wider than a menu line.
 int ItemGlyphColumnWidth(const TSkCustomItem* item);
+
+// The system's non-client metrics (the menu font, the menu line height).
+// A view asks once for a whole layout or paint rather than once an item:
+// while a scope lives, SkMenuMetrics answers its copy.
+class TSkMenuMetricsScope {
+public:
+    TSkMenuMetricsScope();
+    ~TSkMenuMetricsScope();
+    TSkMenuMetricsScope(const TSkMenuMetricsScope&) = delete;
+    TSkMenuMetricsScope& operator=(const TSkMenuMetricsScope&) = delete;
+
+private:
+    NONCLIENTMETRICSA metrics_{};
+    const NONCLIENTMETRICSA* previous_;
+};
+bool SkMenuMetrics(NONCLIENTMETRICSA& metrics);

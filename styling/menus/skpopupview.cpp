@@ -3,6 +3,7 @@
 #include "framework/base/dcguards.h"
 #include "framework/base/handles.h"
 #include "framework/graphics/canvas.h"
+#include "styling/core/skbitmap.h"
 #include "styling/core/skdraw.h"
 #include "styling/core/sksystem.h"
 #include "styling/menus/skitems.h"
@@ -22,6 +23,15 @@ std::vector<TSkPopupView*>& AllViews()
 {
     static std::vector<TSkPopupView*> views;
     return views;
+}
+
+// One buffer that every view paints through, grown and never shrunk: a
+// popup's view lives as long as the popup, and fresh bitmap memory is slow
+// to touch the first time (a page fault for every 4 KB).
+TSkBitmap& PaintBuffer()
+{
+    static TSkBitmap buffer;
+    return buffer;
 }
 
 std::vector<TSkPopupView*>& LoopingViews()
@@ -54,6 +64,11 @@ RECT ScreenRect(HWND window)
     if (window)
         GetWindowRect(window, &r);
     return r;
+}
+
+HWND RootOf(HWND window)
+{
+    return window ? GetAncestor(window, GA_ROOT) : nullptr;
 }
 
 }  // namespace
@@ -94,6 +109,26 @@ const std::vector<TSkPopupView*>& TSkPopupView::OpenViews()
     return LoopingViews();
 }
 
+HWND TSkPopupView::Window() const
+{
+    const TWinControl* window = host_ ? host_ : this;
+    return window->HandleAllocated() ? const_cast<TWinControl*>(window)->Handle() : nullptr;
+}
+
+void TSkPopupView::CreateHandle()
+{
+    if (!host_)
+        TCustomControl::CreateHandle();
+}
+
+void TSkPopupView::Invalidate()
+{
+    if (!host_)
+        TCustomControl::Invalidate();
+    else if (HWND window = Window())
+        InvalidateRect(window, nullptr, FALSE);
+}
+
 void TSkPopupView::SetItem(TSkCustomItem* value)
 {
     item_ = value;
@@ -132,6 +167,7 @@ SIZE TSkPopupView::LayoutItems()
 {
     const std::vector<TSkCustomItem*> items = VisibleItems();
     const std::vector<TSkCustomItem*> shown = ShownItems();
+    const TSkMenuMetricsScope metrics;
     const TScreenDC screen;
     const TOwnedDC dc(CreateCompatibleDC(screen.Get()));
     TCanvas canvas;
@@ -204,11 +240,12 @@ void TSkPopupView::ScrollBy(int delta)
 
 void TSkPopupView::InvalidateItem(TSkCustomItem* item)
 {
-    if (!item || !HandleAllocated())
+    HWND window = Window();
+    if (!item || !window)
         return;
     const RECT r = item->ItemRect();
     if (!IsRectEmpty(&r))
-        InvalidateRect(Handle(), &r, FALSE);
+        InvalidateRect(window, &r, FALSE);
 }
 
 void TSkPopupView::PaintBackground(TCanvas* canvas, const RECT& rect)
@@ -236,8 +273,11 @@ void TSkPopupView::PaintWindow(HDC dc)
     const RECT client{0, 0, Width(), Height()};
     if (GetClipBox(dc, &clip) == NULLREGION || !IntersectRect(&clip, &clip, &client))
         return;
-    buffer_.SetSize(std::max(1, Width()), std::max(1, Height()));
-    HDC target = buffer_.DC();
+    TSkBitmap& buffer = PaintBuffer();
+    if (buffer.Width() < Width() || buffer.Height() < Height())
+        buffer.SetSize(std::max(buffer.Width(), Width()), std::max(buffer.Height(), Height()));
+    HDC target = buffer.DC();
+    const TSkMenuMetricsScope metrics;
     TCanvas canvas;
     canvas.SetHandle(target);
     {
@@ -318,7 +358,7 @@ TSkPopupView* TSkPopupView::ViewAt(POINT screen) const
 {
     // Deeper levels lie on top of their parents.
     for (const TSkPopupView* view = this; view; view = view->parentView_) {
-        if (!const_cast<TSkPopupView*>(view)->HandleAllocated())
+        if (!view->Window())
             continue;
         const RECT r = const_cast<TSkPopupView*>(view)->LevelRect();
         if (PtInRect(&r, screen))
@@ -344,13 +384,13 @@ void TSkPopupView::CloseLevel()
 
 void TSkPopupView::HideLevel()
 {
-    if (HandleAllocated())
-        ShowWindow(GetAncestor(Handle(), GA_ROOT), SW_HIDE);
+    if (HWND window = RootOf(Window()))
+        ShowWindow(window, SW_HIDE);
 }
 
 RECT TSkPopupView::LevelRect()
 {
-    return ScreenRect(HandleAllocated() ? GetAncestor(Handle(), GA_ROOT) : nullptr);
+    return ScreenRect(RootOf(Window()));
 }
 
 void TSkPopupView::CloseAll()
@@ -365,7 +405,7 @@ void TSkPopupView::OpenSubMenu()
         return;
     TSkCustomItem* item = selected_;
     RECT r = item->ItemRect();
-    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(Window(), nullptr, reinterpret_cast<POINT*>(&r), 2);
     subMenuOpen_ = true;
     if (horizontal_)
         SkPopupItem(item, this, r.left, r.bottom, r);
@@ -378,9 +418,9 @@ void TSkPopupView::PassToParent(UINT key)
 {
     TSkPopupView* parent = parentView_;
     CloseLevel();
-    if (parent && parent->HandleAllocated()) {
+    if (HWND window = parent ? parent->Window() : nullptr) {
         parent->reopenAfterStep_ = parent->horizontal_;
-        PostMessageA(parent->Handle(), WM_KEYDOWN, key, 0);
+        PostMessageA(window, WM_KEYDOWN, key, 0);
     }
 }
 
@@ -451,7 +491,7 @@ void TSkPopupView::HandleChar(wchar_t ch)
             c = wchar_t(std::towupper(c));
         if (caption.find(mark) != std::wstring::npos) {
             SetSelected(item);
-            PostMessageA(Handle(), WM_KEYDOWN, VK_RETURN, 0);
+            PostMessageA(Window(), WM_KEYDOWN, VK_RETURN, 0);
             return;
         }
     }
@@ -469,22 +509,22 @@ void TSkPopupView::HandleMouseMove(POINT screen)
     if (!view)
         return;
     POINT local = screen;
-    ::ScreenToClient(view->Handle(), &local);
+    ::ScreenToClient(view->Window(), &local);
     TSkCustomItem* hit = view->ItemAt(local);
     if (!Selectable(hit) || hit == view->selected_)
         return;
     if (view == this) {
         SetSelected(hit, true);
         if (Opens(hit))
-            PostMessageA(Handle(), SK_REOPENMENU, 0, 0);
+            PostMessageA(Window(), SK_REOPENMENU, 0, 0);
         return;
     }
     // An item of an outer level: close the levels above it, then open the
     // new item's sub-menu there.
     view->SetSelected(hit, true);
     for (TSkPopupView* level = this; level && level != view; level = level->parentView_)
-        PostMessageA(Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
-    PostMessageA(view->Handle(), SK_REOPENMENU, 0, 0);
+        PostMessageA(Window(), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(view->Window(), SK_REOPENMENU, 0, 0);
 }
 
 void TSkPopupView::HandleButton(POINT screen, bool down)
@@ -503,13 +543,13 @@ void TSkPopupView::HandleButton(POINT screen, bool down)
     if (view != this) {
         // A second press on the bar item whose menu is open closes it.
         POINT local = screen;
-        ::ScreenToClient(view->Handle(), &local);
+        ::ScreenToClient(view->Window(), &local);
         if (down && view->horizontal_ && view->ItemAt(local) == view->selected_)
             CloseAll();
         return;
     }
     POINT local = screen;
-    ::ScreenToClient(Handle(), &local);
+    ::ScreenToClient(Window(), &local);
     if (Scrolled()) {
         const RECT up = ScrollButtonRect(false), downButton = ScrollButtonRect(true);
         if (PtInRect(&up, local) || PtInRect(&downButton, local)) {
@@ -520,7 +560,7 @@ void TSkPopupView::HandleButton(POINT screen, bool down)
     }
     TSkCustomItem* hit = ItemAt(local);
     if (hit && hit == selected_)
-        PostMessageA(Handle(), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(Window(), WM_KEYDOWN, VK_RETURN, 0);
 }
 
 void TSkPopupView::ItemGone(TSkCustomItem* item)
@@ -540,14 +580,15 @@ void TSkPopupView::ItemGone(TSkCustomItem* item)
 
 void TSkPopupView::ItemsChanged()
 {
-    if (!HandleAllocated())
+    HWND own = Window();
+    if (!own)
         return;
     if (selected_ && !Selectable(selected_))
         selected_ = nullptr;
     const SIZE size = LayoutItems();
     const int frame = 2 * TSkPopupForm::FrameSize;
-    HWND window = GetAncestor(Handle(), GA_ROOT);
-    if (window != Handle())
+    HWND window = RootOf(own);
+    if (host_ || window != own)
         SetWindowPos(window, nullptr, 0, 0, std::max<int>(10, size.cx + frame),
                      std::max<int>(10, size.cy + frame),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -556,11 +597,13 @@ void TSkPopupView::ItemsChanged()
 
 void TSkPopupView::RunLoop()
 {
+    HWND capture = Root()->Window();
+    if (!capture)
+        return;
     looping_ = true;
     buttonPressed_ = false;
     LoopingViews().push_back(this);
     SelectInitial();
-    HWND capture = Root()->Handle();
     BeginSkCapture(capture);
     while (looping_ && GetCapture() == capture) {
         MSG msg;

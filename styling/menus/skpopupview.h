@@ -2,11 +2,12 @@
 // a bar), the selection, and the modal loop that runs while the level is
 // open. Each open sub-menu is a child view with a loop of its own nested in
 // its parent's. Painting is buffered and per item: moving the selection
-// repaints the two items that changed.
+// repaints the two items that changed. A bar has a window of its own; the
+// view of a popup has none and fills its host's client area, one window
+// fewer to make, show and free each time a menu opens.
 #pragma once
 
 #include "framework/controls/graphiccontrol.h"
-#include "styling/core/skbitmap.h"
 
 #include <windows.h>
 
@@ -42,6 +43,15 @@ public:
     void SetHorizontal(bool value) { horizontal_ = value; }
     bool SubMenuOpen() const { return subMenuOpen_; }
     bool Looping() const { return looping_; }
+    // The window whose client area the view fills; the view then makes no
+    // window of its own, and is sized and painted by the host.
+    void SetHost(TWinControl* host) { host_ = host; }
+    // The window the view lies in, its own or its host's; item rectangles
+    // are in its client coordinates. Null while there is none.
+    HWND Window() const;
+    // Paints what dc's clip box holds of the view (view coordinates).
+    void PaintView(HDC dc) { PaintWindow(dc); }
+    void Invalidate() override;
 
     // Measures the visible items, stores each one's rectangle and answers
     // the size they need (with the scroll buttons of a scrolled item).
@@ -68,6 +78,8 @@ public:
     static const std::vector<TSkPopupView*>& OpenViews();
 
 protected:
+    // A hosted view makes no window: its Handle() stays null.
+    void CreateHandle() override;
     // The view's items changed: lay them out again and fit the window.
     virtual void ItemsChanged();
     // Takes the closed level off the screen.
@@ -112,7 +124,7 @@ private:
     bool reopenAfterStep_ = false;
     int topIndex_ = 0;
     POINT lastMouse_{-32768, -32768};
-    TSkBitmap buffer_;
+    TWinControl* host_ = nullptr;
 };
 
 // Shows item's sub-items in a popup window of the item's PopupWindowClass at

@@ -99,6 +99,11 @@ void TSkPopupForm::KeepOwnerActive()
 
 void TSkPopupForm::HandleMessage(TMessage& message)
 {
+    if (message.Msg == WM_ERASEBKGND) {
+        message.Result = 1;
+        SetHandled();
+        return;
+    }
     if (message.Msg == WM_ACTIVATE || message.Msg == WM_MOUSEACTIVATE)
         KeepOwnerActive();
     TSkCustomForm::HandleMessage(message);
@@ -118,8 +123,29 @@ void TSkPopupWindow::AfterConstruction()
     TForm::AfterConstruction();
     skin_ = CreateSkin();
     view_ = CreateView();
-    view_->SetParent(this);
-    view_->SetAlign(alClient);
+    view_->SetHost(this);
+}
+
+void TSkPopupWindow::WndProc(TMessage& message)
+{
+    TForm::WndProc(message);
+    if (message.Msg == WM_SIZE && view_)
+        view_->SetBounds(0, 0, LOWORD(message.LParam), HIWORD(message.LParam));
+}
+
+void TSkPopupWindow::PaintWindow(HDC dc)
+{
+    if (view_)
+        view_->PaintView(dc);
+}
+
+void TSkPopupWindow::Notification(TComponent* component, TOperation operation)
+{
+    TForm::Notification(component, operation);
+    if (operation == opRemove && component == view_)
+        view_ = nullptr;
+    if (operation == opRemove && component == skin_)
+        skin_ = nullptr;
 }
 
 TSkPopupForm* TSkPopupWindow::CreateSkin()
@@ -151,6 +177,7 @@ void TSkPopupWindow::Prepare(TSkCustomItem* item, TSkPopupView* parentView)
     view_->SetItem(item);
     ItemShown(item);
     const SIZE needed = view_->LayoutItems();
+    view_->SetBounds(0, 0, needed.cx, needed.cy);
     const int frame = 2 * TSkPopupForm::FrameSize;
     windowSize_ = SIZE{std::max<LONG>(10, needed.cx + frame), std::max<LONG>(10, needed.cy + frame)};
 }
@@ -186,7 +213,11 @@ void TSkPopupWindow::Animate(const RECT& bounds)
     picture.SetSize(w, h);
     behind.SetSize(w, h);
     SendMessageA(Handle(), SK_PAINTTO, 0, reinterpret_cast<LPARAM>(picture.DC()));
-    view_->PaintTo(picture.DC(), TSkPopupForm::FrameSize, TSkPopupForm::FrameSize);
+    {
+        TDCStateGuard state(picture.DC());
+        SetViewportOrgEx(picture.DC(), TSkPopupForm::FrameSize, TSkPopupForm::FrameSize, nullptr);
+        view_->PaintView(picture.DC());
+    }
     const TScreenDC screen;
     BitBlt(behind.DC(), 0, 0, w, h, screen.Get(), bounds.left, bounds.top, SRCCOPY);
     RunEffect(screen.Get(), bounds.left, bounds.top, *skin_->Animation(), picture, behind);

@@ -1,6 +1,7 @@
 // The popup window of one menu level: a form made in code (no stored
 // description), a tool window that stays on top, dressed by its skin
-// TSkPopupForm and filled by its view TSkPopupView.
+// TSkPopupForm and filled by its view TSkPopupView, which has no window of
+// its own: it paints into this one's client area.
 #pragma once
 
 #include "framework/forms/form.h"
@@ -34,6 +35,7 @@ public:
     bool TakeFramePending() { return std::exchange(framePending_, false); }
 
 protected:
+    // The view paints every pixel of the client area: no erasing first.
     void HandleMessage(TMessage& message) override;
     // A hidden window asks as it shows, in the same trip through the
     // system's positioning, unless a show animation needs it sooner.
@@ -68,6 +70,9 @@ protected:
     // Made in code: there is no stored description to read.
     void ReadDescription() override {}
     void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    void PaintWindow(HDC dc) override;
+    void Notification(TComponent* component, TOperation operation) override;
     virtual TSkPopupForm* CreateSkin();
     virtual TSkPopupView* CreateView();
     // After Prepare handed the view its item.
