@@ -116,6 +116,42 @@ std::vector<TControl*> VisualControls(TForm& form)
     return controls;
 }
 
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The system's own share of a repaint: plain windows of the main window's
+// shape (the window and a child where each windowed control is) that draw
+// nothing but their class brush, redrawn the same way.
+double PlainRepaintSeconds(const RECT& area, const std::vector<TControl*>& controls, UINT flags,
+                           int runs)
+{
+    WNDCLASSA plain{};
+    plain.lpfnWndProc = PlainWindowProc;
+    plain.hInstance = GetModuleHandleA(nullptr);
+    plain.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    plain.lpszClassName = "SheetMillBenchPlain";
+    RegisterClassA(&plain);
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, plain.lpszClassName, "", WS_POPUP | WS_VISIBLE,
+                                  area.left, area.top, area.right - area.left,
+                                  area.bottom - area.top, nullptr, nullptr, plain.hInstance, nullptr);
+    for (TControl* control : controls)
+        if (dynamic_cast<TWinControl*>(control))
+            CreateWindowExA(0, plain.lpszClassName, "", WS_CHILD | WS_VISIBLE, control->Left(),
+                            control->Top(), control->Width(), control->Height(), window, nullptr,
+                            plain.hInstance, nullptr);
+    PumpMessages();
+    const double seconds = MedianSeconds(
+        [&] {
+            RedrawWindow(window, nullptr, nullptr, flags);
+            GdiFlush();
+        },
+        runs, 20);
+    DestroyWindow(window);
+    return seconds;
+}
+
 bool MeasureRepaint(TForm1& form, int runs)
 {
     form.Show();
@@ -156,6 +192,10 @@ bool MeasureRepaint(TForm1& form, int runs)
     std::printf("%-*s %9.2f us   %5.2fx BitBlt (goal within %.0f x BitBlt x %zu = %.2f us)\n",
                 NameWidth, "full repaint of the main window", full * 1e6, full / bitblt,
                 RepaintGoal, controls.size(), budget * 1e6);
+
+    const double plain = PlainRepaintSeconds(area, controls, everything, runs);
+    PrintAgainstBitBlt("  the same windows drawing nothing (system's share)", NameWidth, plain, bitblt);
+    PrintAgainstBitBlt("  the rest (the program's share)", NameWidth, std::max(full - plain, 0.0), bitblt);
 
     // Where it goes: the frame alone, the client without its windowed
     // children, each control alone (a windowless one with the form's
