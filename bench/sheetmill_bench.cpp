@@ -187,10 +187,16 @@ bool MeasureRepaint(TForm1& form, int runs)
             runs, 20);
     };
     const UINT everything = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
+    HANDLE process = GetCurrentProcess();
+    const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(process, GR_USEROBJECTS);
     const double full = timed(everything, window, nullptr);
     std::printf("%-*s %9.2f us   %5.2fx BitBlt (goal within %.0f x BitBlt x %zu = %.2f us)\n",
                 NameWidth, "full repaint of the main window", full * 1e6, full / bitblt,
                 RepaintGoal, controls.size(), budget * 1e6);
+    std::printf("  handles left behind by %d repaints: GDI %+ld, USER %+ld\n", 1 + runs * 20,
+                long(GetGuiResources(process, GR_GDIOBJECTS)) - long(gdi),
+                long(GetGuiResources(process, GR_USEROBJECTS)) - long(user));
 
     const double plain = PlainRepaintSeconds(area, controls, everything, runs);
     PrintAgainstBitBlt("  the same windows drawing nothing (system's share)", NameWidth, plain, bitblt);
