@@ -78,7 +78,7 @@ caption-glyphs:
 # 64-bit program and then for the 32-bit one.
 BENCHES := skbitmap_bench skcontrols_bench luna_bench skedit_bench skform_bench \
            skthemecontrols_bench std_bench skbars_bench \
-           skeffects_bench skpopupmenu_bench startup_bench
+           skeffects_bench skpopupmenu_bench startup_bench sheetmill_bench
 # A benchmark that misses its goal exits non-zero; the others still run, and
 # the misses are listed at the end.
 bench: build

@@ -89,8 +89,11 @@ TEST(Canvas, EachCallPaintsWhatItShouldOntoAWhiteDib)
              picture->SetTransparentColor(clRed);
              c.Draw(20, 0, picture.get());
              c.Draw(0, 0, nullptr);
+             picture->Canvas()->SetPixels(0, 0, clBlue);  // changed pixels are keyed anew
+             picture->Canvas()->SetPixels(0, 1, clRed);
+             c.Draw(30, 0, picture.get());
          }, {{2, 3, Red}, {3, 4, Lime}, {4, 5, Blue}, {5, 3, White}, {1, 3, White}, {10, 0, Red}, {10, 2, White},
-             {20, 0, White}, {20, 1, Lime}, {20, 2, Blue}}},
+             {20, 0, White}, {20, 1, Lime}, {20, 2, Blue}, {30, 0, Blue}, {30, 1, White}, {31, 1, Lime}}},
         {"StretchDraw scales into the rectangle; icons draw through their mask", [](TCanvas& c) {
              c.StretchDraw(Rect(0, 0, 16, 12), Stripes().get());
              TBitmap empty;

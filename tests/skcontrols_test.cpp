@@ -228,6 +228,44 @@ TEST_F(SkControlsTest, EveryModeAndEveryWayOfPaintingShowsBorderBevelsClientAndW
         }
 }
 
+namespace {
+
+template <class Base>
+class TCounted : public Base {
+public:
+    using Base::Base;
+    int paints = 0;
+
+protected:
+    void PaintClient() override
+    {
+        ++paints;
+        Base::PaintClient();
+    }
+};
+
+} // namespace
+
+// A repaint draws a control's look once, though the system asks for an
+// erase first; the blend draws only the windowless siblings under it.
+TEST_F(SkControlsTest, ARepaintDrawsTheLookOnceAndBlendsOnlyTheSiblingsUnderIt)
+{
+    FormPtr form = BlueForm();
+    auto* blended = Blended<TCounted<TSkCustomControl>>(form.get(), 20, 150);
+    auto* under = Place<TCounted<TSkGraphicControl>>(form.get(), 0, 0, 30, 30);
+    auto* beside = Place<TCounted<TSkGraphicControl>>(form.get(), 70, 40);
+    form->Show();
+    UpdateWindow(form->Handle());
+    blended->paints = under->paints = beside->paints = 0;
+    RedrawWindow(blended->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(std::make_tuple(blended->paints, under->paints, beside->paints), std::make_tuple(1, 1, 0));
+    // An erase on its own still draws everything.
+    TestDib copy(40, 20);
+    SendMessageA(blended->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(copy.DC()), 0);
+    EXPECT_EQ(blended->paints, 2);
+    EXPECT_TRUE(Near(copy.Pixel(15, 10), 0x960069));
+}
+
 TEST_F(SkControlsTest, AControlWithoutAreaPaintsNothing)
 {
     for (TSkPerformance mode : AllModes) {

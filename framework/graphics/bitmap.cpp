@@ -139,6 +139,18 @@ private:
 
 // ---- TBitmap ----
 
+// A transparent draw at the picture's own size is two blits: a mask of all
+// ones where the key colour is and zeros elsewhere ANDed onto the target,
+// then the picture with zeros there ORed on. TransparentBlt makes the same
+// pieces anew at every call, at a hundred times the cost; these are kept
+// while the pixels and the key stay the same.
+struct TBitmap::TKeyedCopy {
+    COLORREF key = 0;
+    std::vector<BYTE> pixels;  // what they were made from
+    TBitmap mask, cutout;
+};
+
+
 TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int width, int height, TPixelFormat format) : pixelFormat_(NormalFormat(format))
@@ -489,6 +501,10 @@ void TBitmap::Draw(TCanvas* canvas, const TRect& rect)
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
     TStretchModeGuard mode(target, COLORONCOLOR);
+    if (Transparent() && w == width_ && h == height_ && BitCount(pixelFormat_) >= 24) {
+        DrawKeyed(target, rect.left, rect.top, ColorToRGB(TransparentColor()));
+        return;
+    }
     if (Transparent()) {
         // msimg32 loads with the first transparent draw, not at start-up.
         using TTransparentBltProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int,
@@ -502,4 +518,42 @@ void TBitmap::Draw(TCanvas* canvas, const TRect& rect)
         }
     }
     StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, width_, height_, canvas->CopyMode());
+}
+
+void TBitmap::DrawKeyed(HDC target, int x, int y, COLORREF key)
+{
+    GdiFlush();
+    const BYTE* bits = static_cast<const BYTE*>(bits_);
+    const size_t size = size_t(ScanLineSize()) * size_t(height_);
+    if (!keyed_ || keyed_->key != key || keyed_->pixels.size() != size ||
+        keyed_->mask.Width() != width_ || std::memcmp(keyed_->pixels.data(), bits, size) != 0)
+        MakeKeyedCopy(key);
+    BitBlt(target, x, y, width_, height_, keyed_->mask.MemoryDC(), 0, 0, SRCAND);
+    BitBlt(target, x, y, width_, height_, keyed_->cutout.MemoryDC(), 0, 0, SRCPAINT);
+}
+
+void TBitmap::MakeKeyedCopy(COLORREF key)
+{
+    auto copy = std::make_unique<TKeyedCopy>();
+    copy->key = key;
+    const BYTE* bits = static_cast<const BYTE*>(bits_);
+    copy->pixels.assign(bits, bits + size_t(ScanLineSize()) * size_t(height_));
+    copy->mask.SetSize(width_, height_);
+    copy->cutout.SetSize(width_, height_);
+    BitBlt(copy->cutout.MemoryDC(), 0, 0, width_, height_, MemoryDC(), 0, 0, SRCCOPY);
+    // Whole pixels are compared, as TransparentBlt does: the key has a zero
+    // fourth byte.
+    const uint32_t dibKey = uint32_t(GetRValue(key)) << 16 | uint32_t(GetGValue(key)) << 8 |
+                            GetBValue(key);
+    for (int row = 0; row < height_; ++row) {
+        auto* picture = static_cast<uint32_t*>(copy->cutout.ScanLine(row));
+        auto* mask = static_cast<uint32_t*>(copy->mask.ScanLine(row));
+        for (int x = 0; x < width_; ++x) {
+            const bool keyed = picture[x] == dibKey;
+            mask[x] = keyed ? 0xFFFFFFFFu : 0;
+            if (keyed)
+                picture[x] = 0;
+        }
+    }
+    keyed_ = std::move(copy);
 }

@@ -120,6 +120,9 @@ private:
     void FreeImage();
     void ReleaseCanvasHandle();
     HDC MemoryDC();
+    // A transparent draw at the picture's own size, through kept pieces.
+    void DrawKeyed(HDC target, int x, int y, COLORREF key);
+    void MakeKeyedCopy(COLORREF key);
 
     TOwnedGdiObject image_;  // the DIB section
     void* bits_ = nullptr;
@@ -136,5 +139,7 @@ private:
     // context before the context goes, and the context before the image.
     TOwnedDC memoryDC_;
     std::unique_ptr<TSelectGuard> imageInMemoryDC_;
+    struct TKeyedCopy;
+    std::unique_ptr<TKeyedCopy> keyed_;
 };
 

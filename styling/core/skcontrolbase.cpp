@@ -60,8 +60,9 @@ void TSkControlBase<TBase>::PaintUnderlay(HDC dc)
     // the copies each paint makes find it rather than creating it again.
     this->Font()->Handle();
     paintFont_->Assign(this->Font());
+    // Without a buffer the kept bitmap is free to take the parent's erase.
     if (transparent_)
-        DrawParentBackground(this, dc, performance_, blending_->Enabled());
+        DrawParentBackground(this, dc, performance_, blending_->Enabled(), keptBuffer_.get());
 }
 
 template <typename TBase>

@@ -35,16 +35,20 @@ void FillWithColor(HDC dc, const RECT& rect, TColor color)
 }
 
 // The windowless siblings, each clipped to its own bounds, in parent
-// coordinates (dc's origin already moved).
+// coordinates (dc's origin already moved). One that lies wholly beside the
+// control would draw nothing there.
 void PaintSiblingGraphics(TControl* control, HDC dc)
 {
     TWinControl* parent = control->Parent();
+    const RECT bounds = control->BoundsRect();
     for (int i = 0; i < parent->ControlCount(); ++i) {
         TControl* sibling = parent->Controls(i);
-        if (sibling == control || dynamic_cast<TWinControl*>(sibling) || !sibling->Visible())
+        const RECT r = sibling->BoundsRect();
+        RECT overlap;
+        if (sibling == control || dynamic_cast<TWinControl*>(sibling) || !sibling->Visible() ||
+            !IntersectRect(&overlap, &r, &bounds))
             continue;
         TDCStateGuard state(dc);
-        const RECT r = sibling->BoundsRect();
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
         sibling->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
@@ -53,7 +57,8 @@ void PaintSiblingGraphics(TControl* control, HDC dc)
 
 } // namespace
 
-void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance, bool blending)
+void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance, bool blending,
+                          TSkBitmap* kept)
 {
     TWinControl* parent = control->Parent();
     if (!parent || control->Width() < 1 || control->Height() < 1)
@@ -64,8 +69,10 @@ void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance,
     if (!designing && performance == kspNoBuffer) {
         // Straight to the screen: the parent erases into a bitmap first, so
         // the screen changes once.
-        TSkBitmap under;
+        TSkBitmap temporary;
+        TSkBitmap& under = kept ? *kept : temporary;
         under.SetSize(control->Width(), control->Height());
+        under.Fill(0);
         {
             TDCStateGuard state(under.DC());
             OffsetViewportOrgEx(under.DC(), -control->Left(), -control->Top(), nullptr);

@@ -25,8 +25,11 @@ protected:
 
 // Makes the parent's background appear in dc exactly under control (dc in
 // the control's coordinates). With blending, the parent's windowless
-// children are drawn into it too, the control itself left out.
-void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance, bool blending);
+// children are drawn into it too, the control itself left out. Without a
+// buffer the parent erases into kept (sized to the control), or into a
+// bitmap made for the call when there is none.
+void DrawParentBackground(TControl* control, HDC dc, TSkPerformance performance, bool blending,
+                          TSkBitmap* kept = nullptr);
 
 // The target of one paint of a width x height control. Without a buffer it
 // is the paint context itself; with one, the shared buffer or the control's

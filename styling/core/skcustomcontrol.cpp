@@ -278,6 +278,7 @@ void TSkCustomControl::SetBounds(int left, int top, int width, int height)
 
 void TSkCustomControl::Paint()
 {
+    paintPending_ = false;
     PaintLayers(PaintDC(), true);
 }
 
@@ -398,6 +399,13 @@ void TSkCustomControl::Dispatch(TMessage& message)
     case WM_ERASEBKGND:
         WMEraseBkgnd(message);
         return;
+    case WM_PAINT:
+        // BeginPaint's erase comes first and the paint follows at once into
+        // the same context: the look is drawn once, by the paint.
+        paintPending_ = !message.WParam;
+        TInherited::Dispatch(message);
+        paintPending_ = false;
+        return;
     case WM_WINDOWPOSCHANGING:
         WMWindowPosChanging(message);
         return;
@@ -417,7 +425,8 @@ void TSkCustomControl::WMEraseBkgnd(TMessage& message)
     message.Result = 1;
     // Through the buffer too when there is one: drawn straight into a
     // window's context the theme's keyed pieces cost far more.
-    if (HDC dc = reinterpret_cast<HDC>(message.WParam))
+    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    if (dc && !paintPending_)
         PaintLayers(dc, true);
 }
 

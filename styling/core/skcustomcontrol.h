@@ -100,6 +100,9 @@ private:
     void WMWindowPosChanging(TMessage& message);
 
     bool focused_ = false;
+    // Between a WM_PAINT without a context and its Paint: the erase there
+    // is the paint's own and draws nothing.
+    bool paintPending_ = false;
     TControl* horzScrollBar_ = nullptr;
     TControl* vertScrollBar_ = nullptr;
     TSkScrollBarStyle scrollBars_ = kssNone;

@@ -820,8 +820,14 @@ void TSkCustomForm::PaintBackgroundInto(HDC dc, const TRect& area)
 void TSkCustomForm::EraseFormBackground(HDC dc)
 {
     auto* form = Form();
-    if (form)
-        PaintBackgroundInto(dc, form->ClientRect());
+    if (!form)
+        return;
+    // A control's bitmap takes a small part of the client: only that part
+    // is copied.
+    RECT area = form->ClientRect(), visible;
+    if (GetClipBox(dc, &visible) != ERROR && !IntersectRect(&area, &area, &visible))
+        return;
+    PaintBackgroundInto(dc, area);
 }
 
 void TSkCustomForm::PaintTo(HDC dc, int x, int y)
