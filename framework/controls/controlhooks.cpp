@@ -1,6 +1,7 @@
 #include "framework/controls/controlhooks.h"
 
 #include <exception>
+#include <iterator>
 
 namespace {
 
@@ -46,7 +47,9 @@ TCursor ProgramCursor()
     return cursorSource ? cursorSource() : crDefault;
 }
 
-// System cursors are shared: loading them creates nothing to free.
+// System cursors are shared: loading them creates nothing to free, and each
+// is loaded once, as under Wine a load costs about 100 us and the cursor is
+// asked for at every mouse move.
 HCURSOR CursorHandle(TCursor cursor)
 {
     struct Entry {
@@ -60,10 +63,14 @@ HCURSOR CursorHandle(TCursor cursor)
         {crNo, IDC_NO},             {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},
         {crHandPoint, IDC_HAND},    {crSizeAll, IDC_SIZEALL},
     };
+    static HCURSOR loaded[std::size(table)] = {};
     if (cursor == crNone)
         return nullptr;
-    for (const Entry& e : table)
-        if (e.cursor == cursor)
-            return LoadCursorA(nullptr, e.id);
-    return LoadCursorA(nullptr, IDC_ARROW);
+    size_t found = 0;  // anything else shows the arrow, the first entry
+    for (size_t i = 0; i < std::size(table); ++i)
+        if (table[i].cursor == cursor)
+            found = i;
+    if (!loaded[found])
+        loaded[found] = LoadCursorA(nullptr, table[found].id);
+    return loaded[found];
 }

@@ -226,6 +226,12 @@ TSkColor SkWindowColor() { return State ? State->windowColor : 0; }
 TSkColor SkBtnFaceColor() { return State ? State->btnFaceColor : 0; }
 TSkColor SkBtnHighlightColor() { return State ? State->btnHighlightColor : 0; }
 
+HICON SkDefaultIcon()
+{
+    static const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
+    return icon;
+}
+
 bool IsWinNT() { return State && State->isWinNT; }
 bool IsWin98() { return State && State->isWin98; }
 

@@ -691,7 +691,7 @@ void TSkCustomForm::PaintNonClient(TCanvas* canvas)
         HICON small = reinterpret_cast<HICON>(
             SendMessageA(WindowHandle(), WM_GETICON, ICON_SMALL, 0));
         if (!small)
-            small = LoadIconA(nullptr, IDI_APPLICATION);
+            small = SkDefaultIcon();
         DrawIconEx(dc, icon.left, icon.top, small, icon.right - icon.left,
                    icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
     }

@@ -134,10 +134,7 @@ HICON ApplicationIcon()
     HICON icon = nullptr;
     if (Application)
         icon = reinterpret_cast<HICON>(GetClassLongPtrA(Application->Handle(), GCLP_HICON));
-    // The system's icon is asked for once: it lives as long as the process,
-    // and under Wine each ask costs about 100 us (every skin asks on loading).
-    static const HICON fallback = LoadIconA(nullptr, IDI_APPLICATION);
-    return icon ? icon : fallback;
+    return icon ? icon : SkDefaultIcon();
 }
 
 } // namespace

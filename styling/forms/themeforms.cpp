@@ -386,7 +386,7 @@ void TSkThemeForm::PaintSystemIcon(HDC dc, const TRect& square)
     if (!icon && Application)
         icon = reinterpret_cast<HICON>(GetClassLongPtrA(Application->Handle(), GCLP_HICON));
     if (!icon)
-        icon = LoadIconA(nullptr, IDI_APPLICATION);
+        icon = SkDefaultIcon();
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
     const int x = square.left + (square.right - square.left - cx) / 2;
     const int y = square.top + (square.bottom - square.top - cy) / 2;

@@ -4,6 +4,7 @@
 #include "framework/components/properties.h"
 #include "framework/forms/form.h"
 #include "framework/graphics/canvas.h"
+#include "styling/core/sksystem.h"
 #include "styling/forms/skcustomform.h"
 #include "styling/menus/skitems.h"
 
@@ -190,7 +191,7 @@ void TSkCustomMenuBar::PaintItem(TCanvas* canvas, TSkCustomItem* item, const TRe
     HWND window = mergedChild_->Form()->Handle();
     auto icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
     if (!icon)
-        icon = LoadIconA(nullptr, IDI_APPLICATION);
+        icon = SkDefaultIcon();
     const int side = GetSystemMetrics(SM_CXSMICON);
     DrawIconEx(canvas->Handle(), (rect.left + rect.right - side) / 2,
                (rect.top + rect.bottom - side) / 2, icon, side, side, 0, nullptr, DI_NORMAL);
