@@ -76,6 +76,14 @@ protected:
         form = NewForm(300, 200);
         ShowAndWait(form.get());
         menu = new TSkCustomPopupMenu(form.get());
+        // File, Edit > (Undo, Redo), -, Disabled, E&xit
+        Add(menu->Items(), L"&File");
+        TSkCustomItem* edit = Add(menu->Items(), L"&Edit");
+        Add(edit, L"&Undo");
+        Add(edit, L"&Redo");
+        Add(menu->Items(), L"-");
+        Add(menu->Items(), L"&Disabled")->SetEnabled(false);
+        Add(menu->Items(), L"E&xit");
     }
 
     TSkCustomItem* Add(TSkCustomItem* parent, const std::wstring& caption)
@@ -89,18 +97,6 @@ protected:
         };
         parent->Add(item);
         return item;
-    }
-
-    // File, Edit > (Undo, Redo), -, Disabled, E&xit
-    void Build()
-    {
-        Add(menu->Items(), L"&File");
-        TSkCustomItem* edit = Add(menu->Items(), L"&Edit");
-        Add(edit, L"&Undo");
-        Add(edit, L"&Redo");
-        Add(menu->Items(), L"-");
-        Add(menu->Items(), L"&Disabled")->SetEnabled(false);
-        Add(menu->Items(), L"E&xit");
     }
 
     // Pops the menu up at (x, y) with steps running inside its loop, then
@@ -129,20 +125,20 @@ protected:
 
 TEST_F(PopupMenuTest, ItemTreeRefusesAnItemThatHasAParent)
 {
-    TSkCustomItem* a = Add(menu->Items(), L"A");
-    TSkCustomItem* b = Add(a, L"B");
-    EXPECT_EQ(MessageOf<ESkItemError>([&] { menu->Items()->Add(b); }), "Toolbar item already inserted");
-    EXPECT_EQ(menu->Items()->Count(), 1);
-    EXPECT_EQ(b->Parent(), a);
+    TSkCustomItem* edit = menu->Items()->Items(1);
+    TSkCustomItem* undo = edit->Items(0);
+    EXPECT_EQ(MessageOf<ESkItemError>([&] { menu->Items()->Add(undo); }), "Toolbar item already inserted");
+    EXPECT_EQ(menu->Items()->Count(), 5);
+    EXPECT_EQ(undo->Parent(), edit);
     // A menu without visible items shows nothing and returns at once.
-    a->SetVisible(false);
+    for (int i = 0; i < menu->Items()->Count(); ++i)
+        menu->Items()->Items(i)->SetVisible(false);
     menu->Popup(50, 50);
     EXPECT_EQ(Levels(), 0u);
 }
 
 TEST_F(PopupMenuTest, ArrowsAndEnterClickAfterTheMenuHasGone)
 {
-    Build();
     Run({[] { PostKey(VK_DOWN); },  // File
          [] { PostKey(VK_UP); },    // wraps to Exit
          [] { PostKey(VK_UP); },    // Disabled: selectable, not clickable
@@ -160,7 +156,6 @@ TEST_F(PopupMenuTest, ArrowsAndEnterClickAfterTheMenuHasGone)
 
 TEST_F(PopupMenuTest, AcceleratorsPickTheirItem)
 {
-    Build();
     Run({[] { SendKeyStroke('X'); }});
     Run({[] { PostChar('e'); },  // opens Edit's sub-menu
          [] { EXPECT_EQ(Levels(), 2u); },
@@ -170,7 +165,6 @@ TEST_F(PopupMenuTest, AcceleratorsPickTheirItem)
 
 TEST_F(PopupMenuTest, EscapeClosesOneLevelAltAndF10CloseAll)
 {
-    Build();
     for (WORD closer : {WORD(VK_F10), WORD(VK_MENU)}) {
         Run({[] { PostKey(VK_DOWN); },
              [] { PostKey(VK_DOWN); },
@@ -195,7 +189,6 @@ TEST_F(PopupMenuTest, EscapeClosesOneLevelAltAndF10CloseAll)
 
 TEST_F(PopupMenuTest, MouseHoverOpensClickOutsideClosesWithoutAClick)
 {
-    Build();
     Run({[] { PostMouse(WM_MOUSEMOVE, ItemCentre(Top(), 1)); },  // Edit opens
          [] { ASSERT_EQ(Levels(), 2u); },
          [] { PostMouse(WM_MOUSEMOVE, ItemCentre(Top(), 1)); },  // Redo
@@ -222,7 +215,6 @@ TEST_F(PopupMenuTest, MouseHoverOpensClickOutsideClosesWithoutAClick)
 
 TEST_F(PopupMenuTest, MenusNearTheWorkAreaCornerStayInside)
 {
-    Build();
     for (int i = 0; i < 30; ++i)
         Add(menu->Items()->Items(1), L"Entry " + std::to_wstring(i));
     const RECT work = GetWorkArea();
@@ -268,7 +260,6 @@ TEST_F(PopupMenuTest, MenusNearTheWorkAreaCornerStayInside)
 
 TEST_F(PopupMenuTest, MovingTheSelectionRepaintsTwoItems)
 {
-    Build();
     // Items painted since the last count.
     std::vector<int> painted;
     const auto count = [&] {
@@ -288,7 +279,6 @@ TEST_F(PopupMenuTest, MovingTheSelectionRepaintsTwoItems)
 
 TEST_F(PopupMenuTest, TreeChangedOrFreedWhileOpen)
 {
-    Build();
     RECT before{}, after{};
     Run({[&] {
              before = WindowRectOf(PopupWindow(Top()));
@@ -319,7 +309,6 @@ TEST_F(PopupMenuTest, TreeChangedOrFreedWhileOpen)
 
 TEST_F(PopupMenuTest, AHandlerMayFreeTheMenuItClicked)
 {
-    Build();
     int runs = 0;
     menu->Items()->Items(0)->OnClick = [&](TObject*) {
         ++runs;
@@ -339,7 +328,6 @@ TEST_F(PopupMenuTest, AHandlerMayFreeTheMenuItClicked)
 
 TEST_F(PopupMenuTest, ManyPopupsLeaveNoHandles)
 {
-    Build();
     const TGuiCounts growth = GuiGrowth(
         [this] {
             Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); },
@@ -445,7 +433,6 @@ TEST_F(PopupMenuTest, ClassesAreRegisteredForDescriptions)
 
 TEST_F(PopupMenuTest, ControlPopsItsLinkedMenuOnRightClick)
 {
-    Build();
     auto* edit = AddControl<TSkThemeEdit>(form.get(), 10, 10, 120, 21);
     edit->SetPopupMenu(menu);
     int popups = 0;
@@ -496,7 +483,6 @@ TEST_F(PopupMenuTest, EditContextMenuIsALibraryMenu)
 
 TEST_F(PopupMenuTest, MenuOptionsReachThePopupWindow)
 {
-    Build();
     TSkPopupMenuOptions* options = menu->PopupMenuOptions();
     options->Shadow()->SetEnabled(true);
     options->Animation()->SetEnabled(true);
