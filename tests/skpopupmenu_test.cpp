@@ -57,7 +57,7 @@ POINT ItemCentre(TSkPopupView* view, int index)
     return p;
 }
 
-// Counts its paints, and what the menu's windows looked like when it clicked.
+// An item that counts its paints.
 class TCountingItem : public TSkCustomItem {
 public:
     using TSkCustomItem::TSkCustomItem;
