@@ -99,14 +99,14 @@ protected:
         return item;
     }
 
-    // Pops the menu up at (x, y) with steps running inside its loop, then
-    // lets the posted clicks run.
-    void Run(std::vector<std::function<void()>> steps, int x = 100, int y = 100)
+    // Pops the menu up at (100, 100), or as open does, with steps running
+    // inside its loop, then lets the posted clicks run.
+    void Run(std::vector<std::function<void()>> steps, const std::function<void()>& open = nullptr)
     {
         steps.insert(steps.begin(), [this] { lastPopup = PopupWindow(Top()); });
         {
             Steps driver(std::move(steps));
-            menu->Popup(x, y);
+            open ? open() : menu->Popup(100, 100);
             EXPECT_TRUE(driver.Finished()) << "the menu closed before its steps were over";
         }
         PumpFor(50);
@@ -226,7 +226,7 @@ TEST_F(PopupMenuTest, MenusNearTheWorkAreaCornerStayInside)
              sub = WindowRectOf(PopupWindow(Level(1)));
              PostKey(VK_F10);
          }},
-        work.right - 5, work.bottom - 5);
+        [&] { menu->Popup(work.right - 5, work.bottom - 5); });
     for (const RECT& r : {top, sub}) {
         EXPECT_GE(r.left, work.left);
         EXPECT_GE(r.top, work.top);
@@ -439,10 +439,8 @@ TEST_F(PopupMenuTest, ControlPopsItsLinkedMenuOnRightClick)
     menu->OnPopup = [&](TObject*) { ++popups; };
     POINT at{20, 20};
     ClientToScreen(edit->Handle(), &at);
-    {
-        Steps driver({[] { PostKey(VK_ESCAPE); }});
-        SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), MAKELPARAM(at.x, at.y));
-    }
+    Run({[] { PostKey(VK_ESCAPE); }},
+        [&] { SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), MAKELPARAM(at.x, at.y)); });
     EXPECT_EQ(popups, 1);
     EXPECT_EQ(menu->PopupComponent(), edit);
     // The link goes with the menu.
@@ -459,20 +457,17 @@ TEST_F(PopupMenuTest, EditContextMenuIsALibraryMenu)
     edit->ContextMenuOptions()->Shadow()->SetEnabled(true);
     std::vector<std::wstring> captions;
     std::vector<bool> enabled;
-    {
-        Steps driver({[&] {
-                          for (int i = 0; i < Top()->Item()->Count(); ++i) {
-                              captions.push_back(Top()->Item()->Items(i)->Caption());
-                              enabled.push_back(Top()->Item()->Items(i)->Enabled());
-                          }
-                          EXPECT_TRUE(Top()->Item()->PopupOptions()->Shadow()->Enabled());
-                      },
-                      [] { PostKey(VK_UP); },  // Select All
-                      [] { PostKey(VK_RETURN); }});
-        edit->Select(0, 0);
-        SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), -1);
-    }
-    PumpFor(50);
+    edit->Select(0, 0);
+    Run({[&] {
+             for (int i = 0; i < Top()->Item()->Count(); ++i) {
+                 captions.push_back(Top()->Item()->Items(i)->Caption());
+                 enabled.push_back(Top()->Item()->Items(i)->Enabled());
+             }
+             EXPECT_TRUE(Top()->Item()->PopupOptions()->Shadow()->Enabled());
+         },
+         [] { PostKey(VK_UP); },  // Select All
+         [] { PostKey(VK_RETURN); }},
+        [&] { SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), -1); });
     ASSERT_EQ(captions.size(), 8u);
     EXPECT_EQ(captions[0], SkEditMenuText(SkEditMenuUndo));
     EXPECT_EQ(captions[7], SkEditMenuText(SkEditMenuSelectAll));
