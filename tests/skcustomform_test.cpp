@@ -19,15 +19,7 @@
 
 namespace {
 
-bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 bool Empty(const RECT& r) { return IsRectEmpty(&r) != FALSE; }
-
-void PaintToDib(const SkinnedForm& f, TestDib& dib, int x = 0, int y = 0)
-{
-    EXPECT_EQ(SendMessageA(f.Window(), SK_PAINTTO, MAKEWPARAM(x, y),
-                           reinterpret_cast<LPARAM>(dib.DC())),
-              1);
-}
 
 TEST(SkCustomForm, TheFrameDecidesTheClientAreaAndKeepsItWhenItsStyleChanges)
 {
@@ -287,13 +279,8 @@ protected:
 
 TEST(SkCustomForm, AnOutlineDragDrawsAndErasesExactlyAndSurvivesALostCapture)
 {
-    SkinnedForm f{NewForm(200, 120), nullptr};
-    auto* skin = new TOutlineLog(f.form.get());
-    f.skin = skin;
-    f.form->HandleNeeded();
-    skin->Loaded();
-    f.form->SetBounds(40, 40, 200, 120);
-    ShowAndWait(f.form.get());
+    SkinnedForm f = NewSkinned<TOutlineLog>(200, 120);
+    auto* skin = static_cast<TOutlineLog*>(f.skin);
     skin->Dragging()->SetDragMode(kfdmBorder);
     const RECT start = f.WindowRect();
     RECT target = start;
@@ -340,7 +327,7 @@ TEST(SkCustomForm, TheFallbackFrameIsPaintedWhereItIsHitThroughEverySurface)
                                                               : COLOR_INACTIVECAPTION);
     TestDib reference(260, 150);
     PatBlt(reference.DC(), 0, 0, 260, 150, WHITENESS);
-    PaintToDib(f, reference, 10, 20);
+    EXPECT_EQ(SendMessageA(f.Window(), SK_PAINTTO, MAKEWPARAM(10, 20), LPARAM(reference.DC())), 1);
     auto at = [&](int x, int y) { return reference.Pixel(10 + x, 20 + y); };
     // Moved by the offset: nothing above or left of it.
     EXPECT_EQ(reference.Pixel(5, 5), 0xFFFFFFu);

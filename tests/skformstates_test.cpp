@@ -13,7 +13,7 @@
 #include "styling/menus/skpopupmenu.h"
 #include "styling/menus/skpopupview.h"
 #include "tests/support/popupsteps.h"
-#include "tests/support/windowtest.h"
+#include "tests/support/skinnedform.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,6 @@
 #include <vector>
 
 namespace {
-
-bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 // What the shell was handed, call by call.
 struct TShellCall {

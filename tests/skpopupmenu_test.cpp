@@ -19,12 +19,14 @@
 #include "styling/menus/thememenus.h"
 #include "tests/support/keyinput.h"
 #include "tests/support/popupsteps.h"
+#include "tests/support/raises.h"
 #include "tests/support/windowtest.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -33,12 +35,6 @@ size_t Levels() { return TSkPopupView::OpenViews().size(); }
 TSkPopupView* Level(size_t index) { return TSkPopupView::OpenViews().at(index); }
 TSkPopupView* Top() { return TSkPopupView::OpenViews().back(); }
 HWND PopupWindow(TSkPopupView* view) { return GetAncestor(view->Window(), GA_ROOT); }
-RECT ScreenRectOf(HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r;
-}
 
 void PostKey(WORD key) { PostMessageA(Top()->Window(), WM_KEYDOWN, key, 0); }
 void PostChar(char ch) { PostMessageA(Top()->Window(), WM_CHAR, WPARAM(ch), 0); }
@@ -61,7 +57,7 @@ POINT ItemCentre(TSkPopupView* view, int index)
     return p;
 }
 
-// Counts its paints, and what the menu's windows looked like when it clicked.
+// An item that counts its paints.
 class TCountingItem : public TSkCustomItem {
 public:
     using TSkCustomItem::TSkCustomItem;
@@ -80,6 +76,14 @@ protected:
         form = NewForm(300, 200);
         ShowAndWait(form.get());
         menu = new TSkCustomPopupMenu(form.get());
+        // File, Edit > (Undo, Redo), -, Disabled, E&xit
+        Add(menu->Items(), L"&File");
+        TSkCustomItem* edit = Add(menu->Items(), L"&Edit");
+        Add(edit, L"&Undo");
+        Add(edit, L"&Redo");
+        Add(menu->Items(), L"-");
+        Add(menu->Items(), L"&Disabled")->SetEnabled(false);
+        Add(menu->Items(), L"E&xit");
     }
 
     TSkCustomItem* Add(TSkCustomItem* parent, const std::wstring& caption)
@@ -95,26 +99,14 @@ protected:
         return item;
     }
 
-    // File, Edit > (Undo, Redo), -, Disabled, E&xit
-    void Build()
-    {
-        Add(menu->Items(), L"&File");
-        TSkCustomItem* edit = Add(menu->Items(), L"&Edit");
-        Add(edit, L"&Undo");
-        Add(edit, L"&Redo");
-        Add(menu->Items(), L"-");
-        Add(menu->Items(), L"&Disabled")->SetEnabled(false);
-        Add(menu->Items(), L"E&xit");
-    }
-
-    // Pops the menu up at (x, y) with steps running inside its loop, then
-    // lets the posted clicks run.
-    void Run(std::vector<std::function<void()>> steps, int x = 100, int y = 100)
+    // Pops the menu up at (100, 100), or as open does, with steps running
+    // inside its loop, then lets the posted clicks run.
+    void Run(std::vector<std::function<void()>> steps, const std::function<void()>& open = nullptr)
     {
         steps.insert(steps.begin(), [this] { lastPopup = PopupWindow(Top()); });
         {
             Steps driver(std::move(steps));
-            menu->Popup(x, y);
+            open ? open() : menu->Popup(100, 100);
             EXPECT_TRUE(driver.Finished()) << "the menu closed before its steps were over";
         }
         PumpFor(50);
@@ -133,25 +125,20 @@ protected:
 
 TEST_F(PopupMenuTest, ItemTreeRefusesAnItemThatHasAParent)
 {
-    TSkCustomItem* a = Add(menu->Items(), L"A");
-    TSkCustomItem* b = Add(a, L"B");
-    try {
-        menu->Items()->Add(b);
-        FAIL() << "no error";
-    } catch (const ESkItemError& error) {
-        EXPECT_STREQ(error.what(), "Toolbar item already inserted");
-    }
-    EXPECT_EQ(menu->Items()->Count(), 1);
-    EXPECT_EQ(b->Parent(), a);
+    TSkCustomItem* edit = menu->Items()->Items(1);
+    TSkCustomItem* undo = edit->Items(0);
+    EXPECT_EQ(MessageOf<ESkItemError>([&] { menu->Items()->Add(undo); }), "Toolbar item already inserted");
+    EXPECT_EQ(menu->Items()->Count(), 5);
+    EXPECT_EQ(undo->Parent(), edit);
     // A menu without visible items shows nothing and returns at once.
-    a->SetVisible(false);
+    for (int i = 0; i < menu->Items()->Count(); ++i)
+        menu->Items()->Items(i)->SetVisible(false);
     menu->Popup(50, 50);
     EXPECT_EQ(Levels(), 0u);
 }
 
 TEST_F(PopupMenuTest, ArrowsAndEnterClickAfterTheMenuHasGone)
 {
-    Build();
     Run({[] { PostKey(VK_DOWN); },  // File
          [] { PostKey(VK_UP); },    // wraps to Exit
          [] { PostKey(VK_UP); },    // Disabled: selectable, not clickable
@@ -169,7 +156,6 @@ TEST_F(PopupMenuTest, ArrowsAndEnterClickAfterTheMenuHasGone)
 
 TEST_F(PopupMenuTest, AcceleratorsPickTheirItem)
 {
-    Build();
     Run({[] { SendKeyStroke('X'); }});
     Run({[] { PostChar('e'); },  // opens Edit's sub-menu
          [] { EXPECT_EQ(Levels(), 2u); },
@@ -179,7 +165,6 @@ TEST_F(PopupMenuTest, AcceleratorsPickTheirItem)
 
 TEST_F(PopupMenuTest, EscapeClosesOneLevelAltAndF10CloseAll)
 {
-    Build();
     for (WORD closer : {WORD(VK_F10), WORD(VK_MENU)}) {
         Run({[] { PostKey(VK_DOWN); },
              [] { PostKey(VK_DOWN); },
@@ -204,7 +189,6 @@ TEST_F(PopupMenuTest, EscapeClosesOneLevelAltAndF10CloseAll)
 
 TEST_F(PopupMenuTest, MouseHoverOpensClickOutsideClosesWithoutAClick)
 {
-    Build();
     Run({[] { PostMouse(WM_MOUSEMOVE, ItemCentre(Top(), 1)); },  // Edit opens
          [] { ASSERT_EQ(Levels(), 2u); },
          [] { PostMouse(WM_MOUSEMOVE, ItemCentre(Top(), 1)); },  // Redo
@@ -218,7 +202,7 @@ TEST_F(PopupMenuTest, MouseHoverOpensClickOutsideClosesWithoutAClick)
          [] { PostMouse(WM_MOUSEMOVE, ItemCentre(Top(), 1)); },
          [] { ASSERT_EQ(Levels(), 2u); },
          [] {
-             const RECT outer = ScreenRectOf(PopupWindow(Level(0)));
+             const RECT outer = WindowRectOf(PopupWindow(Level(0)));
              PostMouse(WM_LBUTTONDOWN, POINT{outer.left - 20, outer.top - 20});
          }});
     EXPECT_EQ(Levels(), 0u);
@@ -231,7 +215,6 @@ TEST_F(PopupMenuTest, MouseHoverOpensClickOutsideClosesWithoutAClick)
 
 TEST_F(PopupMenuTest, MenusNearTheWorkAreaCornerStayInside)
 {
-    Build();
     for (int i = 0; i < 30; ++i)
         Add(menu->Items()->Items(1), L"Entry " + std::to_wstring(i));
     const RECT work = GetWorkArea();
@@ -239,11 +222,11 @@ TEST_F(PopupMenuTest, MenusNearTheWorkAreaCornerStayInside)
     Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); },
          [&] {
              ASSERT_EQ(Levels(), 2u);
-             top = ScreenRectOf(PopupWindow(Level(0)));
-             sub = ScreenRectOf(PopupWindow(Level(1)));
+             top = WindowRectOf(PopupWindow(Level(0)));
+             sub = WindowRectOf(PopupWindow(Level(1)));
              PostKey(VK_F10);
          }},
-        work.right - 5, work.bottom - 5);
+        [&] { menu->Popup(work.right - 5, work.bottom - 5); });
     for (const RECT& r : {top, sub}) {
         EXPECT_GE(r.left, work.left);
         EXPECT_GE(r.top, work.top);
@@ -277,41 +260,33 @@ TEST_F(PopupMenuTest, MenusNearTheWorkAreaCornerStayInside)
 
 TEST_F(PopupMenuTest, MovingTheSelectionRepaintsTwoItems)
 {
-    Build();
-    int afterFirst = -1, afterSecond = -1;
+    // Items painted since the last count.
+    std::vector<int> painted;
+    const auto count = [&] {
+        UpdateWindow(Top()->Window());
+        painted.push_back(std::exchange(TCountingItem::paints, 0));
+    };
     Run({[] {
              EXPECT_EQ(GetWindow(Top()->Window(), GW_CHILD), nullptr) << "one window a level";
              UpdateWindow(Top()->Window());
          },
          [] { TCountingItem::paints = 0; PostKey(VK_DOWN); },
-         [&] {
-             UpdateWindow(Top()->Window());
-             afterFirst = TCountingItem::paints;
-             TCountingItem::paints = 0;
-             PostKey(VK_DOWN);
-         },
-         [&] {
-             UpdateWindow(Top()->Window());
-             afterSecond = TCountingItem::paints;
-             PostKey(VK_ESCAPE);
-         }});
-    EXPECT_EQ(afterFirst, 1) << "nothing was selected before";
-    EXPECT_EQ(afterSecond, 2);
+         [&] { count(); PostKey(VK_DOWN); },
+         [&] { count(); PostKey(VK_ESCAPE); }});
+    // Nothing was selected before the first move.
+    EXPECT_EQ(painted, (std::vector<int>{1, 2}));
 }
 
 TEST_F(PopupMenuTest, TreeChangedOrFreedWhileOpen)
 {
-    Build();
-    SIZE before{}, after{};
+    RECT before{}, after{};
     Run({[&] {
-             const RECT r = ScreenRectOf(PopupWindow(Top()));
-             before = SIZE{r.right - r.left, r.bottom - r.top};
+             before = WindowRectOf(PopupWindow(Top()));
              Add(menu->Items(), L"A much longer caption added while the menu is open");
              PostKey(VK_DOWN);
          },
          [&] {
-             const RECT r = ScreenRectOf(PopupWindow(Top()));
-             after = SIZE{r.right - r.left, r.bottom - r.top};
+             after = WindowRectOf(PopupWindow(Top()));
              // The selected item goes away.
              delete Top()->Selected();
              EXPECT_EQ(Top()->Selected(), nullptr);
@@ -327,14 +302,13 @@ TEST_F(PopupMenuTest, TreeChangedOrFreedWhileOpen)
              menu->Free();
              menu = nullptr;
          }});
-    EXPECT_GT(after.cx, before.cx);
-    EXPECT_GT(after.cy, before.cy);
+    EXPECT_GT(after.right - after.left, before.right - before.left);
+    EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
     EXPECT_EQ(Levels(), 0u);
 }
 
 TEST_F(PopupMenuTest, AHandlerMayFreeTheMenuItClicked)
 {
-    Build();
     int runs = 0;
     menu->Items()->Items(0)->OnClick = [&](TObject*) {
         ++runs;
@@ -354,7 +328,6 @@ TEST_F(PopupMenuTest, AHandlerMayFreeTheMenuItClicked)
 
 TEST_F(PopupMenuTest, ManyPopupsLeaveNoHandles)
 {
-    Build();
     const TGuiCounts growth = GuiGrowth(
         [this] {
             Run({[] { PostKey(VK_DOWN); }, [] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); },
@@ -393,7 +366,7 @@ public:
 COLORREF ScreenPixel(POINT p)
 {
     HWND window = PopupWindow(Top());
-    const RECT r = ScreenRectOf(window);
+    const RECT r = WindowRectOf(window);
     HDC dc = GetWindowDC(window);
     const COLORREF color = GetPixel(dc, p.x - r.left, p.y - r.top);
     ReleaseDC(window, dc);
@@ -420,7 +393,7 @@ TEST_F(PopupMenuTest, ThemedMenuPaintsThroughItsTheme)
     Run({[] { PostKey(VK_DOWN); },
          [&] {
              UpdateWindow(Top()->Window());
-             const RECT r = ScreenRectOf(PopupWindow(Top()));
+             const RECT r = WindowRectOf(PopupWindow(Top()));
              frame = ScreenPixel(POINT{r.left, r.top});
              selected = ScreenPixel(ItemCentre(Top(), 0));
              face = ScreenPixel(ItemCentre(Top(), 1));
@@ -439,7 +412,7 @@ TEST_F(PopupMenuTest, ThemedMenuPaintsThroughItsTheme)
     // system's visual style as a shadow line round the menu face.
     stylist->SetTheme(nullptr);
     Run({[&] {
-        const RECT r = ScreenRectOf(PopupWindow(Top()));
+        const RECT r = WindowRectOf(PopupWindow(Top()));
         frame = ScreenPixel(POINT{r.left, r.top});
         face = ScreenPixel(POINT{r.left + 2, r.top + 2});
         PostKey(VK_ESCAPE);
@@ -460,17 +433,14 @@ TEST_F(PopupMenuTest, ClassesAreRegisteredForDescriptions)
 
 TEST_F(PopupMenuTest, ControlPopsItsLinkedMenuOnRightClick)
 {
-    Build();
     auto* edit = AddControl<TSkThemeEdit>(form.get(), 10, 10, 120, 21);
     edit->SetPopupMenu(menu);
     int popups = 0;
     menu->OnPopup = [&](TObject*) { ++popups; };
     POINT at{20, 20};
     ClientToScreen(edit->Handle(), &at);
-    {
-        Steps driver({[] { PostKey(VK_ESCAPE); }});
-        SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), MAKELPARAM(at.x, at.y));
-    }
+    Run({[] { PostKey(VK_ESCAPE); }},
+        [&] { SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), MAKELPARAM(at.x, at.y)); });
     EXPECT_EQ(popups, 1);
     EXPECT_EQ(menu->PopupComponent(), edit);
     // The link goes with the menu.
@@ -487,20 +457,17 @@ TEST_F(PopupMenuTest, EditContextMenuIsALibraryMenu)
     edit->ContextMenuOptions()->Shadow()->SetEnabled(true);
     std::vector<std::wstring> captions;
     std::vector<bool> enabled;
-    {
-        Steps driver({[&] {
-                          for (int i = 0; i < Top()->Item()->Count(); ++i) {
-                              captions.push_back(Top()->Item()->Items(i)->Caption());
-                              enabled.push_back(Top()->Item()->Items(i)->Enabled());
-                          }
-                          EXPECT_TRUE(Top()->Item()->PopupOptions()->Shadow()->Enabled());
-                      },
-                      [] { PostKey(VK_UP); },  // Select All
-                      [] { PostKey(VK_RETURN); }});
-        edit->Select(0, 0);
-        SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), -1);
-    }
-    PumpFor(50);
+    edit->Select(0, 0);
+    Run({[&] {
+             for (int i = 0; i < Top()->Item()->Count(); ++i) {
+                 captions.push_back(Top()->Item()->Items(i)->Caption());
+                 enabled.push_back(Top()->Item()->Items(i)->Enabled());
+             }
+             EXPECT_TRUE(Top()->Item()->PopupOptions()->Shadow()->Enabled());
+         },
+         [] { PostKey(VK_UP); },  // Select All
+         [] { PostKey(VK_RETURN); }},
+        [&] { SendMessageA(edit->Handle(), WM_CONTEXTMENU, WPARAM(edit->Handle()), -1); });
     ASSERT_EQ(captions.size(), 8u);
     EXPECT_EQ(captions[0], SkEditMenuText(SkEditMenuUndo));
     EXPECT_EQ(captions[7], SkEditMenuText(SkEditMenuSelectAll));
@@ -511,7 +478,6 @@ TEST_F(PopupMenuTest, EditContextMenuIsALibraryMenu)
 
 TEST_F(PopupMenuTest, MenuOptionsReachThePopupWindow)
 {
-    Build();
     TSkPopupMenuOptions* options = menu->PopupMenuOptions();
     options->Shadow()->SetEnabled(true);
     options->Animation()->SetEnabled(true);

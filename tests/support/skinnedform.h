@@ -8,23 +8,14 @@
 #include <functional>
 
 const COLORREF FormBlue = RGB(0, 0, 255);
+inline bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
 struct SkinnedForm {
     FormPtr form;
     TSkCustomForm* skin;
     HWND Window() const { return form->Handle(); }
-    RECT WindowRect() const
-    {
-        RECT r;
-        GetWindowRect(Window(), &r);
-        return r;
-    }
-    RECT ClientRect() const
-    {
-        RECT r;
-        GetClientRect(Window(), &r);
-        return r;
-    }
+    RECT WindowRect() const { return WindowRectOf(Window()); }
+    RECT ClientRect() const { return ClientRectOf(Window()); }
     // lParam of a non-client message at a point in window coordinates.
     LPARAM AtWindow(int x, int y) const
     {
