@@ -75,6 +75,29 @@ double MedianBitBltSeconds(HDC target, int x, int y, int width, int height, HDC 
         runs, calls);
 }
 
+double MedianWindowBitBltSeconds(HWND window, int width, int height, int runs, int calls)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(source, picture);
+    PatBlt(source, 0, 0, width, height, WHITENESS);
+    HDC target = GetWindowDC(window);
+    const double seconds =
+        MedianBitBltSeconds(target, 0, 0, width, height, source, runs, calls);
+    ReleaseDC(window, target);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    DeleteObject(picture);
+    return seconds;
+}
+
 void PrintAgainstBitBlt(const char* what, int nameWidth, double seconds, double baseline,
                         double goal)
 {

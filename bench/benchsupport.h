@@ -25,6 +25,10 @@ double MedianRatio(const std::function<void()>& op, const std::function<void()>&
 double MedianBitBltSeconds(HDC target, int x, int y, int width, int height, HDC source, int runs,
                            int calls);
 
+// MedianBitBltSeconds of a width x height 32-bit picture into window's
+// whole-window DC at its top-left corner.
+double MedianWindowBitBltSeconds(HWND window, int width, int height, int runs, int calls);
+
 // One line: what, padded to nameWidth, its time and its ratio to the
 // baseline; a goal above zero is named after them.
 void PrintAgainstBitBlt(const char* what, int nameWidth, double seconds, double baseline,

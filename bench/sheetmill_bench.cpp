@@ -159,12 +159,7 @@ bool MeasureRepaint(TForm1& form, int runs)
     RECT area;
     GetWindowRect(window, &area);
     const int width = area.right - area.left, height = area.bottom - area.top;
-    TSkBitmap source;
-    source.SetSize(width, height);
-    source.Fill(0xFF336699);
-    HDC windowDC = GetWindowDC(window);
-    const double bitblt = MedianBitBltSeconds(windowDC, 0, 0, width, height, source.DC(), runs, 100);
-    ReleaseDC(window, windowDC);
+    const double bitblt = MedianWindowBitBltSeconds(window, width, height, runs, 100);
     InvalidateRect(window, nullptr, TRUE);
     PumpMessages();
 

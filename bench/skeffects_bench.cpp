@@ -86,12 +86,7 @@ int MeasureWindow(int runs)
     form->Show();
     PumpMessages();
     HWND window = form->Handle();
-    TSkBitmap source;
-    source.SetSize(Width, Height);
-    source.Fill(0xFF336699);
-    HDC windowDC = GetWindowDC(window);
-    const double bitblt = MedianBitBltSeconds(windowDC, 0, 0, Width, Height, source.DC(), runs, 100);
-    ReleaseDC(window, windowDC);
+    const double bitblt = MedianWindowBitBltSeconds(window, Width, Height, runs, 100);
     PrintAgainstBitBlt("BitBlt of the window area", 30, bitblt, bitblt);
     auto paint = [&] {
         SendMessageA(window, WM_NCPAINT, 1, 0);
