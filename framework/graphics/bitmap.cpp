@@ -150,7 +150,6 @@ struct TBitmap::TKeyedCopy {
     TBitmap mask, cutout;
 };
 
-
 TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int width, int height, TPixelFormat format) : pixelFormat_(NormalFormat(format))
