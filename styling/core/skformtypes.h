@@ -4,6 +4,7 @@
 #include "framework/base/sets.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 enum TSkBorderStyle : uint8_t { kbsNone, kbsStandard, kbsToolWindow };
 
@@ -17,6 +18,9 @@ enum TSkBorderIcon : uint8_t {
     kbiTray
 };
 using TSkBorderIcons = TSet<TSkBorderIcon>;
+// The icons' names as descriptions store them, in the enumeration's order.
+inline const std::initializer_list<const char*> SkBorderIconNames = {
+    "kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp", "kbiRollup", "kbiTray"};
 
 enum TSkWindowState : uint8_t { kwsNormal, kwsMaximized, kwsMinimized, kwsRollup, kwsTray };
 

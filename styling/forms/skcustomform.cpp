@@ -32,9 +32,7 @@ FW_PUBLISH(TSkCustomForm)
 {
     p.Property("Animation", &T::Animation, &T::SetAnimation);
     p.Property("Blending", &T::Blending, &T::SetBlending);
-    p.Set("BorderIcons", &T::BorderIcons, &T::SetBorderIcons,
-          {"kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp", "kbiRollup",
-           "kbiTray"})
+    p.Set("BorderIcons", &T::BorderIcons, &T::SetBorderIcons, SkBorderIconNames)
         .Default(TSkBorderIcons{kbiClose, kbiSystemMenu, kbiMinimize, kbiMaximize, kbiRollup,
                                 kbiTray});
     p.Enum("BorderStyle", &T::BorderStyle, &T::SetBorderStyle,

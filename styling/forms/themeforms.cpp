@@ -27,9 +27,7 @@ FW_PUBLISH(TSkCustomMessage)
 {
     p.Property("Animation", &T::Animation, &T::SetAnimation);
     p.Property("Blending", &T::Blending, &T::SetBlending);
-    p.Set("BorderIcons", &T::BorderIcons, &T::SetBorderIcons,
-          {"kbiClose", "kbiSystemMenu", "kbiMinimize", "kbiMaximize", "kbiHelp", "kbiRollup",
-           "kbiTray"})
+    p.Set("BorderIcons", &T::BorderIcons, &T::SetBorderIcons, SkBorderIconNames)
         .Default(TSkBorderIcons{kbiClose, kbiSystemMenu});
     p.Property("ButtonFont", &T::ButtonFont, &T::SetButtonFont);
     p.Property("Dragging", &T::Dragging, &T::SetDragging);
